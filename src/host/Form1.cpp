@@ -1,0 +1,167 @@
+#include "Form1.h"
+
+#include "Form2.h"
+#include "NumberText.h"
+#include "Platform.h"
+#include "SettingsFile.h"
+#include "TikoraClock.h"
+#include "frmFILE.h"
+
+#include <cctype>
+#include <cmath>
+
+namespace {
+
+constexpr int kClockInterval = 1000;
+constexpr tk::Colour kHintStartColour = tk::rgb(90, 90, 90);
+constexpr int kEmblemTwips = 49 * tk::kTwipsPerPixel;
+
+// The three screen widths, in twips, for which a built-in dial exists.
+bool hasDial(std::int32_t screenWidth)
+{
+    return screenWidth == 12000 || screenWidth == 15360 || screenWidth == 19200;
+}
+
+// Whole-number division of a value first taken to the nearest whole number.
+std::int32_t halfOf(float length)
+{
+    return static_cast<std::int32_t>(std::nearbyint(length)) / 2;
+}
+
+} // namespace
+
+Form1::Form1(TikoraClock& run)
+    : tk::Window("Form1")
+    , lblF1(*this, "lblF1")
+    , Timer4(*this, "Timer4")
+    , TimerSHOW(*this, "TimerSHOW")
+    , Pict(*this, "Pict")
+    , picTMP1(*this, "picTMP1")
+    , ShapeS(*this, "ShapeS")
+    , LineS(*this, "LineS")
+    , lblS(*this, "lblS")
+    , ComDial(run.platform())
+    , m_run(run)
+    , m(run.module1())
+{
+    tk::Platform& platform = run.platform();
+    setClientSize(10320, 8280);
+    setBackColor(tk::kBlack);
+    setMousePointer(tk::MousePointer::Custom);
+    Timer4.setAlignedToWallClock(true);
+
+    lblF1.move(0, 0, 2055, 285);
+    lblF1.setCaption("Click <1> for setup");
+    lblF1.setFont({"Arial", 9, false, 0});
+    lblF1.setBackColor(tk::kBlack);
+
+    tk::PictureBox& centre = Pict.add(0);
+    centre.move(4800, 3600, kEmblemTwips, kEmblemTwips);
+    centre.setBackColor(tk::kBlack);
+    centre.setPicture(platform.builtInPicture(tk::BuiltInPicture::CentreEmblem));
+    const tk::BuiltInPicture dials[] = {tk::BuiltInPicture::Dial1024x768,
+                                        tk::BuiltInPicture::Dial800x600,
+                                        tk::BuiltInPicture::Dial1280x1024};
+    for (int i = 1; i <= 3; ++i) {
+        tk::PictureBox& dial = Pict.add(i);
+        dial.setVisible(false);
+        dial.setPicture(platform.builtInPicture(dials[i - 1]));
+    }
+    picTMP1.setVisible(false);
+
+    tk::Shape& templateCircle = ShapeS.add(0);
+    templateCircle.setVisible(false);
+    templateCircle.setBackStyle(tk::BackStyle::Opaque);
+    for (int i = 0; i < 3; ++i) {
+        tk::Line& line = LineS.add(i);
+        line.setVisible(false);
+        tk::Label& label = lblS.add(i);
+        label.setVisible(false);
+        label.setAlignment(tk::Alignment::Centre);
+        label.setFont({"Tahoma", 8.25f, false, 0});
+    }
+}
+
+void Form1::Form_Load()
+{
+    tk::Platform& platform = m_run.platform();
+    if (platform.anotherInstanceRunning())
+        platform.endProcess();
+    setWindowState(tk::WindowState::Maximised);
+    Timer4.setInterval(kClockInterval);
+    Timer4.setEnabled(true);
+    const tk::ScreenSize screen = platform.screenSize();
+    ScreenHeight = screen.height;
+    ScreenWidth = screen.width;
+    StartTime = platform.timeOfDay();
+    placeHint();
+    // Reading the hint creates the picture chooser and, through it, the settings dialog.
+    m.strSovet = m_run.fileChooser().lblSovet.caption();
+    m_run.settingsFile().readAtStartUp();
+    loadCentrePicture();
+    buildClockElements();
+    DoBackGround();
+    RazmerKrugov();
+    copySettingsIntoDialog();
+    Do_Lines();
+    CheckCommandLine();
+    m_run.form2().chkBG[1].setEnabled(hasDial(ScreenWidth));
+}
+
+void Form1::placeHint()
+{
+    lblF1.setLeft(static_cast<float>(ScreenWidth) - lblF1.width());
+    lblF1.setTop(static_cast<float>(ScreenHeight) - lblF1.height());
+    lblF1.setForeColor(kHintStartColour);
+}
+
+void Form1::loadCentrePicture()
+{
+    tk::Platform& platform = m_run.platform();
+    Form2& dialog = m_run.form2();
+    tk::PictureBox& centre = Pict[0];
+    picTMP1.setPicture(centre.picture());
+    dialog.picTMP.setPicture(picTMP1.picture());
+    // A slide show keeps the built-in picture until its first slide is shown.
+    if (m.SlideShowTime <= 0 && !platform.dir(m.PicCenter).empty()
+        && m.PicCenter != dialog.optPIC[0].caption()) {
+        centre.setPicture(platform.loadPicture(m.PicCenter));
+        dialog.txtOUT.setText(m.strSettings[2]);
+    }
+    if (!centre.picture())
+        centre.setPicture(picTMP1.picture());
+    centre.setTop(static_cast<float>(ScreenHeight / 2 - halfOf(centre.height())));
+    centre.setLeft(static_cast<float>(ScreenWidth / 2 - halfOf(centre.width())));
+}
+
+void Form1::copySettingsIntoDialog()
+{
+    Form2& dialog = m_run.form2();
+    const SettingsFile& settings = m_run.settingsFile();
+    if (tk::parseNumber(m.strSettings[12]) == 1.0)
+        dialog.chkBG[1].setValue(1);
+    dialog.chkBG[0].setValue(settings.checkValue(5));
+    m.SavedRadiusUnit = std::to_string(m.RadiusUnit);
+    for (int k = 0; k < 3; ++k)
+        dialog.txtCOLOR[k].setBackColor(lblS[k].foreColor());
+    dialog.txtCOLOR[3].setBackColor(ShapeS[3].backColor());
+    for (int k = 0; k < 3; ++k)
+        dialog.txtCOLOR[k].setText(tk::singleText(lblS[k].font().size));
+}
+
+void Form1::CheckCommandLine()
+{
+    std::string line = m_run.platform().commandLine();
+    const auto first = line.find_first_not_of(' ');
+    const auto last = line.find_last_not_of(' ');
+    line = first == std::string::npos ? std::string() : line.substr(first, last - first + 1);
+    for (char& c : line)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    CmdSwitch = line.substr(0, 2);
+    if (CmdSwitch == "/c") {
+        m_run.form2().show();
+        setMousePointer(tk::MousePointer::Crosshair);
+    } else if (CmdSwitch == "/p") {
+        m_run.platform().endProcess();
+    }
+}

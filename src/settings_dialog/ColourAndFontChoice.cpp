@@ -1,0 +1,74 @@
+#include "Form2.h"
+
+#include "Form1.h"
+#include "NumberText.h"
+#include "TikoraClock.h"
+
+namespace {
+
+// Screen fonts, effects with the colour choice, no style preselected.
+constexpr int kFontPickerFlags = 1048833;
+
+enum Row { Seconds = 0, Minutes = 1, Hours = 2, CirclesBackground = 3 };
+
+} // namespace
+
+// Opens the colour picker (or, for the hours, the font picker) and puts the result straight
+// into the clock's elements and the row's swatch. A cancelled picker leaves the picker
+// object's values, and the steps after it run with those.
+void Form2::lblCOLOR_Click(int Index)
+{
+    Form1& clock = m_run.form1();
+    tk::CommonDialog& picker = clock.ComDial;
+    switch (Index) {
+    case Seconds:
+    case Minutes:
+        picker.color = clock.lblS[Index].foreColor();
+        picker.showColor();
+        txtCOLOR[Index].setBackColor(picker.color);
+        if (Index == Seconds)
+            clock.ShapeS[1].setBorderColor(picker.color);
+        break;
+    case Hours: {
+        picker.flags = kFontPickerFlags;
+        picker.fontName = clock.lblS[2].font().name;
+        picker.fontSize = clock.lblS[2].font().size;
+        picker.color = clock.lblS[2].foreColor();
+        picker.showFont();
+        for (int k = 2; k >= 0; --k)
+            clock.lblS[k].setFontName(picker.fontName);
+        clock.lblS[2].setFontSize(picker.fontSize);
+        const double hours = tk::toCurrency(clock.lblS[2].font().size);
+        if (m.ShapeWidth == 1) {
+            clock.lblS[1].setFontSize(static_cast<float>(hours));
+            clock.lblS[0].setFontSize(static_cast<float>(hours));
+        } else {
+            clock.lblS[1].setFontSize(static_cast<float>(tk::toCurrency(hours * 2) / 3));
+            clock.lblS[0].setFontSize(static_cast<float>(hours / 2));
+        }
+        break;
+    }
+    case CirclesBackground:
+        // The picker starts from the circles' own fill, so that its Cancel changes nothing.
+        picker.color = clock.ShapeS[2].backColor();
+        picker.showColor();
+        for (int i = 2; i <= 4; ++i)
+            clock.ShapeS[i].setBackColor(picker.color);
+        txtCOLOR[Index].setBackColor(picker.color);
+        return;
+    default:
+        return;
+    }
+    refreshSwatchTexts();
+    clock.LineS[Index].setBorderColor(picker.color);
+    clock.lblS[Index].setForeColor(picker.color);
+    clock.ShapeS[Index + 2].setBorderColor(picker.color);
+    txtCOLOR[Index].setBackColor(picker.color);
+}
+
+void Form2::refreshSwatchTexts()
+{
+    const Form1& clock = m_run.form1();
+    for (int k = 2; k >= 0; --k)
+        txtCOLOR[k].setText(tk::currencyText(clock.lblS[k].font().size));
+}

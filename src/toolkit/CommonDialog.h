@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Colour.h"
+
+#include <string>
+
+namespace tk {
+
+class Platform;
+
+// The picker object of a window: one colour, one face and one size that carry over from one
+// opening to the next. A cancelled picker leaves them as they were.
+class CommonDialog {
+public:
+    explicit CommonDialog(Platform& platform)
+        : m_platform(platform)
+    {
+    }
+
+    Colour color = kBlack;
+    std::string fontName;
+    float fontSize = 8.25f;
+    int flags = 0;
+
+    void showColor();
+    void showFont();
+
+private:
+    Platform& m_platform;
+};
+
+} // namespace tk

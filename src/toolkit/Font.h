@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace tk {
+
+// Sizes are points; a point is 20 twips, so s points are drawn s * 20 / 15 pixels high.
+struct Font {
+    std::string name = "MS Sans Serif";
+    float size = 8.25f;
+    bool bold = false;
+    int charset = 0;
+
+    bool operator==(const Font&) const = default;
+};
+
+} // namespace tk

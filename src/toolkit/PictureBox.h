@@ -1,0 +1,30 @@
+#pragma once
+
+#include "Control.h"
+#include "Picture.h"
+
+namespace tk {
+
+// A windowed box that shows a picture from its top left corner; it always stands above the
+// window's light-weight controls.
+class PictureBox : public Control {
+public:
+    PictureBox(Window& owner, std::string name, int index = -1, Control* container = nullptr)
+        : Control(owner, ControlKind::PictureBox, std::move(name), index, container)
+    {
+    }
+
+    const PictureRef& picture() const { return m_picture; }
+    void setPicture(PictureRef picture)
+    {
+        if (picture == m_picture)
+            return;
+        m_picture = std::move(picture);
+        changed();
+    }
+
+private:
+    PictureRef m_picture;
+};
+
+} // namespace tk

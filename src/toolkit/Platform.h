@@ -1,0 +1,87 @@
+#pragma once
+
+#include "Colour.h"
+#include "Picture.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tk {
+
+class Window;
+
+// The screen's size in twips.
+struct ScreenSize {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+};
+
+enum class MessageIcon { None, Information, Warning };
+enum class MessageButtons { Ok, OkCancel };
+enum class MessageAnswer { Ok, Cancel };
+
+struct FontChoice {
+    std::string name;
+    float size = 0;
+    Colour colour = kBlack;
+};
+
+enum class BuiltInPicture { CentreEmblem, Dial800x600, Dial1024x768, Dial1280x1024 };
+
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
+inline constexpr char kPathSeparator = '/';
+#endif
+
+// Everything outside the program: the process, the screen, the files, the pickers and the
+// message boxes. The desktop implements it with Qt; tests implement it with a scripted fake.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Takes the single-instance lock; true when another copy of the program already holds it.
+    virtual bool anotherInstanceRunning() = 0;
+    virtual std::string commandLine() = 0;
+    // The folder of the executable, without a trailing separator.
+    virtual std::string programFolder() = 0;
+    // The local time of day in whole seconds since midnight.
+    virtual int timeOfDay() = 0;
+    virtual ScreenSize screenSize() = 0;
+    // Ends the whole process at once; nothing after the call runs.
+    [[noreturn]] virtual void endProcess() = 0;
+    // Moves the mouse pointer to a screen position in pixels.
+    virtual void setCursorPos(int x, int y) = 0;
+
+    // A window has just been made, before its load step runs.
+    virtual void windowCreated(Window& window) = 0;
+    // Shows the window modally and returns once it is hidden again.
+    virtual void showModal(Window& window) = 0;
+    virtual MessageAnswer messageBox(const std::string& text, const std::string& title,
+                                     MessageIcon icon, MessageButtons buttons) = 0;
+    // Modal pickers; an empty answer means the user cancelled.
+    virtual std::optional<Colour> pickColour(Colour preset) = 0;
+    virtual std::optional<FontChoice> pickFont(const FontChoice& preset) = 0;
+
+    // The names of the plain, visible files that a pattern matches, sorted without regard to
+    // case: "folder/" lists every file of the folder, "folder/*.gif" those the wildcard matches
+    // (again without regard to case), "folder/name" the file itself when it exists.
+    virtual std::vector<std::string> listDirectory(const std::string& pattern) = 0;
+    virtual std::optional<std::string> readFile(const std::string& path) = 0;
+    // Writes the whole file or, on any failure, leaves the old one untouched.
+    virtual bool writeFile(const std::string& path, const std::string& contents) = 0;
+    // Null when the file is missing or is no picture.
+    virtual PictureRef loadPicture(const std::string& path) = 0;
+    virtual PictureRef builtInPicture(BuiltInPicture which) = 0;
+
+    // The first name that listDirectory() gives, or an empty text.
+    std::string dir(const std::string& pattern)
+    {
+        const auto names = listDirectory(pattern);
+        return names.empty() ? std::string() : names.front();
+    }
+};
+
+} // namespace tk

@@ -1,0 +1,126 @@
+#include "Window.h"
+
+#include "Control.h"
+
+#include <algorithm>
+
+namespace tk {
+
+Window::Window(std::string name)
+    : m_name(std::move(name))
+{
+}
+
+Window::~Window() = default;
+
+void Window::setCaption(const std::string& caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    windowChanged();
+}
+
+void Window::setLeft(float left)
+{
+    m_bounds.left = left;
+    windowChanged();
+}
+
+void Window::setTop(float top)
+{
+    m_bounds.top = top;
+    windowChanged();
+}
+
+void Window::setClientSize(float width, float height)
+{
+    m_bounds.width = width;
+    m_bounds.height = height;
+    windowChanged();
+}
+
+void Window::show()
+{
+    if (!m_visible) {
+        m_visible = true;
+        windowChanged();
+    }
+    if (m_observer)
+        m_observer->shown();
+}
+
+void Window::hide()
+{
+    if (!m_visible)
+        return;
+    m_visible = false;
+    windowChanged();
+}
+
+void Window::setBackColor(Colour colour)
+{
+    m_backColor = colour;
+    windowChanged();
+}
+
+void Window::setPicture(PictureRef picture)
+{
+    if (picture == m_picture)
+        return;
+    m_picture = std::move(picture);
+    windowChanged();
+}
+
+void Window::setWindowState(WindowState state)
+{
+    m_windowState = state;
+    windowChanged();
+}
+
+void Window::setMousePointer(MousePointer pointer)
+{
+    m_mousePointer = pointer;
+    windowChanged();
+}
+
+void Window::zOrder(Control& control, int position)
+{
+    auto it = std::find(m_stacking.begin(), m_stacking.end(), &control);
+    if (it == m_stacking.end())
+        return;
+    m_stacking.erase(it);
+    if (position == 0)
+        m_stacking.push_back(&control);
+    else
+        m_stacking.insert(m_stacking.begin(), &control);
+    if (m_observer)
+        m_observer->stackingChanged();
+}
+
+void Window::addControl(Control& control)
+{
+    m_controls.push_back(&control);
+    if (control.isLightweight())
+        m_stacking.push_back(&control);
+}
+
+void Window::removeControl(Control& control)
+{
+    std::erase(m_controls, &control);
+    std::erase(m_stacking, &control);
+}
+
+void Window::controlChanged(Control& control, const Bounds& before)
+{
+    if (m_observer)
+        m_observer->controlChanged(control, before);
+}
+
+void Window::windowChanged()
+{
+    if (m_observer)
+        m_observer->windowChanged();
+}
+
+} // namespace tk
