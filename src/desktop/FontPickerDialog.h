@@ -2,9 +2,16 @@
 
 #include "Platform.h"
 
+#include <QColor>
 #include <QDialog>
 
 #include <optional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
 
 // The font picker: screen font faces, sizes, a colour choice and a preview. Qt's own font
 // dialog has no colour choice, so this small dialog stands in for it.
@@ -17,4 +24,32 @@ public:
     tk::FontChoice choice() const;
     // Empty when the user cancels.
     static std::optional<tk::FontChoice> pick(const tk::FontChoice& preset, QWidget* parent);
+
+private:
+    QWidget* makeFamilyColumn();
+    QWidget* makeSizeColumn();
+    QWidget* makeColourRow();
+    QWidget* makeSample();
+    void fillColours();
+
+    void familyTyped(const QString& text);
+    void familyPicked();
+    void sizeTyped(const QString& text);
+    void sizePicked();
+    void colourPicked(int index);
+    void chooseOtherColour();
+    void setColour(const QColor& colour);
+
+    QString familyName() const;
+    std::optional<double> typedSize() const;
+    void refresh();
+
+    QLineEdit* m_familyEdit = nullptr;
+    QListWidget* m_familyList = nullptr;
+    QLineEdit* m_sizeEdit = nullptr;
+    QListWidget* m_sizeList = nullptr;
+    QComboBox* m_colourBox = nullptr;
+    QLabel* m_sample = nullptr;
+    QPushButton* m_okButton = nullptr;
+    QColor m_colour;
 };

@@ -2,7 +2,18 @@
 
 #include "Window.h"
 
+#include <QPoint>
 #include <QWidget>
+
+#include <optional>
+#include <unordered_map>
+
+class QEventLoop;
+
+namespace tk {
+class CommandButton;
+class Control;
+} // namespace tk
 
 // Presents a dialog-like toolkit window (the settings dialog, the picture chooser) with native
 // Qt widgets placed at the window's twip positions (15 twips a pixel), and keeps the two in
@@ -23,6 +34,26 @@ public:
     void stackingChanged() override;
     void shown() override;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
 private:
+    using ButtonTest = bool (tk::CommandButton::*)() const;
+
+    QWidget* widgetFor(tk::Control& control);
+    QWidget* containerWidget(const tk::Control& control);
+    void syncControl(tk::Control& control);
+    void applyWindow();
+    void restack();
+    // Presses the window's button that passes the test; false when it has none that can be
+    // pressed.
+    bool press(ButtonTest test);
+
     tk::Window& m_window;
+    std::unordered_map<tk::Control*, QWidget*> m_widgets;
+    QEventLoop* m_modalLoop = nullptr;
+    std::optional<QPoint> m_appliedPosition;
+    bool m_followingUserMove = false;
 };

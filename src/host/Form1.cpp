@@ -49,6 +49,7 @@ Form1::Form1(TikoraClock& run)
     setBackColor(tk::kBlack);
     setMousePointer(tk::MousePointer::Custom);
     Timer4.setAlignedToWallClock(true);
+    Timer4.onTimer = [this] { Timer4_Timer(); };
 
     lblF1.move(0, 0, 2055, 285);
     lblF1.setCaption("Click <1> for setup");

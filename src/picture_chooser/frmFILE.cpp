@@ -30,6 +30,7 @@ frmFILE::frmFILE(TikoraClock& run)
     cmdNO.move(4200, 1785, 855, 375);
     cmdNO.setCaption("Cancel");
     cmdNO.setCancel(true);
+    cmdNO.onClick = [this] { cmdNO_Click(); };
     cmdOK.move(3840, 2220, 1215, 375);
     cmdOK.setCaption("OK");
     cmdOK.setDefault(true);
@@ -48,4 +49,13 @@ void frmFILE::Form_Load()
     const Form2& dialog = m_run.form2();
     setTop(dialog.top());
     setLeft(dialog.left() + dialog.width());
+}
+
+// Cancel hides the chooser and leaves no picture option selected; unselecting runs no handler.
+void frmFILE::cmdNO_Click()
+{
+    hide();
+    Form2& dialog = m_run.form2();
+    for (int i = 0; i < 3; ++i)
+        dialog.optPIC[i].setValue(false);
 }

@@ -28,6 +28,7 @@ public:
     tk::Label lblSlideTime;
 
     void Form_Load() override;
+    void cmdNO_Click();
 
 private:
     TikoraClock& m_run;

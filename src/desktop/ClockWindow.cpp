@@ -1,0 +1,188 @@
+#include "ClockWindow.h"
+
+#include "Form1.h"
+#include "TimerBinding.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+
+ClockWindow::ClockWindow(Form1& form, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_form(form)
+    , m_painter(form)
+{
+    // The face paints every pixel itself, so Qt need not clear anything first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    m_form.setObserver(this);
+    for (tk::Control* control : m_form.controls()) {
+        if (control->kind() == tk::ControlKind::Timer)
+            bindTimer(static_cast<tk::Timer&>(*control));
+    }
+    setWindowTitle(QString::fromStdString(m_form.caption()));
+    applyCursor();
+    applyGeometry();
+}
+
+// The toolkit window may be gone already when the process winds down, so it is not touched.
+ClockWindow::~ClockWindow() = default;
+
+void ClockWindow::paintFace(QPainter& painter, const QRect& area)
+{
+    m_painter.paint(painter, area);
+}
+
+TimerBinding* ClockWindow::timerBinding(const tk::Timer& timer) const
+{
+    const auto it = m_timers.find(&timer);
+    return it == m_timers.end() ? nullptr : it->second;
+}
+
+void ClockWindow::bindTimer(tk::Timer& timer)
+{
+    m_timers[&timer] = new TimerBinding(timer, this);
+}
+
+void ClockWindow::controlChanged(tk::Control& control, const tk::Bounds& before)
+{
+    if (control.kind() == tk::ControlKind::Timer) {
+        auto& timer = static_cast<tk::Timer&>(control);
+        if (TimerBinding* binding = timerBinding(timer))
+            binding->sync();
+        else
+            bindTimer(timer);
+        return;
+    }
+    if (!isVisible())
+        return;
+    const tk::Bounds now = control.bounds();
+    QRect dirty;
+    if (!before.isEmpty())
+        dirty = FacePainter::paintedArea(control, before);
+    if (!now.isEmpty())
+        dirty = dirty.united(FacePainter::paintedArea(control, now));
+    if (!dirty.isEmpty())
+        update(dirty);
+}
+
+void ClockWindow::windowChanged()
+{
+    setWindowTitle(QString::fromStdString(m_form.caption()));
+    applyCursor();
+    applyGeometry();
+    applyVisibility();
+    update();
+}
+
+void ClockWindow::stackingChanged()
+{
+    update();
+}
+
+void ClockWindow::shown()
+{
+    raise();
+    // A dialog that already stands over the clock keeps the keyboard.
+    if (!otherWindowVisible())
+        activateWindow();
+    emit broughtToFront();
+}
+
+void ClockWindow::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    paintFace(painter, event->rect());
+}
+
+void ClockWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Keys that type nothing, such as Shift alone, arrows or function keys, are not the
+    // clock's business.
+    const QString text = event->text();
+    if (text.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_form.Form_KeyPress(text.at(0).unicode());
+}
+
+void ClockWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    m_form.Form_MouseMove();
+}
+
+// The run ends only by the clock's own rules, each of which ends the process at once.
+void ClockWindow::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+}
+
+QRect ClockWindow::targetGeometry() const
+{
+    if (m_form.windowState() == tk::WindowState::Maximised) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            return screen->geometry();
+    }
+    return FacePainter::pixelRect(m_form.bounds()).toRect();
+}
+
+// Without a window manager nobody else makes the window cover the screen, so it takes the
+// screen's geometry itself and asks for full screen as well.
+void ClockWindow::applyGeometry()
+{
+    const QRect target = targetGeometry();
+    if (!target.isEmpty() && geometry() != target)
+        setGeometry(target);
+}
+
+void ClockWindow::applyCursor()
+{
+    switch (m_form.mousePointer()) {
+    case tk::MousePointer::Custom:
+        setCursor(Qt::BlankCursor);
+        break;
+    case tk::MousePointer::Crosshair:
+        setCursor(Qt::CrossCursor);
+        break;
+    case tk::MousePointer::Default:
+        unsetCursor();
+        break;
+    }
+}
+
+void ClockWindow::applyVisibility()
+{
+    if (m_form.visible() == isVisible())
+        return;
+    if (!m_form.visible()) {
+        hide();
+        return;
+    }
+    if (m_form.windowState() == tk::WindowState::Maximised)
+        showFullScreen();
+    else
+        show();
+    applyGeometry();
+}
+
+bool ClockWindow::otherWindowVisible() const
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [this](const QWidget* window) {
+        return window != this && window->isVisible() && window->isWindow();
+    });
+}

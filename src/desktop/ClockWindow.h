@@ -1,0 +1,59 @@
+#pragma once
+
+#include "FacePainter.h"
+#include "Window.h"
+
+#include <QWidget>
+
+#include <map>
+
+class Form1;
+class TimerBinding;
+
+namespace tk {
+class Timer;
+}
+
+// Presents the clock window: a frameless window over the whole primary screen that paints the
+// face from the window's elements, repaints only what a change touched, drives the window's
+// timers, and hands typed characters and mouse movement to the clock.
+class ClockWindow : public QWidget, public tk::Window::Observer {
+    Q_OBJECT
+
+public:
+    explicit ClockWindow(Form1& form, QWidget* parent = nullptr);
+    ~ClockWindow() override;
+
+    Form1& form() const { return m_form; }
+    // Paints the part of the face inside `area` (pixels), also into an image.
+    void paintFace(QPainter& painter, const QRect& area);
+    // The QTimer binding that drives a timer of the clock window, or null.
+    TimerBinding* timerBinding(const tk::Timer& timer) const;
+
+    void controlChanged(tk::Control& control, const tk::Bounds& before) override;
+    void windowChanged() override;
+    void stackingChanged() override;
+    void shown() override;
+
+signals:
+    // The clock window was just raised; dialogs that stand over it must be raised again.
+    void broughtToFront();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void bindTimer(tk::Timer& timer);
+    void applyGeometry();
+    void applyCursor();
+    void applyVisibility();
+    QRect targetGeometry() const;
+    bool otherWindowVisible() const;
+
+    Form1& m_form;
+    FacePainter m_painter;
+    std::map<const tk::Timer*, TimerBinding*> m_timers;
+};

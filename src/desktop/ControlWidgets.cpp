@@ -1,0 +1,323 @@
+#include "ControlWidgets.h"
+
+#include "CheckBox.h"
+#include "ClickableLabel.h"
+#include "CommandButton.h"
+#include "Control.h"
+#include "DialogFont.h"
+#include "DirListBox.h"
+#include "DriveListBox.h"
+#include "FileListBox.h"
+#include "Label.h"
+#include "Line.h"
+#include "LineWidget.h"
+#include "OptionButton.h"
+#include "PictureBox.h"
+#include "PictureWidget.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStyle>
+
+#include <cmath>
+
+namespace {
+
+// Room that a frame's caption leaves free: the indent before it and the gap after it.
+constexpr int kFrameCaptionMargin = 16;
+// Room around a push button's caption for its bevel.
+constexpr int kButtonCaptionMargin = 8;
+// Room for the focus frame drawn around the caption of an option or a check box.
+constexpr int kFocusFrameMargin = 2;
+// A frame's caption is never wrapped, so its height sets no limit.
+constexpr int kUnlimited = 1 << 20;
+
+QString qText(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Colours that follow the control while it is enabled; a disabled control keeps the style's
+// greyed look.
+void setActiveColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    if (palette.color(QPalette::Active, role) == colour &&
+        palette.color(QPalette::Inactive, role) == colour)
+        return;
+    palette.setColor(QPalette::Active, role, colour);
+    palette.setColor(QPalette::Inactive, role, colour);
+    widget->setPalette(palette);
+}
+
+// The width that an option's or a check box's caption has beside its indicator.
+int widthBesideIndicator(const QWidget* widget, bool option) {
+    const QStyle* style = widget->style();
+    const int indicator = style->pixelMetric(
+        option ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr, widget);
+    const int spacing = style->pixelMetric(option ? QStyle::PM_RadioButtonLabelSpacing
+                                                  : QStyle::PM_CheckBoxLabelSpacing,
+                                           nullptr, widget);
+    return widget->width() - indicator - spacing - kFocusFrameMargin;
+}
+
+void showSingleItem(QListWidget* list, const QString& text) {
+    if (list->count() == 1 && list->item(0)->text() == text)
+        return;
+    const QSignalBlocker block(list);
+    list->clear();
+    if (!text.isEmpty())
+        list->addItem(text);
+}
+
+} // namespace
+
+QColor ControlWidgets::colour(tk::Colour colour) {
+    return QColor(tk::redOf(colour), tk::greenOf(colour), tk::blueOf(colour));
+}
+
+int ControlWidgets::pixels(float twips) {
+    return static_cast<int>(std::lround(twips / tk::kTwipsPerPixel));
+}
+
+QRect ControlWidgets::placement(const tk::Control& control) {
+    return QRect(pixels(control.left()), pixels(control.top()), pixels(control.width()),
+                 pixels(control.height()));
+}
+
+QWidget* ControlWidgets::create(tk::Control& control, QWidget* parent) {
+    switch (control.kind()) {
+    case tk::ControlKind::Frame:
+        return new QGroupBox(parent);
+    case tk::ControlKind::Label: {
+        auto* label = new ClickableLabel(parent);
+        label->setWordWrap(true);
+        auto& target = static_cast<tk::Label&>(control);
+        QObject::connect(label, &ClickableLabel::clicked, label, [&target] { target.click(); });
+        return label;
+    }
+    case tk::ControlKind::Line:
+        return new LineWidget(parent);
+    case tk::ControlKind::OptionButton:
+    case tk::ControlKind::CheckBox:
+    case tk::ControlKind::CommandButton:
+        return createButton(control, parent);
+    case tk::ControlKind::TextBox: {
+        auto* edit = new QLineEdit(parent);
+        QObject::connect(edit, &QLineEdit::textEdited, edit,
+                         [&control](const QString& text) { control.setText(text.toStdString()); });
+        return edit;
+    }
+    case tk::ControlKind::PictureBox:
+        return new PictureWidget(parent);
+    case tk::ControlKind::DriveListBox:
+        return new QComboBox(parent);
+    case tk::ControlKind::DirListBox:
+    case tk::ControlKind::FileListBox:
+        return new QListWidget(parent);
+    case tk::ControlKind::Shape:
+    case tk::ControlKind::Timer:
+        return nullptr;
+    }
+    return nullptr;
+}
+
+QWidget* ControlWidgets::createButton(tk::Control& control, QWidget* parent) {
+    if (control.kind() == tk::ControlKind::OptionButton) {
+        auto* radio = new QRadioButton(parent);
+        // The toolkit keeps the options of a frame exclusive, and code may unselect them all.
+        radio->setAutoExclusive(false);
+        auto& option = static_cast<tk::OptionButton&>(control);
+        QObject::connect(radio, &QRadioButton::clicked, radio, [&option, radio] {
+            const QPointer<QRadioButton> alive(radio);
+            option.click();
+            // A click on a selected option changes nothing in the toolkit, yet Qt has just
+            // unchecked the button; the toolkit's value wins.
+            if (alive) {
+                const QSignalBlocker block(radio);
+                radio->setChecked(option.value());
+            }
+        });
+        return radio;
+    }
+    if (control.kind() == tk::ControlKind::CheckBox) {
+        auto* box = new QCheckBox(parent);
+        auto& check = static_cast<tk::CheckBox&>(control);
+        QObject::connect(box, &QCheckBox::clicked, box, [&check, box] {
+            const QPointer<QCheckBox> alive(box);
+            check.click();
+            if (alive) {
+                const QSignalBlocker block(box);
+                box->setChecked(check.value() == 1);
+            }
+        });
+        return box;
+    }
+    auto* button = new QPushButton(parent);
+    // Enter presses the button that has the focus, as it does in a dialog.
+    button->setAutoDefault(true);
+    auto& command = static_cast<tk::CommandButton&>(control);
+    QObject::connect(button, &QPushButton::clicked, button, [&command] { command.click(); });
+    return button;
+}
+
+void ControlWidgets::update(const tk::Control& control, QWidget* widget) {
+    if (control.kind() == tk::ControlKind::Line) {
+        const auto& line = static_cast<const tk::Line&>(control);
+        static_cast<LineWidget*>(widget)->setLine(QPoint(pixels(line.x1()), pixels(line.y1())),
+                                                  QPoint(pixels(line.x2()), pixels(line.y2())),
+                                                  colour(line.borderColor()), line.borderWidth());
+    } else {
+        widget->setGeometry(placement(control));
+    }
+    widget->setEnabled(control.enabled());
+    updateLook(control, widget);
+    updateCaptionFont(control, widget);
+    updateValue(control, widget);
+    updateLists(control, widget);
+    widget->setVisible(control.visible());
+}
+
+void ControlWidgets::updateLook(const tk::Control& control, QWidget* widget) {
+    switch (control.kind()) {
+    case tk::ControlKind::Label:
+        setActiveColour(widget, QPalette::WindowText, colour(control.foreColor()));
+        break;
+    case tk::ControlKind::TextBox:
+        // The colour swatches of the settings dialog are text fields that show a colour.
+        setActiveColour(widget, QPalette::Base, colour(control.backColor()));
+        setActiveColour(widget, QPalette::Text, colour(control.foreColor()));
+        break;
+    case tk::ControlKind::OptionButton:
+    case tk::ControlKind::CheckBox:
+        setActiveColour(widget, QPalette::WindowText, colour(control.foreColor()));
+        break;
+    case tk::ControlKind::PictureBox: {
+        auto* box = static_cast<PictureWidget*>(widget);
+        box->setBackColour(colour(control.backColor()));
+        box->setPicture(static_cast<const tk::PictureBox&>(control).picture());
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void ControlWidgets::updateCaptionFont(const tk::Control& control, QWidget* widget) {
+    const QString caption = qText(control.caption());
+    const CaptionRoom room = showCaption(control, widget, caption);
+    QFont font = DialogFont::fromFont(control.font());
+    if (!room.area.isEmpty() && !caption.isEmpty())
+        font = DialogFont::fitted(font, caption, room.area, room.wrap);
+    if (widget->font() != font)
+        widget->setFont(font);
+    if (control.kind() == tk::ControlKind::Label)
+        alignLabel(static_cast<const tk::Label&>(control), static_cast<QLabel*>(widget));
+}
+
+// Puts the caption (or a text field's text) into the widget and tells how much room it has.
+ControlWidgets::CaptionRoom ControlWidgets::showCaption(const tk::Control& control, QWidget* widget,
+                                                        const QString& caption) {
+    switch (control.kind()) {
+    case tk::ControlKind::Frame: {
+        auto* frame = static_cast<QGroupBox*>(widget);
+        if (frame->title() != caption)
+            frame->setTitle(caption);
+        return {QSize(frame->width() - kFrameCaptionMargin, kUnlimited), false};
+    }
+    case tk::ControlKind::Label: {
+        auto* label = static_cast<QLabel*>(widget);
+        if (label->text() != caption)
+            label->setText(caption);
+        return {label->size(), true};
+    }
+    case tk::ControlKind::OptionButton:
+    case tk::ControlKind::CheckBox:
+    case tk::ControlKind::CommandButton: {
+        auto* button = static_cast<QAbstractButton*>(widget);
+        if (button->text() != caption)
+            button->setText(caption);
+        const int width =
+            control.kind() == tk::ControlKind::CommandButton
+                ? button->width() - kButtonCaptionMargin
+                : widthBesideIndicator(button, control.kind() == tk::ControlKind::OptionButton);
+        return {QSize(width, button->height()), false};
+    }
+    case tk::ControlKind::TextBox: {
+        auto* edit = static_cast<QLineEdit*>(widget);
+        if (edit->text() != caption)
+            edit->setText(caption);
+        return {};
+    }
+    default:
+        return {};
+    }
+}
+
+// A label one line high shows its line in the middle, so that a widget that overlaps its
+// edge by a pixel or two does not cut the letters; taller labels start at the top.
+void ControlWidgets::alignLabel(const tk::Label& control, QLabel* label) {
+    const auto alignment = control.alignment();
+    const Qt::Alignment horizontal = alignment == tk::Alignment::Right    ? Qt::AlignRight
+                                     : alignment == tk::Alignment::Centre ? Qt::AlignHCenter
+                                                                          : Qt::AlignLeft;
+    const bool oneLine = label->height() < 2 * QFontMetrics(label->font()).lineSpacing();
+    const Qt::Alignment wanted = horizontal | (oneLine ? Qt::AlignVCenter : Qt::AlignTop);
+    if (label->alignment() != wanted)
+        label->setAlignment(wanted);
+}
+
+void ControlWidgets::updateValue(const tk::Control& control, QWidget* widget) {
+    switch (control.kind()) {
+    case tk::ControlKind::OptionButton: {
+        auto* radio = static_cast<QRadioButton*>(widget);
+        const QSignalBlocker block(radio);
+        radio->setChecked(static_cast<const tk::OptionButton&>(control).value());
+        break;
+    }
+    case tk::ControlKind::CheckBox: {
+        auto* box = static_cast<QCheckBox*>(widget);
+        const QSignalBlocker block(box);
+        box->setChecked(static_cast<const tk::CheckBox&>(control).value() == 1);
+        break;
+    }
+    case tk::ControlKind::CommandButton:
+        static_cast<QPushButton*>(widget)->setDefault(
+            static_cast<const tk::CommandButton&>(control).isDefault());
+        break;
+    default:
+        break;
+    }
+}
+
+// Until the lists are filled from the folders, each shows only its current entry.
+void ControlWidgets::updateLists(const tk::Control& control, QWidget* widget) {
+    switch (control.kind()) {
+    case tk::ControlKind::DriveListBox: {
+        auto* combo = static_cast<QComboBox*>(widget);
+        const QString drive = qText(static_cast<const tk::DriveListBox&>(control).drive());
+        if (combo->count() == 1 && combo->itemText(0) == drive)
+            break;
+        const QSignalBlocker block(combo);
+        combo->clear();
+        if (!drive.isEmpty())
+            combo->addItem(drive);
+        break;
+    }
+    case tk::ControlKind::DirListBox:
+        showSingleItem(static_cast<QListWidget*>(widget),
+                       qText(static_cast<const tk::DirListBox&>(control).path()));
+        break;
+    case tk::ControlKind::FileListBox:
+        showSingleItem(static_cast<QListWidget*>(widget),
+                       qText(static_cast<const tk::FileListBox&>(control).fileName()));
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,59 @@
+#include "DialogFont.h"
+
+#include <QFontMetrics>
+#include <QRect>
+#include <QSize>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Below this the captions stop being readable; a caption that still does not fit is clipped.
+constexpr int kSmallestPixelSize = 8;
+
+QStringList familiesFor(const QString& name) {
+    const QString key = name.toLower();
+    // The condensed faces come first so that captions laid out for the narrow Windows system
+    // font fit their widgets.
+    if (key == "ms sans serif" || key == "microsoft sans serif")
+        return {"Microsoft Sans Serif", "DejaVu Sans Condensed", "Nimbus Sans", "DejaVu Sans",
+                "Liberation Sans"};
+    if (key == "arial narrow")
+        return {"Arial Narrow", "Nimbus Sans Narrow", "Liberation Sans Narrow",
+                "DejaVu Sans Condensed"};
+    if (key == "arial")
+        return {"Arial", "Liberation Sans", "Nimbus Sans", "DejaVu Sans"};
+    return {name};
+}
+
+bool fits(const QFont& font, const QString& text, const QSize& area, bool wrap) {
+    const QFontMetrics metrics(font);
+    if (!wrap)
+        return metrics.horizontalAdvance(text) <= area.width();
+    const QRect needed =
+        metrics.boundingRect(QRect(0, 0, area.width(), 1 << 20), Qt::TextWordWrap, text);
+    return needed.width() <= area.width() && needed.height() <= area.height();
+}
+
+} // namespace
+
+QFont DialogFont::fromFont(const tk::Font& font) {
+    QFont result;
+    result.setFamilies(familiesFor(QString::fromStdString(font.name)));
+    result.setStyleHint(QFont::SansSerif);
+    result.setPixelSize(pixelSize(font.size));
+    result.setBold(font.bold);
+    return result;
+}
+
+int DialogFont::pixelSize(float points) {
+    return std::max(1, static_cast<int>(std::lround(points * 20.0 / 15.0)));
+}
+
+QFont DialogFont::fitted(QFont font, const QString& text, const QSize& area, bool wrap) {
+    while (font.pixelSize() > kSmallestPixelSize && !fits(font, text, area, wrap))
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}

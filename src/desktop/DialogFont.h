@@ -1,0 +1,20 @@
+#pragma once
+
+#include "Font.h"
+
+#include <QFont>
+#include <QString>
+
+class QSize;
+
+// Turns the fonts that the windows name (faces of the Windows world such as "MS Sans Serif")
+// into fonts this machine has, at s * 20 / 15 pixels for s points.
+class DialogFont {
+public:
+    static QFont fromFont(const tk::Font& font);
+    static int pixelSize(float points);
+    // The font made smaller, a pixel at a time, until the text fits the area when it is
+    // wrapped at word boundaries (or, with `wrap` false, kept on one line). A caption that
+    // does not fit even at the smallest size keeps that size.
+    static QFont fitted(QFont font, const QString& text, const QSize& area, bool wrap);
+};

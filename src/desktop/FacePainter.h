@@ -1,0 +1,63 @@
+#pragma once
+
+#include "Bounds.h"
+#include "Colour.h"
+#include "Font.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QRectF>
+
+#include <unordered_map>
+
+class QPainter;
+
+namespace tk {
+class Control;
+class Label;
+class Line;
+class PictureBox;
+class Shape;
+class TextBox;
+class Window;
+} // namespace tk
+
+// Paints a full-screen toolkit window from its elements: the back colour, the window's
+// picture, the light-weight controls from the back to the front, then the picture boxes and
+// the text boxes, which stand above them.
+class FacePainter {
+public:
+    explicit FacePainter(const tk::Window& window);
+
+    // Paints the part of the window inside `area` (pixels); nothing outside it is touched.
+    void paint(QPainter& painter, const QRect& area);
+
+    // A rectangle in twips as pixels.
+    static QRectF pixelRect(const tk::Bounds& bounds);
+    // The pixels that a control drawn at `bounds` may touch, with room for its pen and for
+    // antialiasing.
+    static QRect paintedArea(const tk::Control& control, const tk::Bounds& bounds);
+    static QColor qtColour(tk::Colour colour);
+    // The font a control is drawn with: its size in points as pixels at 15 twips a pixel.
+    static QFont qtFont(const tk::Font& font);
+
+private:
+    void paintWindowPicture(QPainter& painter, const QRect& area);
+    void paintLightweight(QPainter& painter, const tk::Control& control);
+    void paintShape(QPainter& painter, const tk::Shape& shape);
+    void paintLine(QPainter& painter, const tk::Line& line);
+    void paintLabel(QPainter& painter, const tk::Label& label);
+    void paintPictureBox(QPainter& painter, const tk::PictureBox& box);
+    void paintTextBox(QPainter& painter, const tk::TextBox& box);
+    void paintCaption(QPainter& painter, const tk::Control& control, const QRectF& box, int flags);
+    const QFont& fontOf(const tk::Control& control);
+
+    struct CachedFont {
+        tk::Font font;
+        QFont qtFont;
+    };
+
+    const tk::Window& m_window;
+    std::unordered_map<const tk::Control*, CachedFont> m_fonts;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#ifdef _WIN32
+#include <QLockFile>
+#include <memory>
+#endif
+
+// A lock that only one copy of the program can hold at a time. It is held until the process
+// ends; the operating system releases it even when the process is killed.
+class InstanceLock {
+public:
+    explicit InstanceLock(QString path);
+    ~InstanceLock();
+    InstanceLock(const InstanceLock&) = delete;
+    InstanceLock& operator=(const InstanceLock&) = delete;
+
+    // Tries to take the lock once; true when another process holds it. A lock file that cannot
+    // be opened at all counts as free, so that a broken temporary folder never stops the clock.
+    bool heldElsewhere();
+
+    // The lock file for the current user in the system's temporary folder.
+    static QString defaultPath();
+
+private:
+    QString m_path;
+    bool m_tried = false;
+    bool m_heldElsewhere = false;
+#ifdef _WIN32
+    std::unique_ptr<QLockFile> m_lock;
+#else
+    int m_fd = -1;
+#endif
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "Picture.h"
+
+#include <QColor>
+#include <QWidget>
+
+// A picture box: its back colour, and over it the picture from the top left corner, cut off
+// where the box ends.
+class PictureWidget : public QWidget {
+public:
+    explicit PictureWidget(QWidget* parent = nullptr);
+
+    // Every picture of this program is a QtPicture.
+    void setPicture(tk::PictureRef picture);
+    void setBackColour(QColor colour);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    tk::PictureRef m_picture;
+    QColor m_back = Qt::white;
+};

@@ -1,0 +1,76 @@
+#include "TimerBinding.h"
+
+#include "Timer.h"
+
+#include <chrono>
+
+#ifndef _WIN32
+#include <time.h>
+#endif
+
+namespace {
+
+// How long after the start of a second the aligned tick arrives, so that reading the time of
+// day in the tick surely gives the new second.
+constexpr int kSecondStartMargin = 5;
+constexpr int kMillisecondsPerSecond = 1000;
+
+int millisecondsIntoSecond() {
+#ifdef _WIN32
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count() %
+                            kMillisecondsPerSecond);
+#else
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return static_cast<int>(now.tv_nsec / 1'000'000);
+#endif
+}
+
+} // namespace
+
+TimerBinding::TimerBinding(tk::Timer& timer, QObject* parent)
+    : QObject(parent)
+    , m_timer(timer) {
+    connect(&m_qtimer, &QTimer::timeout, this, &TimerBinding::onTimeout);
+    sync();
+}
+
+void TimerBinding::sync() {
+    if (!m_timer.isRunning()) {
+        m_qtimer.stop();
+        return;
+    }
+    const bool aligned = m_timer.alignedToWallClock();
+    const int interval = m_timer.interval();
+    if (m_qtimer.isActive() && aligned == m_runningAligned &&
+        (aligned || interval == m_runningInterval))
+        return;
+    m_runningAligned = aligned;
+    m_runningInterval = interval;
+    if (aligned) {
+        scheduleNextSecond();
+        return;
+    }
+    m_qtimer.setSingleShot(false);
+    m_qtimer.setTimerType(Qt::CoarseTimer);
+    m_qtimer.start(interval);
+}
+
+int TimerBinding::delayToNextSecond() {
+    return kMillisecondsPerSecond - millisecondsIntoSecond() + kSecondStartMargin;
+}
+
+void TimerBinding::scheduleNextSecond() {
+    m_qtimer.setSingleShot(true);
+    m_qtimer.setTimerType(Qt::PreciseTimer);
+    m_qtimer.start(delayToNextSecond());
+}
+
+void TimerBinding::onTimeout() {
+    // The next tick is booked before this one runs, so that a tick that stops the timer
+    // cancels it again.
+    if (m_runningAligned && m_timer.isRunning())
+        scheduleNextSecond();
+    m_timer.fire();
+}
