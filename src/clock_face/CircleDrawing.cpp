@@ -38,7 +38,8 @@ void Form1::Do_Lines()
 
         tk::Shape& circle = ShapeS[i + 2];
         const double halfWidth = circle.width() / 2.0;
-        const float factor = static_cast<float>(m.LineSteps + 4) - m.SpreadStep * static_cast<float>(i);
+        const float factor =
+            static_cast<float>(m.LineSteps + 4) - m.SpreadStep * static_cast<float>(i);
         const double distance = static_cast<double>(factor) * m.RadiusUnit;
         circle.move(static_cast<float>(x0 + distance * cosA - halfWidth),
                     static_cast<float>(y0 + distance * sinA - halfWidth), circle.width(),

@@ -34,39 +34,45 @@ const QColor kEmblemRim(200, 160, 60);
 const QColor kEmblemFace(30, 50, 110);
 const QColor kEmblemMarks(225, 215, 170);
 
-QPointF pointAt(QPointF middle, double distance, double degreesFromNoon) {
+QPointF pointAt(QPointF middle, double distance, double degreesFromNoon)
+{
     const double radians = qDegreesToRadians(degreesFromNoon - 90.0);
     return middle + QPointF(distance * std::cos(radians), distance * std::sin(radians));
 }
 
-void fillDisc(QPainter& painter, QPointF middle, double radius, const QColor& colour) {
+void fillDisc(QPainter& painter, QPointF middle, double radius, const QColor& colour)
+{
     painter.setBrush(colour);
     painter.drawEllipse(middle, radius, radius);
 }
 
 // Twelve marks at the hour positions; those at 12, 3, 6 and 9 o'clock are the large ones.
-void drawMarks(QPainter& painter, QPointF middle, double distance, const QColor& colour) {
+void drawMarks(QPainter& painter, QPointF middle, double distance, const QColor& colour)
+{
     for (int hour = 0; hour < kHourPositions; ++hour) {
         const double diameter = hour % 3 == 0 ? kMajorMarkDiameter : kMinorMarkDiameter;
         fillDisc(painter, pointAt(middle, distance, hour * kDegreesPerHour), diameter / 2, colour);
     }
 }
 
-void drawHand(QPainter& painter, QPointF middle, double length, double degrees, double width) {
+void drawHand(QPainter& painter, QPointF middle, double length, double degrees, double width)
+{
     painter.setPen(QPen(kEmblemMarks, width, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(middle, pointAt(middle, length, degrees));
 }
 
 } // namespace
 
-tk::PictureRef BuiltInPictures::make(tk::BuiltInPicture which) {
+tk::PictureRef BuiltInPictures::make(tk::BuiltInPicture which)
+{
     if (which == tk::BuiltInPicture::CentreEmblem)
         return std::make_shared<QtPicture>(drawCentreEmblem());
     const QSize size = sizeOf(which);
     return std::make_shared<LazyPicture>(size, [size] { return drawDial(size); });
 }
 
-QSize BuiltInPictures::sizeOf(tk::BuiltInPicture which) {
+QSize BuiltInPictures::sizeOf(tk::BuiltInPicture which)
+{
     switch (which) {
     case tk::BuiltInPicture::CentreEmblem:
         return {kEmblemSide, kEmblemSide};
@@ -80,7 +86,8 @@ QSize BuiltInPictures::sizeOf(tk::BuiltInPicture which) {
     return {};
 }
 
-QImage BuiltInPictures::drawCentreEmblem() {
+QImage BuiltInPictures::drawCentreEmblem()
+{
     QImage image(kEmblemSide, kEmblemSide, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
@@ -101,7 +108,8 @@ QImage BuiltInPictures::drawCentreEmblem() {
     return image;
 }
 
-QImage BuiltInPictures::drawDial(QSize size) {
+QImage BuiltInPictures::drawDial(QSize size)
+{
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);

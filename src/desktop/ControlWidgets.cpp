@@ -39,13 +39,15 @@ constexpr int kFocusFrameMargin = 2;
 // A frame's caption is never wrapped, so its height sets no limit.
 constexpr int kUnlimited = 1 << 20;
 
-QString qText(const std::string& text) {
+QString qText(const std::string& text)
+{
     return QString::fromStdString(text);
 }
 
 // Colours that follow the control while it is enabled; a disabled control keeps the style's
 // greyed look.
-void setActiveColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+void setActiveColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+{
     QPalette palette = widget->palette();
     if (palette.color(QPalette::Active, role) == colour &&
         palette.color(QPalette::Inactive, role) == colour)
@@ -56,7 +58,8 @@ void setActiveColour(QWidget* widget, QPalette::ColorRole role, const QColor& co
 }
 
 // The width that an option's or a check box's caption has beside its indicator.
-int widthBesideIndicator(const QWidget* widget, bool option) {
+int widthBesideIndicator(const QWidget* widget, bool option)
+{
     const QStyle* style = widget->style();
     const int indicator = style->pixelMetric(
         option ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr, widget);
@@ -66,7 +69,8 @@ int widthBesideIndicator(const QWidget* widget, bool option) {
     return widget->width() - indicator - spacing - kFocusFrameMargin;
 }
 
-void showSingleItem(QListWidget* list, const QString& text) {
+void showSingleItem(QListWidget* list, const QString& text)
+{
     if (list->count() == 1 && list->item(0)->text() == text)
         return;
     const QSignalBlocker block(list);
@@ -77,20 +81,24 @@ void showSingleItem(QListWidget* list, const QString& text) {
 
 } // namespace
 
-QColor ControlWidgets::colour(tk::Colour colour) {
+QColor ControlWidgets::colour(tk::Colour colour)
+{
     return QColor(tk::redOf(colour), tk::greenOf(colour), tk::blueOf(colour));
 }
 
-int ControlWidgets::pixels(float twips) {
+int ControlWidgets::pixels(float twips)
+{
     return static_cast<int>(std::lround(twips / tk::kTwipsPerPixel));
 }
 
-QRect ControlWidgets::placement(const tk::Control& control) {
+QRect ControlWidgets::placement(const tk::Control& control)
+{
     return QRect(pixels(control.left()), pixels(control.top()), pixels(control.width()),
                  pixels(control.height()));
 }
 
-QWidget* ControlWidgets::create(tk::Control& control, QWidget* parent) {
+QWidget* ControlWidgets::create(tk::Control& control, QWidget* parent)
+{
     switch (control.kind()) {
     case tk::ControlKind::Frame:
         return new QGroupBox(parent);
@@ -127,7 +135,8 @@ QWidget* ControlWidgets::create(tk::Control& control, QWidget* parent) {
     return nullptr;
 }
 
-QWidget* ControlWidgets::createButton(tk::Control& control, QWidget* parent) {
+QWidget* ControlWidgets::createButton(tk::Control& control, QWidget* parent)
+{
     if (control.kind() == tk::ControlKind::OptionButton) {
         auto* radio = new QRadioButton(parent);
         // The toolkit keeps the options of a frame exclusive, and code may unselect them all.
@@ -166,7 +175,8 @@ QWidget* ControlWidgets::createButton(tk::Control& control, QWidget* parent) {
     return button;
 }
 
-void ControlWidgets::update(const tk::Control& control, QWidget* widget) {
+void ControlWidgets::update(const tk::Control& control, QWidget* widget)
+{
     if (control.kind() == tk::ControlKind::Line) {
         const auto& line = static_cast<const tk::Line&>(control);
         static_cast<LineWidget*>(widget)->setLine(QPoint(pixels(line.x1()), pixels(line.y1())),
@@ -183,7 +193,8 @@ void ControlWidgets::update(const tk::Control& control, QWidget* widget) {
     widget->setVisible(control.visible());
 }
 
-void ControlWidgets::updateLook(const tk::Control& control, QWidget* widget) {
+void ControlWidgets::updateLook(const tk::Control& control, QWidget* widget)
+{
     switch (control.kind()) {
     case tk::ControlKind::Label:
         setActiveColour(widget, QPalette::WindowText, colour(control.foreColor()));
@@ -208,7 +219,8 @@ void ControlWidgets::updateLook(const tk::Control& control, QWidget* widget) {
     }
 }
 
-void ControlWidgets::updateCaptionFont(const tk::Control& control, QWidget* widget) {
+void ControlWidgets::updateCaptionFont(const tk::Control& control, QWidget* widget)
+{
     const QString caption = qText(control.caption());
     const CaptionRoom room = showCaption(control, widget, caption);
     QFont font = DialogFont::fromFont(control.font());
@@ -222,7 +234,8 @@ void ControlWidgets::updateCaptionFont(const tk::Control& control, QWidget* widg
 
 // Puts the caption (or a text field's text) into the widget and tells how much room it has.
 ControlWidgets::CaptionRoom ControlWidgets::showCaption(const tk::Control& control, QWidget* widget,
-                                                        const QString& caption) {
+                                                        const QString& caption)
+{
     switch (control.kind()) {
     case tk::ControlKind::Frame: {
         auto* frame = static_cast<QGroupBox*>(widget);
@@ -261,7 +274,8 @@ ControlWidgets::CaptionRoom ControlWidgets::showCaption(const tk::Control& contr
 
 // A label one line high shows its line in the middle, so that a widget that overlaps its
 // edge by a pixel or two does not cut the letters; taller labels start at the top.
-void ControlWidgets::alignLabel(const tk::Label& control, QLabel* label) {
+void ControlWidgets::alignLabel(const tk::Label& control, QLabel* label)
+{
     const auto alignment = control.alignment();
     const Qt::Alignment horizontal = alignment == tk::Alignment::Right    ? Qt::AlignRight
                                      : alignment == tk::Alignment::Centre ? Qt::AlignHCenter
@@ -272,7 +286,8 @@ void ControlWidgets::alignLabel(const tk::Label& control, QLabel* label) {
         label->setAlignment(wanted);
 }
 
-void ControlWidgets::updateValue(const tk::Control& control, QWidget* widget) {
+void ControlWidgets::updateValue(const tk::Control& control, QWidget* widget)
+{
     switch (control.kind()) {
     case tk::ControlKind::OptionButton: {
         auto* radio = static_cast<QRadioButton*>(widget);
@@ -296,7 +311,8 @@ void ControlWidgets::updateValue(const tk::Control& control, QWidget* widget) {
 }
 
 // Until the lists are filled from the folders, each shows only its current entry.
-void ControlWidgets::updateLists(const tk::Control& control, QWidget* widget) {
+void ControlWidgets::updateLists(const tk::Control& control, QWidget* widget)
+{
     switch (control.kind()) {
     case tk::ControlKind::DriveListBox: {
         auto* combo = static_cast<QComboBox*>(widget);

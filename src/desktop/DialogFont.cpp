@@ -13,7 +13,8 @@ namespace {
 // Below this the captions stop being readable; a caption that still does not fit is clipped.
 constexpr int kSmallestPixelSize = 8;
 
-QStringList familiesFor(const QString& name) {
+QStringList familiesFor(const QString& name)
+{
     const QString key = name.toLower();
     // The condensed faces come first so that captions laid out for the narrow Windows system
     // font fit their widgets.
@@ -28,7 +29,8 @@ QStringList familiesFor(const QString& name) {
     return {name};
 }
 
-bool fits(const QFont& font, const QString& text, const QSize& area, bool wrap) {
+bool fits(const QFont& font, const QString& text, const QSize& area, bool wrap)
+{
     const QFontMetrics metrics(font);
     if (!wrap)
         return metrics.horizontalAdvance(text) <= area.width();
@@ -39,7 +41,8 @@ bool fits(const QFont& font, const QString& text, const QSize& area, bool wrap) 
 
 } // namespace
 
-QFont DialogFont::fromFont(const tk::Font& font) {
+QFont DialogFont::fromFont(const tk::Font& font)
+{
     QFont result;
     result.setFamilies(familiesFor(QString::fromStdString(font.name)));
     result.setStyleHint(QFont::SansSerif);
@@ -48,11 +51,13 @@ QFont DialogFont::fromFont(const tk::Font& font) {
     return result;
 }
 
-int DialogFont::pixelSize(float points) {
+int DialogFont::pixelSize(float points)
+{
     return std::max(1, static_cast<int>(std::lround(points * 20.0 / 15.0)));
 }
 
-QFont DialogFont::fitted(QFont font, const QString& text, const QSize& area, bool wrap) {
+QFont DialogFont::fitted(QFont font, const QString& text, const QSize& area, bool wrap)
+{
     while (font.pixelSize() > kSmallestPixelSize && !fits(font, text, area, wrap))
         font.setPixelSize(font.pixelSize() - 1);
     return font;

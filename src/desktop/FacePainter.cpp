@@ -25,11 +25,13 @@ constexpr double kTextBoxInset = 2.0;
 // A line from pixel a to pixel b runs through the centres of those pixels.
 constexpr double kPixelCentre = 0.5;
 
-const QtPicture* qtPictureOf(const tk::PictureRef& picture) {
+const QtPicture* qtPictureOf(const tk::PictureRef& picture)
+{
     return dynamic_cast<const QtPicture*>(picture.get());
 }
 
-int penWidthOf(const tk::Control& control) {
+int penWidthOf(const tk::Control& control)
+{
     switch (control.kind()) {
     case tk::ControlKind::Shape:
         return static_cast<const tk::Shape&>(control).borderWidth();
@@ -40,7 +42,8 @@ int penWidthOf(const tk::Control& control) {
     }
 }
 
-int alignmentFlags(tk::Alignment alignment) {
+int alignmentFlags(tk::Alignment alignment)
+{
     switch (alignment) {
     case tk::Alignment::Right:
         return Qt::AlignRight;
@@ -55,23 +58,29 @@ int alignmentFlags(tk::Alignment alignment) {
 } // namespace
 
 FacePainter::FacePainter(const tk::Window& window)
-    : m_window(window) {}
+    : m_window(window)
+{
+}
 
-QRectF FacePainter::pixelRect(const tk::Bounds& bounds) {
+QRectF FacePainter::pixelRect(const tk::Bounds& bounds)
+{
     return {bounds.left / kTwipsPerPixel, bounds.top / kTwipsPerPixel,
             bounds.width / kTwipsPerPixel, bounds.height / kTwipsPerPixel};
 }
 
-QRect FacePainter::paintedArea(const tk::Control& control, const tk::Bounds& bounds) {
+QRect FacePainter::paintedArea(const tk::Control& control, const tk::Bounds& bounds)
+{
     const double margin = penWidthOf(control) + kAntialiasMargin;
     return pixelRect(bounds).adjusted(-margin, -margin, margin, margin).toAlignedRect();
 }
 
-QColor FacePainter::qtColour(tk::Colour colour) {
+QColor FacePainter::qtColour(tk::Colour colour)
+{
     return QColor(tk::redOf(colour), tk::greenOf(colour), tk::blueOf(colour));
 }
 
-QFont FacePainter::qtFont(const tk::Font& font) {
+QFont FacePainter::qtFont(const tk::Font& font)
+{
     QFont result(QString::fromStdString(font.name));
     const int pixels = static_cast<int>(std::lround(font.size * kTwipsPerPoint / kTwipsPerPixel));
     result.setPixelSize(std::max(1, pixels));
@@ -79,7 +88,8 @@ QFont FacePainter::qtFont(const tk::Font& font) {
     return result;
 }
 
-void FacePainter::paint(QPainter& painter, const QRect& area) {
+void FacePainter::paint(QPainter& painter, const QRect& area)
+{
     painter.save();
     painter.setClipRect(area, Qt::IntersectClip);
     painter.fillRect(area, qtColour(m_window.backColor()));
@@ -105,7 +115,8 @@ void FacePainter::paint(QPainter& painter, const QRect& area) {
 }
 
 // The window's picture stands at its top left corner at its own size.
-void FacePainter::paintWindowPicture(QPainter& painter, const QRect& area) {
+void FacePainter::paintWindowPicture(QPainter& painter, const QRect& area)
+{
     const QtPicture* picture = qtPictureOf(m_window.picture());
     if (!picture)
         return;
@@ -115,7 +126,8 @@ void FacePainter::paintWindowPicture(QPainter& painter, const QRect& area) {
         painter.drawImage(source.topLeft(), image, source);
 }
 
-void FacePainter::paintLightweight(QPainter& painter, const tk::Control& control) {
+void FacePainter::paintLightweight(QPainter& painter, const tk::Control& control)
+{
     switch (control.kind()) {
     case tk::ControlKind::Shape:
         paintShape(painter, static_cast<const tk::Shape&>(control));
@@ -132,7 +144,8 @@ void FacePainter::paintLightweight(QPainter& painter, const tk::Control& control
 }
 
 // The border is drawn inside the shape's box, so a circle never grows past its bounds.
-void FacePainter::paintShape(QPainter& painter, const tk::Shape& shape) {
+void FacePainter::paintShape(QPainter& painter, const tk::Shape& shape)
+{
     QRectF box = pixelRect(shape.bounds());
     if (shape.shape() == tk::ShapeKind::Circle || shape.shape() == tk::ShapeKind::Square) {
         const double side = std::min(box.width(), box.height());
@@ -156,7 +169,8 @@ void FacePainter::paintShape(QPainter& painter, const tk::Shape& shape) {
         painter.drawRect(box);
 }
 
-void FacePainter::paintLine(QPainter& painter, const tk::Line& line) {
+void FacePainter::paintLine(QPainter& painter, const tk::Line& line)
+{
     const QPointF from(line.x1() / kTwipsPerPixel + kPixelCentre,
                        line.y1() / kTwipsPerPixel + kPixelCentre);
     const QPointF to(line.x2() / kTwipsPerPixel + kPixelCentre,
@@ -165,14 +179,16 @@ void FacePainter::paintLine(QPainter& painter, const tk::Line& line) {
     painter.drawLine(from, to);
 }
 
-void FacePainter::paintLabel(QPainter& painter, const tk::Label& label) {
+void FacePainter::paintLabel(QPainter& painter, const tk::Label& label)
+{
     paintCaption(painter, label, pixelRect(label.bounds()),
                  alignmentFlags(label.alignment()) | Qt::AlignTop);
 }
 
 // A picture box is a window of its own on whole pixels: its back colour, then its picture
 // from the top left corner, cut at the box's edges.
-void FacePainter::paintPictureBox(QPainter& painter, const tk::PictureBox& box) {
+void FacePainter::paintPictureBox(QPainter& painter, const tk::PictureBox& box)
+{
     const QRect rect = pixelRect(box.bounds()).toRect();
     painter.fillRect(rect, qtColour(box.backColor()));
     const QtPicture* picture = qtPictureOf(box.picture());
@@ -184,13 +200,15 @@ void FacePainter::paintPictureBox(QPainter& painter, const tk::PictureBox& box) 
     painter.restore();
 }
 
-void FacePainter::paintTextBox(QPainter& painter, const tk::TextBox& box) {
+void FacePainter::paintTextBox(QPainter& painter, const tk::TextBox& box)
+{
     const QRectF rect = pixelRect(box.bounds()).adjusted(kTextBoxInset, 0, 0, 0);
     paintCaption(painter, box, rect, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void FacePainter::paintCaption(QPainter& painter, const tk::Control& control, const QRectF& box,
-                               int flags) {
+                               int flags)
+{
     if (control.caption().empty())
         return;
     painter.save();
@@ -201,7 +219,8 @@ void FacePainter::paintCaption(QPainter& painter, const tk::Control& control, co
     painter.restore();
 }
 
-const QFont& FacePainter::fontOf(const tk::Control& control) {
+const QFont& FacePainter::fontOf(const tk::Control& control)
+{
     CachedFont& cached = m_fonts[&control];
     if (cached.font != control.font() || cached.qtFont.pixelSize() <= 0) {
         cached.font = control.font();

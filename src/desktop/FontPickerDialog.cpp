@@ -56,20 +56,23 @@ constexpr std::array<NamedColour, 16> kColours = {{
     {"White", 0xFFFFFF},
 }};
 
-QPixmap swatch(const QColor& colour) {
+QPixmap swatch(const QColor& colour)
+{
     QPixmap pixmap(kSwatchSize, kSwatchSize);
     pixmap.fill(colour);
     return pixmap;
 }
 
-QString sizeText(double size) {
+QString sizeText(double size)
+{
     return QString::number(size, 'g', 6);
 }
 
 } // namespace
 
 FontPickerDialog::FontPickerDialog(const tk::FontChoice& preset, QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent)
+{
     setWindowTitle(tr("Font"));
     auto* columns = new QHBoxLayout;
     columns->addWidget(makeFamilyColumn());
@@ -95,7 +98,8 @@ FontPickerDialog::FontPickerDialog(const tk::FontChoice& preset, QWidget* parent
     m_familyEdit->setFocus();
 }
 
-QWidget* FontPickerDialog::makeFamilyColumn() {
+QWidget* FontPickerDialog::makeFamilyColumn()
+{
     auto* column = new QWidget;
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -117,7 +121,8 @@ QWidget* FontPickerDialog::makeFamilyColumn() {
     return column;
 }
 
-QWidget* FontPickerDialog::makeSizeColumn() {
+QWidget* FontPickerDialog::makeSizeColumn()
+{
     auto* column = new QWidget;
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -137,7 +142,8 @@ QWidget* FontPickerDialog::makeSizeColumn() {
     return column;
 }
 
-QWidget* FontPickerDialog::makeColourRow() {
+QWidget* FontPickerDialog::makeColourRow()
+{
     auto* row = new QGroupBox(tr("Effects"));
     auto* layout = new QHBoxLayout(row);
     m_colourBox = new QComboBox;
@@ -154,7 +160,8 @@ QWidget* FontPickerDialog::makeColourRow() {
     return row;
 }
 
-QWidget* FontPickerDialog::makeSample() {
+QWidget* FontPickerDialog::makeSample()
+{
     auto* box = new QGroupBox(tr("Sample"));
     auto* layout = new QVBoxLayout(box);
     m_sample = new QLabel(QStringLiteral("AaBbYyZz 0123456789"));
@@ -166,12 +173,14 @@ QWidget* FontPickerDialog::makeSample() {
     return box;
 }
 
-void FontPickerDialog::fillColours() {
+void FontPickerDialog::fillColours()
+{
     for (const NamedColour& colour : kColours)
         m_colourBox->addItem(swatch(QColor(colour.rgb)), tr(colour.name), QColor(colour.rgb));
 }
 
-void FontPickerDialog::familyTyped(const QString& text) {
+void FontPickerDialog::familyTyped(const QString& text)
+{
     const QSignalBlocker block(m_familyList);
     m_familyList->clearSelection();
     if (!text.isEmpty()) {
@@ -187,14 +196,16 @@ void FontPickerDialog::familyTyped(const QString& text) {
     refresh();
 }
 
-void FontPickerDialog::familyPicked() {
+void FontPickerDialog::familyPicked()
+{
     const auto selected = m_familyList->selectedItems();
     if (!selected.isEmpty())
         m_familyEdit->setText(selected.front()->text());
     refresh();
 }
 
-void FontPickerDialog::sizeTyped(const QString& text) {
+void FontPickerDialog::sizeTyped(const QString& text)
+{
     const QSignalBlocker block(m_sizeList);
     m_sizeList->clearSelection();
     const auto matches = m_sizeList->findItems(text.trimmed(), Qt::MatchExactly);
@@ -205,25 +216,29 @@ void FontPickerDialog::sizeTyped(const QString& text) {
     refresh();
 }
 
-void FontPickerDialog::sizePicked() {
+void FontPickerDialog::sizePicked()
+{
     const auto selected = m_sizeList->selectedItems();
     if (!selected.isEmpty())
         m_sizeEdit->setText(selected.front()->text());
     refresh();
 }
 
-void FontPickerDialog::colourPicked(int index) {
+void FontPickerDialog::colourPicked(int index)
+{
     setColour(m_colourBox->itemData(index).value<QColor>());
 }
 
-void FontPickerDialog::chooseOtherColour() {
+void FontPickerDialog::chooseOtherColour()
+{
     const QColor chosen = QColorDialog::getColor(m_colour, this, tr("Colour"));
     if (chosen.isValid())
         setColour(chosen);
 }
 
 // A colour outside the list is shown as an extra "Custom" entry at its end.
-void FontPickerDialog::setColour(const QColor& colour) {
+void FontPickerDialog::setColour(const QColor& colour)
+{
     m_colour = colour.toRgb();
     int index = m_colourBox->findData(m_colour);
     if (index < 0) {
@@ -238,13 +253,15 @@ void FontPickerDialog::setColour(const QColor& colour) {
 }
 
 // The face as typed, spelled as the font database spells it when it knows the face.
-QString FontPickerDialog::familyName() const {
+QString FontPickerDialog::familyName() const
+{
     const QString typed = m_familyEdit->text().trimmed();
     const auto matches = m_familyList->findItems(typed, Qt::MatchFixedString);
     return matches.isEmpty() ? typed : matches.front()->text();
 }
 
-std::optional<double> FontPickerDialog::typedSize() const {
+std::optional<double> FontPickerDialog::typedSize() const
+{
     QString text = m_sizeEdit->text().trimmed();
     text.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
@@ -254,7 +271,8 @@ std::optional<double> FontPickerDialog::typedSize() const {
     return size;
 }
 
-void FontPickerDialog::refresh() {
+void FontPickerDialog::refresh()
+{
     const auto size = typedSize();
     const QString family = familyName();
     m_okButton->setEnabled(size.has_value() && !family.isEmpty());
@@ -267,7 +285,8 @@ void FontPickerDialog::refresh() {
     m_sample->setPalette(palette);
 }
 
-tk::FontChoice FontPickerDialog::choice() const {
+tk::FontChoice FontPickerDialog::choice() const
+{
     tk::FontChoice result;
     result.name = familyName().toStdString();
     result.size = static_cast<float>(typedSize().value_or(0));
@@ -275,8 +294,8 @@ tk::FontChoice FontPickerDialog::choice() const {
     return result;
 }
 
-std::optional<tk::FontChoice> FontPickerDialog::pick(const tk::FontChoice& preset,
-                                                     QWidget* parent) {
+std::optional<tk::FontChoice> FontPickerDialog::pick(const tk::FontChoice& preset, QWidget* parent)
+{
     FontPickerDialog dialog(preset, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

@@ -20,7 +20,8 @@ constexpr Qt::WindowFlags kDialogFlags =
 
 FormView::FormView(tk::Window& window, QWidget* parent)
     : QWidget(parent, kDialogFlags)
-    , m_window(window) {
+    , m_window(window)
+{
     setFont(DialogFont::fromFont(tk::Font{}));
     // Every widget exists before any is placed, since a control may come before its frame.
     for (tk::Control* control : m_window.controls())
@@ -32,12 +33,14 @@ FormView::FormView(tk::Window& window, QWidget* parent)
     m_window.setObserver(this);
 }
 
-FormView::~FormView() {
+FormView::~FormView()
+{
     if (m_window.observer() == this)
         m_window.setObserver(nullptr);
 }
 
-QWidget* FormView::widgetFor(tk::Control& control) {
+QWidget* FormView::widgetFor(tk::Control& control)
+{
     const auto found = m_widgets.find(&control);
     if (found != m_widgets.end())
         return found->second;
@@ -46,14 +49,16 @@ QWidget* FormView::widgetFor(tk::Control& control) {
     return widget;
 }
 
-QWidget* FormView::containerWidget(const tk::Control& control) {
+QWidget* FormView::containerWidget(const tk::Control& control)
+{
     if (!control.container())
         return this;
     QWidget* frame = widgetFor(*control.container());
     return frame ? frame : this;
 }
 
-void FormView::syncControl(tk::Control& control) {
+void FormView::syncControl(tk::Control& control)
+{
     QWidget* widget = widgetFor(control);
     if (!widget)
         return;
@@ -68,7 +73,8 @@ void FormView::syncControl(tk::Control& control) {
 
 // Labels and lines are drawn on their container's surface, beneath its windowed controls,
 // in their own stacking order among themselves.
-void FormView::restack() {
+void FormView::restack()
+{
     const auto& stacking = m_window.stacking();
     for (auto it = stacking.rbegin(); it != stacking.rend(); ++it) {
         const auto found = m_widgets.find(*it);
@@ -77,7 +83,8 @@ void FormView::restack() {
     }
 }
 
-void FormView::applyWindow() {
+void FormView::applyWindow()
+{
     const QString title = QString::fromStdString(m_window.caption());
     if (windowTitle() != title)
         setWindowTitle(title);
@@ -93,28 +100,33 @@ void FormView::applyWindow() {
         setVisible(m_window.visible());
 }
 
-void FormView::controlChanged(tk::Control& control, const tk::Bounds&) {
+void FormView::controlChanged(tk::Control& control, const tk::Bounds&)
+{
     syncControl(control);
 }
 
-void FormView::windowChanged() {
+void FormView::windowChanged()
+{
     applyWindow();
     if (m_modalLoop && !m_window.visible())
         m_modalLoop->quit();
 }
 
-void FormView::stackingChanged() {
+void FormView::stackingChanged()
+{
     restack();
 }
 
-void FormView::shown() {
+void FormView::shown()
+{
     if (!isVisible())
         show();
     raise();
     activateWindow();
 }
 
-void FormView::execModal() {
+void FormView::execModal()
+{
     // The modality of a window cannot change while it is on the screen.
     if (isVisible())
         hide();
@@ -133,7 +145,8 @@ void FormView::execModal() {
         show();
 }
 
-bool FormView::press(ButtonTest test) {
+bool FormView::press(ButtonTest test)
+{
     for (tk::Control* control : m_window.controls()) {
         if (control->kind() != tk::ControlKind::CommandButton)
             continue;
@@ -146,7 +159,8 @@ bool FormView::press(ButtonTest test) {
     return false;
 }
 
-void FormView::keyPressEvent(QKeyEvent* event) {
+void FormView::keyPressEvent(QKeyEvent* event)
+{
     const int key = event->key();
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && press(&tk::CommandButton::isDefault))
         return;
@@ -157,7 +171,8 @@ void FormView::keyPressEvent(QKeyEvent* event) {
 
 // Closing from the window's frame is the cancel button's business; the toolkit hides the
 // window when it wants it hidden.
-void FormView::closeEvent(QCloseEvent* event) {
+void FormView::closeEvent(QCloseEvent* event)
+{
     event->ignore();
     if (event->spontaneous())
         press(&tk::CommandButton::isCancel);
@@ -165,7 +180,8 @@ void FormView::closeEvent(QCloseEvent* event) {
 
 // A window moved by the user reports its new place back, so that the toolkit reads where the
 // window really stands.
-void FormView::moveEvent(QMoveEvent* event) {
+void FormView::moveEvent(QMoveEvent* event)
+{
     QWidget::moveEvent(event);
     if (!event->spontaneous() || !isVisible() || pos() == m_appliedPosition)
         return;

@@ -11,13 +11,16 @@
 #endif
 
 InstanceLock::InstanceLock(QString path)
-    : m_path(std::move(path)) {}
+    : m_path(std::move(path))
+{
+}
 
 #ifdef _WIN32
 
 InstanceLock::~InstanceLock() = default;
 
-bool InstanceLock::heldElsewhere() {
+bool InstanceLock::heldElsewhere()
+{
     if (m_tried)
         return m_heldElsewhere;
     m_tried = true;
@@ -28,18 +31,21 @@ bool InstanceLock::heldElsewhere() {
     return m_heldElsewhere;
 }
 
-QString InstanceLock::defaultPath() {
+QString InstanceLock::defaultPath()
+{
     return QDir(QDir::tempPath()).filePath(QStringLiteral("tikora-clock.lock"));
 }
 
 #else
 
-InstanceLock::~InstanceLock() {
+InstanceLock::~InstanceLock()
+{
     if (m_fd >= 0)
         ::close(m_fd);
 }
 
-bool InstanceLock::heldElsewhere() {
+bool InstanceLock::heldElsewhere()
+{
     if (m_tried)
         return m_heldElsewhere;
     m_tried = true;
@@ -55,7 +61,8 @@ bool InstanceLock::heldElsewhere() {
     return m_heldElsewhere;
 }
 
-QString InstanceLock::defaultPath() {
+QString InstanceLock::defaultPath()
+{
     const QString name = QStringLiteral("tikora-clock-%1.lock").arg(::getuid());
     return QDir(QDir::tempPath()).filePath(name);
 }

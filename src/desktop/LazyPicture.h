@@ -14,11 +14,14 @@ public:
 
     LazyPicture(QSize size, Maker maker)
         : m_size(size)
-        , m_maker(std::move(maker)) {}
+        , m_maker(std::move(maker))
+    {
+    }
 
     int widthPixels() const override { return m_size.width(); }
     int heightPixels() const override { return m_size.height(); }
-    const QImage& image() const override {
+    const QImage& image() const override
+    {
         if (m_maker) {
             m_image = m_maker();
             m_maker = nullptr;

@@ -6,12 +6,14 @@
 #include <algorithm>
 
 LineWidget::LineWidget(QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
 }
 
-void LineWidget::setLine(QPoint from, QPoint to, QColor colour, int width) {
+void LineWidget::setLine(QPoint from, QPoint to, QColor colour, int width)
+{
     const int pen = std::max(1, width);
     const QPoint topLeft(std::min(from.x(), to.x()), std::min(from.y(), to.y()));
     const QPoint bottomRight(std::max(from.x(), to.x()), std::max(from.y(), to.y()));
@@ -25,7 +27,8 @@ void LineWidget::setLine(QPoint from, QPoint to, QColor colour, int width) {
     update();
 }
 
-void LineWidget::paintEvent(QPaintEvent*) {
+void LineWidget::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     painter.setPen(QPen(m_colour, m_width));
     painter.drawLine(m_from, m_to);

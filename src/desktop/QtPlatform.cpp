@@ -29,15 +29,18 @@ namespace {
 constexpr int kSecondsPerHour = 3600;
 constexpr int kSecondsPerMinute = 60;
 
-std::string toStd(const QString& text) {
+std::string toStd(const QString& text)
+{
     return text.toStdString();
 }
 
-QString toQt(const std::string& text) {
+QString toQt(const std::string& text)
+{
     return QString::fromStdString(text);
 }
 
-std::tm localNow() {
+std::tm localNow()
+{
     const std::time_t now = std::time(nullptr);
     std::tm local{};
 #ifdef _WIN32
@@ -48,7 +51,8 @@ std::tm localNow() {
     return local;
 }
 
-QMessageBox::Icon qtIcon(tk::MessageIcon icon) {
+QMessageBox::Icon qtIcon(tk::MessageIcon icon)
+{
     switch (icon) {
     case tk::MessageIcon::Information:
         return QMessageBox::Information;
@@ -60,11 +64,13 @@ QMessageBox::Icon qtIcon(tk::MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-bool isWildcard(const QString& name) {
+bool isWildcard(const QString& name)
+{
     return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
 }
 
-int lastSeparator(const QString& path) {
+int lastSeparator(const QString& path)
+{
 #ifdef _WIN32
     return std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
 #else
@@ -73,7 +79,8 @@ int lastSeparator(const QString& path) {
 }
 
 // The plain, visible files of a folder that a wildcard matches, without regard to case.
-QStringList matchingFiles(const QString& folder, QString wildcard) {
+QStringList matchingFiles(const QString& folder, QString wildcard)
+{
     // "*.*" names every file, also one without an extension.
     if (wildcard == QLatin1String("*.*"))
         wildcard = QStringLiteral("*");
@@ -84,7 +91,8 @@ QStringList matchingFiles(const QString& folder, QString wildcard) {
     return dir.entryList();
 }
 
-void sortWithoutCase(QStringList& names) {
+void sortWithoutCase(QStringList& names)
+{
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         const int order = a.compare(b, Qt::CaseInsensitive);
         return order != 0 ? order < 0 : a < b;
@@ -94,31 +102,38 @@ void sortWithoutCase(QStringList& names) {
 } // namespace
 
 QtPlatform::QtPlatform()
-    : m_lock(InstanceLock::defaultPath()) {}
+    : m_lock(InstanceLock::defaultPath())
+{
+}
 
 QtPlatform::~QtPlatform() = default;
 
-bool QtPlatform::anotherInstanceRunning() {
+bool QtPlatform::anotherInstanceRunning()
+{
     return m_lock.heldElsewhere();
 }
 
-std::string QtPlatform::commandLine() {
+std::string QtPlatform::commandLine()
+{
     QStringList arguments = QCoreApplication::arguments();
     if (!arguments.isEmpty())
         arguments.removeFirst();
     return toStd(arguments.join(QLatin1Char(' ')));
 }
 
-std::string QtPlatform::programFolder() {
+std::string QtPlatform::programFolder()
+{
     return toStd(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
 }
 
-int QtPlatform::timeOfDay() {
+int QtPlatform::timeOfDay()
+{
     const std::tm local = localNow();
     return local.tm_hour * kSecondsPerHour + local.tm_min * kSecondsPerMinute + local.tm_sec;
 }
 
-tk::ScreenSize QtPlatform::screenSize() {
+tk::ScreenSize QtPlatform::screenSize()
+{
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return {};
@@ -126,18 +141,21 @@ tk::ScreenSize QtPlatform::screenSize() {
     return {size.width() * tk::kTwipsPerPixel, size.height() * tk::kTwipsPerPixel};
 }
 
-void QtPlatform::endProcess() {
+void QtPlatform::endProcess()
+{
     std::_Exit(EXIT_SUCCESS);
 }
 
-void QtPlatform::setCursorPos(int x, int y) {
+void QtPlatform::setCursorPos(int x, int y)
+{
     if (QScreen* screen = QGuiApplication::primaryScreen())
         QCursor::setPos(screen, x, y);
     else
         QCursor::setPos(x, y);
 }
 
-void QtPlatform::windowCreated(tk::Window& window) {
+void QtPlatform::windowCreated(tk::Window& window)
+{
     if (window.name() == "Form1") {
         if (auto* form = dynamic_cast<Form1*>(&window)) {
             m_clock = std::make_unique<ClockWindow>(*form);
@@ -150,28 +168,32 @@ void QtPlatform::windowCreated(tk::Window& window) {
     m_views.push_back(std::make_unique<FormView>(window));
 }
 
-FormView* QtPlatform::formView(const tk::Window& window) const {
+FormView* QtPlatform::formView(const tk::Window& window) const
+{
     const auto it = std::find_if(m_views.begin(), m_views.end(), [&window](const auto& view) {
         return &view->window() == &window;
     });
     return it == m_views.end() ? nullptr : it->get();
 }
 
-void QtPlatform::showModal(tk::Window& window) {
+void QtPlatform::showModal(tk::Window& window)
+{
     if (FormView* view = formView(window))
         view->execModal();
 }
 
 // Without a window manager the window shown last stands in front, so the dialogs are raised
 // again whenever the full-screen clock comes up.
-void QtPlatform::raiseDialogs() {
+void QtPlatform::raiseDialogs()
+{
     for (const auto& view : m_views) {
         if (view->isVisible())
             view->raise();
     }
 }
 
-QWidget* QtPlatform::dialogParent() const {
+QWidget* QtPlatform::dialogParent() const
+{
     if (QWidget* modal = QApplication::activeModalWidget())
         return modal;
     if (QWidget* active = QApplication::activeWindow())
@@ -184,7 +206,8 @@ QWidget* QtPlatform::dialogParent() const {
 }
 
 tk::MessageAnswer QtPlatform::messageBox(const std::string& text, const std::string& title,
-                                         tk::MessageIcon icon, tk::MessageButtons buttons) {
+                                         tk::MessageIcon icon, tk::MessageButtons buttons)
+{
     const QMessageBox::StandardButtons choice = buttons == tk::MessageButtons::OkCancel
                                                     ? QMessageBox::Ok | QMessageBox::Cancel
                                                     : QMessageBox::StandardButtons(QMessageBox::Ok);
@@ -194,18 +217,21 @@ tk::MessageAnswer QtPlatform::messageBox(const std::string& text, const std::str
     return answer == QMessageBox::Cancel ? tk::MessageAnswer::Cancel : tk::MessageAnswer::Ok;
 }
 
-std::optional<tk::Colour> QtPlatform::pickColour(tk::Colour preset) {
+std::optional<tk::Colour> QtPlatform::pickColour(tk::Colour preset)
+{
     const QColor colour = QColorDialog::getColor(FacePainter::qtColour(preset), dialogParent());
     if (!colour.isValid())
         return std::nullopt;
     return tk::rgb(colour.red(), colour.green(), colour.blue());
 }
 
-std::optional<tk::FontChoice> QtPlatform::pickFont(const tk::FontChoice& preset) {
+std::optional<tk::FontChoice> QtPlatform::pickFont(const tk::FontChoice& preset)
+{
     return FontPickerDialog::pick(preset, dialogParent());
 }
 
-std::vector<std::string> QtPlatform::listDirectory(const std::string& pattern) {
+std::vector<std::string> QtPlatform::listDirectory(const std::string& pattern)
+{
     if (pattern.empty())
         return {};
     const QString path = toQt(pattern);
@@ -228,7 +254,8 @@ std::vector<std::string> QtPlatform::listDirectory(const std::string& pattern) {
     return result;
 }
 
-std::optional<std::string> QtPlatform::readFile(const std::string& path) {
+std::optional<std::string> QtPlatform::readFile(const std::string& path)
+{
     QFile file(toQt(path));
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -238,7 +265,8 @@ std::optional<std::string> QtPlatform::readFile(const std::string& path) {
     return bytes.toStdString();
 }
 
-bool QtPlatform::writeFile(const std::string& path, const std::string& contents) {
+bool QtPlatform::writeFile(const std::string& path, const std::string& contents)
+{
     QSaveFile file(toQt(path));
     if (!file.open(QIODevice::WriteOnly))
         return false;
@@ -250,7 +278,8 @@ bool QtPlatform::writeFile(const std::string& path, const std::string& contents)
     return file.commit();
 }
 
-tk::PictureRef QtPlatform::loadPicture(const std::string& path) {
+tk::PictureRef QtPlatform::loadPicture(const std::string& path)
+{
     QImageReader reader(toQt(path));
     reader.setDecideFormatFromContent(true);
     const QImage image = reader.read();
@@ -262,6 +291,7 @@ tk::PictureRef QtPlatform::loadPicture(const std::string& path) {
     return std::make_shared<QtPicture>(image.convertToFormat(format));
 }
 
-tk::PictureRef QtPlatform::builtInPicture(tk::BuiltInPicture which) {
+tk::PictureRef QtPlatform::builtInPicture(tk::BuiltInPicture which)
+{
     return BuiltInPictures::make(which);
 }

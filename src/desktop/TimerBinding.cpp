@@ -15,7 +15,8 @@ namespace {
 constexpr int kSecondStartMargin = 5;
 constexpr int kMillisecondsPerSecond = 1000;
 
-int millisecondsIntoSecond() {
+int millisecondsIntoSecond()
+{
 #ifdef _WIN32
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     return static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count() %
@@ -31,12 +32,14 @@ int millisecondsIntoSecond() {
 
 TimerBinding::TimerBinding(tk::Timer& timer, QObject* parent)
     : QObject(parent)
-    , m_timer(timer) {
+    , m_timer(timer)
+{
     connect(&m_qtimer, &QTimer::timeout, this, &TimerBinding::onTimeout);
     sync();
 }
 
-void TimerBinding::sync() {
+void TimerBinding::sync()
+{
     if (!m_timer.isRunning()) {
         m_qtimer.stop();
         return;
@@ -57,17 +60,20 @@ void TimerBinding::sync() {
     m_qtimer.start(interval);
 }
 
-int TimerBinding::delayToNextSecond() {
+int TimerBinding::delayToNextSecond()
+{
     return kMillisecondsPerSecond - millisecondsIntoSecond() + kSecondStartMargin;
 }
 
-void TimerBinding::scheduleNextSecond() {
+void TimerBinding::scheduleNextSecond()
+{
     m_qtimer.setSingleShot(true);
     m_qtimer.setTimerType(Qt::PreciseTimer);
     m_qtimer.start(delayToNextSecond());
 }
 
-void TimerBinding::onTimeout() {
+void TimerBinding::onTimeout()
+{
     // The next tick is booked before this one runs, so that a tick that stops the timer
     // cancels it again.
     if (m_runningAligned && m_timer.isRunning())

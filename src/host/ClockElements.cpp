@@ -38,8 +38,10 @@ void Form1::buildClockElements()
             circle.setBorderColor(settings.colour(8));
             circle.setBorderWidth(1);
             circle.setBackColor(tk::kBlack);
-            const std::int32_t halfHeight = static_cast<std::int32_t>(std::nearbyint(circle.height())) / 2;
-            const std::int32_t halfWidth = static_cast<std::int32_t>(std::nearbyint(circle.width())) / 2;
+            const std::int32_t halfHeight =
+                static_cast<std::int32_t>(std::nearbyint(circle.height())) / 2;
+            const std::int32_t halfWidth =
+                static_cast<std::int32_t>(std::nearbyint(circle.width())) / 2;
             circle.setTop(static_cast<float>(ScreenHeight / 2 - halfHeight));
             circle.setLeft(static_cast<float>(ScreenWidth / 2 - halfWidth));
             CentreTop = static_cast<std::int32_t>(circle.top());

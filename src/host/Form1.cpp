@@ -124,8 +124,8 @@ void Form1::loadCentrePicture()
     picTMP1.setPicture(centre.picture());
     dialog.picTMP.setPicture(picTMP1.picture());
     // A slide show keeps the built-in picture until its first slide is shown.
-    if (m.SlideShowTime <= 0 && !platform.dir(m.PicCenter).empty()
-        && m.PicCenter != dialog.optPIC[0].caption()) {
+    if (m.SlideShowTime <= 0 && !platform.dir(m.PicCenter).empty() &&
+        m.PicCenter != dialog.optPIC[0].caption()) {
         centre.setPicture(platform.loadPicture(m.PicCenter));
         dialog.txtOUT.setText(m.strSettings[2]);
     }

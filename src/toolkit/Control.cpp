@@ -21,8 +21,8 @@ Control::~Control()
 
 bool Control::isLightweight() const
 {
-    return m_kind == ControlKind::Shape || m_kind == ControlKind::Line
-           || m_kind == ControlKind::Label;
+    return m_kind == ControlKind::Shape || m_kind == ControlKind::Line ||
+           m_kind == ControlKind::Label;
 }
 
 void Control::setLeft(float left)

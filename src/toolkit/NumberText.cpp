@@ -26,7 +26,8 @@ std::optional<double> parseNumber(std::string_view text)
         return std::nullopt;
     double value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value))
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size() ||
+        !std::isfinite(value))
         return std::nullopt;
     return value;
 }
@@ -37,8 +38,8 @@ std::optional<std::int32_t> parseWholeNumber(std::string_view text)
     if (!number)
         return std::nullopt;
     const double rounded = std::nearbyint(*number);
-    if (rounded < std::numeric_limits<std::int32_t>::min()
-        || rounded > std::numeric_limits<std::int32_t>::max())
+    if (rounded < std::numeric_limits<std::int32_t>::min() ||
+        rounded > std::numeric_limits<std::int32_t>::max())
         return std::nullopt;
     return static_cast<std::int32_t>(rounded);
 }

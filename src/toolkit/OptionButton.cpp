@@ -14,8 +14,8 @@ void OptionButton::setValue(bool value)
         return;
     }
     for (Control* other : owner().controls()) {
-        if (other != this && other->kind() == ControlKind::OptionButton
-            && other->container() == container())
+        if (other != this && other->kind() == ControlKind::OptionButton &&
+            other->container() == container())
             static_cast<OptionButton*>(other)->setValue(false);
     }
     if (!m_value) {

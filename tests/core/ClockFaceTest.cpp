@@ -20,7 +20,8 @@ struct Group {
     double lineX, lineY, circleLeft, circleTop, labelLeft, labelTop;
 };
 
-void expectFace(Form1& clock, const std::array<Group, 3>& groups, const std::string& what) {
+void expectFace(Form1& clock, const std::array<Group, 3>& groups, const std::string& what)
+{
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(what + ", group " + std::to_string(i));
         EXPECT_NEAR(clock.LineS[i].x1(), 7680.0, kTwipTolerance);
@@ -37,7 +38,8 @@ void expectFace(Form1& clock, const std::array<Group, 3>& groups, const std::str
 }
 
 // A run at 10:20:30 on a 1024 x 768 screen, started and ticked once.
-void startAtTenTwenty(ClockRun& r, const std::string& settings = {}) {
+void startAtTenTwenty(ClockRun& r, const std::string& settings = {})
+{
     if (!settings.empty())
         r.platform.putFile("Tikora_Clock.ini", settings);
     r.platform.setTime(10, 20, 30);
@@ -45,7 +47,8 @@ void startAtTenTwenty(ClockRun& r, const std::string& settings = {}) {
     r.tick();
 }
 
-TEST(ClockFace, WorkedExamplesOnA1024By768Screen) {
+TEST(ClockFace, WorkedExamplesOnA1024By768Screen)
+{
     ClockRun different;
     startAtTenTwenty(different);
     expectFace(different.clock(),
@@ -72,7 +75,8 @@ TEST(ClockFace, WorkedExamplesOnA1024By768Screen) {
     EXPECT_NEAR(equal.clock().LineS[0].y2(), 8800.0, kTwipTolerance);
 }
 
-TEST(ClockFace, SecondClockStyleNumbersThroughTheDialog) {
+TEST(ClockFace, SecondClockStyleNumbersThroughTheDialog)
+{
     ClockRun r;
     r.platform.commandLineText = "/c";
     startAtTenTwenty(r);
@@ -85,7 +89,8 @@ TEST(ClockFace, SecondClockStyleNumbersThroughTheDialog) {
                "Clock2, Equal size");
 }
 
-TEST(ClockFace, AnglesAndFigures) {
+TEST(ClockFace, AnglesAndFigures)
+{
     struct Case {
         int h, m, s;
         float a0, a1, a2;
@@ -114,7 +119,8 @@ TEST(ClockFace, AnglesAndFigures) {
     }
 }
 
-TEST(ClockFace, TimeFromStartAcrossMidnight) {
+TEST(ClockFace, TimeFromStartAcrossMidnight)
+{
     ClockRun r;
     r.platform.putFile("Tikora_Clock.ini", "ViewTime=1\r\n");
     r.platform.setTime(23, 59, 50);
@@ -128,7 +134,8 @@ TEST(ClockFace, TimeFromStartAcrossMidnight) {
     EXPECT_FLOAT_EQ(r.clock().Angles[0], static_cast<float>((5 - 15) * 0.10472));
 }
 
-TEST(ClockFace, HintFadesThenHidesAndTheTickCounterStops) {
+TEST(ClockFace, HintFadesThenHidesAndTheTickCounterStops)
+{
     ClockRun r;
     ASSERT_TRUE(r.start());
     Form1& clock = r.clock();
@@ -152,7 +159,8 @@ TEST(ClockFace, HintFadesThenHidesAndTheTickCounterStops) {
     EXPECT_FALSE(clock.lblF1.visible());
 }
 
-TEST(ClockFace, StyleTables) {
+TEST(ClockFace, StyleTables)
+{
     struct Case {
         std::string file;
         std::array<float, 3> circles, fonts, labelWidths, labelHeights;
@@ -200,7 +208,8 @@ TEST(ClockFace, StyleTables) {
     EXPECT_EQ(r.clock().lblS[2].height(), 650);
 }
 
-TEST(ClockFace, DefaultElementsCentreCircleAndStacking) {
+TEST(ClockFace, DefaultElementsCentreCircleAndStacking)
+{
     ClockRun r;
     ASSERT_TRUE(r.start());
     Form1& clock = r.clock();
@@ -242,7 +251,8 @@ TEST(ClockFace, DefaultElementsCentreCircleAndStacking) {
                                         "LineS(1)", "LineS(2)"}));
 }
 
-TEST(ClockFace, DoClock2DialByScreenWidth) {
+TEST(ClockFace, DoClock2DialByScreenWidth)
+{
     struct Case {
         int width, height;
         bool hasDial;
@@ -272,7 +282,8 @@ TEST(ClockFace, DoClock2DialByScreenWidth) {
     }
 }
 
-TEST(ClockFace, DoBackGround) {
+TEST(ClockFace, DoBackGround)
+{
     struct Case {
         int back;
         bool filePresent;

@@ -12,7 +12,8 @@ using fake::ClockRun;
 namespace {
 
 // Every text of the language tables as it stands now, in the order of kTexts.
-std::vector<std::string> textsOf(ClockRun& r) {
+std::vector<std::string> textsOf(ClockRun& r)
+{
     Form2& d = r.dialog();
     frmFILE& f = r.chooser();
     Module1& m = r.module();
@@ -63,14 +64,16 @@ const std::vector<std::pair<std::string, std::string>> kTexts = {
 };
 
 // The number of characters of a UTF-8 text.
-std::size_t codePoints(const std::string& text) {
+std::size_t codePoints(const std::string& text)
+{
     std::size_t count = 0;
     for (unsigned char c : text)
         count += (c & 0xC0) != 0x80;
     return count;
 }
 
-void expectLanguage(ClockRun& r, int language) {
+void expectLanguage(ClockRun& r, int language)
+{
     const std::vector<std::string> texts = textsOf(r);
     ASSERT_EQ(texts.size(), kTexts.size());
     for (std::size_t i = 0; i < texts.size(); ++i)
@@ -85,7 +88,8 @@ void expectLanguage(ClockRun& r, int language) {
     EXPECT_EQ(r.chooser().cmdOK.caption(), "OK");
 }
 
-TEST(Language, TheStoredLanguageAtStartUp) {
+TEST(Language, TheStoredLanguageAtStartUp)
+{
     const std::vector<std::pair<std::string, int>> cases = {{"<no file>", 1}, {"0", 0}, {"1", 1}};
     for (const auto& [stored, language] : cases) {
         SCOPED_TRACE(stored);
@@ -100,7 +104,8 @@ TEST(Language, TheStoredLanguageAtStartUp) {
     }
 }
 
-TEST(Language, TheLanguageLabelsSwitchLive) {
+TEST(Language, TheLanguageLabelsSwitchLive)
+{
     ClockRun r;
     ASSERT_TRUE(r.start());
     for (int language : {0, 1, 1, 0}) {
@@ -110,7 +115,8 @@ TEST(Language, TheLanguageLabelsSwitchLive) {
     }
 }
 
-TEST(Language, RunsOfSpacesKeepTheirLengths) {
+TEST(Language, RunsOfSpacesKeepTheirLengths)
+{
     const std::vector<std::pair<std::string, std::size_t>> cases = {
         {"      Slide period             sec", 34},
         {"49 x 49 px    black back  gif", 29},

@@ -12,7 +12,8 @@ using fake::ClockRun;
 
 namespace {
 
-std::string settingsFile(const std::string& picCenter, const std::string& language = "1") {
+std::string settingsFile(const std::string& picCenter, const std::string& language = "1")
+{
     return "ViewTime=0\r\nShapeWidth=0\r\nPicCenter=" + picCenter +
            "\r\nSlideShowTime=0\r\nLocalisation=" + language +
            "\r\nBack=0\r\nHColor=255\r\nMColor=8421631\r\n"
@@ -20,7 +21,8 @@ std::string settingsFile(const std::string& picCenter, const std::string& langua
 }
 
 // A run whose settings name an existing picture, with the dialog opened by the key "1".
-void openDialog(ClockRun& r, const std::string& file) {
+void openDialog(ClockRun& r, const std::string& file)
+{
     r.platform.putFile("old.gif", "picture 49x49");
     r.platform.putFile("new.gif", "picture 49x49");
     r.platform.putFile("Tikora_Clock.ini", file);
@@ -28,7 +30,8 @@ void openDialog(ClockRun& r, const std::string& file) {
     r.pressSetupKey();
 }
 
-TEST(SaveAndCancel, SaveWritesTheLiveValuesAndEnds) {
+TEST(SaveAndCancel, SaveWritesTheLiveValuesAndEnds)
+{
     ClockRun r;
     openDialog(r, settingsFile("Default"));
     Form2& d = r.dialog();
@@ -49,7 +52,8 @@ TEST(SaveAndCancel, SaveWritesTheLiveValuesAndEnds) {
     EXPECT_TRUE(r.platform.messages.empty());
 }
 
-TEST(SaveAndCancel, SaveSettlesThePictureFromThePathField) {
+TEST(SaveAndCancel, SaveSettlesThePictureFromThePathField)
+{
     struct Case {
         std::string name;
         std::function<void(ClockRun&)> edit;
@@ -103,7 +107,8 @@ TEST(SaveAndCancel, SaveSettlesThePictureFromThePathField) {
     }
 }
 
-TEST(SaveAndCancel, AFailingWriteSaysSoAndKeepsTheDialogOpen) {
+TEST(SaveAndCancel, AFailingWriteSaysSoAndKeepsTheDialogOpen)
+{
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"1", "Settings could not be saved."}, {"0", "Не удалось сохранить настройки."}};
     for (const auto& [language, text] : cases) {
@@ -121,7 +126,8 @@ TEST(SaveAndCancel, AFailingWriteSaysSoAndKeepsTheDialogOpen) {
     }
 }
 
-TEST(SaveAndCancel, CancelEndsWithoutWriting) {
+TEST(SaveAndCancel, CancelEndsWithoutWriting)
+{
     ClockRun r;
     const std::string file = settingsFile("Default");
     openDialog(r, file);

@@ -35,7 +35,8 @@ const Look kDefaultLook{{kSeconds, kMinutes, kHours},
                         {0, 0, 0},
                         {kSeconds, kMinutes, kHours, 0}};
 
-Look lookOf(ClockRun& r) {
+Look lookOf(ClockRun& r)
+{
     Form1& c = r.clock();
     Look look{};
     for (int k = 0; k < 3; ++k) {
@@ -50,21 +51,24 @@ Look lookOf(ClockRun& r) {
     return look;
 }
 
-std::string settingsFile(const std::string& viewTime, const std::string& picCenter) {
+std::string settingsFile(const std::string& viewTime, const std::string& picCenter)
+{
     return "ViewTime=" + viewTime + "\r\nShapeWidth=0\r\nPicCenter=" + picCenter +
            "\r\nSlideShowTime=0\r\nLocalisation=1\r\nBack=0\r\nHColor=255\r\nMColor=8421631\r\n"
            "SColor=12632319\r\nCColor=0\r\nHSize=30\r\nFName=Tahoma\r\nClock2=0\r\n";
 }
 
 // A run with the default settings file and the dialog opened by the key "1".
-void openDialog(ClockRun& r, const std::string& file = settingsFile("0", "Default")) {
+void openDialog(ClockRun& r, const std::string& file = settingsFile("0", "Default"))
+{
     r.platform.putFile("Tikora_Clock.ini", file);
     r.platform.setTime(10, 20, 30);
     ASSERT_TRUE(r.start());
     r.pressSetupKey();
 }
 
-TEST(SettingsDialog, ColourRows) {
+TEST(SettingsDialog, ColourRows)
+{
     struct Case {
         int row;
         std::optional<tk::Colour> answer;
@@ -104,7 +108,8 @@ TEST(SettingsDialog, ColourRows) {
     }
 }
 
-TEST(SettingsDialog, ColourPickerCarriesItsValuesOver) {
+TEST(SettingsDialog, ColourPickerCarriesItsValuesOver)
+{
     ClockRun r;
     openDialog(r);
     r.platform.colourAnswers = {kTeal, std::nullopt};
@@ -121,7 +126,8 @@ TEST(SettingsDialog, ColourPickerCarriesItsValuesOver) {
     EXPECT_EQ(r.clock().ComDial.flags, 1048833);
 }
 
-TEST(SettingsDialog, FontRow) {
+TEST(SettingsDialog, FontRow)
+{
     struct Case {
         std::string style;
         std::optional<tk::FontChoice> answer;
@@ -174,7 +180,8 @@ TEST(SettingsDialog, FontRow) {
     }
 }
 
-TEST(SettingsDialog, BackAndClock2ExcludeEachOther) {
+TEST(SettingsDialog, BackAndClock2ExcludeEachOther)
+{
     ClockRun r;
     r.platform.putFile("Tikora_Clock_bg.jpg", "picture 1024x768");
     openDialog(r);
@@ -215,7 +222,8 @@ TEST(SettingsDialog, BackAndClock2ExcludeEachOther) {
     EXPECT_EQ(r.module().strSettings[12], "1");
 }
 
-TEST(SettingsDialog, EqualSizeRedrawsOnlyWhileVisible) {
+TEST(SettingsDialog, EqualSizeRedrawsOnlyWhileVisible)
+{
     for (bool visible : {true, false}) {
         SCOPED_TRACE(visible ? "visible" : "hidden");
         ClockRun r;
@@ -232,7 +240,8 @@ TEST(SettingsDialog, EqualSizeRedrawsOnlyWhileVisible) {
     }
 }
 
-TEST(SettingsDialog, PresetsFollowTheSettings) {
+TEST(SettingsDialog, PresetsFollowTheSettings)
+{
     struct Case {
         std::string file;
         int timeOption, styleOption;
@@ -253,7 +262,8 @@ TEST(SettingsDialog, PresetsFollowTheSettings) {
     }
 }
 
-TEST(SettingsDialog, DefaultPutsTheBuiltInPictureBack) {
+TEST(SettingsDialog, DefaultPutsTheBuiltInPictureBack)
+{
     ClockRun r;
     openDialog(r);
     Form1& c = r.clock();

@@ -20,7 +20,8 @@ const std::string kDefaultFile =
     "Localisation=1\r\nBack=0\r\nHColor=255\r\nMColor=8421631\r\n"
     "SColor=12632319\r\nCColor=0\r\nHSize=30\r\nFName=Tahoma\r\nClock2=0\r\n";
 
-TEST(SettingsFile, AMissingFileIsWrittenWithTheDefaults) {
+TEST(SettingsFile, AMissingFileIsWrittenWithTheDefaults)
+{
     ClockRun r;
     ASSERT_TRUE(r.start());
     EXPECT_EQ(r.settingsText(), kDefaultFile);
@@ -33,7 +34,8 @@ TEST(SettingsFile, AMissingFileIsWrittenWithTheDefaults) {
               std::vector<std::string>{"Tikora_Clock.ini"});
 }
 
-TEST(SettingsFile, ReadByPosition) {
+TEST(SettingsFile, ReadByPosition)
+{
     struct Case {
         std::string name;
         std::string file;
@@ -84,7 +86,8 @@ TEST(SettingsFile, ReadByPosition) {
     }
 }
 
-TEST(SettingsFile, LocalisationVariants) {
+TEST(SettingsFile, LocalisationVariants)
+{
     const std::vector<std::pair<std::string, float>> cases = {
         {"0", 0}, {"1", 1}, {"01", 1}, {"", 1}, {"x", 1}, {"7", 1}, {" 0", 1}, {"0 ", 1},
     };
@@ -100,7 +103,8 @@ TEST(SettingsFile, LocalisationVariants) {
     }
 }
 
-TEST(SettingsFile, GarbageInTheLookSlotsKeepsTheDefaults) {
+TEST(SettingsFile, GarbageInTheLookSlotsKeepsTheDefaults)
+{
     ClockRun r;
     std::string file = "ViewTime=abc\r\nShapeWidth=0\r\nPicCenter=Default\r\nSlideShowTime=zz\r\n"
                        "Localisation=1\r\nBack=yes\r\nHColor=xyz\r\nMColor=-5\r\nSColor=\r\n"
@@ -121,7 +125,8 @@ TEST(SettingsFile, GarbageInTheLookSlotsKeepsTheDefaults) {
     EXPECT_EQ(r.settingsText(), file);
 }
 
-TEST(SettingsFile, AFolderThatCannotBeWrittenLeavesTheDefaultsSilently) {
+TEST(SettingsFile, AFolderThatCannotBeWrittenLeavesTheDefaultsSilently)
+{
     ClockRun r;
     r.platform.failWrites = true;
     ASSERT_TRUE(r.start());
@@ -132,7 +137,8 @@ TEST(SettingsFile, AFolderThatCannotBeWrittenLeavesTheDefaultsSilently) {
     EXPECT_EQ(r.module().Localisation, 1);
 }
 
-TEST(SettingsFile, AReadOnlyFolderOnDisk) {
+TEST(SettingsFile, AReadOnlyFolderOnDisk)
+{
     if (geteuid() == 0)
         GTEST_SKIP() << "root ignores permissions";
     ClockRun r;
@@ -145,7 +151,8 @@ TEST(SettingsFile, AReadOnlyFolderOnDisk) {
     EXPECT_TRUE(r.platform.messages.empty());
 }
 
-TEST(SettingsFile, AFileThatCannotBeReadIsNotOverwritten) {
+TEST(SettingsFile, AFileThatCannotBeReadIsNotOverwritten)
+{
     ClockRun r;
     r.platform.putFile("Tikora_Clock.ini", "ViewTime=1\r\n");
     r.platform.failReads = true;

@@ -13,7 +13,8 @@ using fake::ClockRun;
 
 namespace {
 
-TEST(StartUp, CommandLineModes) {
+TEST(StartUp, CommandLineModes)
+{
     struct Case {
         std::string line;
         bool runs;
@@ -43,7 +44,8 @@ TEST(StartUp, CommandLineModes) {
     }
 }
 
-TEST(StartUp, ASecondInstanceEndsAtOnceAndWritesNothing) {
+TEST(StartUp, ASecondInstanceEndsAtOnceAndWritesNothing)
+{
     ClockRun r;
     r.platform.anotherInstance = true;
     EXPECT_FALSE(r.start());
@@ -54,7 +56,8 @@ TEST(StartUp, ASecondInstanceEndsAtOnceAndWritesNothing) {
     EXPECT_TRUE(r.platform.messages.empty());
 }
 
-TEST(StartUp, TheDialogAndTheChooserPlaceThemselves) {
+TEST(StartUp, TheDialogAndTheChooserPlaceThemselves)
+{
     ClockRun r;
     ASSERT_TRUE(r.start());
     EXPECT_EQ(r.platform.createdWindows, (std::vector<std::string>{"Form1", "frmFILE", "Form2"}));
@@ -68,7 +71,8 @@ TEST(StartUp, TheDialogAndTheChooserPlaceThemselves) {
     EXPECT_EQ(r.module().strSovet, "49 x 49 px    black back  gif");
 }
 
-TEST(StartUp, Clock2IsEnabledOnlyForScreensWithADial) {
+TEST(StartUp, Clock2IsEnabledOnlyForScreensWithADial)
+{
     const std::vector<std::pair<int, bool>> cases = {{1024, true},  {800, true},   {1280, true},
                                                      {1152, false}, {1920, false}, {2560, false}};
     for (const auto& [width, enabled] : cases) {
@@ -80,7 +84,8 @@ TEST(StartUp, Clock2IsEnabledOnlyForScreensWithADial) {
     }
 }
 
-TEST(StartUp, TheStoredCentrePicture) {
+TEST(StartUp, TheStoredCentrePicture)
+{
     struct Case {
         std::string name;
         std::string fileContents; // empty: no such file
@@ -112,7 +117,8 @@ TEST(StartUp, TheStoredCentrePicture) {
     }
 }
 
-TEST(StartUp, StoredBackAndClock2) {
+TEST(StartUp, StoredBackAndClock2)
+{
     struct Case {
         std::string back, clock2;
         int backValue, clock2Value;
@@ -156,7 +162,8 @@ TEST(StartUp, StoredBackAndClock2) {
     EXPECT_EQ(r.clock().picture(), r.platform.builtIn(tk::BuiltInPicture::Dial1024x768));
 }
 
-TEST(InputAndExit, TypedCharacters) {
+TEST(InputAndExit, TypedCharacters)
+{
     const std::vector<std::pair<int, bool>> keys = {{'1', true}, {'2', false}, {'a', false},
                                                     {13, false}, {27, false},  {' ', false}};
     for (const auto& [key, keepsRunning] : keys) {
@@ -173,7 +180,8 @@ TEST(InputAndExit, TypedCharacters) {
     }
 }
 
-TEST(InputAndExit, MouseMovements) {
+TEST(InputAndExit, MouseMovements)
+{
     struct Case {
         std::string commandLine;
         bool dialogShown;

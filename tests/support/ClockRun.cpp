@@ -9,35 +9,43 @@ namespace fake {
 
 ClockRun::ClockRun() = default;
 
-bool ClockRun::start() {
+bool ClockRun::start()
+{
     return runs([this] { run.start(); });
 }
 
-void ClockRun::tick() {
+void ClockRun::tick()
+{
     clock().Timer4.fire();
 }
 
-void ClockRun::pressSetupKey() {
+void ClockRun::pressSetupKey()
+{
     clock().Form_KeyPress('1');
 }
 
-Form1& ClockRun::clock() {
+Form1& ClockRun::clock()
+{
     return run.form1();
 }
 
-Form2& ClockRun::dialog() {
+Form2& ClockRun::dialog()
+{
     return run.form2();
 }
 
-frmFILE& ClockRun::chooser() {
+frmFILE& ClockRun::chooser()
+{
     return run.fileChooser();
 }
 
-Module1& ClockRun::module() {
+Module1& ClockRun::module()
+{
     return run.module1();
 }
 
-std::string ClockRun::settingsText() const {
+std::string ClockRun::settingsText() const
+{
     return platform.fileText("Tikora_Clock.ini").value_or("<missing>");
 }
 

@@ -22,7 +22,8 @@ public:
     // Starts the run; false when the program ended during start-up.
     bool start();
     // Runs a handler; false when it ended the program.
-    template <class F> bool runs(F&& handler) {
+    template <class F> bool runs(F&& handler)
+    {
         try {
             handler();
             return true;

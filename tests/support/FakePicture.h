@@ -12,7 +12,9 @@ public:
     FakePicture(std::string source, int width, int height)
         : m_source(std::move(source))
         , m_width(width)
-        , m_height(height) {}
+        , m_height(height)
+    {
+    }
 
     int widthPixels() const override { return m_width; }
     int heightPixels() const override { return m_height; }

@@ -21,13 +21,15 @@ namespace {
 constexpr int kEmblemPixels = 49;
 constexpr std::string_view kNoPicture = "not a picture";
 
-std::string lowered(std::string text) {
+std::string lowered(std::string text)
+{
     for (char& c : text)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
 }
 
-bool matchFrom(const std::string& pattern, std::size_t p, const std::string& name, std::size_t n) {
+bool matchFrom(const std::string& pattern, std::size_t p, const std::string& name, std::size_t n)
+{
     if (p == pattern.size())
         return n == name.size();
     if (pattern[p] == '*') {
@@ -42,7 +44,8 @@ bool matchFrom(const std::string& pattern, std::size_t p, const std::string& nam
     return (pattern[p] == '?' || pattern[p] == name[n]) && matchFrom(pattern, p + 1, name, n + 1);
 }
 
-fs::path makeUniqueFolder() {
+fs::path makeUniqueFolder()
+{
     std::random_device seed;
     std::mt19937 random(seed());
     const fs::path base = fs::temp_directory_path();
@@ -54,7 +57,8 @@ fs::path makeUniqueFolder() {
 }
 
 // A picture's size may be given in its file as "picture WxH"; anything else is 49 x 49.
-std::pair<int, int> pictureSize(const std::string& contents) {
+std::pair<int, int> pictureSize(const std::string& contents)
+{
     int width = kEmblemPixels;
     int height = kEmblemPixels;
     std::sscanf(contents.c_str(), "picture %dx%d", &width, &height);
@@ -63,38 +67,47 @@ std::pair<int, int> pictureSize(const std::string& contents) {
 
 } // namespace
 
-bool wildcardMatch(const std::string& pattern, const std::string& name) {
+bool wildcardMatch(const std::string& pattern, const std::string& name)
+{
     return matchFrom(lowered(pattern), 0, lowered(name), 0);
 }
 
 FakePlatform::FakePlatform()
-    : m_folder(makeUniqueFolder()) {}
+    : m_folder(makeUniqueFolder())
+{
+}
 
-FakePlatform::~FakePlatform() {
+FakePlatform::~FakePlatform()
+{
     std::error_code error;
     // A test may have taken the write permission away; give it back so that removal works.
     fs::permissions(m_folder, fs::perms::owner_all, fs::perm_options::add, error);
     fs::remove_all(m_folder, error);
 }
 
-void FakePlatform::setTime(int hours, int minutes, int seconds) {
+void FakePlatform::setTime(int hours, int minutes, int seconds)
+{
     time = hours * 3600 + minutes * 60 + seconds;
 }
 
-void FakePlatform::setScreenPixels(int width, int height) {
+void FakePlatform::setScreenPixels(int width, int height)
+{
     screen = {width * tk::kTwipsPerPixel, height * tk::kTwipsPerPixel};
 }
 
-std::string FakePlatform::pathOf(const std::string& name) const {
+std::string FakePlatform::pathOf(const std::string& name) const
+{
     return m_folder.string() + tk::kPathSeparator + name;
 }
 
-void FakePlatform::putFile(const std::string& name, const std::string& contents) {
+void FakePlatform::putFile(const std::string& name, const std::string& contents)
+{
     std::ofstream out(pathOf(name), std::ios::binary | std::ios::trunc);
     out << contents;
 }
 
-std::optional<std::string> FakePlatform::fileText(const std::string& name) const {
+std::optional<std::string> FakePlatform::fileText(const std::string& name) const
+{
     std::ifstream in(pathOf(name), std::ios::binary);
     if (!in)
         return std::nullopt;
@@ -103,53 +116,65 @@ std::optional<std::string> FakePlatform::fileText(const std::string& name) const
     return text.str();
 }
 
-bool FakePlatform::fileExists(const std::string& name) const {
+bool FakePlatform::fileExists(const std::string& name) const
+{
     return fs::exists(pathOf(name));
 }
 
-tk::PictureRef FakePlatform::builtIn(tk::BuiltInPicture which) {
+tk::PictureRef FakePlatform::builtIn(tk::BuiltInPicture which)
+{
     return builtInPicture(which);
 }
 
-bool FakePlatform::anotherInstanceRunning() {
+bool FakePlatform::anotherInstanceRunning()
+{
     return anotherInstance;
 }
 
-std::string FakePlatform::commandLine() {
+std::string FakePlatform::commandLine()
+{
     return commandLineText;
 }
 
-std::string FakePlatform::programFolder() {
+std::string FakePlatform::programFolder()
+{
     return m_folder.string();
 }
 
-int FakePlatform::timeOfDay() {
+int FakePlatform::timeOfDay()
+{
     return time;
 }
 
-tk::ScreenSize FakePlatform::screenSize() {
+tk::ScreenSize FakePlatform::screenSize()
+{
     return screen;
 }
 
-void FakePlatform::endProcess() {
+void FakePlatform::endProcess()
+{
     ++endCount;
     throw ProcessEnded();
 }
 
-void FakePlatform::setCursorPos(int x, int y) {
+void FakePlatform::setCursorPos(int x, int y)
+{
     cursorMoves.emplace_back(x, y);
 }
 
-void FakePlatform::windowCreated(tk::Window& window) {
+void FakePlatform::windowCreated(tk::Window& window)
+{
     createdWindows.push_back(window.name());
 }
 
-void FakePlatform::showModal(tk::Window& window) {
+void FakePlatform::showModal(tk::Window& window)
+{
     modalWindows.push_back(window.name());
 }
 
 tk::MessageAnswer FakePlatform::messageBox(const std::string& text, const std::string& title,
-                                           tk::MessageIcon icon, tk::MessageButtons buttons) {
+                                           tk::MessageIcon icon, tk::MessageButtons buttons)
+{
     messages.push_back({text, title, icon, buttons});
     if (messageAnswers.empty())
         return tk::MessageAnswer::Ok;
@@ -158,7 +183,8 @@ tk::MessageAnswer FakePlatform::messageBox(const std::string& text, const std::s
     return answer;
 }
 
-std::optional<tk::Colour> FakePlatform::pickColour(tk::Colour preset) {
+std::optional<tk::Colour> FakePlatform::pickColour(tk::Colour preset)
+{
     colourPresets.push_back(preset);
     if (colourAnswers.empty())
         return std::nullopt;
@@ -167,7 +193,8 @@ std::optional<tk::Colour> FakePlatform::pickColour(tk::Colour preset) {
     return answer;
 }
 
-std::optional<tk::FontChoice> FakePlatform::pickFont(const tk::FontChoice& preset) {
+std::optional<tk::FontChoice> FakePlatform::pickFont(const tk::FontChoice& preset)
+{
     fontPresets.push_back(preset);
     if (fontAnswers.empty())
         return std::nullopt;
@@ -176,7 +203,8 @@ std::optional<tk::FontChoice> FakePlatform::pickFont(const tk::FontChoice& prese
     return answer;
 }
 
-std::vector<std::string> FakePlatform::listDirectory(const std::string& pattern) {
+std::vector<std::string> FakePlatform::listDirectory(const std::string& pattern)
+{
     if (pattern.empty())
         return {};
     const auto separator = pattern.find_last_of(tk::kPathSeparator);
@@ -204,7 +232,8 @@ std::vector<std::string> FakePlatform::listDirectory(const std::string& pattern)
     return names;
 }
 
-std::optional<std::string> FakePlatform::readFile(const std::string& path) {
+std::optional<std::string> FakePlatform::readFile(const std::string& path)
+{
     std::error_code error;
     if (failReads || !fs::is_regular_file(path, error))
         return std::nullopt;
@@ -216,7 +245,8 @@ std::optional<std::string> FakePlatform::readFile(const std::string& path) {
     return text.str();
 }
 
-bool FakePlatform::writeFile(const std::string& path, const std::string& contents) {
+bool FakePlatform::writeFile(const std::string& path, const std::string& contents)
+{
     ++writeCount;
     if (failWrites)
         return false;
@@ -244,7 +274,8 @@ bool FakePlatform::writeFile(const std::string& path, const std::string& content
     return true;
 }
 
-tk::PictureRef FakePlatform::loadPicture(const std::string& path) {
+tk::PictureRef FakePlatform::loadPicture(const std::string& path)
+{
     const auto contents = readFile(path);
     if (!contents || *contents == kNoPicture)
         return nullptr;
@@ -252,7 +283,8 @@ tk::PictureRef FakePlatform::loadPicture(const std::string& path) {
     return std::make_shared<FakePicture>(path, width, height);
 }
 
-tk::PictureRef FakePlatform::builtInPicture(tk::BuiltInPicture which) {
+tk::PictureRef FakePlatform::builtInPicture(tk::BuiltInPicture which)
+{
     tk::PictureRef& slot = m_builtIn[which];
     if (!slot) {
         const std::pair<int, int> sizes[] = {

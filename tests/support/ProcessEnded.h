@@ -9,7 +9,9 @@ namespace fake {
 class ProcessEnded : public std::runtime_error {
 public:
     ProcessEnded()
-        : std::runtime_error("the process ended") {}
+        : std::runtime_error("the process ended")
+    {
+    }
 };
 
 } // namespace fake

@@ -17,7 +17,8 @@ namespace {
 // writes its option's name into a log.
 class OptionWindow : public ::testing::Test {
 protected:
-    OptionWindow() {
+    OptionWindow()
+    {
         add("a0", &frameA);
         add("a1", &frameA);
         add("a2", &frameA);
@@ -27,13 +28,15 @@ protected:
         add("w1", nullptr);
     }
 
-    void add(const std::string& name, tk::Control* container) {
+    void add(const std::string& name, tk::Control* container)
+    {
         auto option = std::make_unique<tk::OptionButton>(window, name, -1, container);
         option->onClick = [this, name] { clicks.push_back(name); };
         options[name] = std::move(option);
     }
 
-    std::vector<std::string> selected() const {
+    std::vector<std::string> selected() const
+    {
         std::vector<std::string> names;
         for (const auto& [name, option] : options) {
             if (option->value())
@@ -49,7 +52,8 @@ protected:
     std::vector<std::string> clicks;
 };
 
-TEST_F(OptionWindow, SelectingUnselectsTheOthersOfItsContainerOnly) {
+TEST_F(OptionWindow, SelectingUnselectsTheOthersOfItsContainerOnly)
+{
     struct Step {
         std::string option;
         bool byClick;
@@ -83,7 +87,8 @@ TEST_F(OptionWindow, SelectingUnselectsTheOthersOfItsContainerOnly) {
     }
 }
 
-TEST_F(OptionWindow, SelectingAnOptionAlreadySelectedRunsItsHandlerAgain) {
+TEST_F(OptionWindow, SelectingAnOptionAlreadySelectedRunsItsHandlerAgain)
+{
     options["a1"]->setValue(true);
     options["a1"]->setValue(true);
     options["a1"]->click();
@@ -91,7 +96,8 @@ TEST_F(OptionWindow, SelectingAnOptionAlreadySelectedRunsItsHandlerAgain) {
     EXPECT_EQ(selected(), std::vector<std::string>{"a1"});
 }
 
-TEST_F(OptionWindow, UnselectingFromCodeRunsNothing) {
+TEST_F(OptionWindow, UnselectingFromCodeRunsNothing)
+{
     options["a1"]->setValue(true);
     options["b0"]->setValue(true);
     clicks.clear();
@@ -102,7 +108,8 @@ TEST_F(OptionWindow, UnselectingFromCodeRunsNothing) {
     EXPECT_TRUE(selected().empty());
 }
 
-TEST(CheckBoxRules, AChangeOfValueRunsTheHandlerTheSameValueNothing) {
+TEST(CheckBoxRules, AChangeOfValueRunsTheHandlerTheSameValueNothing)
+{
     struct Case {
         int start, set, handlerRuns; // a set of -1 is a click
         int after;
@@ -124,7 +131,8 @@ TEST(CheckBoxRules, AChangeOfValueRunsTheHandlerTheSameValueNothing) {
     }
 }
 
-TEST(TimerRules, OnlyAnEnabledTimerWithAnIntervalFires) {
+TEST(TimerRules, OnlyAnEnabledTimerWithAnIntervalFires)
+{
     struct Case {
         int interval;
         bool enabled, fires;

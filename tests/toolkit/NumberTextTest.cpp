@@ -8,7 +8,8 @@
 
 namespace {
 
-TEST(NumberText, SingleTextIsTheShortestForm) {
+TEST(NumberText, SingleTextIsTheShortestForm)
+{
     const std::vector<std::pair<float, std::string>> cases = {
         {0.0f, "0"}, {30.0f, "30"},   {8.25f, "8.25"},   {1.8f, "1.8"},
         {1.0f, "1"}, {-2.5f, "-2.5"}, {15.75f, "15.75"}, {8421631.0f, "8421631"},
@@ -17,7 +18,8 @@ TEST(NumberText, SingleTextIsTheShortestForm) {
         EXPECT_EQ(tk::singleText(value), text) << value;
 }
 
-TEST(NumberText, ParseNumberAcceptsNumbersWithBlanksOnly) {
+TEST(NumberText, ParseNumberAcceptsNumbersWithBlanksOnly)
+{
     const std::vector<std::pair<std::string, std::optional<double>>> cases = {
         {"0", 0.0},
         {"30", 30.0},
@@ -39,7 +41,8 @@ TEST(NumberText, ParseNumberAcceptsNumbersWithBlanksOnly) {
         EXPECT_EQ(tk::parseNumber(text), number) << '"' << text << '"';
 }
 
-TEST(NumberText, ParseWholeNumberRoundsAndChecksTheRange) {
+TEST(NumberText, ParseWholeNumberRoundsAndChecksTheRange)
+{
     const std::vector<std::pair<std::string, std::optional<std::int32_t>>> cases = {
         {"255", 255},
         {"8421631", 8421631},
@@ -54,7 +57,8 @@ TEST(NumberText, ParseWholeNumberRoundsAndChecksTheRange) {
         EXPECT_EQ(tk::parseWholeNumber(text), number) << '"' << text << '"';
 }
 
-TEST(NumberText, CurrencyTextHasFourDecimalsWithoutTrailingZeros) {
+TEST(NumberText, CurrencyTextHasFourDecimalsWithoutTrailingZeros)
+{
     const std::vector<std::pair<double, std::string>> cases = {
         {24, "24"},      {15.75, "15.75"},           {20.00004, "20"},
         {0, "0"},        {21.000000000000004, "21"}, {12.34567, "12.3457"},

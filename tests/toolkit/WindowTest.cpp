@@ -21,7 +21,8 @@ public:
         tk::Bounds before;
         tk::Bounds after;
     };
-    void controlChanged(tk::Control& control, const tk::Bounds& before) override {
+    void controlChanged(tk::Control& control, const tk::Bounds& before) override
+    {
         changes.push_back({control.name(), before, control.bounds()});
     }
     void windowChanged() override { ++windowChanges; }
@@ -34,14 +35,16 @@ public:
     int shownCount = 0;
 };
 
-std::vector<std::string> stackNames(const tk::Window& window) {
+std::vector<std::string> stackNames(const tk::Window& window)
+{
     std::vector<std::string> names;
     for (const tk::Control* control : window.stacking())
         names.push_back(control->name() + std::to_string(control->index()));
     return names;
 }
 
-TEST(ControlArrayRules, LoadCopiesElementZeroAndStartsHidden) {
+TEST(ControlArrayRules, LoadCopiesElementZeroAndStartsHidden)
+{
     tk::Window window("test");
     tk::Frame frame(window, "frame");
     tk::ControlArray<tk::Shape> shapes(window, "ShapeS");
@@ -71,7 +74,8 @@ TEST(ControlArrayRules, LoadCopiesElementZeroAndStartsHidden) {
     EXPECT_EQ(shapes.ubound(), 2);
 }
 
-TEST(WindowRules, ZOrderBringsToTheFrontOrSendsToTheBack) {
+TEST(WindowRules, ZOrderBringsToTheFrontOrSendsToTheBack)
+{
     tk::Window window("test");
     RecordingObserver observer;
     window.setObserver(&observer);
@@ -104,7 +108,8 @@ TEST(WindowRules, ZOrderBringsToTheFrontOrSendsToTheBack) {
     EXPECT_EQ(observer.stackingChanges, 4);
 }
 
-TEST(WindowRules, ControlChangesCarryTheBoundsBefore) {
+TEST(WindowRules, ControlChangesCarryTheBoundsBefore)
+{
     tk::Window window("test");
     RecordingObserver observer;
     window.setObserver(&observer);
@@ -133,7 +138,8 @@ TEST(WindowRules, ControlChangesCarryTheBoundsBefore) {
     }
 }
 
-TEST(WindowRules, ShowReportsAChangeOnceAndBringsToTheFrontEveryTime) {
+TEST(WindowRules, ShowReportsAChangeOnceAndBringsToTheFrontEveryTime)
+{
     tk::Window window("test");
     RecordingObserver observer;
     window.setObserver(&observer);
