@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Bounds.h"
 #include "QtPlatform.h"
 
 #include <QDir>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Control.h"
 #include "FacePainter.h"
 #include "Window.h"
 
