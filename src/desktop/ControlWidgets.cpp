@@ -1,10 +1,10 @@
 #include "ControlWidgets.h"
+#include "QtColour.h"
 
 #include "CheckBox.h"
 #include "ClickableLabel.h"
 #include "CommandButton.h"
 #include "Control.h"
-#include "DialogFont.h"
 #include "DirListBox.h"
 #include "DriveListBox.h"
 #include "FileListBox.h"
@@ -14,6 +14,7 @@
 #include "OptionButton.h"
 #include "PictureBox.h"
 #include "PictureWidget.h"
+#include "ScreenFont.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -80,11 +81,6 @@ void showSingleItem(QListWidget* list, const QString& text)
 }
 
 } // namespace
-
-QColor ControlWidgets::colour(tk::Colour colour)
-{
-    return QColor(tk::redOf(colour), tk::greenOf(colour), tk::blueOf(colour));
-}
 
 int ControlWidgets::pixels(float twips)
 {
@@ -181,7 +177,7 @@ void ControlWidgets::update(const tk::Control& control, QWidget* widget)
         const auto& line = static_cast<const tk::Line&>(control);
         static_cast<LineWidget*>(widget)->setLine(QPoint(pixels(line.x1()), pixels(line.y1())),
                                                   QPoint(pixels(line.x2()), pixels(line.y2())),
-                                                  colour(line.borderColor()), line.borderWidth());
+                                                  qtColour(line.borderColor()), line.borderWidth());
     } else {
         widget->setGeometry(placement(control));
     }
@@ -197,20 +193,20 @@ void ControlWidgets::updateLook(const tk::Control& control, QWidget* widget)
 {
     switch (control.kind()) {
     case tk::ControlKind::Label:
-        setActiveColour(widget, QPalette::WindowText, colour(control.foreColor()));
+        setActiveColour(widget, QPalette::WindowText, qtColour(control.foreColor()));
         break;
     case tk::ControlKind::TextBox:
         // The colour swatches of the settings dialog are text fields that show a colour.
-        setActiveColour(widget, QPalette::Base, colour(control.backColor()));
-        setActiveColour(widget, QPalette::Text, colour(control.foreColor()));
+        setActiveColour(widget, QPalette::Base, qtColour(control.backColor()));
+        setActiveColour(widget, QPalette::Text, qtColour(control.foreColor()));
         break;
     case tk::ControlKind::OptionButton:
     case tk::ControlKind::CheckBox:
-        setActiveColour(widget, QPalette::WindowText, colour(control.foreColor()));
+        setActiveColour(widget, QPalette::WindowText, qtColour(control.foreColor()));
         break;
     case tk::ControlKind::PictureBox: {
         auto* box = static_cast<PictureWidget*>(widget);
-        box->setBackColour(colour(control.backColor()));
+        box->setBackColour(qtColour(control.backColor()));
         box->setPicture(static_cast<const tk::PictureBox&>(control).picture());
         break;
     }
@@ -223,9 +219,9 @@ void ControlWidgets::updateCaptionFont(const tk::Control& control, QWidget* widg
 {
     const QString caption = qText(control.caption());
     const CaptionRoom room = showCaption(control, widget, caption);
-    QFont font = DialogFont::fromFont(control.font());
+    QFont font = ScreenFont::fromFont(control.font());
     if (!room.area.isEmpty() && !caption.isEmpty())
-        font = DialogFont::fitted(font, caption, room.area, room.wrap);
+        font = ScreenFont::fitted(font, caption, room.area, room.wrap);
     if (widget->font() != font)
         widget->setFont(font);
     if (control.kind() == tk::ControlKind::Label)

@@ -24,7 +24,6 @@ public:
     // Copies place, visibility, enabled state, caption, value, colours and font.
     static void update(const tk::Control& control, QWidget* widget);
 
-    static QColor colour(tk::Colour colour);
     static int pixels(float twips);
 
 private:

@@ -1,9 +1,11 @@
 #include "FacePainter.h"
+#include "QtColour.h"
 
 #include "Label.h"
 #include "Line.h"
 #include "PictureBox.h"
 #include "QtPicture.h"
+#include "ScreenFont.h"
 #include "Shape.h"
 #include "TextBox.h"
 #include "Window.h"
@@ -17,7 +19,6 @@
 namespace {
 
 constexpr double kTwipsPerPixel = tk::kTwipsPerPixel;
-constexpr double kTwipsPerPoint = 20.0;
 // Room around a control's pen that antialiasing may touch.
 constexpr int kAntialiasMargin = 2;
 // A text box keeps its text this far from its left edge.
@@ -74,18 +75,9 @@ QRect FacePainter::paintedArea(const tk::Control& control, const tk::Bounds& bou
     return pixelRect(bounds).adjusted(-margin, -margin, margin, margin).toAlignedRect();
 }
 
-QColor FacePainter::qtColour(tk::Colour colour)
-{
-    return QColor(tk::redOf(colour), tk::greenOf(colour), tk::blueOf(colour));
-}
-
 QFont FacePainter::qtFont(const tk::Font& font)
 {
-    QFont result(QString::fromStdString(font.name));
-    const int pixels = static_cast<int>(std::lround(font.size * kTwipsPerPoint / kTwipsPerPixel));
-    result.setPixelSize(std::max(1, pixels));
-    result.setBold(font.bold);
-    return result;
+    return ScreenFont::fromFont(font);
 }
 
 void FacePainter::paint(QPainter& painter, const QRect& area)

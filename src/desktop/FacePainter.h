@@ -38,7 +38,6 @@ public:
     // The pixels that a control drawn at `bounds` may touch, with room for its pen and for
     // antialiasing.
     static QRect paintedArea(const tk::Control& control, const tk::Bounds& bounds);
-    static QColor qtColour(tk::Colour colour);
     // The font a control is drawn with: its size in points as pixels at 15 twips a pixel.
     static QFont qtFont(const tk::Font& font);
 

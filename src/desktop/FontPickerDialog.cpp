@@ -1,6 +1,7 @@
 #include "FontPickerDialog.h"
+#include "QtColour.h"
 
-#include "DialogFont.h"
+#include "ScreenFont.h"
 
 #include <QColorDialog>
 #include <QComboBox>
@@ -93,8 +94,7 @@ FontPickerDialog::FontPickerDialog(const tk::FontChoice& preset, QWidget* parent
     familyTyped(m_familyEdit->text());
     m_sizeEdit->setText(sizeText(preset.size));
     sizeTyped(m_sizeEdit->text());
-    setColour(
-        QColor(tk::redOf(preset.colour), tk::greenOf(preset.colour), tk::blueOf(preset.colour)));
+    setColour(qtColour(preset.colour));
     m_familyEdit->setFocus();
 }
 
@@ -278,7 +278,7 @@ void FontPickerDialog::refresh()
     m_okButton->setEnabled(size.has_value() && !family.isEmpty());
     QFont font(family);
     if (size)
-        font.setPixelSize(DialogFont::pixelSize(static_cast<float>(*size)));
+        font.setPixelSize(ScreenFont::pixelSize(static_cast<float>(*size)));
     m_sample->setFont(font);
     QPalette palette = m_sample->palette();
     palette.setColor(QPalette::WindowText, m_colour);
@@ -290,7 +290,7 @@ tk::FontChoice FontPickerDialog::choice() const
     tk::FontChoice result;
     result.name = familyName().toStdString();
     result.size = static_cast<float>(typedSize().value_or(0));
-    result.colour = tk::rgb(m_colour.red(), m_colour.green(), m_colour.blue());
+    result.colour = tkColour(m_colour);
     return result;
 }
 

@@ -3,7 +3,7 @@
 #include "CommandButton.h"
 #include "Control.h"
 #include "ControlWidgets.h"
-#include "DialogFont.h"
+#include "ScreenFont.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -22,7 +22,7 @@ FormView::FormView(tk::Window& window, QWidget* parent)
     : QWidget(parent, kDialogFlags)
     , m_window(window)
 {
-    setFont(DialogFont::fromFont(tk::Font{}));
+    setFont(ScreenFont::fromFont(tk::Font{}));
     // Every widget exists before any is placed, since a control may come before its frame.
     for (tk::Control* control : m_window.controls())
         widgetFor(*control);
@@ -33,11 +33,8 @@ FormView::FormView(tk::Window& window, QWidget* parent)
     m_window.setObserver(this);
 }
 
-FormView::~FormView()
-{
-    if (m_window.observer() == this)
-        m_window.setObserver(nullptr);
-}
+// The toolkit window may be gone already when the process winds down, so it is not touched.
+FormView::~FormView() = default;
 
 QWidget* FormView::widgetFor(tk::Control& control)
 {

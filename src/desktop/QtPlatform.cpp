@@ -1,4 +1,5 @@
 #include "QtPlatform.h"
+#include "QtColour.h"
 
 #include "BuiltInPictures.h"
 #include "ClockWindow.h"
@@ -219,10 +220,10 @@ tk::MessageAnswer QtPlatform::messageBox(const std::string& text, const std::str
 
 std::optional<tk::Colour> QtPlatform::pickColour(tk::Colour preset)
 {
-    const QColor colour = QColorDialog::getColor(FacePainter::qtColour(preset), dialogParent());
+    const QColor colour = QColorDialog::getColor(qtColour(preset), dialogParent());
     if (!colour.isValid())
         return std::nullopt;
-    return tk::rgb(colour.red(), colour.green(), colour.blue());
+    return tkColour(colour);
 }
 
 std::optional<tk::FontChoice> QtPlatform::pickFont(const tk::FontChoice& preset)

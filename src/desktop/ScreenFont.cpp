@@ -1,4 +1,4 @@
-#include "DialogFont.h"
+#include "ScreenFont.h"
 
 #include <QFontMetrics>
 #include <QRect>
@@ -19,8 +19,12 @@ QStringList familiesFor(const QString& name)
     // The condensed faces come first so that captions laid out for the narrow Windows system
     // font fit their widgets.
     if (key == "ms sans serif" || key == "microsoft sans serif")
-        return {"Microsoft Sans Serif", "DejaVu Sans Condensed", "Nimbus Sans", "DejaVu Sans",
-                "Liberation Sans"};
+        return {"Microsoft Sans Serif", "DejaVu Sans Condensed", "Liberation Sans", "Nimbus Sans",
+                "DejaVu Sans"};
+    // The clock's figures are laid out for Tahoma's narrow bold digits; a face of Arial's
+    // widths keeps two digits inside their box where the wider default face would not.
+    if (key == "tahoma")
+        return {"Tahoma", "Liberation Sans", "Nimbus Sans", "DejaVu Sans"};
     if (key == "arial narrow")
         return {"Arial Narrow", "Nimbus Sans Narrow", "Liberation Sans Narrow",
                 "DejaVu Sans Condensed"};
@@ -41,7 +45,7 @@ bool fits(const QFont& font, const QString& text, const QSize& area, bool wrap)
 
 } // namespace
 
-QFont DialogFont::fromFont(const tk::Font& font)
+QFont ScreenFont::fromFont(const tk::Font& font)
 {
     QFont result;
     result.setFamilies(familiesFor(QString::fromStdString(font.name)));
@@ -51,12 +55,12 @@ QFont DialogFont::fromFont(const tk::Font& font)
     return result;
 }
 
-int DialogFont::pixelSize(float points)
+int ScreenFont::pixelSize(float points)
 {
     return std::max(1, static_cast<int>(std::lround(points * 20.0 / 15.0)));
 }
 
-QFont DialogFont::fitted(QFont font, const QString& text, const QSize& area, bool wrap)
+QFont ScreenFont::fitted(QFont font, const QString& text, const QSize& area, bool wrap)
 {
     while (font.pixelSize() > kSmallestPixelSize && !fits(font, text, area, wrap))
         font.setPixelSize(font.pixelSize() - 1);

@@ -9,7 +9,7 @@ class QSize;
 
 // Turns the fonts that the windows name (faces of the Windows world such as "MS Sans Serif")
 // into fonts this machine has, at s * 20 / 15 pixels for s points.
-class DialogFont {
+class ScreenFont {
 public:
     static QFont fromFont(const tk::Font& font);
     static int pixelSize(float points);

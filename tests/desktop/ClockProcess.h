@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+// One run of the real program: a copy of the executable in a folder of its own (where it
+// keeps its settings file and finds its background picture), started on the given display
+// with a private temporary folder, so that its single-instance lock meets no other run's.
+class ClockProcess {
+public:
+    explicit ClockProcess(QString display)
+        : m_display(std::move(display))
+    {
+    }
+    ClockProcess(const ClockProcess&) = delete;
+    ClockProcess& operator=(const ClockProcess&) = delete;
+    ~ClockProcess()
+    {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
+
+    QString path(const QString& name) const { return m_folder.filePath(name); }
+    bool writeFile(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
+    QByteArray readFile(const QString& name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // What the program wrote to its standard output and error.
+    std::string output() const { return readFile("output.log").toStdString(); }
+
+    // A non-empty `frozenTime` ("2026-12-06 10:20:30") stops the program's clock there.
+    bool start(const QStringList& switches, const QString& frozenTime = {})
+    {
+        const QString program = path("tikora-clock");
+        if (!QFile::copy(TIKORA_CLOCK_PROGRAM, program) || !QDir().mkpath(path("tmp")))
+            return false;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", m_display);
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        environment.insert("TMPDIR", path("tmp"));
+        if (!frozenTime.isEmpty()) {
+            environment.insert("FAKETIME", frozenTime);
+            // Qt's timers run on the monotonic clock; frozen too, they would never fire.
+            environment.insert("FAKETIME_DONT_FAKE_MONOTONIC", "1");
+            environment.insert("LD_PRELOAD", kFakeTimeLibrary);
+        }
+        m_process.setProcessEnvironment(environment);
+        m_process.setProcessChannelMode(QProcess::MergedChannels);
+        m_process.setStandardOutputFile(path("output.log"));
+        m_process.start(program, switches);
+        return m_process.waitForStarted();
+    }
+    // Whether the program ended by itself within `timeoutMs`.
+    bool endsWithin(int timeoutMs)
+    {
+        const bool ended =
+            m_process.state() == QProcess::NotRunning || m_process.waitForFinished(timeoutMs);
+        return ended && m_process.exitStatus() == QProcess::NormalExit;
+    }
+    bool runsAfter(int waitMs)
+    {
+        return !m_process.waitForFinished(waitMs) && m_process.state() == QProcess::Running;
+    }
+
+private:
+    static constexpr const char* kFakeTimeLibrary =
+        "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1";
+    QString m_display;
+    QTemporaryDir m_folder;
+    QProcess m_process;
+};

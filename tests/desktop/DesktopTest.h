@@ -1,0 +1,99 @@
+#pragma once
+
+#include "ClockProcess.h"
+#include "PixelProbe.h"
+#include "XDriver.h"
+#include "XServer.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+// Each test gets an X server of its own, a driver for it, and a fresh copy of the program
+// (not started yet).
+class DesktopTest : public ::testing::Test {
+public:
+    static QPoint pixel(double xTwips, double yTwips)
+    {
+        return {int(xTwips / kTwipsPerPixel), int(yTwips / kTwipsPerPixel)};
+    }
+
+protected:
+    static constexpr int kTwipsPerPixel = 15;
+    static constexpr int kWaitMs = 5000;
+    static constexpr int kPromptEndMs = 2000;
+    static constexpr int kStillRunningMs = 1000;
+    static constexpr int kPollPauseMs = 50;
+    // Separate movements must reach the program as separate events, not merged into one.
+    static constexpr int kMovePauseMs = 150;
+    static inline const QString kFrozenTime = "2026-12-06 10:20:30";
+    static inline const QString kSettingsName = "Tikora_Clock.ini";
+    static inline const QString kOptions = "Options";
+    static inline const QByteArray kDefaultSettings =
+        "ViewTime=0\r\nShapeWidth=0\r\nPicCenter=Default\r\nSlideShowTime=0\r\nLocalisation=1\r\n"
+        "Back=0\r\nHColor=255\r\nMColor=8421631\r\nSColor=12632319\r\nCColor=0\r\nHSize=30\r\n"
+        "FName=Tahoma\r\nClock2=0\r\n";
+    static inline const QColor kHours{255, 0, 0};
+    static inline const QColor kMinutes{255, 128, 128};
+    static inline const QColor kSeconds{255, 192, 192};
+
+    void SetUp() override
+    {
+        const QString display = xServer.start();
+        ASSERT_FALSE(display.isEmpty()) << "Xvfb could not be started; is it installed?";
+        x = std::make_unique<XDriver>(display);
+        clock = std::make_unique<ClockProcess>(display);
+    }
+
+    // Whether `done` holds, asked again and again until it does or time runs out.
+    static bool waitFor(const std::function<bool()>& done)
+    {
+        QElapsedTimer time;
+        time.start();
+        while (!done()) {
+            if (time.elapsed() >= kWaitMs)
+                return false;
+            QThread::msleep(kPollPauseMs);
+        }
+        return true;
+    }
+    // The screenshot for which `test` first holds, or the last one when time runs out.
+    QImage waitForScreen(const std::function<bool(const QImage&)>& test) const
+    {
+        QImage screen;
+        waitFor([&] { return test(screen = x->screenshot()); });
+        return screen;
+    }
+    bool waitForColour(QPoint point, const QColor& colour) const
+    {
+        const auto found = [&](const QImage& image) {
+            return PixelProbe::near(image, point, colour);
+        };
+        return found(waitForScreen(found));
+    }
+    // The clock has painted its face when the centre circle's rim shows in the seconds colour.
+    bool waitForClock() const { return waitForColour({476, 384}, kSeconds); }
+    bool waitForWindow(const QString& title) const
+    {
+        return waitFor([&] { return x->shownWindow(title).has_value(); });
+    }
+    // Moves the pointer `count` times over the clock, right of the dialog, each time elsewhere.
+    void moveOverClock(int count)
+    {
+        for (int i = 0; i < count; ++i, ++m_moves) {
+            x->moveTo({600 + 20 * m_moves, 600});
+            QThread::msleep(kMovePauseMs);
+        }
+    }
+
+    XServer xServer;
+    std::unique_ptr<XDriver> x;
+    std::unique_ptr<ClockProcess> clock;
+
+private:
+    int m_moves = 0;
+};
