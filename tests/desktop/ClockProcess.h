@@ -36,8 +36,10 @@ public:
     // What the program wrote to its standard output and error.
     std::string output() const { return readFile("output.log").toStdString(); }
 
-    // A non-empty `frozenTime` ("2026-12-06 10:20:30") stops the program's clock there.
-    bool start(const QStringList& switches, const QString& frozenTime = {})
+    // A non-empty `frozenTime` ("2026-12-06 10:20:30") stops the program's clock there. A run
+    // given another run's temporary folder shares its single-instance lock.
+    bool start(const QStringList& switches, const QString& frozenTime = {},
+               const QString& tempFolder = {})
     {
         const QString program = path("tikora-clock");
         if (!QFile::copy(TIKORA_CLOCK_PROGRAM, program) || !QDir().mkpath(path("tmp")))
@@ -45,7 +47,7 @@ public:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("DISPLAY", m_display);
         environment.insert("QT_QPA_PLATFORM", "xcb");
-        environment.insert("TMPDIR", path("tmp"));
+        environment.insert("TMPDIR", tempFolder.isEmpty() ? path("tmp") : tempFolder);
         if (!frozenTime.isEmpty()) {
             environment.insert("FAKETIME", frozenTime);
             // Qt's timers run on the monotonic clock; frozen too, they would never fire.
@@ -68,6 +70,12 @@ public:
     bool runsAfter(int waitMs)
     {
         return !m_process.waitForFinished(waitMs) && m_process.state() == QProcess::Running;
+    }
+    // Ends the program abruptly, as SIGKILL does, leaving whatever it held behind.
+    void kill()
+    {
+        m_process.kill();
+        m_process.waitForFinished();
     }
 
 private:

@@ -39,4 +39,18 @@ TEST_F(InputX, FiveMovesKeepTheRunAndTheSixthEndsIt)
     EXPECT_TRUE(clock->endsWithin(kPromptEndMs));
 }
 
+TEST_F(InputX, ASecondCopyEndsAtOnceAndAKilledOneBlocksNoLaterStart)
+{
+    const QString sharedTemp = clock->path("tmp");
+    ClockProcess second(x->display());
+    ASSERT_TRUE(second.start({"/s"}, {}, sharedTemp));
+    EXPECT_TRUE(second.endsWithin(kPromptEndMs));
+    EXPECT_TRUE(clock->runsAfter(0));
+
+    clock->kill();
+    ClockProcess third(x->display());
+    ASSERT_TRUE(third.start({"/s"}, {}, sharedTemp));
+    EXPECT_TRUE(third.runsAfter(kStillRunningMs));
+}
+
 } // namespace

@@ -18,6 +18,8 @@ public:
     {
     }
 
+    const QString& display() const { return m_display; }
+
     QImage screenshot() const
     {
         const QByteArray png = run("import", {"-window", "root", "png:-"});
