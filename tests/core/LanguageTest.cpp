@@ -1,11 +1,8 @@
 #include "ClockRun.h"
-#include "Form2.h"
-#include "frmFILE.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <algorithm>
 
 using fake::ClockRun;
 
@@ -66,10 +63,7 @@ const std::vector<std::pair<std::string, std::string>> kTexts = {
 // The number of characters of a UTF-8 text.
 std::size_t codePoints(const std::string& text)
 {
-    std::size_t count = 0;
-    for (unsigned char c : text)
-        count += (c & 0xC0) != 0x80;
-    return count;
+    return std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
 }
 
 void expectLanguage(ClockRun& r, int language)
@@ -78,6 +72,9 @@ void expectLanguage(ClockRun& r, int language)
     ASSERT_EQ(texts.size(), kTexts.size());
     for (std::size_t i = 0; i < texts.size(); ++i)
         EXPECT_EQ(texts[i], language == 0 ? kTexts[i].first : kTexts[i].second) << "row " << i;
+    // The runs of spaces keep their lengths.
+    EXPECT_EQ(codePoints(r.chooser().lblSlideTime.caption()), language == 0 ? 27u : 34u);
+    EXPECT_EQ(codePoints(r.module().strSovet), language == 0 ? 28u : 29u);
     EXPECT_EQ(r.module().Localisation, language);
     EXPECT_EQ(r.dialog().lblLOC[language].foreColor(), 16711680);
     EXPECT_EQ(r.dialog().lblLOC[1 - language].foreColor(), tk::kBlack);
@@ -88,51 +85,15 @@ void expectLanguage(ClockRun& r, int language)
     EXPECT_EQ(r.chooser().cmdOK.caption(), "OK");
 }
 
-TEST(Language, TheStoredLanguageAtStartUp)
-{
-    const std::vector<std::pair<std::string, int>> cases = {{"<no file>", 1}, {"0", 0}, {"1", 1}};
-    for (const auto& [stored, language] : cases) {
-        SCOPED_TRACE(stored);
-        ClockRun r;
-        if (stored != "<no file>")
-            r.platform.putFile("Tikora_Clock.ini",
-                               "ViewTime=0\r\nShapeWidth=0\r\nPicCenter=Default\r\n"
-                               "SlideShowTime=0\r\nLocalisation=" +
-                                   stored + "\r\n");
-        ASSERT_TRUE(r.start());
-        expectLanguage(r, language);
-    }
-}
-
-TEST(Language, TheLanguageLabelsSwitchLive)
+TEST(Language, TheStoredLanguageAtStartUpThenTheLabelsSwitchLive)
 {
     ClockRun r;
-    ASSERT_TRUE(r.start());
-    for (int language : {0, 1, 1, 0}) {
+    ASSERT_TRUE(r.startWith(fake::defaultSettingsWith({"Localisation=0"})));
+    expectLanguage(r, 0);
+    for (int language : {1, 1, 0}) {
         SCOPED_TRACE(language);
         r.dialog().lblLOC[language].click();
         expectLanguage(r, language);
-    }
-}
-
-TEST(Language, RunsOfSpacesKeepTheirLengths)
-{
-    const std::vector<std::pair<std::string, std::size_t>> cases = {
-        {"      Slide period             sec", 34},
-        {"49 x 49 px    black back  gif", 29},
-        {"Смена слайдов          сек.", 27},
-        {"49 x 49 px    черн. фон  gif", 28},
-    };
-    ClockRun r;
-    ASSERT_TRUE(r.start());
-    for (int language : {0, 1}) {
-        r.dialog().lblLOC[language].click();
-        const auto& [slideTime, slideLength] = cases[language == 1 ? 0 : 2];
-        const auto& [hint, hintLength] = cases[language == 1 ? 1 : 3];
-        EXPECT_EQ(r.chooser().lblSlideTime.caption(), slideTime);
-        EXPECT_EQ(codePoints(r.chooser().lblSlideTime.caption()), slideLength);
-        EXPECT_EQ(r.module().strSovet, hint);
-        EXPECT_EQ(codePoints(r.module().strSovet), hintLength);
     }
 }
 

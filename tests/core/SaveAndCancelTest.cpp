@@ -1,50 +1,27 @@
 #include "ClockRun.h"
-#include "Form1.h"
-#include "Form2.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <string>
-#include <vector>
+#include <tuple>
 
 using fake::ClockRun;
 
 namespace {
 
-std::string settingsFile(const std::string& picCenter, const std::string& language = "1")
-{
-    return "ViewTime=0\r\nShapeWidth=0\r\nPicCenter=" + picCenter +
-           "\r\nSlideShowTime=0\r\nLocalisation=" + language +
-           "\r\nBack=0\r\nHColor=255\r\nMColor=8421631\r\n"
-           "SColor=12632319\r\nCColor=0\r\nHSize=30\r\nFName=Tahoma\r\nClock2=0\r\n";
-}
-
-// A run whose settings name an existing picture, with the dialog opened by the key "1".
-void openDialog(ClockRun& r, const std::string& file)
-{
-    r.platform.putFile("old.gif", "picture 49x49");
-    r.platform.putFile("new.gif", "picture 49x49");
-    r.platform.putFile("Tikora_Clock.ini", file);
-    ASSERT_TRUE(r.start());
-    r.pressSetupKey();
-}
-
 TEST(SaveAndCancel, SaveWritesTheLiveValuesAndEnds)
 {
     ClockRun r;
-    openDialog(r, settingsFile("Default"));
-    Form2& d = r.dialog();
-    d.optWT[1].click();
-    d.optSW[1].click();
-    d.chkBG[0].click();
+    ASSERT_TRUE(r.openDialog());
+    r.dialog().optWT[1].click();
+    r.dialog().optSW[1].click();
+    r.dialog().chkBG[0].click();
     r.platform.colourAnswers = {65280, tk::rgb(1, 2, 3)};
     r.platform.fontAnswers = {tk::FontChoice{"Arial", 15.75f, tk::rgb(200, 0, 0)}};
-    d.lblCOLOR[0].click();
-    d.lblCOLOR[3].click();
-    d.lblCOLOR[2].click();
-    d.lblLOC[0].click();
-    EXPECT_FALSE(r.runs([&] { d.cmdOK[0].click(); }));
+    r.dialog().lblCOLOR[0].click();
+    r.dialog().lblCOLOR[3].click();
+    r.dialog().lblCOLOR[2].click();
+    r.dialog().lblLOC[0].click();
+    EXPECT_FALSE(r.runs([&] { r.dialog().cmdOK[0].click(); }));
     EXPECT_EQ(r.settingsText(), "ViewTime=1\r\nShapeWidth=1\r\nPicCenter=Встроенная\r\n"
                                 "SlideShowTime=0\r\nLocalisation=0\r\nBack=1\r\nHColor=200\r\n"
                                 "MColor=8421631\r\nSColor=65280\r\nCColor=197121\r\n"
@@ -54,92 +31,52 @@ TEST(SaveAndCancel, SaveWritesTheLiveValuesAndEnds)
 
 TEST(SaveAndCancel, SaveSettlesThePictureFromThePathField)
 {
-    struct Case {
-        std::string name;
-        std::function<void(ClockRun&)> edit;
-        std::string savedPicture; // "old" and "new" stand for the two picture paths
-        bool warns;
-    };
-    const std::vector<Case> cases = {
-        {"empty", [](ClockRun& r) { r.dialog().txtOUT.setText(""); }, "Default", false},
-        {"missing", [](ClockRun& r) { r.dialog().txtOUT.setText(r.platform.pathOf("gone.gif")); },
-         "old", true},
-        {"line break",
-         [](ClockRun& r) { r.dialog().txtOUT.setText(r.platform.pathOf("new.gif") + "\n"); }, "old",
-         true},
-        {"existing", [](ClockRun& r) { r.dialog().txtOUT.setText(r.platform.pathOf("new.gif")); },
-         "new", false},
-        {"Default selected",
-         [](ClockRun& r) {
-             r.dialog().optPIC[0].click();
-             r.dialog().txtOUT.setText(r.platform.pathOf("new.gif"));
-         },
-         "Default", false},
-        {"Default selected, missing",
-         [](ClockRun& r) {
-             r.dialog().optPIC[0].click();
-             r.dialog().txtOUT.setText(r.platform.pathOf("gone.gif"));
-         },
-         "Default", true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    // Whether "Default" is picked first, the name in the program folder then typed into the
+    // path field, the picture saved (a name in the program folder, or "Default"), and whether
+    // the program warns that the picture is not found. The stored picture is "old.gif".
+    const std::vector<std::tuple<bool, std::string, std::string, bool>> cases = {
+        {false, "", "Default", false},         {false, "gone.gif", "old.gif", true},
+        {false, "new.gif\n", "old.gif", true}, {false, "new.gif", "new.gif", false},
+        {true, "new.gif", "Default", false},   {true, "gone.gif", "Default", true}};
+    for (const auto& [pickDefault, typed, saved, warns] : cases) {
+        SCOPED_TRACE((pickDefault ? "Default, " : "") + typed);
         ClockRun r;
-        const std::string oldPath = r.platform.pathOf("old.gif");
-        openDialog(r, settingsFile(oldPath));
-        EXPECT_EQ(r.dialog().txtOUT.text(), oldPath);
-        c.edit(r);
+        // A name that holds a line break is refused even when such a file exists.
+        for (const char* name : {"old.gif", "new.gif", "new.gif\n"})
+            r.platform.putFile(name, "picture");
+        ASSERT_TRUE(
+            r.openDialog(fake::defaultSettingsWith({"PicCenter=" + r.platform.pathOf("old.gif")})));
+        if (pickDefault)
+            r.dialog().optPIC[0].click();
+        r.dialog().txtOUT.setText(typed.empty() ? "" : r.platform.pathOf(typed));
         r.dialog().optWT[1].click();
         EXPECT_FALSE(r.runs([&] { r.dialog().cmdOK[0].click(); }));
-        const std::string saved = c.savedPicture == "old"   ? oldPath
-                                  : c.savedPicture == "new" ? r.platform.pathOf("new.gif")
-                                                            : c.savedPicture;
-        std::string expected = settingsFile(saved);
-        expected.replace(0, 10, "ViewTime=1");
-        EXPECT_EQ(r.settingsText(), expected);
-        ASSERT_EQ(r.platform.messages.size(), c.warns ? 1u : 0u);
-        if (c.warns) {
-            EXPECT_EQ(r.platform.messages[0].text, "Picture not found! Old is remained.");
-            EXPECT_EQ(r.platform.messages[0].title, "Attention");
-            EXPECT_EQ(r.platform.messages[0].icon, tk::MessageIcon::Information);
-            EXPECT_EQ(r.platform.messages[0].buttons, tk::MessageButtons::Ok);
-        }
+        const std::string picture = saved == "Default" ? saved : r.platform.pathOf(saved);
+        EXPECT_EQ(r.settingsText(),
+                  fake::defaultSettingsWith({"ViewTime=1", "PicCenter=" + picture}));
+        const fake::MessageRecord notFound{"Picture not found! Old is remained.", "Attention",
+                                           tk::MessageIcon::Information, tk::MessageButtons::Ok};
+        EXPECT_EQ(r.platform.messages, std::vector<fake::MessageRecord>(warns ? 1 : 0, notFound));
     }
 }
 
-TEST(SaveAndCancel, AFailingWriteSaysSoAndKeepsTheDialogOpen)
-{
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"1", "Settings could not be saved."}, {"0", "Не удалось сохранить настройки."}};
-    for (const auto& [language, text] : cases) {
-        ClockRun r;
-        const std::string file = settingsFile("Default", language);
-        openDialog(r, file);
-        r.dialog().optWT[1].click();
-        r.platform.failWrites = true;
-        EXPECT_TRUE(r.runs([&] { r.dialog().cmdOK[0].click(); })) << language;
-        ASSERT_EQ(r.platform.messages.size(), 1u);
-        EXPECT_EQ(r.platform.messages[0].text, text);
-        EXPECT_EQ(r.platform.messages[0].title, "Attention");
-        EXPECT_TRUE(r.dialog().visible());
-        EXPECT_EQ(r.settingsText(), file);
-    }
-}
-
-TEST(SaveAndCancel, CancelEndsWithoutWriting)
+TEST(SaveAndCancel, AFailingSaveKeepsTheDialogOpenAndCancelEndsWithoutWriting)
 {
     ClockRun r;
-    const std::string file = settingsFile("Default");
-    openDialog(r, file);
-    Form2& d = r.dialog();
-    d.lblLOC[0].click();
-    EXPECT_EQ(d.optWT[0].caption(), "Текущее время");
-    EXPECT_EQ(r.module().Localisation, 0);
-    d.optWT[1].click();
-    d.optSW[1].click();
-    EXPECT_FALSE(r.runs([&] { d.cmdOK[1].click(); }));
-    EXPECT_EQ(r.settingsText(), file);
-    EXPECT_EQ(r.platform.writeCount, 0);
+    ASSERT_TRUE(r.openDialog());
+    r.dialog().lblLOC[0].click();
+    r.dialog().optWT[1].click();
+    r.dialog().optSW[1].click();
+    r.platform.failWrites = true;
+    EXPECT_TRUE(r.runs([&] { r.dialog().cmdOK[0].click(); }));
+    ASSERT_EQ(r.platform.messages.size(), 1u);
+    EXPECT_EQ(r.platform.messages[0].text, r.module().strSaveFailed);
+    EXPECT_EQ(r.platform.messages[0].title, "Attention");
+    EXPECT_TRUE(r.dialog().visible());
+    const int writes = r.platform.writeCount;
+    EXPECT_FALSE(r.runs([&] { r.dialog().cmdOK[1].click(); }));
+    EXPECT_EQ(r.platform.writeCount, writes) << "Cancel writes nothing";
+    EXPECT_EQ(r.settingsText(), fake::kDefaultSettings);
 }
 
 } // namespace

@@ -14,20 +14,9 @@ public:
         : m_display(std::move(display))
     {
     }
-    ClockProcess(const ClockProcess&) = delete;
-    ClockProcess& operator=(const ClockProcess&) = delete;
-    ~ClockProcess()
-    {
-        m_process.kill();
-        m_process.waitForFinished();
-    }
+    ~ClockProcess() { kill(); }
 
     QString path(const QString& name) const { return m_folder.filePath(name); }
-    bool writeFile(const QString& name, const QByteArray& bytes) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    }
     QByteArray readFile(const QString& name) const
     {
         QFile file(path(name));

@@ -3,7 +3,6 @@
 #include "ClockProcess.h"
 #include "PixelProbe.h"
 #include "XDriver.h"
-#include "XServer.h"
 
 #include <QElapsedTimer>
 #include <QThread>
@@ -13,17 +12,13 @@
 #include <functional>
 #include <memory>
 
-// Each test gets an X server of its own, a driver for it, and a fresh copy of the program
-// (not started yet).
+// Each test gets an X display of its own and a fresh copy of the program (not started yet).
 class DesktopTest : public ::testing::Test {
 public:
-    static QPoint pixel(double xTwips, double yTwips)
-    {
-        return {int(xTwips / kTwipsPerPixel), int(yTwips / kTwipsPerPixel)};
-    }
+    // A screen pixel from twips.
+    static QPoint pixel(double x, double y) { return {int(x / 15), int(y / 15)}; }
 
 protected:
-    static constexpr int kTwipsPerPixel = 15;
     static constexpr int kWaitMs = 5000;
     static constexpr int kPromptEndMs = 2000;
     static constexpr int kStillRunningMs = 1000;
@@ -32,7 +27,6 @@ protected:
     static constexpr int kMovePauseMs = 150;
     static inline const QString kFrozenTime = "2026-12-06 10:20:30";
     static inline const QString kSettingsName = "Tikora_Clock.ini";
-    static inline const QString kOptions = "Options";
     static inline const QByteArray kDefaultSettings =
         "ViewTime=0\r\nShapeWidth=0\r\nPicCenter=Default\r\nSlideShowTime=0\r\nLocalisation=1\r\n"
         "Back=0\r\nHColor=255\r\nMColor=8421631\r\nSColor=12632319\r\nCColor=0\r\nHSize=30\r\n"
@@ -43,21 +37,18 @@ protected:
 
     void SetUp() override
     {
-        const QString display = xServer.start();
-        ASSERT_FALSE(display.isEmpty()) << "Xvfb could not be started; is it installed?";
-        x = std::make_unique<XDriver>(display);
-        clock = std::make_unique<ClockProcess>(display);
+        x = std::make_unique<XDriver>();
+        ASSERT_FALSE(x->display().isEmpty()) << "Xvfb could not be started; is it installed?";
+        clock = std::make_unique<ClockProcess>(x->display());
     }
 
     // Whether `done` holds, asked again and again until it does or time runs out.
     static bool waitFor(const std::function<bool()>& done)
     {
         QElapsedTimer time;
-        time.start();
-        while (!done()) {
+        for (time.start(); !done(); QThread::msleep(kPollPauseMs)) {
             if (time.elapsed() >= kWaitMs)
                 return false;
-            QThread::msleep(kPollPauseMs);
         }
         return true;
     }
@@ -70,13 +61,8 @@ protected:
     }
     bool waitForColour(QPoint point, const QColor& colour) const
     {
-        const auto found = [&](const QImage& image) {
-            return PixelProbe::near(image, point, colour);
-        };
-        return found(waitForScreen(found));
+        return waitFor([&] { return PixelProbe::near(x->screenshot(), point, colour); });
     }
-    // The clock has painted its face when the centre circle's rim shows in the seconds colour.
-    bool waitForClock() const { return waitForColour({476, 384}, kSeconds); }
     bool waitForWindow(const QString& title) const
     {
         return waitFor([&] { return x->shownWindow(title).has_value(); });
@@ -90,7 +76,6 @@ protected:
         }
     }
 
-    XServer xServer;
     std::unique_ptr<XDriver> x;
     std::unique_ptr<ClockProcess> clock;
 

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QVector3D>
 
 #include <algorithm>
 #include <cmath>
@@ -14,20 +15,14 @@ public:
     // Whether `pixel` is `colour` over black, covered at least 60 % (black: almost black).
     static bool matches(QRgb pixel, const QColor& colour)
     {
-        const double p[] = {double(qRed(pixel)), double(qGreen(pixel)), double(qBlue(pixel))};
-        const double c[] = {double(colour.red()), double(colour.green()), double(colour.blue())};
-        const double length = c[0] * c[0] + c[1] * c[1] + c[2] * c[2];
-        if (length == 0)
-            return std::max({p[0], p[1], p[2]}) <= kTolerance;
+        const QVector3D p(qRed(pixel), qGreen(pixel), qBlue(pixel));
+        const QVector3D c(colour.red(), colour.green(), colour.blue());
         // The coverage that best explains the pixel as the colour blended over black.
-        const double coverage = (p[0] * c[0] + p[1] * c[1] + p[2] * c[2]) / length;
-        if (coverage < kMinimumCoverage || coverage > kMaximumCoverage)
-            return false;
-        for (int i = 0; i < 3; ++i) {
-            if (std::abs(p[i] - coverage * c[i]) > kTolerance)
-                return false;
-        }
-        return true;
+        const float coverage = c.isNull() ? 1 : QVector3D::dotProduct(p, c) / c.lengthSquared();
+        const QVector3D error = p - coverage * c;
+        return (c.isNull() || (coverage >= kMinimumCoverage && coverage <= kMaximumCoverage)) &&
+               std::max({std::abs(error.x()), std::abs(error.y()), std::abs(error.z())}) <=
+                   kTolerance;
     }
     // Whether a pixel within `radius` of `point` matches `colour`.
     static bool near(const QImage& image, QPoint point, const QColor& colour, int radius = 2)

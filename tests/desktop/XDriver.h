@@ -9,15 +9,36 @@
 
 #include <optional>
 
-// Looks at and acts on one X display with the tools of a desktop session: ImageMagick's
-// import for screenshots, xdotool for the keyboard and the pointer, xwininfo for windows.
+// An X display of the test's own, on Xvfb, and the tools of a desktop session to look at and
+// act on it: ImageMagick's import for screenshots, xdotool for the keyboard and the pointer,
+// xwininfo for windows. The server goes with the object.
 class XDriver {
 public:
-    explicit XDriver(QString display)
-        : m_display(std::move(display))
+    XDriver()
     {
+        // With -displayfd the server picks a free display itself and writes its number once it
+        // accepts connections.
+        m_server.setStandardErrorFile(QProcess::nullDevice());
+        m_server.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten",
+                                "tcp", "-noreset"});
+        QByteArray output;
+        while (!output.contains('\n') && m_server.waitForReadyRead(kServerTimeoutMs))
+            output += m_server.readAllStandardOutput();
+        bool isNumber = false;
+        const int display = output.trimmed().toInt(&isNumber);
+        m_display = isNumber ? QString(":%1").arg(display) : QString();
+    }
+    ~XDriver()
+    {
+        // A polite end lets the server remove its lock file and socket.
+        m_server.terminate();
+        if (!m_server.waitForFinished(kServerTimeoutMs)) {
+            m_server.kill();
+            m_server.waitForFinished(kServerTimeoutMs);
+        }
     }
 
+    // The display, such as ":1", or an empty text when no server could be started.
     const QString& display() const { return m_display; }
 
     QImage screenshot() const
@@ -28,11 +49,8 @@ public:
     // Types a key by its X name ("a", "1").
     void key(const QString& name) const { run("xdotool", {"key", name}); }
     // One pointer movement; a move to where the pointer stands makes no event.
-    void moveTo(QPoint at) const { run("xdotool", {"mousemove", number(at.x()), number(at.y())}); }
-    void click(QPoint at) const
-    {
-        run("xdotool", {"mousemove", number(at.x()), number(at.y()), "click", "1"});
-    }
+    void moveTo(QPoint at) const { run("xdotool", {"mousemove", x(at), y(at)}); }
+    void click(QPoint at) const { run("xdotool", {"mousemove", x(at), y(at), "click", "1"}); }
     QPoint pointer() const
     {
         const QString text = run("xdotool", {"getmouselocation"});
@@ -49,12 +67,12 @@ public:
     }
 
 private:
-    static QString number(int value) { return QString::number(value); }
+    static QString x(QPoint at) { return QString::number(at.x()); }
+    static QString y(QPoint at) { return QString::number(at.y()); }
     static int field(const QString& text, const QString& name)
     {
         const QRegularExpression pattern(QRegularExpression::escape(name) + R"(\s*(-?\d+))");
-        const QRegularExpressionMatch match = pattern.match(text);
-        return match.hasMatch() ? match.captured(1).toInt() : -1;
+        return pattern.match(text).captured(1).toInt();
     }
     QByteArray run(const QString& program, const QStringList& arguments) const
     {
@@ -69,5 +87,7 @@ private:
         return process.readAllStandardOutput();
     }
 
+    static constexpr int kServerTimeoutMs = 10000;
+    QProcess m_server;
     QString m_display;
 };

@@ -1,46 +1,128 @@
 #pragma once
 
 #include "FakePlatform.h"
-#include "ProcessEnded.h"
+#include "Form1.h"
+#include "Form2.h"
+#include "NumberText.h"
 #include "TikoraClock.h"
+#include "frmFILE.h"
 
+#include <map>
 #include <string>
-
-class Form1;
-class Form2;
-class frmFILE;
+#include <vector>
 
 namespace fake {
+
+// The settings file that a first start writes, byte for byte.
+inline const std::string kDefaultSettings =
+    "ViewTime=0\r\nShapeWidth=0\r\nPicCenter=Default\r\nSlideShowTime=0\r\nLocalisation=1\r\n"
+    "Back=0\r\nHColor=255\r\nMColor=8421631\r\nSColor=12632319\r\nCColor=0\r\nHSize=30\r\n"
+    "FName=Tahoma\r\nClock2=0\r\n";
+
+// The default settings file with some lines changed, each given whole ("Back=1").
+inline std::string defaultSettingsWith(const std::vector<std::string>& lines)
+{
+    std::string file = "\n" + kDefaultSettings;
+    for (const std::string& line : lines) {
+        const auto start = file.find("\n" + line.substr(0, line.find('=') + 1)) + 1;
+        file.replace(start, file.find('\r', start) - start, line);
+    }
+    return file.substr(1);
+}
+
+// The two circle styles, "Different size" and "Equal size", as ClockRun::sizes() gives them.
+inline const std::string kDifferentSizes =
+    "700 700 15 380 380, 850 850 21 510 510, 1080 1080 30 700 650; 380 420 4 1.8";
+inline const std::string kEqualSizes =
+    "1080 1080 30 700 700, 1080 1080 30 700 700, 1080 1080 30 700 650; 540 540 3 2";
+
+// Two colours that no default uses, for the pickers to answer with.
+inline constexpr tk::Colour kGreen = 65280;
+inline constexpr tk::Colour kTeal = tk::rgb(0, 128, 128);
 
 // One run of the clock on a fake platform: set the script on `platform`, then start().
 class ClockRun {
 public:
-    ClockRun();
-    ClockRun(const ClockRun&) = delete;
-    ClockRun& operator=(const ClockRun&) = delete;
-
     // Starts the run; false when the program ended during start-up.
-    bool start();
+    bool start()
+    {
+        return runs([this] { run.start(); });
+    }
+    // Starts with the given settings file in the program folder.
+    bool startWith(const std::string& settings)
+    {
+        platform.putFile("Tikora_Clock.ini", settings);
+        return start();
+    }
+    // Starts with the given settings file and shows the dialog as the key "1" does.
+    bool openDialog(const std::string& settings = kDefaultSettings)
+    {
+        const bool started = startWith(settings);
+        pressSetupKey();
+        return started;
+    }
     // Runs a handler; false when it ended the program.
     template <class F> bool runs(F&& handler)
     {
         try {
             handler();
             return true;
-        } catch (const ProcessEnded&) {
+        } catch (const FakePlatform::Ended&) {
             return false;
         }
     }
     // One tick of the clock timer at the platform's current time.
-    void tick();
+    void tick() { clock().Timer4.fire(); }
     // Shows the dialog as the key "1" does.
-    void pressSetupKey();
+    void pressSetupKey() { clock().Form_KeyPress('1'); }
 
-    Form1& clock();
-    Form2& dialog();
-    frmFILE& chooser();
-    Module1& module();
-    std::string settingsText() const;
+    Form1& clock() { return run.form1(); }
+    Form2& dialog() { return run.form2(); }
+    frmFILE& chooser() { return run.fileChooser(); }
+    Module1& module() { return run.module1(); }
+    std::string settingsText()
+    {
+        return platform.readFile(platform.pathOf("Tikora_Clock.ini")).value_or("<missing>");
+    }
+
+    // Every colour that the colour rows reach, a letter each (S, M, H: the default seconds,
+    // minutes and hours colours; G green, T teal, 0 black): the lines, the labels, the borders
+    // of ShapeS(1) to ShapeS(4), their fills, and the dialog's four swatches.
+    std::string look()
+    {
+        const std::map<tk::Colour, char> letters = {{12632319, 'S'}, {8421631, 'M'}, {255, 'H'},
+                                                    {kGreen, 'G'},   {kTeal, 'T'},   {0, '0'}};
+        std::string text;
+        const auto add = [&](int from, int to, auto colourOf) {
+            text += text.empty() ? "" : " ";
+            for (int k = from; k < to; ++k)
+                text += letters.count(colourOf(k)) ? letters.at(colourOf(k)) : '?';
+        };
+        Form1& c = clock();
+        add(0, 3, [&](int k) { return c.LineS[k].borderColor(); });
+        add(0, 3, [&](int k) { return c.lblS[k].foreColor(); });
+        add(1, 5, [&](int k) { return c.ShapeS[k].borderColor(); });
+        add(1, 5, [&](int k) { return c.ShapeS[k].backColor(); });
+        add(0, 4, [&](int k) { return dialog().txtCOLOR[k].backColor(); });
+        return text;
+    }
+    // For the seconds, minutes and hours groups: the circle's width and height, the figures'
+    // size, the label's width and height; then RadiusUnit, SavedRadiusUnit, LineSteps and
+    // SpreadStep.
+    std::string sizes()
+    {
+        std::string text;
+        for (int k = 0; k < 3; ++k) {
+            const tk::Shape& circle = clock().ShapeS[k + 2];
+            const tk::Label& label = clock().lblS[k];
+            for (float size : {circle.width(), circle.height(), label.font().size, label.width()})
+                text += tk::singleText(size) + " ";
+            text += tk::singleText(label.height()) + (k < 2 ? ", " : "; ");
+        }
+        const Module1& m = module();
+        return text + std::to_string(m.RadiusUnit) + " " + m.SavedRadiusUnit + " " +
+               std::to_string(m.LineSteps) + " " + tk::singleText(m.SpreadStep);
+    }
 
     FakePlatform platform;
     TikoraClock run{platform};

@@ -1,31 +1,54 @@
 #pragma once
 
+#include "Bounds.h"
 #include "Platform.h"
+#include "Window.h"
 
 #include <deque>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
-#include <optional>
-#include <string>
-#include <utility>
-#include <vector>
+#include <random>
 
 namespace fake {
 
 struct MessageRecord {
     std::string text;
     std::string title;
-    tk::MessageIcon icon = tk::MessageIcon::None;
-    tk::MessageButtons buttons = tk::MessageButtons::Ok;
+    tk::MessageIcon icon;
+    tk::MessageButtons buttons;
+    bool operator==(const MessageRecord&) const = default;
 };
 
 // A scripted platform for headless tests: a settable clock and screen, a real temporary
-// program folder with real files, and pickers and message boxes that answer from queues.
-// Ending the process throws ProcessEnded.
+// program folder, and pickers that answer from queues (an empty queue cancels). Ending the
+// process throws Ended, so that the handler stops there and the test can look at what it left.
 class FakePlatform : public tk::Platform {
 public:
-    FakePlatform();
-    ~FakePlatform() override;
+    struct Ended {};
+    // A picture that only knows where it came from; the system never asks its pixels.
+    class Picture : public tk::Picture {
+    public:
+        explicit Picture(std::string source)
+            : source(std::move(source))
+        {
+        }
+        int widthPixels() const override { return kPixels; }
+        int heightPixels() const override { return kPixels; }
+        const std::string source;
+        static constexpr int kPixels = 49;
+    };
+
+    FakePlatform()
+    {
+        std::random_device random;
+        do
+            m_folder = std::filesystem::temp_directory_path() /
+                       ("tikora-test-" + std::to_string(random()));
+        while (!std::filesystem::create_directory(m_folder));
+    }
+    ~FakePlatform() override { std::filesystem::remove_all(m_folder, m_ignoredError); }
     FakePlatform(const FakePlatform&) = delete;
     FakePlatform& operator=(const FakePlatform&) = delete;
 
@@ -36,7 +59,6 @@ public:
     bool anotherInstance = false;
     bool failWrites = false;
     bool failReads = false;
-    std::deque<tk::MessageAnswer> messageAnswers;
     std::deque<std::optional<tk::Colour>> colourAnswers;
     std::deque<std::optional<tk::FontChoice>> fontAnswers;
 
@@ -45,45 +67,101 @@ public:
     std::vector<MessageRecord> messages;
     std::vector<tk::Colour> colourPresets;
     std::vector<tk::FontChoice> fontPresets;
-    std::vector<std::string> modalWindows;
     std::vector<std::string> createdWindows;
     int writeCount = 0;
-    int endCount = 0;
 
-    void setTime(int hours, int minutes, int seconds);
-    void setScreenPixels(int width, int height);
-    // A path in the program folder, joined as the program joins it.
-    std::string pathOf(const std::string& name) const;
-    void putFile(const std::string& name, const std::string& contents);
-    std::optional<std::string> fileText(const std::string& name) const;
-    bool fileExists(const std::string& name) const;
-    tk::PictureRef builtIn(tk::BuiltInPicture which);
+    void setTime(int h, int m, int s) { time = (h * 60 + m) * 60 + s; }
+    void setScreenPixels(int w, int h)
+    {
+        screen = {w * tk::kTwipsPerPixel, h * tk::kTwipsPerPixel};
+    }
+    // A path in the program folder, joined with the platform's separator as the program joins.
+    std::string pathOf(const std::string& name) const { return (m_folder / name).string(); }
+    void putFile(const std::string& name, const std::string& contents)
+    {
+        std::ofstream(pathOf(name), std::ios::binary) << contents;
+    }
 
-    bool anotherInstanceRunning() override;
-    std::string commandLine() override;
-    std::string programFolder() override;
-    int timeOfDay() override;
-    tk::ScreenSize screenSize() override;
-    [[noreturn]] void endProcess() override;
-    void setCursorPos(int x, int y) override;
-    void windowCreated(tk::Window& window) override;
-    void showModal(tk::Window& window) override;
+    bool anotherInstanceRunning() override { return anotherInstance; }
+    std::string commandLine() override { return commandLineText; }
+    std::string programFolder() override { return m_folder.string(); }
+    int timeOfDay() override { return time; }
+    tk::ScreenSize screenSize() override { return screen; }
+    [[noreturn]] void endProcess() override { throw Ended(); }
+    void setCursorPos(int x, int y) override { cursorMoves.emplace_back(x, y); }
+    void windowCreated(tk::Window& window) override { createdWindows.push_back(window.name()); }
+    void showModal(tk::Window&) override {}
     tk::MessageAnswer messageBox(const std::string& text, const std::string& title,
-                                 tk::MessageIcon icon, tk::MessageButtons buttons) override;
-    std::optional<tk::Colour> pickColour(tk::Colour preset) override;
-    std::optional<tk::FontChoice> pickFont(const tk::FontChoice& preset) override;
-    std::vector<std::string> listDirectory(const std::string& pattern) override;
-    std::optional<std::string> readFile(const std::string& path) override;
-    bool writeFile(const std::string& path, const std::string& contents) override;
-    tk::PictureRef loadPicture(const std::string& path) override;
-    tk::PictureRef builtInPicture(tk::BuiltInPicture which) override;
+                                 tk::MessageIcon icon, tk::MessageButtons buttons) override
+    {
+        messages.push_back({text, title, icon, buttons});
+        return tk::MessageAnswer::Ok;
+    }
+    std::optional<tk::Colour> pickColour(tk::Colour preset) override
+    {
+        colourPresets.push_back(preset);
+        return nextAnswer(colourAnswers);
+    }
+    std::optional<tk::FontChoice> pickFont(const tk::FontChoice& preset) override
+    {
+        fontPresets.push_back(preset);
+        return nextAnswer(fontAnswers);
+    }
+    // The program only asks whether one named file exists.
+    std::vector<std::string> listDirectory(const std::string& pattern) override
+    {
+        if (std::filesystem::is_regular_file(pattern, m_ignoredError))
+            return {std::filesystem::path(pattern).filename().string()};
+        return {};
+    }
+    std::optional<std::string> readFile(const std::string& path) override
+    {
+        std::ifstream in(path, std::ios::binary);
+        if (failReads || !in)
+            return std::nullopt;
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    bool writeFile(const std::string& path, const std::string& contents) override
+    {
+        ++writeCount;
+        return !failWrites && std::ofstream(path, std::ios::binary) << contents;
+    }
+    // A file that begins with "picture" is a picture; any other file is none.
+    tk::PictureRef loadPicture(const std::string& path) override
+    {
+        const auto contents = readFile(path);
+        if (!contents || contents->rfind("picture", 0) != 0)
+            return nullptr;
+        return std::make_shared<Picture>(path);
+    }
+    // Where a picture came from: its path, "built-in", or nothing for no picture.
+    static std::string sourceOf(const tk::PictureRef& picture)
+    {
+        const auto* fake = dynamic_cast<const Picture*>(picture.get());
+        return fake ? fake->source : "";
+    }
+    // Each built-in picture is made once, so that a test can tell which one a box shows.
+    tk::PictureRef builtInPicture(tk::BuiltInPicture which) override
+    {
+        tk::PictureRef& slot = m_builtIn[which];
+        if (!slot)
+            slot = std::make_shared<Picture>("built-in");
+        return slot;
+    }
 
 private:
+    // The next scripted answer, or a cancel when the script has run out.
+    template <class T> static std::optional<T> nextAnswer(std::deque<std::optional<T>>& answers)
+    {
+        const std::optional<T> answer = answers.empty() ? std::nullopt : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return answer;
+    }
+
     std::filesystem::path m_folder;
+    std::error_code m_ignoredError;
     std::map<tk::BuiltInPicture, tk::PictureRef> m_builtIn;
 };
-
-// Whether a name matches a wildcard of "*" and "?", without regard to case.
-bool wildcardMatch(const std::string& pattern, const std::string& name);
 
 } // namespace fake
