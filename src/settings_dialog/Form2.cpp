@@ -154,13 +154,13 @@ void Form2::optWT_Click(int Index)
 void Form2::optSW_Click(int Index)
 {
     m.ShapeWidth = static_cast<float>(Index);
+    Form1& clock = m_run.form1();
+    // While the dialog is hidden (at start-up) nothing is redrawn.
     if (visible()) {
-        Form1& clock = m_run.form1();
         clock.RazmerKrugov();
         m.SavedRadiusUnit = std::to_string(m.RadiusUnit);
         clock.Do_Lines();
     }
-    const Form1& clock = m_run.form1();
     txtCOLOR[1].setText(tk::currencyText(clock.lblS[1].font().size));
     txtCOLOR[0].setText(tk::currencyText(clock.lblS[0].font().size));
 }
