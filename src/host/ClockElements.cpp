@@ -33,20 +33,7 @@ void Form1::buildClockElements()
         circle.setShape(tk::ShapeKind::Circle);
         zOrder(circle, 0);
         if (i == 1) {
-            circle.setWidth(kCircleWidth);
-            circle.setHeight(circle.width());
-            circle.setBorderColor(settings.colour(8));
-            circle.setBorderWidth(1);
-            circle.setBackColor(tk::kBlack);
-            const std::int32_t halfHeight =
-                static_cast<std::int32_t>(std::nearbyint(circle.height())) / 2;
-            const std::int32_t halfWidth =
-                static_cast<std::int32_t>(std::nearbyint(circle.width())) / 2;
-            circle.setTop(static_cast<float>(ScreenHeight / 2 - halfHeight));
-            circle.setLeft(static_cast<float>(ScreenWidth / 2 - halfWidth));
-            CentreTop = static_cast<std::int32_t>(circle.top());
-            CentreLeft = static_cast<std::int32_t>(circle.left());
-            CentreHalf = halfWidth;
+            placeCentreCircle(circle);
             continue;
         }
         const int k = i - 2;
@@ -62,4 +49,22 @@ void Form1::buildClockElements()
         lblS[k].setFontBold(true);
         lblS[k].setFontName(m.strSettings[11]);
     }
+}
+
+// The centre circle: outlined in the seconds colour, filled black, in the middle of the screen.
+void Form1::placeCentreCircle(tk::Shape& circle)
+{
+    const SettingsFile& settings = m_run.settingsFile();
+    circle.setWidth(kCircleWidth);
+    circle.setHeight(circle.width());
+    circle.setBorderColor(settings.colour(8));
+    circle.setBorderWidth(1);
+    circle.setBackColor(tk::kBlack);
+    const std::int32_t halfHeight = static_cast<std::int32_t>(std::nearbyint(circle.height())) / 2;
+    const std::int32_t halfWidth = static_cast<std::int32_t>(std::nearbyint(circle.width())) / 2;
+    circle.setTop(static_cast<float>(ScreenHeight / 2 - halfHeight));
+    circle.setLeft(static_cast<float>(ScreenWidth / 2 - halfWidth));
+    CentreTop = static_cast<std::int32_t>(circle.top());
+    CentreLeft = static_cast<std::int32_t>(circle.left());
+    CentreHalf = halfWidth;
 }

@@ -44,7 +44,6 @@ Form1::Form1(TikoraClock& run)
     , m_run(run)
     , m(run.module1())
 {
-    tk::Platform& platform = run.platform();
     setClientSize(10320, 8280);
     setBackColor(tk::kBlack);
     setMousePointer(tk::MousePointer::Custom);
@@ -55,7 +54,23 @@ Form1::Form1(TikoraClock& run)
     lblF1.setCaption("Click <1> for setup");
     lblF1.setFont({"Arial", 9, false, 0});
     lblF1.setBackColor(tk::kBlack);
+    createPictures(run.platform());
 
+    tk::Shape& templateCircle = ShapeS.add(0);
+    templateCircle.setVisible(false);
+    templateCircle.setBackStyle(tk::BackStyle::Opaque);
+    for (int i = 0; i < 3; ++i) {
+        LineS.add(i).setVisible(false);
+        tk::Label& label = lblS.add(i);
+        label.setVisible(false);
+        label.setAlignment(tk::Alignment::Centre);
+        label.setFont({"Tahoma", 8.25f, false, 0});
+    }
+}
+
+// The centre picture box with the built-in emblem, and the hidden boxes that hold the dials.
+void Form1::createPictures(tk::Platform& platform)
+{
     tk::PictureBox& centre = Pict.add(0);
     centre.move(4800, 3600, kEmblemTwips, kEmblemTwips);
     centre.setBackColor(tk::kBlack);
@@ -69,18 +84,6 @@ Form1::Form1(TikoraClock& run)
         dial.setPicture(platform.builtInPicture(dials[i - 1]));
     }
     picTMP1.setVisible(false);
-
-    tk::Shape& templateCircle = ShapeS.add(0);
-    templateCircle.setVisible(false);
-    templateCircle.setBackStyle(tk::BackStyle::Opaque);
-    for (int i = 0; i < 3; ++i) {
-        tk::Line& line = LineS.add(i);
-        line.setVisible(false);
-        tk::Label& label = lblS.add(i);
-        label.setVisible(false);
-        label.setAlignment(tk::Alignment::Centre);
-        label.setFont({"Tahoma", 8.25f, false, 0});
-    }
 }
 
 void Form1::Form_Load()

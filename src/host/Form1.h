@@ -18,6 +18,10 @@
 class TikoraClock;
 class Module1;
 
+namespace tk {
+class Platform;
+}
+
 // The clock window: it covers the screen, turns its circles once a second, and ends the run
 // on the user's input or opens the settings dialog.
 class Form1 : public tk::Window {
@@ -60,9 +64,11 @@ public:
     void DoBackGround();
 
 private:
+    void createPictures(tk::Platform& platform);
     void placeHint();
     void loadCentrePicture();
     void buildClockElements();
+    void placeCentreCircle(tk::Shape& circle);
     void copySettingsIntoDialog();
 
     TikoraClock& m_run;

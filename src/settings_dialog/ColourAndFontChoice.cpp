@@ -29,25 +29,9 @@ void Form2::lblCOLOR_Click(int Index)
         if (Index == Seconds)
             clock.ShapeS[1].setBorderColor(picker.color);
         break;
-    case Hours: {
-        picker.flags = kFontPickerFlags;
-        picker.fontName = clock.lblS[2].font().name;
-        picker.fontSize = clock.lblS[2].font().size;
-        picker.color = clock.lblS[2].foreColor();
-        picker.showFont();
-        for (int k = 2; k >= 0; --k)
-            clock.lblS[k].setFontName(picker.fontName);
-        clock.lblS[2].setFontSize(picker.fontSize);
-        const double hours = tk::toCurrency(clock.lblS[2].font().size);
-        if (m.ShapeWidth == 1) {
-            clock.lblS[1].setFontSize(static_cast<float>(hours));
-            clock.lblS[0].setFontSize(static_cast<float>(hours));
-        } else {
-            clock.lblS[1].setFontSize(static_cast<float>(tk::toCurrency(hours * 2) / 3));
-            clock.lblS[0].setFontSize(static_cast<float>(hours / 2));
-        }
+    case Hours:
+        chooseHoursFont();
         break;
-    }
     case CirclesBackground:
         // The picker starts from the circles' own fill, so that its Cancel changes nothing.
         picker.color = clock.ShapeS[2].backColor();
@@ -71,4 +55,28 @@ void Form2::refreshSwatchTexts()
     const Form1& clock = m_run.form1();
     for (int k = 2; k >= 0; --k)
         txtCOLOR[k].setText(tk::currencyText(clock.lblS[k].font().size));
+}
+
+// The font picker sets the hours colour too; the face goes to all three figures, and the
+// minutes and seconds sizes follow the hours size by the circle style.
+void Form2::chooseHoursFont()
+{
+    Form1& clock = m_run.form1();
+    tk::CommonDialog& picker = clock.ComDial;
+    picker.flags = kFontPickerFlags;
+    picker.fontName = clock.lblS[2].font().name;
+    picker.fontSize = clock.lblS[2].font().size;
+    picker.color = clock.lblS[2].foreColor();
+    picker.showFont();
+    for (int k = 2; k >= 0; --k)
+        clock.lblS[k].setFontName(picker.fontName);
+    clock.lblS[2].setFontSize(picker.fontSize);
+    const double hours = tk::toCurrency(clock.lblS[2].font().size);
+    if (m.ShapeWidth == 1) {
+        clock.lblS[1].setFontSize(static_cast<float>(hours));
+        clock.lblS[0].setFontSize(static_cast<float>(hours));
+    } else {
+        clock.lblS[1].setFontSize(static_cast<float>(tk::toCurrency(hours * 2) / 3));
+        clock.lblS[0].setFontSize(static_cast<float>(hours / 2));
+    }
 }

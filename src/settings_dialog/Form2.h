@@ -52,6 +52,7 @@ private:
     void openChooser();
     void save();
     void refreshSwatchTexts();
+    void chooseHoursFont();
 
     TikoraClock& m_run;
     Module1& m;
