@@ -28,7 +28,6 @@ public:
         }
         return m_image;
     }
-    bool isMade() const { return !m_maker; }
 
 private:
     QSize m_size;

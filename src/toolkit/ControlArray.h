@@ -35,14 +35,12 @@ public:
         return copy;
     }
 
-    bool exists(int index) const { return m_items.count(index) != 0; }
     T& operator[](int index) const
     {
         auto it = m_items.find(index);
         assert(it != m_items.end());
         return *it->second;
     }
-    int ubound() const { return m_items.empty() ? -1 : m_items.rbegin()->first; }
 
 private:
     Window& m_owner;

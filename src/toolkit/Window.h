@@ -73,7 +73,6 @@ public:
     void zOrder(Control& control, int position);
 
     void setObserver(Observer* observer) { m_observer = observer; }
-    Observer* observer() const { return m_observer; }
 
 private:
     friend class Control;
