@@ -1,6 +1,7 @@
 #include "QtPlatform.h"
 #include "QtColour.h"
 
+#include "BoundedFile.h"
 #include "BuiltInPictures.h"
 #include "ClockWindow.h"
 #include "FacePainter.h"
@@ -29,6 +30,8 @@ namespace {
 
 constexpr int kSecondsPerHour = 3600;
 constexpr int kSecondsPerMinute = 60;
+// Text files are settings-sized; whatever lies past this bound is not part of them.
+constexpr qint64 kTextFileLimit = 64 * 1024;
 
 std::string toStd(const QString& text)
 {
@@ -257,13 +260,10 @@ std::vector<std::string> QtPlatform::listDirectory(const std::string& pattern)
 
 std::optional<std::string> QtPlatform::readFile(const std::string& path)
 {
-    QFile file(toQt(path));
-    if (!file.open(QIODevice::ReadOnly))
+    const auto bytes = BoundedFile::read(toQt(path), kTextFileLimit);
+    if (!bytes)
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes.toStdString();
+    return bytes->toStdString();
 }
 
 bool QtPlatform::writeFile(const std::string& path, const std::string& contents)

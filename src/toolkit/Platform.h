@@ -69,6 +69,8 @@ public:
     // case: "folder/" lists every file of the folder, "folder/*.gif" those the wildcard matches
     // (again without regard to case), "folder/name" the file itself when it exists.
     virtual std::vector<std::string> listDirectory(const std::string& pattern) = 0;
+    // The start of a regular text file, at most 64 KiB of it; empty when the path is missing,
+    // unreadable or no regular file.
     virtual std::optional<std::string> readFile(const std::string& path) = 0;
     // Writes the whole file or, on any failure, leaves the old one untouched.
     virtual bool writeFile(const std::string& path, const std::string& contents) = 0;

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QFile;
+
+// Opens the files that anyone may have put in the program's way: only regular files (a link
+// to one is fine), never by blocking on a device or a pipe, and never reading past a bound.
+class BoundedFile {
+public:
+    // The file opened for reading, or null when it is missing, unreadable or not a regular file.
+    static std::unique_ptr<QFile> open(const QString& path);
+    // At most `limit` bytes from the start of the file; anything past them is not read.
+    static std::optional<QByteArray> read(const QString& path, qint64 limit);
+};
