@@ -13,6 +13,12 @@
 
 #include <algorithm>
 
+namespace {
+
+constexpr char16_t kEscape = 0x1B;
+
+} // namespace
+
 ClockWindow::ClockWindow(Form1& form, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_form(form)
@@ -108,15 +114,19 @@ void ClockWindow::paintEvent(QPaintEvent* event)
 
 void ClockWindow::keyPressEvent(QKeyEvent* event)
 {
-    // Keys that type nothing, such as Shift alone, arrows or function keys, are not the
-    // clock's business.
+    // Keys that type nothing, such as Shift alone, arrows, function keys or Delete (which Qt
+    // reports as the control character DEL), are not the clock's business; Enter, Escape,
+    // Backspace and the space bar type characters of their own.
     const QString text = event->text();
-    if (text.isEmpty()) {
+    const QChar typed = text.isEmpty() ? QChar() : text.at(0);
+    const bool character = typed.isPrint() || typed == QLatin1Char('\r') ||
+                           typed == QChar(kEscape) || typed == QLatin1Char('\b');
+    if (!character) {
         event->ignore();
         return;
     }
     event->accept();
-    m_form.Form_KeyPress(text.at(0).unicode());
+    m_form.Form_KeyPress(typed.unicode());
 }
 
 void ClockWindow::mouseMoveEvent(QMouseEvent* event)

@@ -5,22 +5,18 @@
 #include "ClickableLabel.h"
 #include "CommandButton.h"
 #include "Control.h"
-#include "DirListBox.h"
-#include "DriveListBox.h"
-#include "FileListBox.h"
 #include "Label.h"
 #include "Line.h"
 #include "LineWidget.h"
+#include "ListControls.h"
 #include "OptionButton.h"
 #include "PictureBox.h"
 #include "PictureWidget.h"
 #include "ScreenFont.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -70,16 +66,6 @@ int widthBesideIndicator(const QWidget* widget, bool option)
     return widget->width() - indicator - spacing - kFocusFrameMargin;
 }
 
-void showSingleItem(QListWidget* list, const QString& text)
-{
-    if (list->count() == 1 && list->item(0)->text() == text)
-        return;
-    const QSignalBlocker block(list);
-    list->clear();
-    if (!text.isEmpty())
-        list->addItem(text);
-}
-
 } // namespace
 
 int ControlWidgets::pixels(float twips)
@@ -120,10 +106,9 @@ QWidget* ControlWidgets::create(tk::Control& control, QWidget* parent)
     case tk::ControlKind::PictureBox:
         return new PictureWidget(parent);
     case tk::ControlKind::DriveListBox:
-        return new QComboBox(parent);
     case tk::ControlKind::DirListBox:
     case tk::ControlKind::FileListBox:
-        return new QListWidget(parent);
+        return ListControls::create(control, parent);
     case tk::ControlKind::Shape:
     case tk::ControlKind::Timer:
         return nullptr;
@@ -306,30 +291,8 @@ void ControlWidgets::updateValue(const tk::Control& control, QWidget* widget)
     }
 }
 
-// Until the lists are filled from the folders, each shows only its current entry.
 void ControlWidgets::updateLists(const tk::Control& control, QWidget* widget)
 {
-    switch (control.kind()) {
-    case tk::ControlKind::DriveListBox: {
-        auto* combo = static_cast<QComboBox*>(widget);
-        const QString drive = qText(static_cast<const tk::DriveListBox&>(control).drive());
-        if (combo->count() == 1 && combo->itemText(0) == drive)
-            break;
-        const QSignalBlocker block(combo);
-        combo->clear();
-        if (!drive.isEmpty())
-            combo->addItem(drive);
-        break;
-    }
-    case tk::ControlKind::DirListBox:
-        showSingleItem(static_cast<QListWidget*>(widget),
-                       qText(static_cast<const tk::DirListBox&>(control).path()));
-        break;
-    case tk::ControlKind::FileListBox:
-        showSingleItem(static_cast<QListWidget*>(widget),
-                       qText(static_cast<const tk::FileListBox&>(control).fileName()));
-        break;
-    default:
-        break;
-    }
+    if (ListControls::isList(control))
+        ListControls::update(control, widget);
 }

@@ -178,7 +178,7 @@ void FacePainter::paintLabel(QPainter& painter, const tk::Label& label)
 }
 
 // A picture box is a window of its own on whole pixels: its back colour, then its picture
-// from the top left corner, cut at the box's edges.
+// from the top left corner, scaled down to fit when it is larger than the box.
 void FacePainter::paintPictureBox(QPainter& painter, const tk::PictureBox& box)
 {
     const QRect rect = pixelRect(box.bounds()).toRect();
@@ -188,7 +188,7 @@ void FacePainter::paintPictureBox(QPainter& painter, const tk::PictureBox& box)
         return;
     painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
-    painter.drawImage(rect.topLeft(), picture->image());
+    painter.drawImage(rect.topLeft(), picture->fittedInto(rect.size()));
     painter.restore();
 }
 

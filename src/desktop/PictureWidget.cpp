@@ -31,5 +31,5 @@ void PictureWidget::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), m_back);
     if (m_picture)
-        painter.drawImage(0, 0, static_cast<const QtPicture&>(*m_picture).image());
+        painter.drawImage(0, 0, static_cast<const QtPicture&>(*m_picture).fittedInto(size()));
 }

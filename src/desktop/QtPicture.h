@@ -17,6 +17,23 @@ public:
     int heightPixels() const override { return image().height(); }
     virtual const QImage& image() const { return m_image; }
 
+    // The picture as a box of `box` pixels shows it: scaled down to fit, keeping its
+    // proportions, when it is larger than the box, and as it is otherwise. The scaled image is
+    // kept for the next paint.
+    const QImage& fittedInto(QSize box) const
+    {
+        const QImage& whole = image();
+        if (box.isEmpty() || (whole.width() <= box.width() && whole.height() <= box.height()))
+            return whole;
+        if (m_fittedBox != box || m_fitted.isNull()) {
+            m_fittedBox = box;
+            m_fitted = whole.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        }
+        return m_fitted;
+    }
+
 private:
     QImage m_image;
+    mutable QSize m_fittedBox;
+    mutable QImage m_fitted;
 };

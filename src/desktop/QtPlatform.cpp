@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QScreen>
+#include <QStorageInfo>
 
 #include <algorithm>
 #include <cstdlib>
@@ -32,6 +33,14 @@ constexpr int kSecondsPerHour = 3600;
 constexpr int kSecondsPerMinute = 60;
 // Text files are settings-sized; whatever lies past this bound is not part of them.
 constexpr qint64 kTextFileLimit = 64 * 1024;
+// Pictures for a 49 x 49 box are a few KiB, and a camera's JPEG or a screen-sized BMP stays
+// well below this; a larger file is refused before it is read, so that no file can make the
+// program read for long or hold much.
+constexpr qint64 kPictureFileLimit = 64 * 1024 * 1024;
+// The most pixels a picture may have: its header is read first, and a larger picture is
+// never decoded. Decoded at 4 bytes a pixel, it takes up to 256 MB, the reader's limit.
+constexpr qint64 kPictureMostPixels = 64'000'000;
+constexpr int kPictureAllocationLimitMB = 256;
 
 std::string toStd(const QString& text)
 {
@@ -95,6 +104,30 @@ QStringList matchingFiles(const QString& folder, QString wildcard)
     return dir.entryList();
 }
 
+// Pseudo file systems, and the system's own places, hold nothing a user would pick a picture
+// from.
+bool isUserVolume(const QStorageInfo& volume)
+{
+    static const QStringList pseudoTypes = {
+        "proc",        "sysfs",          "devtmpfs",    "devpts",    "tmpfs",    "cgroup",
+        "cgroup2",     "pstore",         "securityfs",  "debugfs",   "tracefs",  "configfs",
+        "fusectl",     "mqueue",         "bpf",         "hugetlbfs", "autofs",   "nsfs",
+        "efivarfs",    "ramfs",          "binfmt_misc", "overlay",   "squashfs", "rpc_pipefs",
+        "fuse.portal", "fuse.gvfsd-fuse"};
+    static const QStringList systemPlaces = {"/proc", "/sys", "/dev", "/run", "/boot",
+                                             "/snap", "/var", "/etc", "/usr"};
+    if (!volume.isValid() || !volume.isReady())
+        return false;
+    if (pseudoTypes.contains(QString::fromLatin1(volume.fileSystemType())))
+        return false;
+    const QString root = volume.rootPath();
+    if (root.startsWith(QLatin1String("/run/media/")))
+        return true;
+    return std::none_of(systemPlaces.begin(), systemPlaces.end(), [&root](const QString& place) {
+        return root == place || root.startsWith(place + QLatin1Char('/'));
+    });
+}
+
 void sortWithoutCase(QStringList& names)
 {
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
@@ -108,6 +141,7 @@ void sortWithoutCase(QStringList& names)
 QtPlatform::QtPlatform()
     : m_lock(InstanceLock::defaultPath())
 {
+    QImageReader::setAllocationLimit(kPictureAllocationLimitMB);
 }
 
 QtPlatform::~QtPlatform() = default;
@@ -234,6 +268,56 @@ std::optional<tk::FontChoice> QtPlatform::pickFont(const tk::FontChoice& preset)
     return FontPickerDialog::pick(preset, dialogParent());
 }
 
+std::vector<std::string> QtPlatform::drives()
+{
+    QStringList roots;
+#ifdef _WIN32
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        if (volume.isValid())
+            roots.append(QDir::toNativeSeparators(volume.rootPath()));
+    }
+    sortWithoutCase(roots);
+#else
+    roots = {QStringLiteral("/"), QDir::homePath()};
+    QStringList others;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        if (isUserVolume(volume))
+            others.append(volume.rootPath());
+    }
+    sortWithoutCase(others);
+    roots.append(others);
+    roots.removeDuplicates();
+#endif
+    std::vector<std::string> result;
+    for (const QString& root : roots)
+        result.push_back(toStd(root));
+    return result;
+}
+
+std::vector<std::string> QtPlatform::listFolders(const std::string& folder)
+{
+    QDir dir(toQt(folder));
+    dir.setFilter(QDir::Dirs | QDir::NoDotAndDotDot);
+    QStringList names = dir.entryList();
+    sortWithoutCase(names);
+    std::vector<std::string> result;
+    result.reserve(static_cast<std::size_t>(names.size()));
+    for (const QString& name : names)
+        result.push_back(toStd(name));
+    return result;
+}
+
+tk::DriveFolder QtPlatform::openDrive(const std::string& drive)
+{
+    const QString root = toQt(drive);
+    const QFileInfo info(root);
+    if (!info.exists() || !info.isDir())
+        return {{}, toStd(QStringLiteral("%1 is not available.").arg(root))};
+    if (!info.isReadable() || !info.isExecutable())
+        return {{}, toStd(QStringLiteral("%1 cannot be opened: access denied.").arg(root))};
+    return {drive, {}};
+}
+
 std::vector<std::string> QtPlatform::listDirectory(const std::string& pattern)
 {
     if (pattern.empty())
@@ -279,10 +363,19 @@ bool QtPlatform::writeFile(const std::string& path, const std::string& contents)
     return file.commit();
 }
 
+// Only a regular file, opened without blocking, of a bounded size, whose header tells a bounded
+// size in pixels, is decoded.
 tk::PictureRef QtPlatform::loadPicture(const std::string& path)
 {
-    QImageReader reader(toQt(path));
+    const std::unique_ptr<QFile> file = BoundedFile::open(toQt(path));
+    if (!file || file->size() > kPictureFileLimit)
+        return nullptr;
+    QImageReader reader(file.get());
     reader.setDecideFormatFromContent(true);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty() ||
+        qint64(size.width()) * qint64(size.height()) > kPictureMostPixels)
+        return nullptr;
     const QImage image = reader.read();
     if (image.isNull())
         return nullptr;

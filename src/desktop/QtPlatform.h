@@ -34,6 +34,9 @@ public:
     std::optional<tk::Colour> pickColour(tk::Colour preset) override;
     std::optional<tk::FontChoice> pickFont(const tk::FontChoice& preset) override;
 
+    std::vector<std::string> drives() override;
+    std::vector<std::string> listFolders(const std::string& folder) override;
+    tk::DriveFolder openDrive(const std::string& drive) override;
     std::vector<std::string> listDirectory(const std::string& pattern) override;
     std::optional<std::string> readFile(const std::string& path) override;
     bool writeFile(const std::string& path, const std::string& contents) override;

@@ -49,6 +49,7 @@ Form1::Form1(TikoraClock& run)
     setMousePointer(tk::MousePointer::Custom);
     Timer4.setAlignedToWallClock(true);
     Timer4.onTimer = [this] { Timer4_Timer(); };
+    TimerSHOW.onTimer = [this] { TimerSHOW_Timer(); };
 
     lblF1.move(0, 0, 2055, 285);
     lblF1.setCaption("Click <1> for setup");
@@ -102,6 +103,8 @@ void Form1::Form_Load()
     // Reading the hint creates the picture chooser and, through it, the settings dialog.
     m.strSovet = m_run.fileChooser().lblSovet.caption();
     m_run.settingsFile().readAtStartUp();
+    if (m.SlideShowTime > 0)
+        prepareSlideShow();
     loadCentrePicture();
     buildClockElements();
     DoBackGround();
@@ -126,10 +129,14 @@ void Form1::loadCentrePicture()
     tk::PictureBox& centre = Pict[0];
     picTMP1.setPicture(centre.picture());
     dialog.picTMP.setPicture(picTMP1.picture());
-    // A slide show keeps the built-in picture until its first slide is shown.
     if (m.SlideShowTime <= 0 && !platform.dir(m.PicCenter).empty() &&
         m.PicCenter != dialog.optPIC[0].caption()) {
         centre.setPicture(platform.loadPicture(m.PicCenter));
+        dialog.txtOUT.setText(m.strSettings[2]);
+    } else if (m.SlideShowTime > 0) {
+        // A show without slides keeps the built-in picture.
+        if (m.SlideFiles.size() > 1)
+            centre.setPicture(platform.loadPicture(m.PicCenter + m.SlideFiles[1]));
         dialog.txtOUT.setText(m.strSettings[2]);
     }
     if (!centre.picture())

@@ -63,9 +63,18 @@ public:
     void DoClock2();
     void DoBackGround();
 
+    // The names of the files that `filespec` (a folder and a wildcard) matches, numbered from
+    // 1; element 0 stays empty. `upperBounds`, when given, receives each upper bound that the
+    // list takes while it grows.
+    std::vector<std::string> GetFiles(const std::string& filespec,
+                                      std::vector<std::size_t>* upperBounds = nullptr);
+    void StartSlideShow();
+    void TimerSHOW_Timer();
+
 private:
     void createPictures(tk::Platform& platform);
     void placeHint();
+    void prepareSlideShow();
     void loadCentrePicture();
     void buildClockElements();
     void placeCentreCircle(tk::Shape& circle);

@@ -1,14 +1,27 @@
 #include "frmFILE.h"
 
+#include "Form1.h"
 #include "Form2.h"
+#include "LanguageTables.h"
+#include "Platform.h"
+#include "SlidePeriod.h"
 #include "TikoraClock.h"
+
+namespace {
+
+// The slide-period field stands over the blank run of its caption. The Russian caption's run
+// ends a few pixels before the field's designed right edge, so the field is that much
+// narrower than designed and covers no letter of "сек." in either language.
+constexpr float kSlidePeriodWidth = 375;
+
+} // namespace
 
 frmFILE::frmFILE(TikoraClock& run)
     : tk::Window("frmFILE")
-    , Drive1(*this, "Drive1")
-    , Dir1(*this, "Dir1")
+    , Drive1(*this, run.platform(), "Drive1")
+    , Dir1(*this, run.platform(), "Dir1")
     , txtFP(*this, "txtFP")
-    , File1(*this, "File1")
+    , File1(*this, run.platform(), "File1")
     , txtST(*this, "txtST")
     , cmdNO(*this, "cmdNO")
     , cmdOK(*this, "cmdOK")
@@ -19,18 +32,28 @@ frmFILE::frmFILE(TikoraClock& run)
 {
     setCaption("File manager");
     setClientSize(5100, 2640);
-    // The controls were made in their keyboard order; the labels lie beneath the others.
+    placeWidgets();
+    Drive1.onChange = [this] { Drive1_Change(); };
+    Dir1.onChange = [this] { Dir1_Change(); };
+    File1.onClick = [this] { File1_Click(); };
+    File1.onDblClick = [this] { File1_DblClick(); };
+    cmdOK.onClick = [this] { cmdOK_Click(); };
+    cmdNO.onClick = [this] { cmdNO_Click(); };
+}
+
+// The controls were made in their keyboard order; the labels lie beneath the others.
+void frmFILE::placeWidgets()
+{
     Drive1.move(0, 120, 2055, 315);
     Dir1.move(0, 495, 2055, 1665);
     txtFP.move(0, 2220, 3735, 360);
     File1.move(2100, 120, 2055, 1650);
     File1.setPattern("*.gif;*.jpg;*.bmp");
-    txtST.move(3360, 1800, 375, 350);
+    txtST.move(3360, 1800, kSlidePeriodWidth, 350);
     txtST.setText("5");
     cmdNO.move(4200, 1785, 855, 375);
     cmdNO.setCaption("Cancel");
     cmdNO.setCancel(true);
-    cmdNO.onClick = [this] { cmdNO_Click(); };
     cmdOK.move(3840, 2220, 1215, 375);
     cmdOK.setCaption("OK");
     cmdOK.setDefault(true);
@@ -49,6 +72,92 @@ void frmFILE::Form_Load()
     const Form2& dialog = m_run.form2();
     setTop(dialog.top());
     setLeft(dialog.left() + dialog.width());
+}
+
+// A drive that cannot be opened shows why in the path field; the lists stay where they were.
+void frmFILE::Drive1_Change()
+{
+    const tk::DriveFolder opened = m_run.platform().openDrive(Drive1.drive());
+    if (!opened.failure.empty()) {
+        txtFP.setText(opened.failure);
+        return;
+    }
+    Dir1.setPath(opened.folder);
+    txtFP.setText(Dir1.path());
+}
+
+void frmFILE::Dir1_Change()
+{
+    File1.setPath(Dir1.path());
+    txtFP.setText(File1.path());
+}
+
+std::string frmFILE::selectedPath() const
+{
+    return File1.path() + tk::kPathSeparator + File1.fileName();
+}
+
+// A file that is no picture leaves the preview as it was.
+void frmFILE::File1_Click()
+{
+    if (File1.fileName().empty())
+        return;
+    const std::string path = selectedPath();
+    if (tk::PictureRef picture = m_run.platform().loadPicture(path))
+        picPREW.setPicture(std::move(picture));
+    txtFP.setText(path);
+}
+
+void frmFILE::File1_DblClick()
+{
+    if (File1.fileName().empty())
+        return;
+    txtFP.setText(selectedPath());
+    cmdOK_Click();
+}
+
+void frmFILE::cmdOK_Click()
+{
+    if (!Dir1.path().empty() && m_run.form2().optPIC[2].value())
+        acceptSlideShow();
+    else
+        acceptPicture();
+}
+
+void frmFILE::acceptSlideShow()
+{
+    Module1& m = m_run.module1();
+    const std::optional<float> period = parseSlidePeriod(txtST.text());
+    if (!period) {
+        m_run.platform().messageBox(m.strSlidePeriod, std::string(kAttention),
+                                    tk::MessageIcon::None, tk::MessageButtons::OkCancel);
+        return;
+    }
+    m.SlideShowTime = *period;
+    Form2& dialog = m_run.form2();
+    dialog.txtOUT.setText(File1.path() + tk::kPathSeparator);
+    m.PicCenter = dialog.txtOUT.text();
+    m_run.form1().StartSlideShow();
+    hide();
+}
+
+void frmFILE::acceptPicture()
+{
+    tk::Platform& platform = m_run.platform();
+    if (File1.fileName().empty()) {
+        const tk::MessageAnswer answer =
+            platform.messageBox(m_run.module1().strNoFile, std::string(kAttention),
+                                tk::MessageIcon::None, tk::MessageButtons::OkCancel);
+        if (answer == tk::MessageAnswer::Cancel)
+            hide();
+        return;
+    }
+    const std::string path = selectedPath();
+    m_run.form2().txtOUT.setText(path);
+    hide();
+    // A file that is no picture leaves the centre as it was.
+    if (tk::PictureRef picture = platform.loadPicture(path))
+        m_run.form1().Pict[0].setPicture(std::move(picture));
 }
 
 // Cancel hides the chooser and leaves no picture option selected; unselecting runs no handler.

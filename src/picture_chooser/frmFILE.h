@@ -9,9 +9,13 @@
 #include "TextBox.h"
 #include "Window.h"
 
+#include <string>
+
 class TikoraClock;
 
-// The picture chooser: drive, folder and file lists with a preview, and the slide period.
+// The picture chooser: drive, folder and file lists with a preview, and the slide period. It
+// delivers one picture file to the settings dialog, or a slide-show folder and period to the
+// clock, and only hides itself, so that it shows the same place when it opens again.
 class frmFILE : public tk::Window {
 public:
     explicit frmFILE(TikoraClock& run);
@@ -28,8 +32,20 @@ public:
     tk::Label lblSlideTime;
 
     void Form_Load() override;
+    void Drive1_Change();
+    void Dir1_Change();
+    void File1_Click();
+    void File1_DblClick();
+    void cmdOK_Click();
     void cmdNO_Click();
 
 private:
+    void placeWidgets();
+    // The selected file's full path: the folder, a separator and the name, joined as they
+    // stand, so that at a root the separator appears twice.
+    std::string selectedPath() const;
+    void acceptSlideShow();
+    void acceptPicture();
+
     TikoraClock& m_run;
 };

@@ -205,6 +205,8 @@ void Form2::openChooser()
     if (folder.empty())
         folder = platform.programFolder();
     chooser.Dir1.setPath(folder);
+    // Volumes mounted since the last opening are there to pick.
+    chooser.Drive1.refresh();
     platform.showModal(chooser);
     txtOUT.setEnabled(true);
 }

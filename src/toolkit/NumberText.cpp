@@ -1,11 +1,19 @@
 #include "NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 
 namespace tk {
+
+namespace {
+
+// Longer texts are no number anyone writes; refusing them keeps the reading on the stack.
+constexpr std::size_t kLongestNumber = 64;
+
+} // namespace
 
 std::string singleText(float value)
 {
@@ -22,12 +30,18 @@ std::optional<double> parseNumber(std::string_view text)
         text.remove_suffix(1);
     if (!text.empty() && text.front() == '+')
         text.remove_prefix(1);
-    if (text.empty())
+    if (text.empty() || text.size() > kLongestNumber)
         return std::nullopt;
+    // A comma is the decimal separator where the locale writes one; either is read, whatever
+    // the locale, so a file keeps its meaning when it moves between machines.
+    char buffer[kLongestNumber];
+    const std::size_t length = text.copy(buffer, sizeof buffer);
+    char* const end = buffer + length;
+    if (std::count(buffer, end, ',') == 1 && std::find(buffer, end, '.') == end)
+        *std::find(buffer, end, ',') = '.';
     double value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size() ||
-        !std::isfinite(value))
+    const auto result = std::from_chars(buffer, end, value);
+    if (result.ec != std::errc() || result.ptr != end || !std::isfinite(value))
         return std::nullopt;
     return value;
 }

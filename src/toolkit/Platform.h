@@ -28,6 +28,12 @@ struct FontChoice {
     Colour colour = kBlack;
 };
 
+// The folder that a drive opens in, or the platform's description of why it cannot be opened.
+struct DriveFolder {
+    std::string folder;
+    std::string failure;
+};
+
 enum class BuiltInPicture { CentreEmblem, Dial800x600, Dial1024x768, Dial1280x1024 };
 
 #ifdef _WIN32
@@ -69,6 +75,12 @@ public:
     // case: "folder/" lists every file of the folder, "folder/*.gif" those the wildcard matches
     // (again without regard to case), "folder/name" the file itself when it exists.
     virtual std::vector<std::string> listDirectory(const std::string& pattern) = 0;
+    // The volumes a user picks folders from: on Linux their mount points, "/" and the home
+    // folder first, pseudo file systems left out.
+    virtual std::vector<std::string> drives() = 0;
+    // The names of the visible subfolders of a folder, sorted without regard to case.
+    virtual std::vector<std::string> listFolders(const std::string& folder) = 0;
+    virtual DriveFolder openDrive(const std::string& drive) = 0;
     // The start of a regular text file, at most 64 KiB of it; empty when the path is missing,
     // unreadable or no regular file.
     virtual std::optional<std::string> readFile(const std::string& path) = 0;

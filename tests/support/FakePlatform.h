@@ -4,6 +4,8 @@
 #include "Platform.h"
 #include "Window.h"
 
+#include <algorithm>
+#include <cctype>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -61,6 +63,11 @@ public:
     bool failReads = false;
     std::deque<std::optional<tk::Colour>> colourAnswers;
     std::deque<std::optional<tk::FontChoice>> fontAnswers;
+    // Message boxes answer from this queue, and with OK once it is empty.
+    std::deque<tk::MessageAnswer> messageAnswers;
+    // The drives, and the failures of those that cannot be opened.
+    std::vector<std::string> driveList{std::string(1, tk::kPathSeparator)};
+    std::map<std::string, std::string> driveFailures;
 
     // What the program did.
     std::vector<std::pair<int, int>> cursorMoves;
@@ -95,7 +102,11 @@ public:
                                  tk::MessageIcon icon, tk::MessageButtons buttons) override
     {
         messages.push_back({text, title, icon, buttons});
-        return tk::MessageAnswer::Ok;
+        if (messageAnswers.empty())
+            return tk::MessageAnswer::Ok;
+        const tk::MessageAnswer answer = messageAnswers.front();
+        messageAnswers.pop_front();
+        return answer;
     }
     std::optional<tk::Colour> pickColour(tk::Colour preset) override
     {
@@ -107,12 +118,44 @@ public:
         fontPresets.push_back(preset);
         return nextAnswer(fontAnswers);
     }
-    // The program only asks whether one named file exists.
+    std::vector<std::string> drives() override { return driveList; }
+    std::vector<std::string> listFolders(const std::string& folder) override
+    {
+        return visibleEntries(folder, "*", true);
+    }
+    tk::DriveFolder openDrive(const std::string& drive) override
+    {
+        const auto failure = driveFailures.find(drive);
+        if (failure != driveFailures.end())
+            return {{}, failure->second};
+        return {drive, {}};
+    }
+    // Lists the real folder as the desktop does: "folder/" every file, "folder/wildcard" the
+    // files it matches without regard to case, "folder/name" the file itself; hidden entries
+    // left out, names sorted without regard to case.
     std::vector<std::string> listDirectory(const std::string& pattern) override
     {
-        if (std::filesystem::is_regular_file(pattern, m_ignoredError))
-            return {std::filesystem::path(pattern).filename().string()};
+        const auto cut = pattern.find_last_of(tk::kPathSeparator);
+        const std::string folder = cut == std::string::npos ? "." : pattern.substr(0, cut + 1);
+        const std::string name = cut == std::string::npos ? pattern : pattern.substr(cut + 1);
+        if (name.empty() || name.find_first_of("*?") != std::string::npos)
+            return visibleEntries(folder, name.empty() || name == "*.*" ? "*" : name, false);
+        const std::filesystem::path path = std::filesystem::path(folder) / name;
+        if (name.front() != '.' && std::filesystem::is_regular_file(path, m_ignoredError))
+            return {name};
         return {};
+    }
+    // Whether a wildcard of "*" and "?" matches a name, without regard to case.
+    static bool matches(std::string_view wildcard, std::string_view name)
+    {
+        if (wildcard.empty())
+            return name.empty();
+        if (wildcard.front() == '*')
+            return matches(wildcard.substr(1), name) ||
+                   (!name.empty() && matches(wildcard, name.substr(1)));
+        return !name.empty() &&
+               (wildcard.front() == '?' || lower(wildcard.front()) == lower(name.front())) &&
+               matches(wildcard.substr(1), name.substr(1));
     }
     std::optional<std::string> readFile(const std::string& path) override
     {
@@ -150,6 +193,33 @@ public:
     }
 
 private:
+    static char lower(char c)
+    {
+        return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    std::vector<std::string> visibleEntries(const std::string& folder, const std::string& wildcard,
+                                            bool folders)
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder, m_ignoredError)) {
+            const std::string name = entry.path().filename().string();
+            const bool kind = folders ? entry.is_directory(m_ignoredError)
+                                      : entry.is_regular_file(m_ignoredError);
+            if (kind && name.front() != '.' && matches(wildcard, name))
+                names.push_back(name);
+        }
+        std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+            const auto lowered = [](std::string text) {
+                for (char& c : text)
+                    c = lower(c);
+                return text;
+            };
+            const std::string x = lowered(a), y = lowered(b);
+            return x != y ? x < y : a < b;
+        });
+        return names;
+    }
+
     // The next scripted answer, or a cancel when the script has run out.
     template <class T> static std::optional<T> nextAnswer(std::deque<std::optional<T>>& answers)
     {

@@ -1,0 +1,96 @@
+#include "PathText.h"
+
+#include "Platform.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace tk::path {
+
+namespace {
+
+bool isSeparator(char c)
+{
+#ifdef _WIN32
+    return c == '\\' || c == '/';
+#else
+    return c == kPathSeparator;
+#endif
+}
+
+bool isDriveLetter(std::string_view path)
+{
+    return path.size() >= 2 && path[1] == ':' &&
+           std::isalpha(static_cast<unsigned char>(path[0])) != 0;
+}
+
+char lower(char c)
+{
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
+} // namespace
+
+bool isRoot(std::string_view path)
+{
+    if (path.size() == 1 && isSeparator(path[0]))
+        return true;
+    return isDriveLetter(path) && (path.size() == 2 || (path.size() == 3 && isSeparator(path[2])));
+}
+
+std::string normalised(std::string_view path)
+{
+    while (path.size() > 1 && isSeparator(path.back()) && !isRoot(path))
+        path.remove_suffix(1);
+    if (isDriveLetter(path) && path.size() == 2)
+        return std::string(path) + kPathSeparator;
+    return std::string(path);
+}
+
+std::string parentOf(std::string_view path)
+{
+    const std::string folder = normalised(path);
+    if (isRoot(folder))
+        return folder;
+    const auto cut = std::find_if(folder.rbegin(), folder.rend(), isSeparator);
+    if (cut == folder.rend())
+        return folder;
+    const auto length = static_cast<std::size_t>(folder.rend() - cut - 1);
+    return normalised(length == 0 ? folder.substr(0, 1) : folder.substr(0, length));
+}
+
+std::string join(std::string_view folder, std::string_view name)
+{
+    std::string joined(folder);
+    if (joined.empty() || !isSeparator(joined.back()))
+        joined += kPathSeparator;
+    return joined.append(name);
+}
+
+bool contains(std::string_view folder, std::string_view path)
+{
+    const std::string inner = normalised(folder);
+#ifdef _WIN32
+    const auto same = [](char a, char b) { return lower(a) == lower(b); };
+#else
+    const auto same = [](char a, char b) { return a == b; };
+#endif
+    if (path.size() < inner.size() || !std::equal(inner.begin(), inner.end(), path.begin(), same))
+        return false;
+    return path.size() == inner.size() || isSeparator(inner.back()) ||
+           isSeparator(path[inner.size()]);
+}
+
+int compareWithoutCase(std::string_view a, std::string_view b)
+{
+    const std::size_t length = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < length; ++i) {
+        const char x = lower(a[i]);
+        const char y = lower(b[i]);
+        if (x != y)
+            return static_cast<unsigned char>(x) < static_cast<unsigned char>(y) ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+} // namespace tk::path
