@@ -9,10 +9,11 @@
 
 namespace {
 
-// The slide-period field stands over the blank run of its caption. The Russian caption's run
-// ends a few pixels before the field's designed right edge, so the field is that much
-// narrower than designed and covers no letter of "сек." in either language.
-constexpr float kSlidePeriodWidth = 375;
+// The slide-period field stands over the blank run of its caption, between its words. Six
+// pixels left of its designed place and a pixel narrower, it covers no letter of the Russian
+// caption, whose blank run is shorter than the English one.
+constexpr float kSlidePeriodLeft = 3270;
+constexpr float kSlidePeriodWidth = 360;
 
 } // namespace
 
@@ -49,7 +50,7 @@ void frmFILE::placeWidgets()
     txtFP.move(0, 2220, 3735, 360);
     File1.move(2100, 120, 2055, 1650);
     File1.setPattern("*.gif;*.jpg;*.bmp");
-    txtST.move(3360, 1800, kSlidePeriodWidth, 350);
+    txtST.move(kSlidePeriodLeft, 1800, kSlidePeriodWidth, 350);
     txtST.setText("5");
     cmdNO.move(4200, 1785, 855, 375);
     cmdNO.setCaption("Cancel");
