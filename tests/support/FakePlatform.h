@@ -9,6 +9,7 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <random>
@@ -68,6 +69,8 @@ public:
     // The drives, and the failures of those that cannot be opened.
     std::vector<std::string> driveList{std::string(1, tk::kPathSeparator)};
     std::map<std::string, std::string> driveFailures;
+    // What the user does in the next modal window.
+    std::function<void()> whileModal;
 
     // What the program did.
     std::vector<std::pair<int, int>> cursorMoves;
@@ -97,7 +100,17 @@ public:
     [[noreturn]] void endProcess() override { throw Ended(); }
     void setCursorPos(int x, int y) override { cursorMoves.emplace_back(x, y); }
     void windowCreated(tk::Window& window) override { createdWindows.push_back(window.name()); }
-    void showModal(tk::Window&) override {}
+    // Shows the window and runs what the user does in it, if the script says; the window stays
+    // shown when that does not hide it, as a modal window waits for its user.
+    void showModal(tk::Window& window) override
+    {
+        window.show();
+        if (whileModal) {
+            const auto act = std::move(whileModal);
+            whileModal = nullptr;
+            act();
+        }
+    }
     tk::MessageAnswer messageBox(const std::string& text, const std::string& title,
                                  tk::MessageIcon icon, tk::MessageButtons buttons) override
     {
@@ -159,6 +172,9 @@ public:
     }
     std::optional<std::string> readFile(const std::string& path) override
     {
+        // Only regular files are read, as on the desktop.
+        if (!std::filesystem::is_regular_file(path, m_ignoredError))
+            return std::nullopt;
         std::ifstream in(path, std::ios::binary);
         if (failReads || !in)
             return std::nullopt;
