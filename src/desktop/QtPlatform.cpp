@@ -128,6 +128,19 @@ bool isUserVolume(const QStorageInfo& volume)
     });
 }
 
+// A GIF file ends with its trailer byte. Qt decodes a file cut short into a picture whose
+// missing part is blank, which would replace a good picture with a broken one.
+bool isCutShortGif(QFile& file)
+{
+    constexpr char kGifTrailer = 0x3B;
+    const QByteArray start = file.peek(3);
+    if (start != QByteArrayLiteral("GIF"))
+        return false;
+    char last = 0;
+    const bool cutShort = !file.seek(file.size() - 1) || !file.getChar(&last) || last != kGifTrailer;
+    return !file.seek(0) || cutShort;
+}
+
 void sortWithoutCase(QStringList& names)
 {
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
@@ -368,7 +381,7 @@ bool QtPlatform::writeFile(const std::string& path, const std::string& contents)
 tk::PictureRef QtPlatform::loadPicture(const std::string& path)
 {
     const std::unique_ptr<QFile> file = BoundedFile::open(toQt(path));
-    if (!file || file->size() > kPictureFileLimit)
+    if (!file || file->size() > kPictureFileLimit || isCutShortGif(*file))
         return nullptr;
     QImageReader reader(file.get());
     reader.setDecideFormatFromContent(true);

@@ -74,6 +74,14 @@ TEST_F(InputX, LetterKeyEndsTheRun)
     EXPECT_TRUE(clock->endsWithin(kPromptEndMs));
 }
 
+TEST_F(InputX, DeleteTypesNothingAndKeepsTheRunWhileEscapeEndsIt)
+{
+    x->key("Delete");
+    EXPECT_TRUE(clock->runsAfter(kStillRunningMs));
+    x->key("Escape");
+    EXPECT_TRUE(clock->endsWithin(kPromptEndMs));
+}
+
 TEST_F(InputX, KeyOneOpensTheDialogAfterWhichMovesNoLongerEnd)
 {
     x->key("1");
