@@ -126,10 +126,18 @@ TEST_F(PicturesX, AWidePictureIsScaledDownIntoThePreview)
     const QPoint corner = DesktopTest::pixel(2705 + 4200, 50 + 120);
     EXPECT_TRUE(waitForColour(corner + QPoint(50, 20), kBlue));
     EXPECT_TRUE(PixelProbe::matches(x->screenshot().pixel(corner + QPoint(50, 32)), Qt::black));
+    // At the centre it is fitted into the 49-pixel box that stands at (488, 360).
+    x->click(kChooserOk);
+    EXPECT_TRUE(waitForColour({488 + 46, 360 + 20}, kBlue));
+    EXPECT_TRUE(PixelProbe::matches(x->screenshot().pixel(488 + 46, 360 + 30), Qt::black));
 }
 
 TEST_F(PicturesX, EscapeClosesTheChooserAndLeavesNoPictureOptionSelected)
 {
+    const QString slides = folder("slides");
+    ASSERT_TRUE(TestPictures::writeGif(slides + "/1-red.gif", kRed));
+    ASSERT_TRUE(TestPictures::writeGif(slides + "/2-blue.gif", kBlue));
+    writeSettings(*clock, "PicCenter=" + slides + "/\nSlideShowTime=1");
     ASSERT_TRUE(clock->start({"/c"}, kFrozenTime)) << clock->output();
     ASSERT_TRUE(waitForWindow("Options")) << clock->output();
     const QRect indicator(kSlideShow.x() - 12, kSlideShow.y() - 9, 14, 16);
@@ -137,6 +145,9 @@ TEST_F(PicturesX, EscapeClosesTheChooserAndLeavesNoPictureOptionSelected)
     x->click(kSlideShow);
     ASSERT_TRUE(waitForWindow("File manager"));
     EXPECT_NE(x->screenshot().copy(indicator), unselected) << "selected while the chooser is open";
+    // The clock's timers go on behind the modal chooser.
+    EXPECT_TRUE(waitForColour(kCentre, kRed));
+    EXPECT_TRUE(waitForColour(kCentre, kBlue));
     x->key("Escape");
     EXPECT_TRUE(waitFor([&] { return !x->shownWindow("File manager"); }));
     EXPECT_TRUE(waitFor([&] { return x->screenshot().copy(indicator) == unselected; }));
