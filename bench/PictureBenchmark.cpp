@@ -70,10 +70,10 @@ void BM_ListSlides(benchmark::State& state)
     BenchPlatform platform(kScreenWidth, kScreenHeight, kStartTime);
     TikoraClock run(platform);
     run.start();
-    const std::string spec = nativePath(bigFolder().path()) + tk::kPathSeparator + "*.gif";
+    const std::string pattern = nativePath(bigFolder().path()) + tk::kPathSeparator + "*.gif";
     std::size_t count = 0;
     for (auto _ : state)
-        count = run.form1().GetFiles(spec).size() - 1;
+        count = run.form1().GetFiles(pattern).size() - 1;
     state.counters["files"] = static_cast<double>(count);
 }
 

@@ -8,6 +8,7 @@
 #include "FontPickerDialog.h"
 #include "Form1.h"
 #include "FormView.h"
+#include "PictureFile.h"
 #include "QtPicture.h"
 
 #include <QApplication>
@@ -17,7 +18,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QScreen>
@@ -33,14 +33,6 @@ constexpr int kSecondsPerHour = 3600;
 constexpr int kSecondsPerMinute = 60;
 // Text files are settings-sized; whatever lies past this bound is not part of them.
 constexpr qint64 kTextFileLimit = 64 * 1024;
-// Pictures for a 49 x 49 box are a few KiB, and a camera's JPEG or a screen-sized BMP stays
-// well below this; a larger file is refused before it is read, so that no file can make the
-// program read for long or hold much.
-constexpr qint64 kPictureFileLimit = 64 * 1024 * 1024;
-// The most pixels a picture may have: its header is read first, and a larger picture is
-// never decoded. Decoded at 4 bytes a pixel, it takes up to 256 MB, the reader's limit.
-constexpr qint64 kPictureMostPixels = 64'000'000;
-constexpr int kPictureAllocationLimitMB = 256;
 
 std::string toStd(const QString& text)
 {
@@ -128,19 +120,6 @@ bool isUserVolume(const QStorageInfo& volume)
     });
 }
 
-// A GIF file ends with its trailer byte. Qt decodes a file cut short into a picture whose
-// missing part is blank, which would replace a good picture with a broken one.
-bool isCutShortGif(QFile& file)
-{
-    constexpr char kGifTrailer = 0x3B;
-    const QByteArray start = file.peek(3);
-    if (start != QByteArrayLiteral("GIF"))
-        return false;
-    char last = 0;
-    const bool cutShort = !file.seek(file.size() - 1) || !file.getChar(&last) || last != kGifTrailer;
-    return !file.seek(0) || cutShort;
-}
-
 void sortWithoutCase(QStringList& names)
 {
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
@@ -154,7 +133,7 @@ void sortWithoutCase(QStringList& names)
 QtPlatform::QtPlatform()
     : m_lock(InstanceLock::defaultPath())
 {
-    QImageReader::setAllocationLimit(kPictureAllocationLimitMB);
+    PictureFile::limitAllocations();
 }
 
 QtPlatform::~QtPlatform() = default;
@@ -376,20 +355,9 @@ bool QtPlatform::writeFile(const std::string& path, const std::string& contents)
     return file.commit();
 }
 
-// Only a regular file, opened without blocking, of a bounded size, whose header tells a bounded
-// size in pixels, is decoded.
 tk::PictureRef QtPlatform::loadPicture(const std::string& path)
 {
-    const std::unique_ptr<QFile> file = BoundedFile::open(toQt(path));
-    if (!file || file->size() > kPictureFileLimit || isCutShortGif(*file))
-        return nullptr;
-    QImageReader reader(file.get());
-    reader.setDecideFormatFromContent(true);
-    const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty() ||
-        qint64(size.width()) * qint64(size.height()) > kPictureMostPixels)
-        return nullptr;
-    const QImage image = reader.read();
+    const QImage image = PictureFile::read(toQt(path));
     if (image.isNull())
         return nullptr;
     // Pictures are drawn often and changed never, so they are kept in the fastest form to draw.

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// Reads picture files that anyone may have put in the program's way: only regular files,
+// opened without blocking, of a bounded size, whose header tells a bounded size in pixels, are
+// decoded; anything else reads as no picture.
+class PictureFile {
+public:
+    // Pictures for a 49 x 49 box are a few KiB, and a camera's JPEG or a screen-sized BMP stays
+    // well below this; a larger file is refused before it is read, so that no file can make
+    // the program read for long or hold much.
+    static constexpr qint64 kLargestFile = 64 * 1024 * 1024;
+    // The most pixels a picture may have; a larger one is never decoded. Decoded at 4 bytes a
+    // pixel, it takes up to 256 MB.
+    static constexpr qint64 kMostPixels = 64'000'000;
+
+    // Tells Qt's image reader to allocate no more than the largest picture needs.
+    static void limitAllocations();
+    // The picture, or a null image.
+    static QImage read(const QString& path);
+};
