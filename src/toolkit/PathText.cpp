@@ -18,10 +18,15 @@ bool isSeparator(char c)
 #endif
 }
 
-bool isDriveLetter(std::string_view path)
+// Drive letters name roots on Windows only; elsewhere "C:" is a folder's name like any other.
+bool isDriveLetter([[maybe_unused]] std::string_view path)
 {
+#ifdef _WIN32
     return path.size() >= 2 && path[1] == ':' &&
            std::isalpha(static_cast<unsigned char>(path[0])) != 0;
+#else
+    return false;
+#endif
 }
 
 char lower(char c)
