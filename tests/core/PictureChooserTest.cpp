@@ -67,6 +67,9 @@ TEST(SlidePeriod, TheCharacterCheckAndTheNumber)
         {"0x10", std::nullopt},
         {"\xFF\xFE", std::nullopt},
         {"5\xD0", std::nullopt},
+        {"раз,два", std::nullopt},
+        {"1, 2", std::nullopt},
+        {"ёЁ", std::nullopt},
         {std::string("5\0", 2), std::nullopt}};
     for (const auto& [text, period] : cases)
         EXPECT_EQ(parseSlidePeriod(text), period) << '"' << text << '"';
