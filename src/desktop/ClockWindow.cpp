@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr char16_t kEscape = 0x1B;
+constexpr char16_t kDelete = 0x7F;
 
 } // namespace
 
@@ -115,13 +115,11 @@ void ClockWindow::paintEvent(QPaintEvent* event)
 void ClockWindow::keyPressEvent(QKeyEvent* event)
 {
     // Keys that type nothing, such as Shift alone, arrows, function keys or Delete (which Qt
-    // reports as the control character DEL), are not the clock's business; Enter, Escape,
-    // Backspace and the space bar type characters of their own.
+    // reports as the control character DEL), are not the clock's business. Enter, Escape,
+    // Backspace, the space bar and control characters typed with Ctrl are characters.
     const QString text = event->text();
     const QChar typed = text.isEmpty() ? QChar() : text.at(0);
-    const bool character = typed.isPrint() || typed == QLatin1Char('\r') ||
-                           typed == QChar(kEscape) || typed == QLatin1Char('\b');
-    if (!character) {
+    if (typed.isNull() || typed == QChar(kDelete)) {
         event->ignore();
         return;
     }
