@@ -1,0 +1,64 @@
+#include "DesktopTest.h"
+
+#include <QRegularExpression>
+
+// Two monitors, as two X screens: the clock stands on the first, the primary one, and the
+// second is covered in black; input on either ends the run.
+
+namespace {
+
+const QPoint kCentreRim{476, 384};
+const QRect kSecondScreen{0, 0, 800, 600};
+
+class MonitorsX : public DesktopTest {
+protected:
+    void SetUp() override
+    {
+        // White roots show any part of a screen that no window covers.
+        x = std::make_unique<XDriver>(QStringList{"1024x768x24", "800x600x24"}, true);
+        ASSERT_FALSE(x->display().isEmpty()) << "Xvfb could not be started; is it installed?";
+        clock = std::make_unique<ClockProcess>(x->display());
+        ASSERT_TRUE(clock->start({"/s"}));
+        ASSERT_TRUE(waitForColour(kCentreRim, kSeconds)) << clock->output();
+        const auto black = [](const QImage& image) {
+            return PixelProbe::litShare(image, kSecondScreen) == 0;
+        };
+        ASSERT_TRUE(waitFor([&] { return black(x->screenshot(1)); }));
+    }
+    // The window that covers the second screen.
+    QString coverId() const
+    {
+        const QString tree =
+            x->run("xwininfo", {"-display", x->display() + ".1", "-root", "-children"});
+        const QRegularExpression cover(R"((0x[0-9a-f]+) .*800x600\+0\+0)");
+        return cover.match(tree).captured(1);
+    }
+};
+
+TEST_F(MonitorsX, KeyOnTheSecondScreenEndsTheRun)
+{
+    const QString cover = coverId();
+    ASSERT_FALSE(cover.isEmpty());
+    x->run("xdotool", {"windowfocus", "--sync", cover});
+    x->key("a");
+    EXPECT_TRUE(clock->endsWithin(kPromptEndMs));
+}
+
+TEST_F(MonitorsX, KeyOnTheFirstScreenEndsTheRun)
+{
+    x->key("a");
+    EXPECT_TRUE(clock->endsWithin(kPromptEndMs));
+}
+
+TEST_F(MonitorsX, MovesOnTheSecondScreenCountAsTheClocksOwn)
+{
+    for (int i = 0; i < 5; ++i) {
+        x->run("xdotool", {"mousemove", "--screen", "1", QString::number(100 + 20 * i), "300"});
+        QThread::msleep(kMovePauseMs);
+    }
+    ASSERT_TRUE(clock->runsAfter(kStillRunningMs));
+    x->run("xdotool", {"mousemove", "--screen", "1", "400", "400"});
+    EXPECT_TRUE(clock->endsWithin(kPromptEndMs));
+}
+
+} // namespace
