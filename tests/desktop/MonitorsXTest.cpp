@@ -18,7 +18,11 @@ protected:
         x = std::make_unique<XDriver>(QStringList{"1024x768x24", "800x600x24"}, true);
         ASSERT_FALSE(x->display().isEmpty()) << "Xvfb could not be started; is it installed?";
         clock = std::make_unique<ClockProcess>(x->display());
-        ASSERT_TRUE(clock->start({"/s"}));
+    }
+    // Starts the clock and waits until it stands on the first screen and the second is black.
+    void start(const QString& mode)
+    {
+        ASSERT_TRUE(clock->start({mode}));
         ASSERT_TRUE(waitForColour(kCentreRim, kSeconds)) << clock->output();
         const auto black = [](const QImage& image) {
             return PixelProbe::litShare(image, kSecondScreen) == 0;
@@ -37,6 +41,7 @@ protected:
 
 TEST_F(MonitorsX, KeyOnTheSecondScreenEndsTheRun)
 {
+    ASSERT_NO_FATAL_FAILURE(start("/s"));
     const QString cover = coverId();
     ASSERT_FALSE(cover.isEmpty());
     x->run("xdotool", {"windowfocus", "--sync", cover});
@@ -46,12 +51,14 @@ TEST_F(MonitorsX, KeyOnTheSecondScreenEndsTheRun)
 
 TEST_F(MonitorsX, KeyOnTheFirstScreenEndsTheRun)
 {
+    ASSERT_NO_FATAL_FAILURE(start("/s"));
     x->key("a");
     EXPECT_TRUE(clock->endsWithin(kPromptEndMs));
 }
 
 TEST_F(MonitorsX, MovesOnTheSecondScreenCountAsTheClocksOwn)
 {
+    ASSERT_NO_FATAL_FAILURE(start("/s"));
     for (int i = 0; i < 5; ++i) {
         x->run("xdotool", {"mousemove", "--screen", "1", QString::number(100 + 20 * i), "300"});
         QThread::msleep(kMovePauseMs);
@@ -59,6 +66,20 @@ TEST_F(MonitorsX, MovesOnTheSecondScreenCountAsTheClocksOwn)
     ASSERT_TRUE(clock->runsAfter(kStillRunningMs));
     x->run("xdotool", {"mousemove", "--screen", "1", "400", "400"});
     EXPECT_TRUE(clock->endsWithin(kPromptEndMs));
+}
+
+// The dialog stands at the top left of the primary screen, and moves over the second screen
+// only bring it to the front, as over the clock.
+TEST_F(MonitorsX, ConfigureRunKeepsTheDialogOnThePrimaryScreen)
+{
+    ASSERT_NO_FATAL_FAILURE(start("/c"));
+    ASSERT_TRUE(waitForWindow("Options"));
+    EXPECT_EQ(x->shownWindow("Options"), QRect(3, 3, 177, 458));
+    for (int i = 0; i < 8; ++i) {
+        x->run("xdotool", {"mousemove", "--screen", "1", QString::number(100 + 20 * i), "300"});
+        QThread::msleep(kMovePauseMs);
+    }
+    EXPECT_TRUE(clock->runsAfter(kStillRunningMs));
 }
 
 } // namespace
