@@ -154,58 +154,78 @@ TEST_F(WindowIdX, WindowThatDoesNotExistIsSaidInOneLine)
 
 // XScreenSaver, run as a user of its own with only the clock in its list, shows the clock in
 // its window when it is told to blank the screen.
-using XScreenSaverX = DesktopTest;
+// XScreenSaver's daemon, run as an ordinary user whose ~/.xscreensaver lists only the clock.
+class XScreenSaverX : public DesktopTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(DesktopTest::SetUp());
+        QString why;
+        m_user = OrdinaryUser::get(why);
+        if (!m_user)
+            GTEST_SKIP() << "XScreenSaver refuses to run display programs as root, and "
+                         << why.toStdString();
+        ASSERT_FALSE(QStandardPaths::findExecutable("xscreensaver").isEmpty())
+            << "xscreensaver is needed";
+        ASSERT_NO_FATAL_FAILURE(makeHome());
+        m_environment.insert("DISPLAY", x->display());
+        m_environment.insert("HOME", clock->path("home"));
+        m_environment.insert("XDG_RUNTIME_DIR", clock->path("home"));
+    }
+    void TearDown() override
+    {
+        m_daemon.terminate();
+        m_daemon.waitForFinished();
+    }
+    // A home with the settings file and a copy of the clock, which keeps its own settings and
+    // its lock beside itself.
+    void makeHome()
+    {
+        const QString home = clock->path("home");
+        ASSERT_TRUE(QDir().mkpath(home));
+        const QString program = clock->path("home/tikora-clock");
+        ASSERT_TRUE(QFile::copy(TIKORA_CLOCK_PROGRAM, program));
+        QFile settings(clock->path("home/.xscreensaver"));
+        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+        settings.write("mode: one\nselected: 0\nlock: False\nfade: False\nunfade: False\n"
+                       "splash: False\ndpmsEnabled: False\ntimeout: 1:00:00\n"
+                       "programs: \"Tikora Clock\" " +
+                       program.toUtf8() + " --root \\n\n");
+        settings.close();
+        m_user->give(home);
+        // The user passes through the run's folder to the home in it.
+        QFile::setPermissions(clock->folder(), QFile::permissions(clock->folder()) |
+                                                   QFile::ExeOther | QFile::ExeGroup);
+    }
+    void startAsUser(QProcess& process, const QString& program, const QStringList& arguments)
+    {
+        QStringList command = m_user->command(program, arguments);
+        process.setProcessEnvironment(m_environment);
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(command.takeFirst(), command);
+    }
+    bool activate()
+    {
+        QProcess command;
+        startAsUser(command, "xscreensaver-command", {"-activate"});
+        return command.waitForFinished() && command.exitCode() == 0;
+    }
+
+    std::optional<OrdinaryUser> m_user;
+    QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
+    QProcess m_daemon;
+};
 
 TEST_F(XScreenSaverX, ActivatedDaemonShowsTheClockInItsWindow)
 {
-    QString why;
-    const auto user = OrdinaryUser::get(why);
-    if (!user)
-        GTEST_SKIP() << "XScreenSaver refuses to run display programs as root, and "
-                     << why.toStdString();
-    ASSERT_FALSE(QStandardPaths::findExecutable("xscreensaver").isEmpty())
-        << "xscreensaver is needed";
-    // The clock keeps its settings and its lock beside itself, in the user's folder.
-    const QString program = clock->path("tikora-clock");
-    ASSERT_TRUE(QFile::copy(TIKORA_CLOCK_PROGRAM, program));
-    ASSERT_TRUE(QDir(clock->folder()).mkpath("home"));
-    QFile settings(clock->path("home/.xscreensaver"));
-    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-    settings.write("mode: one\nselected: 0\nlock: False\nfade: False\nunfade: False\n"
-                   "splash: False\ndpmsEnabled: False\ntimeout: 1:00:00\n"
-                   "programs: \"Tikora Clock\" " +
-                   program.toUtf8() + " --root \\n\n");
-    settings.close();
-    user->give(clock->folder());
-    QFile::setPermissions(clock->folder(),
-                          QFile::permissions(clock->folder()) | QFile::ExeOther | QFile::ExeGroup);
-
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("DISPLAY", x->display());
-    environment.insert("HOME", clock->path("home"));
-    environment.insert("XDG_RUNTIME_DIR", clock->folder());
-    const auto asUser = [&](QProcess& process, const QString& program, QStringList arguments) {
-        QStringList command = user->command(program, arguments);
-        process.setProcessEnvironment(environment);
-        process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(command.takeFirst(), command);
-    };
-    QProcess daemon;
-    asUser(daemon, "xscreensaver", {"-no-splash"});
-    ASSERT_TRUE(daemon.waitForStarted());
+    startAsUser(m_daemon, "xscreensaver", {"-no-splash"});
+    ASSERT_TRUE(m_daemon.waitForStarted());
     // The daemon answers commands once it has started.
-    const bool activated = waitFor([&] {
-        QProcess command;
-        asUser(command, "xscreensaver-command", {"-activate"});
-        return command.waitForFinished() && command.exitCode() == 0;
-    });
-    ASSERT_TRUE(activated) << daemon.readAll().toStdString();
+    ASSERT_TRUE(waitFor([&] { return activate(); })) << m_daemon.readAll().toStdString();
     const QRect screenArea(0, 0, 1024, 768);
     const QImage screen =
         waitForScreen([&](const QImage& image) { return faceIn(image, screenArea, 1); });
-    EXPECT_TRUE(faceIn(screen, screenArea, 1)) << daemon.readAll().toStdString();
-    daemon.terminate();
-    daemon.waitForFinished();
+    EXPECT_TRUE(faceIn(screen, screenArea, 1)) << m_daemon.readAll().toStdString();
 }
 
 } // namespace
