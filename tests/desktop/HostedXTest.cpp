@@ -154,6 +154,37 @@ TEST_F(WindowIdX, WindowThatDoesNotExistIsSaidInOneLine)
 
 // XScreenSaver, run as a user of its own with only the clock in its list, shows the clock in
 // its window when it is told to blank the screen.
+struct OwnWindowCase {
+    const char* name;
+    const char* switchText;
+    // The window's title, or none for the root window.
+    const char* title;
+};
+
+class OwnWindowX : public DesktopTest, public ::testing::WithParamInterface<OwnWindowCase> {};
+
+// Without a host's window the clock draws in a window of its own or covers the root window.
+TEST_P(OwnWindowX, FaceFillsTheWindowAndTermEndsItQuietly)
+{
+    clock->setEnvironment("XSCREENSAVER_WINDOW", std::nullopt);
+    ASSERT_TRUE(clock->start({GetParam().switchText}));
+    QRect area(0, 0, 1024, 768);
+    if (GetParam().title) {
+        ASSERT_TRUE(waitForWindow(GetParam().title)) << clock->output();
+        area = x->shownWindow(GetParam().title).value_or(QRect());
+        EXPECT_EQ(area.size(), QSize(800, 600));
+    }
+    EXPECT_TRUE(waitFor([&] { return faceIn(x->screenshot(), area, 1); })) << clock->output();
+    clock->terminate();
+    EXPECT_TRUE(clock->endsWithin(kPromptEndMs));
+    EXPECT_EQ(clock->exitCode(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, OwnWindowX,
+                         ::testing::Values(OwnWindowCase{"Window", "--window", "tikora-clock"},
+                                           OwnWindowCase{"Root", "-root", nullptr}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // XScreenSaver's daemon, run as an ordinary user whose ~/.xscreensaver lists only the clock.
 class XScreenSaverX : public DesktopTest {
 protected:
