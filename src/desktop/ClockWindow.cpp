@@ -24,6 +24,8 @@ ClockWindow::ClockWindow(Form1& form, QSize hostedLayout, QWidget* parent)
     // The face paints every pixel itself, so Qt need not clear anything first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
+    // The setup hint tells of a key that a hosted clock does not take.
+    m_painter.setTextBoxesShown(!isHosted());
     if (!isHosted()) {
         setMouseTracking(true);
         setFocusPolicy(Qt::StrongFocus);

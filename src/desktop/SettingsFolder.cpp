@@ -12,7 +12,7 @@ const QString kFolderName = QStringLiteral("tikora-clock");
 
 QString userConfigFolder()
 {
-    // The base directory specification ignores a relative value.
+    // A relative value is not a configuration folder, by the XDG base directory rules.
     const QString configured = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (!configured.isEmpty() && QDir::isAbsolutePath(configured))
         return configured;

@@ -114,6 +114,23 @@ TEST_F(InstallX, CopyInAWritableFolderKeepsItsSettingsBesideItself)
     EXPECT_FALSE(QFileInfo::exists(clock->path(kConfigSettings)));
 }
 
+// A portable copy on a medium the user cannot write still reads the file beside it, and writes
+// nothing anywhere else.
+TEST_F(InstallX, CopyInAReadOnlyFolderHoldingItsFileReadsItThere)
+{
+    ASSERT_TRUE(QDir().mkpath(clock->path("portable")));
+    const QString program = clock->path("portable/tikora-clock");
+    ASSERT_TRUE(QFile::copy(TIKORA_CLOCK_PROGRAM, program));
+    QFile file(clock->path("portable/" + kSettingsName));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(kDefaultSettings) > 0);
+    file.close();
+    ASSERT_NO_FATAL_FAILURE(runAsUser(program));
+    settle(clock->path("portable"), clock->path("portable"));
+    ASSERT_TRUE(clock->start({"/p"}));
+    ASSERT_TRUE(clock->endsWithin(kPromptEndMs)) << clock->output();
+    EXPECT_FALSE(QFileInfo::exists(clock->path("home/.config/tikora-clock")));
+}
+
 class DebianPackageX : public InstallX {
 protected:
     // Makes the package in `folder`; its path.
