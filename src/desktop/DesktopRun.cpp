@@ -103,14 +103,12 @@ int DesktopRun::exec()
     char* qtArgv[] = {name.data(), nullptr};
     QApplication application(qtArgc, qtArgv);
     std::unique_ptr<HostWindow> host;
-#ifndef _WIN32
     if (m_options.mode() == RunOptions::Mode::Root ||
         m_options.mode() == RunOptions::Mode::WindowId) {
         host = std::make_unique<HostWindow>(m_options.windowId());
         if (!host->isValid())
             return refuse("no window " + std::to_string(m_options.windowId()) + " to draw in");
     }
-#endif
     QtPlatform platform(m_options, host.get());
     TikoraClock run(platform);
     run.start();

@@ -3,6 +3,10 @@
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
+
+// Windows has no host windows of this kind: there a host window is never valid.
+#ifndef _WIN32
+
 #include <QtGui/qguiapplication_platform.h>
 
 #include <xcb/xcb.h>
@@ -38,10 +42,13 @@ template <class Reply> using ReplyPtr = std::unique_ptr<Reply, decltype(&std::fr
 
 } // namespace
 
+#endif
+
 HostWindow::HostWindow(std::uint32_t id, QObject* parent)
     : QObject(parent)
     , m_id(id)
 {
+#ifndef _WIN32
     xcb_connection_t* connection = x11Connection();
     if (!connection)
         return;
@@ -55,6 +62,7 @@ HostWindow::HostWindow(std::uint32_t id, QObject* parent)
     m_foreign = QWindow::fromWinId(m_id);
     followChanges();
     qGuiApp->installNativeEventFilter(this);
+#endif
 }
 
 HostWindow::~HostWindow()
@@ -62,6 +70,8 @@ HostWindow::~HostWindow()
     if (qGuiApp)
         qGuiApp->removeNativeEventFilter(this);
 }
+
+#ifndef _WIN32
 
 void HostWindow::queryGeometry()
 {
@@ -89,6 +99,8 @@ void HostWindow::followChanges()
     xcb_flush(connection);
 }
 
+#endif
+
 void HostWindow::embed(QWidget& widget)
 {
     if (!m_foreign)
@@ -103,6 +115,11 @@ void HostWindow::embed(QWidget& widget)
 
 bool HostWindow::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
 {
+#ifdef _WIN32
+    Q_UNUSED(message);
+    Q_UNUSED(eventType);
+    return false;
+#else
     if (eventType != "xcb_generic_event_t")
         return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
@@ -124,4 +141,5 @@ bool HostWindow::nativeEventFilter(const QByteArray& eventType, void* message, q
         break;
     }
     return false;
+#endif
 }

@@ -34,8 +34,10 @@ signals:
     void gone();
 
 private:
+#ifndef _WIN32
     void queryGeometry();
     void followChanges();
+#endif
 
     std::uint32_t m_id = 0;
     bool m_valid = false;
