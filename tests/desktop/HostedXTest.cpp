@@ -125,8 +125,19 @@ TEST_F(WindowIdX, FaceStandsWholeAndCentredInTheWindowAndFollowsItsSize)
     EXPECT_TRUE(edgesBlack(screen, area));
 }
 
-TEST_F(WindowIdX, TakesNoInputAndEndsQuietlyOnTerm)
+// Input, the lock and the settings file belong to the host and to the other runs: a hosted
+// run beside a copy that holds the lock still draws, no input ends it, and it leaves the
+// settings file as it found it.
+TEST_F(WindowIdX, TakesNoInputNorLockAndEndsQuietlyOnTerm)
 {
+    const QByteArray settings = "ViewTime=1\r\n";
+    QFile file(clock->path(kSettingsName));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(settings) == settings.size());
+    file.close();
+    ASSERT_TRUE(QDir().mkpath(clock->path("tmp")));
+    QProcess lockHolder;
+    lockHolder.start("flock", {"--nonblock", clock->path("tmp/tikora-clock.lock"), "sleep", "30"});
+    ASSERT_FALSE(lockHolder.waitForFinished(300)) << "flock (util-linux) is needed";
     ASSERT_TRUE(clock->start({"-window-id", QString::number(m_id)}));
     const QRect area = hostArea();
     ASSERT_TRUE(waitFor([&] { return faceIn(x->screenshot(), area, 0.5); })) << clock->output();
@@ -141,6 +152,9 @@ TEST_F(WindowIdX, TakesNoInputAndEndsQuietlyOnTerm)
     EXPECT_TRUE(clock->endsWithin(kTermEndMs));
     EXPECT_EQ(clock->exitCode(), 0);
     EXPECT_EQ(clock->output(), "");
+    EXPECT_EQ(clock->readFile(kSettingsName), settings);
+    lockHolder.kill();
+    lockHolder.waitForFinished();
 }
 
 TEST_F(WindowIdX, WindowThatDoesNotExistIsSaidInOneLine)
@@ -184,6 +198,8 @@ TEST_P(OwnWindowX, FaceFillsTheWindowAndTermEndsItQuietly)
     clock->terminate();
     EXPECT_TRUE(clock->endsWithin(kPromptEndMs));
     EXPECT_EQ(clock->exitCode(), 0);
+    // Like any run, a hosted one writes the default file when there is none.
+    EXPECT_EQ(clock->readFile(kSettingsName), kDefaultSettings);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, OwnWindowX,
