@@ -27,6 +27,7 @@ public:
     {
         return QDir::toNativeSeparators(m_folder.path()).toStdString();
     }
+    std::string settingsFolder() override { return programFolder(); }
     int timeOfDay() override { return m_time; }
     tk::ScreenSize screenSize() override { return m_screen; }
 

@@ -16,7 +16,7 @@ void Form1::DoBackGround()
 {
     tk::Platform& platform = m_run.platform();
     const std::string path =
-        platform.programFolder() + tk::kPathSeparator + std::string(kBackgroundFile);
+        platform.settingsFolder() + tk::kPathSeparator + std::string(kBackgroundFile);
     const bool present = !platform.dir(path).empty();
     const int back = m_run.form2().chkBG[0].value();
     if (back == 1 && present) {

@@ -1,6 +1,7 @@
 #include "ClockWindow.h"
 
 #include "Form1.h"
+#include "ScreenCovers.h"
 #include "TimerBinding.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScreen>
 
 #include <algorithm>
@@ -19,16 +21,23 @@ constexpr char16_t kDelete = 0x7F;
 
 } // namespace
 
-ClockWindow::ClockWindow(Form1& form, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+ClockWindow::ClockWindow(Form1& form, QSize hostedLayout, QWidget* parent)
+    : QWidget(parent, hostedLayout.isEmpty() ? Qt::Window | Qt::FramelessWindowHint : Qt::Window)
     , m_form(form)
     , m_painter(form)
+    , m_fit(hostedLayout)
 {
     // The face paints every pixel itself, so Qt need not clear anything first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
-    setMouseTracking(true);
-    setFocusPolicy(Qt::StrongFocus);
+    // The setup hint tells of a key that a hosted clock does not take.
+    m_painter.setTextBoxesShown(!isHosted());
+    if (!isHosted()) {
+        setMouseTracking(true);
+        setFocusPolicy(Qt::StrongFocus);
+        m_covers = std::make_unique<ScreenCovers>(*this);
+        connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, &ClockWindow::applyGeometry);
+    }
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
@@ -80,7 +89,7 @@ void ClockWindow::controlChanged(tk::Control& control, const tk::Bounds& before)
     if (!now.isEmpty())
         dirty = dirty.united(FacePainter::paintedArea(control, now));
     if (!dirty.isEmpty())
-        update(dirty);
+        update(isHosted() ? m_fit.toWindow(dirty) : dirty);
 }
 
 void ClockWindow::windowChanged()
@@ -99,6 +108,10 @@ void ClockWindow::stackingChanged()
 
 void ClockWindow::shown()
 {
+    // A host decides what stands in front of its window.
+    if (isHosted())
+        return;
+    m_covers->show();
     raise();
     // A dialog that already stands over the clock keeps the keyboard.
     if (!otherWindowVisible())
@@ -109,11 +122,32 @@ void ClockWindow::shown()
 void ClockWindow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    paintFace(painter, event->rect());
+    if (!isHosted()) {
+        paintFace(painter, event->rect());
+        return;
+    }
+    painter.fillRect(event->rect(), Qt::black);
+    painter.setTransform(m_fit.transform());
+    const QRect face(QPoint(0, 0), m_fit.layout());
+    painter.setClipRect(face);
+    paintFace(painter, m_fit.toFace(event->rect()).intersected(face));
+}
+
+void ClockWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (isHosted()) {
+        m_fit.fitInto(event->size());
+        update();
+    }
 }
 
 void ClockWindow::keyPressEvent(QKeyEvent* event)
 {
+    if (isHosted()) {
+        event->ignore();
+        return;
+    }
     // Keys that type nothing, such as Shift alone, arrows, function keys or Delete (which Qt
     // reports as the control character DEL), are not the clock's business. Enter, Escape,
     // Backspace, the space bar and control characters typed with Ctrl are characters.
@@ -129,14 +163,21 @@ void ClockWindow::keyPressEvent(QKeyEvent* event)
 
 void ClockWindow::mouseMoveEvent(QMouseEvent* event)
 {
+    if (isHosted()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     m_form.Form_MouseMove();
 }
 
-// The run ends only by the clock's own rules, each of which ends the process at once.
+// The run ends only by the clock's own rules, each of which ends the process at once; a window
+// of its own that the user closes ends a hosted run.
 void ClockWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
+    if (isHosted())
+        emit closed();
 }
 
 QRect ClockWindow::targetGeometry() const
@@ -152,6 +193,8 @@ QRect ClockWindow::targetGeometry() const
 // screen's geometry itself and asks for full screen as well.
 void ClockWindow::applyGeometry()
 {
+    if (isHosted())
+        return;
     const QRect target = targetGeometry();
     if (!target.isEmpty() && geometry() != target)
         setGeometry(target);
@@ -159,6 +202,9 @@ void ClockWindow::applyGeometry()
 
 void ClockWindow::applyCursor()
 {
+    // A hosted window shows the host's pointer, if any.
+    if (isHosted())
+        return;
     switch (m_form.mousePointer()) {
     case tk::MousePointer::Custom:
         setCursor(Qt::BlankCursor);
@@ -170,6 +216,7 @@ void ClockWindow::applyCursor()
         unsetCursor();
         break;
     }
+    m_covers->setCursor(cursor());
 }
 
 void ClockWindow::applyVisibility()
@@ -180,7 +227,7 @@ void ClockWindow::applyVisibility()
         hide();
         return;
     }
-    if (m_form.windowState() == tk::WindowState::Maximised)
+    if (m_form.windowState() == tk::WindowState::Maximised && !isHosted())
         showFullScreen();
     else
         show();
@@ -191,6 +238,7 @@ bool ClockWindow::otherWindowVisible() const
 {
     const QWidgetList windows = QApplication::topLevelWidgets();
     return std::any_of(windows.begin(), windows.end(), [this](const QWidget* window) {
-        return window != this && window->isVisible() && window->isWindow();
+        return window != this && window->isVisible() && window->isWindow() &&
+               !m_covers->isCover(window);
     });
 }

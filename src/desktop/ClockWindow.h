@@ -1,28 +1,38 @@
 #pragma once
 
+#include "FaceFit.h"
 #include "FacePainter.h"
 #include "Window.h"
 
 #include <QWidget>
 
 #include <map>
+#include <memory>
 
 class Form1;
+class ScreenCovers;
 class TimerBinding;
 
 namespace tk {
 class Timer;
 }
 
-// Presents the clock window: a frameless window over the whole primary screen that paints the
-// face from the window's elements, repaints only what a change touched, drives the window's
-// timers, and hands typed characters and mouse movement to the clock.
+// Presents the clock window: a frameless window over the whole primary screen, with the other
+// monitors covered in black, that paints the face from the window's elements, repaints only
+// what a change touched, drives the window's timers, and hands typed characters and mouse
+// movement to the clock.
+//
+// A hosted clock window stands instead in a window that a host gives it, or in an ordinary
+// window of its own: laid out for `hostedLayout` pixels, scaled to fit and centred, following
+// the window's size, and deaf to input, which belongs to the host.
 class ClockWindow : public QWidget, public tk::Window::Observer {
     Q_OBJECT
 
 public:
-    explicit ClockWindow(Form1& form, QWidget* parent = nullptr);
+    explicit ClockWindow(Form1& form, QSize hostedLayout = {}, QWidget* parent = nullptr);
     ~ClockWindow() override;
+
+    bool isHosted() const { return !m_fit.layout().isEmpty(); }
 
     Form1& form() const { return m_form; }
     // Paints the part of the face inside `area` (pixels), also into an image.
@@ -38,12 +48,15 @@ public:
 signals:
     // The clock window was just raised; dialogs that stand over it must be raised again.
     void broughtToFront();
+    // A hosted window of its own was closed by the user.
+    void closed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void bindTimer(tk::Timer& timer);
@@ -55,5 +68,7 @@ private:
 
     Form1& m_form;
     FacePainter m_painter;
+    FaceFit m_fit;
+    std::unique_ptr<ScreenCovers> m_covers;
     std::map<const tk::Timer*, TimerBinding*> m_timers;
 };

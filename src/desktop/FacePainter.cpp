@@ -99,7 +99,7 @@ void FacePainter::paint(QPainter& painter, const QRect& area)
     }
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     for (const tk::Control* control : m_window.controls()) {
-        if (control->kind() == tk::ControlKind::TextBox && control->visible() &&
+        if (m_textBoxesShown && control->kind() == tk::ControlKind::TextBox && control->visible() &&
             paintedArea(*control, control->bounds()).intersects(area))
             paintTextBox(painter, static_cast<const tk::TextBox&>(*control));
     }

@@ -32,6 +32,8 @@ public:
 
     // Paints the part of the window inside `area` (pixels); nothing outside it is touched.
     void paint(QPainter& painter, const QRect& area);
+    // Whether the text boxes, such as the clock's setup hint, are painted.
+    void setTextBoxesShown(bool shown) { m_textBoxesShown = shown; }
 
     // A rectangle in twips as pixels.
     static QRectF pixelRect(const tk::Bounds& bounds);
@@ -58,5 +60,6 @@ private:
     };
 
     const tk::Window& m_window;
+    bool m_textBoxesShown = true;
     std::unordered_map<const tk::Control*, CachedFont> m_fonts;
 };

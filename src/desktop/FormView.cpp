@@ -7,11 +7,20 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMoveEvent>
 #include <QScopedValueRollback>
+#include <QScreen>
 
 namespace {
+
+// The dialogs stand on the primary monitor, which need not be the one at the desktop's origin.
+QPoint primaryOrigin()
+{
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    return primary ? primary->geometry().topLeft() : QPoint();
+}
 
 constexpr Qt::WindowFlags kDialogFlags =
     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
@@ -87,8 +96,8 @@ void FormView::applyWindow()
         setWindowTitle(title);
     setFixedSize(ControlWidgets::pixels(m_window.width()),
                  ControlWidgets::pixels(m_window.height()));
-    const QPoint position(ControlWidgets::pixels(m_window.left()),
-                          ControlWidgets::pixels(m_window.top()));
+    const QPoint position = primaryOrigin() + QPoint(ControlWidgets::pixels(m_window.left()),
+                                                     ControlWidgets::pixels(m_window.top()));
     if (!m_followingUserMove && position != m_appliedPosition) {
         m_appliedPosition = position;
         move(position);
@@ -184,6 +193,7 @@ void FormView::moveEvent(QMoveEvent* event)
         return;
     m_appliedPosition = pos();
     const QScopedValueRollback<bool> following(m_followingUserMove, true);
-    m_window.setLeft(static_cast<float>(pos().x() * tk::kTwipsPerPixel));
-    m_window.setTop(static_cast<float>(pos().y() * tk::kTwipsPerPixel));
+    const QPoint onPrimary = pos() - primaryOrigin();
+    m_window.setLeft(static_cast<float>(onPrimary.x() * tk::kTwipsPerPixel));
+    m_window.setTop(static_cast<float>(onPrimary.y() * tk::kTwipsPerPixel));
 }

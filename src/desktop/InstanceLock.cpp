@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -49,10 +50,19 @@ bool InstanceLock::heldElsewhere()
     if (m_tried)
         return m_heldElsewhere;
     m_tried = true;
+    if (m_path.isEmpty())
+        return false;
     const QByteArray name = QFile::encodeName(m_path);
-    m_fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    // Links are not followed, so that nobody can point the lock at a file of their choice.
+    m_fd = ::open(name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     if (m_fd < 0)
         return false;
+    struct stat status = {};
+    if (::fstat(m_fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::geteuid()) {
+        ::close(m_fd);
+        m_fd = -1;
+        return false;
+    }
     int result = 0;
     do {
         result = ::flock(m_fd, LOCK_EX | LOCK_NB);
@@ -61,10 +71,31 @@ bool InstanceLock::heldElsewhere()
     return m_heldElsewhere;
 }
 
+namespace {
+
+// A folder that belongs to the user and that no one else may enter: made so when missing,
+// and refused when it is a link, someone else's, or open to others.
+bool ownPrivateFolder(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST)
+        return false;
+    struct stat status = {};
+    return ::lstat(name.constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
+           status.st_uid == ::geteuid() && (status.st_mode & (S_IRWXG | S_IRWXO)) == 0;
+}
+
+} // namespace
+
 QString InstanceLock::defaultPath()
 {
-    const QString name = QStringLiteral("tikora-clock-%1.lock").arg(::getuid());
-    return QDir(QDir::tempPath()).filePath(name);
+    const QString lockName = QStringLiteral("tikora-clock.lock");
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime))
+        return QDir(runtime).filePath(lockName);
+    const QString folder =
+        QDir(QDir::tempPath()).filePath(QStringLiteral("tikora-clock-%1").arg(::geteuid()));
+    return ownPrivateFolder(folder) ? QDir(folder).filePath(lockName) : QString();
 }
 
 #endif

@@ -17,10 +17,14 @@ public:
     InstanceLock& operator=(const InstanceLock&) = delete;
 
     // Tries to take the lock once; true when another process holds it. A lock file that cannot
-    // be opened at all counts as free, so that a broken temporary folder never stops the clock.
+    // be opened at all counts as free, so that a broken temporary folder never stops the clock;
+    // so does one that is a link or belongs to another user, whom it would give the power to
+    // keep the clock from ever starting.
     bool heldElsewhere();
 
-    // The lock file for the current user in the system's temporary folder.
+    // The lock file of the current user: in $XDG_RUNTIME_DIR when it is set, otherwise in a
+    // folder of the user's own (mode 0700) in the system's temporary folder. Empty when no
+    // such place can be had, for example when another user made that folder first.
     static QString defaultPath();
 
 private:

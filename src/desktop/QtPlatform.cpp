@@ -4,12 +4,15 @@
 #include "BoundedFile.h"
 #include "BuiltInPictures.h"
 #include "ClockWindow.h"
+#include "FaceFit.h"
 #include "FacePainter.h"
 #include "FontPickerDialog.h"
 #include "Form1.h"
 #include "FormView.h"
 #include "PictureFile.h"
+#include "HostWindow.h"
 #include "QtPicture.h"
+#include "SettingsFolder.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -31,6 +34,8 @@ namespace {
 
 constexpr int kSecondsPerHour = 3600;
 constexpr int kSecondsPerMinute = 60;
+// A hosted run with a window of its own starts at this size.
+constexpr QSize kOwnWindowSize{800, 600};
 // Text files are settings-sized; whatever lies past this bound is not part of them.
 constexpr qint64 kTextFileLimit = 64 * 1024;
 
@@ -130,25 +135,27 @@ void sortWithoutCase(QStringList& names)
 
 } // namespace
 
-QtPlatform::QtPlatform()
-    : m_lock(InstanceLock::defaultPath())
+QtPlatform::QtPlatform(RunOptions options, HostWindow* host)
+    : m_options(std::move(options))
+    , m_host(host)
+    , m_lock(InstanceLock::defaultPath())
 {
     PictureFile::limitAllocations();
+    if (m_options.hosted())
+        m_hostedLayout = FaceFit::layoutFor(host ? host->size() : kOwnWindowSize);
 }
 
 QtPlatform::~QtPlatform() = default;
 
+// A host runs one copy per screen and a preview beside them, so a hosted run takes no lock.
 bool QtPlatform::anotherInstanceRunning()
 {
-    return m_lock.heldElsewhere();
+    return !m_options.hosted() && m_lock.heldElsewhere();
 }
 
 std::string QtPlatform::commandLine()
 {
-    QStringList arguments = QCoreApplication::arguments();
-    if (!arguments.isEmpty())
-        arguments.removeFirst();
-    return toStd(arguments.join(QLatin1Char(' ')));
+    return m_options.clockCommandLine();
 }
 
 std::string QtPlatform::programFolder()
@@ -162,8 +169,19 @@ int QtPlatform::timeOfDay()
     return local.tm_hour * kSecondsPerHour + local.tm_min * kSecondsPerMinute + local.tm_sec;
 }
 
+std::string QtPlatform::settingsFolder()
+{
+    if (m_settingsFolder.empty())
+        m_settingsFolder = toStd(QDir::toNativeSeparators(SettingsFolder::locate()));
+    return m_settingsFolder;
+}
+
 tk::ScreenSize QtPlatform::screenSize()
 {
+    if (!m_hostedLayout.isEmpty()) {
+        return {m_hostedLayout.width() * tk::kTwipsPerPixel,
+                m_hostedLayout.height() * tk::kTwipsPerPixel};
+    }
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return {};
@@ -176,10 +194,14 @@ void QtPlatform::endProcess()
     std::_Exit(EXIT_SUCCESS);
 }
 
+// The pointer is the host's in a hosted run; moving it there would even count as the user's
+// activity and end the host's screen saver.
 void QtPlatform::setCursorPos(int x, int y)
 {
+    if (m_options.hosted())
+        return;
     if (QScreen* screen = QGuiApplication::primaryScreen())
-        QCursor::setPos(screen, x, y);
+        QCursor::setPos(screen, screen->geometry().topLeft() + QPoint(x, y));
     else
         QCursor::setPos(x, y);
 }
@@ -188,14 +210,30 @@ void QtPlatform::windowCreated(tk::Window& window)
 {
     if (window.name() == "Form1") {
         if (auto* form = dynamic_cast<Form1*>(&window)) {
-            m_clock = std::make_unique<ClockWindow>(*form);
+            m_clock = std::make_unique<ClockWindow>(*form, m_hostedLayout);
             QObject::connect(m_clock.get(), &ClockWindow::broughtToFront, m_clock.get(),
                              [this] { raiseDialogs(); });
+            if (m_options.hosted())
+                presentHosted(*m_clock);
             return;
         }
     }
     // A form view watches its window from its construction on.
     m_views.push_back(std::make_unique<FormView>(window));
+}
+
+// The clock goes into the host's window and follows its size, or into a window of its own.
+void QtPlatform::presentHosted(ClockWindow& clock)
+{
+    QObject::connect(&clock, &ClockWindow::closed, &clock, [this] { endProcess(); });
+    if (!m_host) {
+        clock.resize(kOwnWindowSize);
+        return;
+    }
+    m_host->embed(clock);
+    QObject::connect(m_host, &HostWindow::resized, &clock,
+                     [&clock](QSize size) { clock.resize(size); });
+    QObject::connect(m_host, &HostWindow::gone, &clock, [this] { endProcess(); });
 }
 
 FormView* QtPlatform::formView(const tk::Window& window) const

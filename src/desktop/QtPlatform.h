@@ -2,19 +2,25 @@
 
 #include "InstanceLock.h"
 #include "Platform.h"
+#include "RunOptions.h"
+
+#include <QSize>
 
 #include <memory>
 #include <vector>
 
 class ClockWindow;
 class FormView;
+class HostWindow;
 class QWidget;
 
 // The platform of a real run, made with Qt: the clock window and the dialogs as Qt windows,
 // files, pictures, message boxes, pickers, the single-instance lock and the process itself.
+// A hosted run (see RunOptions) draws in `host`, or in a window of its own when that is null;
+// it has no lock and leaves the pointer alone.
 class QtPlatform : public tk::Platform {
 public:
-    QtPlatform();
+    explicit QtPlatform(RunOptions options = {}, HostWindow* host = nullptr);
     ~QtPlatform() override;
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;
@@ -22,6 +28,7 @@ public:
     bool anotherInstanceRunning() override;
     std::string commandLine() override;
     std::string programFolder() override;
+    std::string settingsFolder() override;
     int timeOfDay() override;
     tk::ScreenSize screenSize() override;
     [[noreturn]] void endProcess() override;
@@ -51,7 +58,13 @@ private:
     // The window that a message box or picker opens over: the front-most one of the run.
     QWidget* dialogParent() const;
     void raiseDialogs();
+    void presentHosted(ClockWindow& clock);
 
+    const RunOptions m_options;
+    HostWindow* m_host = nullptr;
+    // The screen a hosted face is laid out for, in pixels; empty for a full-screen run.
+    QSize m_hostedLayout;
+    std::string m_settingsFolder;
     InstanceLock m_lock;
     std::unique_ptr<ClockWindow> m_clock;
     std::vector<std::unique_ptr<FormView>> m_views;

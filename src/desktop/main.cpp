@@ -1,13 +1,7 @@
-#include "QtPlatform.h"
-#include "TikoraClock.h"
-
-#include <QApplication>
+#include "DesktopRun.h"
+#include "RunOptions.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QtPlatform platform;
-    TikoraClock run(platform);
-    run.start();
-    return app.exec();
+    return DesktopRun(RunOptions(argc, argv)).exec();
 }

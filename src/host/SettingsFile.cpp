@@ -16,7 +16,7 @@ constexpr int kSlotCount = 16;
 
 std::string SettingsFile::path() const
 {
-    return m_run.platform().programFolder() + tk::kPathSeparator + std::string(kFileName);
+    return m_run.platform().settingsFolder() + tk::kPathSeparator + std::string(kFileName);
 }
 
 std::vector<std::string> SettingsFile::splitLines(std::string_view text)

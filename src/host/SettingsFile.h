@@ -9,7 +9,7 @@
 
 class TikoraClock;
 
-// The settings file next to the program: 13 lines of a key, its "=" and a value, read by
+// The settings file in the settings folder: 13 lines of a key, its "=" and a value, read by
 // position and written whole.
 class SettingsFile {
 public:

@@ -53,6 +53,11 @@ public:
     virtual std::string commandLine() = 0;
     // The folder of the executable, without a trailing separator.
     virtual std::string programFolder() = 0;
+    // The folder of the settings file and of the background picture, without a trailing
+    // separator. A copy of the program whose folder can be written, or already holds the
+    // settings file, keeps them beside itself; an installed copy keeps them in the user's own
+    // configuration folder. The program's folder unless a platform knows better.
+    virtual std::string settingsFolder() { return programFolder(); }
     // The local time of day in whole seconds since midnight.
     virtual int timeOfDay() = 0;
     virtual ScreenSize screenSize() = 0;

@@ -1,13 +1,20 @@
 #pragma once
 
+#include "OrdinaryUser.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <map>
+#include <optional>
+
 // One run of the real program: a copy of the executable in a folder of its own (where it
 // keeps its settings file and finds its background picture), started on the given display
-// with a private temporary folder, so that its single-instance lock meets no other run's.
+// with a private temporary and runtime folder, so that its single-instance lock meets no other
+// run's.
 class ClockProcess {
 public:
     explicit ClockProcess(QString display)
@@ -16,6 +23,7 @@ public:
     }
     ~ClockProcess() { kill(); }
 
+    QString folder() const { return m_folder.path(); }
     QString path(const QString& name) const { return m_folder.filePath(name); }
     QByteArray readFile(const QString& name) const
     {
@@ -38,30 +46,64 @@ public:
     // What the program wrote to its standard output and error.
     std::string output() const { return readFile("output.log").toStdString(); }
 
+    // Sets (or, with no value, removes) a variable of the program's environment.
+    void setEnvironment(const QString& name, std::optional<QString> value)
+    {
+        m_environment[name] = std::move(value);
+    }
+    // Runs an installed program instead of a copy of the built one.
+    void setProgram(const QString& program) { m_program = program; }
+    // Runs the program as `user`, who gets the run's folder.
+    void runAs(const OrdinaryUser& user) { m_user = user; }
+
     // A non-empty `frozenTime` ("2026-12-06 10:20:30") stops the program's clock there. A run
     // given another run's temporary folder shares its single-instance lock.
     bool start(const QStringList& switches, const QString& frozenTime = {},
                const QString& tempFolder = {})
     {
-        const QString program = path("tikora-clock");
-        if (!QFile::copy(TIKORA_CLOCK_PROGRAM, program) || !QDir().mkpath(path("tmp")))
+        QString program = m_program;
+        if (program.isEmpty()) {
+            program = path("tikora-clock");
+            if (!QFile::copy(TIKORA_CLOCK_PROGRAM, program))
+                return false;
+        }
+        // A runtime folder is the user's alone; Qt complains of any other.
+        if (!QDir().mkpath(path("tmp")) ||
+            !QFile::setPermissions(path("tmp"),
+                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
             return false;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("DISPLAY", m_display);
         environment.insert("QT_QPA_PLATFORM", "xcb");
-        environment.insert("TMPDIR", tempFolder.isEmpty() ? path("tmp") : tempFolder);
+        const QString temp = tempFolder.isEmpty() ? path("tmp") : tempFolder;
+        environment.insert("TMPDIR", temp);
+        environment.insert("XDG_RUNTIME_DIR", temp);
         if (!frozenTime.isEmpty()) {
             environment.insert("FAKETIME", frozenTime);
             // Qt's timers run on the monotonic clock; frozen too, they would never fire.
             environment.insert("FAKETIME_DONT_FAKE_MONOTONIC", "1");
             environment.insert("LD_PRELOAD", kFakeTimeLibrary);
         }
+        for (const auto& [name, value] : m_environment) {
+            if (value)
+                environment.insert(name, *value);
+            else
+                environment.remove(name);
+        }
         m_process.setProcessEnvironment(environment);
         m_process.setProcessChannelMode(QProcess::MergedChannels);
         m_process.setStandardOutputFile(path("output.log"));
-        m_process.start(program, switches);
+        QStringList command = QStringList{program} + switches;
+        if (m_user) {
+            m_user->give(m_folder.path());
+            command = m_user->command(program, switches);
+        }
+        m_process.start(command.takeFirst(), command);
         return m_process.waitForStarted();
     }
+    // Asks the program to end, as a host does.
+    void terminate() const { ::kill(static_cast<pid_t>(m_process.processId()), SIGTERM); }
+    int exitCode() const { return m_process.exitCode(); }
     // Whether the program ended by itself within `timeoutMs`.
     bool endsWithin(int timeoutMs)
     {
@@ -86,4 +128,7 @@ private:
     QString m_display;
     QTemporaryDir m_folder;
     QProcess m_process;
+    QString m_program;
+    std::map<QString, std::optional<QString>> m_environment;
+    std::optional<OrdinaryUser> m_user;
 };

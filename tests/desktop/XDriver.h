@@ -14,13 +14,18 @@
 // xwininfo for windows. The server goes with the object.
 class XDriver {
 public:
-    XDriver()
+    // One X screen for each size given ("1024x768x24"); white roots show what no window covers.
+    explicit XDriver(const QStringList& screens = {"1024x768x24"}, bool whiteRoots = false)
     {
         // With -displayfd the server picks a free display itself and writes its number once it
         // accepts connections.
+        QStringList arguments = {"-displayfd", "1", "-nolisten", "tcp", "-noreset"};
+        for (int i = 0; i < screens.size(); ++i)
+            arguments << "-screen" << QString::number(i) << screens[i];
+        if (whiteRoots)
+            arguments << "-wr";
         m_server.setStandardErrorFile(QProcess::nullDevice());
-        m_server.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten",
-                                "tcp", "-noreset"});
+        m_server.start("Xvfb", arguments);
         QByteArray output;
         while (!output.contains('\n') && m_server.waitForReadyRead(kServerTimeoutMs))
             output += m_server.readAllStandardOutput();
@@ -41,9 +46,10 @@ public:
     // The display, such as ":1", or an empty text when no server could be started.
     const QString& display() const { return m_display; }
 
-    QImage screenshot() const
+    QImage screenshot(int screen = 0) const
     {
-        const QByteArray png = run("import", {"-window", "root", "png:-"});
+        const QString display = QString("%1.%2").arg(m_display).arg(screen);
+        const QByteArray png = run("import", {"-display", display, "-window", "root", "png:-"});
         return QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32);
     }
     // Types a key by its X name ("a", "1").
@@ -65,15 +71,14 @@ public:
         return QRect(field(text, "Absolute upper-left X:"), field(text, "Absolute upper-left Y:"),
                      field(text, "Width:"), field(text, "Height:"));
     }
-
-private:
-    static QString x(QPoint at) { return QString::number(at.x()); }
-    static QString y(QPoint at) { return QString::number(at.y()); }
-    static int field(const QString& text, const QString& name)
+    // The id of the top-level window titled `title`, or 0.
+    unsigned long windowId(const QString& title) const
     {
-        const QRegularExpression pattern(QRegularExpression::escape(name) + R"(\s*(-?\d+))");
-        return pattern.match(text).captured(1).toInt();
+        const QString text = run("xwininfo", {"-name", title});
+        const QRegularExpression pattern(R"(Window id: (0x[0-9a-f]+))");
+        return pattern.match(text).captured(1).toULong(nullptr, 16);
     }
+    // Runs an X client on the display and returns what it wrote.
     QByteArray run(const QString& program, const QStringList& arguments) const
     {
         QProcess process;
@@ -87,6 +92,14 @@ private:
         return process.readAllStandardOutput();
     }
 
+private:
+    static QString x(QPoint at) { return QString::number(at.x()); }
+    static QString y(QPoint at) { return QString::number(at.y()); }
+    static int field(const QString& text, const QString& name)
+    {
+        const QRegularExpression pattern(QRegularExpression::escape(name) + R"(\s*(-?\d+))");
+        return pattern.match(text).captured(1).toInt();
+    }
     static constexpr int kServerTimeoutMs = 10000;
     QProcess m_server;
     QString m_display;

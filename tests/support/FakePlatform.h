@@ -62,6 +62,9 @@ public:
     bool anotherInstance = false;
     bool failWrites = false;
     bool failReads = false;
+    // A folder of the program folder to keep the settings in, as an installed copy does, or
+    // empty for the program folder itself.
+    std::string settingsSubfolder;
     std::deque<std::optional<tk::Colour>> colourAnswers;
     std::deque<std::optional<tk::FontChoice>> fontAnswers;
     // Message boxes answer from this queue, and with OK once it is empty.
@@ -95,6 +98,13 @@ public:
     bool anotherInstanceRunning() override { return anotherInstance; }
     std::string commandLine() override { return commandLineText; }
     std::string programFolder() override { return m_folder.string(); }
+    std::string settingsFolder() override
+    {
+        if (settingsSubfolder.empty())
+            return programFolder();
+        std::filesystem::create_directories(m_folder / settingsSubfolder, m_ignoredError);
+        return (m_folder / settingsSubfolder).string();
+    }
     int timeOfDay() override { return time; }
     tk::ScreenSize screenSize() override { return screen; }
     [[noreturn]] void endProcess() override { throw Ended(); }

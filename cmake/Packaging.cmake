@@ -1,0 +1,19 @@
+# `cpack -G DEB` in the build folder makes a Debian package of what `cmake --install` installs.
+set(CPACK_PACKAGE_NAME tikora-clock)
+set(CPACK_PACKAGE_VENDOR "Tikora Clock")
+set(CPACK_PACKAGE_CONTACT "Tikora Clock <tikora-clock@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "clock screen saver made of circles")
+set(CPACK_PACKAGE_DESCRIPTION
+    "A clock of circles that turn round a centre picture once a second, with its own\n settings dialog, for XScreenSaver or on its own.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION x11)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The libraries the program links come from dpkg-shlibdeps; Qt's X11 platform plug-in and a
+# font are loaded at run time, so they are named here.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xscreensaver")
+include(CPack)

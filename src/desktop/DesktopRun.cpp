@@ -1,0 +1,116 @@
+#include "DesktopRun.h"
+
+#include "HostWindow.h"
+#include "QtPlatform.h"
+#include "TikoraClock.h"
+
+#include <QApplication>
+#include <QByteArray>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#ifndef _WIN32
+#include <unistd.h>
+#include <xcb/xcb.h>
+#endif
+
+namespace {
+
+#ifndef _WIN32
+// A host ends a hosted run with SIGTERM; the run then ends at once, as a success, without the
+// message the default action would make the shell print.
+void endQuietly(int)
+{
+    ::_exit(EXIT_SUCCESS);
+}
+
+void endQuietlyOnTerm()
+{
+    struct sigaction action = {};
+    action.sa_handler = endQuietly;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGTERM, &action, nullptr);
+}
+
+// Only the X11 platform is checked ahead: another platform named in QT_QPA_PLATFORM was the
+// user's own choice.
+bool usesX11()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    return platform.isEmpty() || platform.startsWith("xcb");
+}
+
+bool canOpen(const QByteArray& display)
+{
+    xcb_connection_t* connection = xcb_connect(display.constData(), nullptr);
+    const bool open = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return open;
+}
+#endif
+
+} // namespace
+
+DesktopRun::DesktopRun(RunOptions options)
+    : m_options(std::move(options))
+{
+}
+
+int DesktopRun::refuse(const std::string& reason) const
+{
+    std::fprintf(stderr, "%s: %s\n", m_options.programName().c_str(), reason.c_str());
+    return EXIT_FAILURE;
+}
+
+bool DesktopRun::prepareDisplay(std::string& reason) const
+{
+    if (!m_options.display().empty())
+        qputenv("DISPLAY", QByteArray::fromStdString(m_options.display()));
+#ifndef _WIN32
+    if (!usesX11())
+        return true;
+    const QByteArray display = qgetenv("DISPLAY");
+    if (display.isEmpty()) {
+        reason = "no display to run on (DISPLAY is not set)";
+        return false;
+    }
+    if (!canOpen(display)) {
+        reason = "cannot open display " + display.toStdString();
+        return false;
+    }
+#endif
+    return true;
+}
+
+int DesktopRun::exec()
+{
+    if (!m_options.error().empty())
+        return refuse(m_options.error());
+    std::string reason;
+    if (!prepareDisplay(reason))
+        return refuse(reason);
+#ifndef _WIN32
+    if (m_options.hosted())
+        endQuietlyOnTerm();
+#endif
+    // Qt sees the program's name alone, so that none of its options can come from outside.
+    int qtArgc = 1;
+    std::string name = m_options.programName();
+    char* qtArgv[] = {name.data(), nullptr};
+    QApplication application(qtArgc, qtArgv);
+    std::unique_ptr<HostWindow> host;
+    if (m_options.mode() == RunOptions::Mode::Root ||
+        m_options.mode() == RunOptions::Mode::WindowId) {
+        host = std::make_unique<HostWindow>(m_options.windowId());
+        if (!host->isValid())
+            return refuse("no window " + std::to_string(m_options.windowId()) + " to draw in");
+    }
+    QtPlatform platform(m_options, host.get());
+    TikoraClock run(platform);
+    run.start();
+    return QApplication::exec();
+}

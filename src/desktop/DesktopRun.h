@@ -1,0 +1,23 @@
+#pragma once
+
+#include "RunOptions.h"
+
+// One run of the program on the desktop: checks that there is a display to run on, makes the
+// Qt application without any of Qt's own command-line options, and runs the clock, full screen
+// or in the window of a host.
+class DesktopRun {
+public:
+    explicit DesktopRun(RunOptions options);
+
+    // The process's exit status.
+    int exec();
+
+private:
+    // Says in one line on the standard error what stops the run; the status to end with.
+    int refuse(const std::string& reason) const;
+    // Makes the display that -display named the one Qt opens; false when no display can be
+    // opened at all.
+    bool prepareDisplay(std::string& reason) const;
+
+    RunOptions m_options;
+};

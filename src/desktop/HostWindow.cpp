@@ -1,0 +1,145 @@
+#include "HostWindow.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+
+// Windows has no host windows of this kind: there a host window is never valid.
+#ifndef _WIN32
+
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+// The high bit of an event's type tells a sent event from one the server made.
+constexpr std::uint8_t kEventTypeMask = 0x7f;
+
+xcb_connection_t* x11Connection()
+{
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+// The root window of the screen that DISPLAY names (":0.1" is screen 1).
+std::uint32_t defaultRoot(xcb_connection_t* connection)
+{
+    const QByteArray display = qgetenv("DISPLAY");
+    const int dot = display.lastIndexOf('.');
+    const int colon = display.lastIndexOf(':');
+    int screen = dot > colon ? display.mid(dot + 1).toInt() : 0;
+    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(connection));
+    for (; it.rem > 0 && screen > 0; --screen)
+        xcb_screen_next(&it);
+    return it.rem > 0 ? it.data->root : 0;
+}
+
+template <class Reply> using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
+
+} // namespace
+
+#endif
+
+HostWindow::HostWindow(std::uint32_t id, QObject* parent)
+    : QObject(parent)
+    , m_id(id)
+{
+#ifndef _WIN32
+    xcb_connection_t* connection = x11Connection();
+    if (!connection)
+        return;
+    if (m_id == 0) {
+        m_id = defaultRoot(connection);
+        m_isRoot = true;
+    }
+    queryGeometry();
+    if (!m_valid)
+        return;
+    m_foreign = QWindow::fromWinId(m_id);
+    followChanges();
+    qGuiApp->installNativeEventFilter(this);
+#endif
+}
+
+HostWindow::~HostWindow()
+{
+    if (qGuiApp)
+        qGuiApp->removeNativeEventFilter(this);
+}
+
+#ifndef _WIN32
+
+void HostWindow::queryGeometry()
+{
+    xcb_connection_t* connection = x11Connection();
+    const ReplyPtr<xcb_get_geometry_reply_t> reply(
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, m_id), nullptr),
+        &std::free);
+    m_valid = reply != nullptr;
+    if (reply)
+        m_size = QSize(reply->width, reply->height);
+}
+
+// Asks for the window's structure events beside whatever this client already wanted of it,
+// which for the root window includes what Qt itself listens to.
+void HostWindow::followChanges()
+{
+    xcb_connection_t* connection = x11Connection();
+    const ReplyPtr<xcb_get_window_attributes_reply_t> attributes(
+        xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, m_id),
+                                        nullptr),
+        &std::free);
+    const std::uint32_t mask =
+        (attributes ? attributes->your_event_mask : 0) | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+    xcb_change_window_attributes(connection, m_id, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(connection);
+}
+
+#endif
+
+void HostWindow::embed(QWidget& widget)
+{
+    if (!m_foreign)
+        return;
+    if (m_isRoot)
+        widget.setWindowFlag(Qt::X11BypassWindowManagerHint);
+    widget.setAttribute(Qt::WA_NativeWindow);
+    widget.winId();
+    widget.windowHandle()->setParent(m_foreign);
+    widget.setGeometry(0, 0, m_size.width(), m_size.height());
+}
+
+bool HostWindow::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
+{
+#ifdef _WIN32
+    Q_UNUSED(message);
+    Q_UNUSED(eventType);
+    return false;
+#else
+    if (eventType != "xcb_generic_event_t")
+        return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    switch (event->response_type & kEventTypeMask) {
+    case XCB_CONFIGURE_NOTIFY: {
+        const auto* configure = static_cast<const xcb_configure_notify_event_t*>(message);
+        const QSize size(configure->width, configure->height);
+        if (configure->window == m_id && size != m_size) {
+            m_size = size;
+            emit resized(size);
+        }
+        break;
+    }
+    case XCB_DESTROY_NOTIFY:
+        if (static_cast<const xcb_destroy_notify_event_t*>(message)->window == m_id)
+            emit gone();
+        break;
+    default:
+        break;
+    }
+    return false;
+#endif
+}

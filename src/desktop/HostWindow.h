@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QAbstractNativeEventFilter>
+#include <QObject>
+#include <QSize>
+
+#include <cstdint>
+
+class QWidget;
+class QWindow;
+
+// A window of another program that the clock draws in, such as the one XScreenSaver makes:
+// the clock's widget becomes a native child of it. Qt knows nothing of such a window's size,
+// so it is asked of the X server, and its changes are followed through the X events.
+class HostWindow : public QObject, public QAbstractNativeEventFilter {
+    Q_OBJECT
+
+public:
+    // `id` 0 stands for the root window of the default screen.
+    explicit HostWindow(std::uint32_t id, QObject* parent = nullptr);
+    ~HostWindow() override;
+
+    // Whether the window exists; its size is known only then.
+    bool isValid() const { return m_valid; }
+    QSize size() const { return m_size; }
+    // Makes `widget` a native child of the host window, covering it.
+    void embed(QWidget& widget);
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+
+signals:
+    void resized(QSize size);
+    // The window has been destroyed; nothing is left to draw in.
+    void gone();
+
+private:
+#ifndef _WIN32
+    void queryGeometry();
+    void followChanges();
+#endif
+
+    std::uint32_t m_id = 0;
+    bool m_valid = false;
+    bool m_isRoot = false;
+    QSize m_size;
+    QWindow* m_foreign = nullptr;
+};

@@ -1,0 +1,88 @@
+#include "RunOptions.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+// How the program reads its command line, before any window is made.
+
+namespace {
+
+RunOptions parse(std::vector<const char*> arguments)
+{
+    arguments.insert(arguments.begin(), "/usr/bin/tikora-clock");
+    return RunOptions(static_cast<int>(arguments.size()), arguments.data());
+}
+
+struct Case {
+    std::vector<const char*> arguments;
+    RunOptions::Mode mode;
+    std::uint32_t windowId;
+    std::string display;
+    std::string clockCommandLine;
+    bool wrong;
+};
+
+using Mode = RunOptions::Mode;
+
+TEST(RunOptions, SwitchesAreTheProgramsOwn)
+{
+    const std::vector<Case> cases = {
+        {{}, Mode::ScreenSaver, 0, "", "", false},
+        {{"/c:1234"}, Mode::ScreenSaver, 0, "", "/c:1234", false},
+        {{"/p", "5678"}, Mode::ScreenSaver, 0, "", "/p 5678", false},
+        // Qt's options reach the clock as switches it does not know, and run it as "/s" does.
+        {{"-platform", "offscreen", "/s"},
+         Mode::ScreenSaver,
+         0,
+         "",
+         "-platform offscreen /s",
+         false},
+        {{"-qwindowgeometry", "100x100", "/s"},
+         Mode::ScreenSaver,
+         0,
+         "",
+         "-qwindowgeometry 100x100 /s",
+         false},
+        {{"-display", ":3", "/c"}, Mode::ScreenSaver, 0, ":3", "/c", false},
+        {{"--display", ":4.1"}, Mode::ScreenSaver, 0, ":4.1", "", false},
+        {{"--display=:5"}, Mode::ScreenSaver, 0, ":5", "", false},
+        {{"/s", "-display"}, Mode::ScreenSaver, 0, "", "/s", true},
+        {{"--window-id", "0x1F"}, Mode::WindowId, 31, "", "", false},
+        {{"-window-id", "4194312"}, Mode::WindowId, 4194312, "", "", false},
+        {{"--window-id", "0xffffffff"}, Mode::WindowId, 0xffffffffu, "", "", false},
+        {{"--window-id", "4294967296"}, Mode::WindowId, 0, "", "", true},
+        {{"--window-id", "0x"}, Mode::WindowId, 0, "", "", true},
+        {{"--window-id", "12ab"}, Mode::WindowId, 0, "", "", true},
+        {{"--window-id"}, Mode::WindowId, 0, "", "", true},
+        // A hosted run leaves the screen-saver switches to no one.
+        {{"--window", "/c"}, Mode::Window, 0, "", "", false},
+        {{"-window"}, Mode::Window, 0, "", "", false},
+    };
+    for (const Case& c : cases) {
+        const RunOptions options = parse(c.arguments);
+        const std::string name = c.arguments.empty() ? "(none)" : c.arguments.front();
+        EXPECT_EQ(options.mode(), c.mode) << name;
+        EXPECT_EQ(options.windowId(), c.windowId) << name;
+        EXPECT_EQ(options.display(), c.display) << name;
+        EXPECT_EQ(options.clockCommandLine(), c.clockCommandLine) << name;
+        EXPECT_EQ(!options.error().empty(), c.wrong) << name;
+        EXPECT_EQ(options.programName(), "tikora-clock");
+    }
+}
+
+TEST(RunOptions, RootDrawsInTheWindowXScreenSaverNames)
+{
+    ::unsetenv("XSCREENSAVER_WINDOW");
+    EXPECT_EQ(parse({"--root"}).windowId(), 0u);
+    ::setenv("XSCREENSAVER_WINDOW", "0x400008", 1);
+    const RunOptions options = parse({"-root"});
+    EXPECT_EQ(options.mode(), Mode::Root);
+    EXPECT_EQ(options.windowId(), 0x400008u);
+    EXPECT_TRUE(options.hosted());
+    ::unsetenv("XSCREENSAVER_WINDOW");
+}
+
+} // namespace
