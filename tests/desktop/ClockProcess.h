@@ -24,14 +24,21 @@ public:
     }
     // What the program wrote to its standard output and error.
     std::string output() const { return readFile("output.log").toStdString(); }
+    qint64 processId() const { return m_process.processId(); }
+    // A program and its arguments that start the clock in their stead, such as
+    // {"prlimit", "--fsize=100", "--"}.
+    void setLauncher(QStringList launcher) { m_launcher = std::move(launcher); }
 
-    // A non-empty `frozenTime` ("2026-12-06 10:20:30") stops the program's clock there. A run
-    // given another run's temporary folder shares its single-instance lock.
+    // A non-empty `frozenTime` ("2026-12-06 10:20:30") stops the program's clock there; with
+    // a leading "@" the clock starts there and runs on. A run given another run's temporary
+    // folder shares its single-instance lock.
     bool start(const QStringList& switches, const QString& frozenTime = {},
                const QString& tempFolder = {})
     {
         const QString program = path("tikora-clock");
-        if (!QFile::copy(TIKORA_CLOCK_PROGRAM, program) || !QDir().mkpath(path("tmp")))
+        // A later start in the same folder runs the same copy.
+        if (!(QFile::exists(program) || QFile::copy(TIKORA_CLOCK_PROGRAM, program)) ||
+            !QDir().mkpath(path("tmp")))
             return false;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("DISPLAY", m_display);
@@ -43,10 +50,17 @@ public:
             environment.insert("FAKETIME_DONT_FAKE_MONOTONIC", "1");
             environment.insert("LD_PRELOAD", kFakeTimeLibrary);
         }
+        // A build with AddressSanitizer refuses to start behind the preloaded libfaketime
+        // unless told that the order of the libraries is fine.
+        environment.insert("ASAN_OPTIONS", "verify_asan_link_order=0");
         m_process.setProcessEnvironment(environment);
         m_process.setProcessChannelMode(QProcess::MergedChannels);
         m_process.setStandardOutputFile(path("output.log"));
-        m_process.start(program, switches);
+        if (m_launcher.isEmpty())
+            m_process.start(program, switches);
+        else
+            m_process.start(m_launcher.front(),
+                            m_launcher.mid(1) + QStringList{program} + switches);
         return m_process.waitForStarted();
     }
     // Whether the program ended by itself within `timeoutMs`.
@@ -71,6 +85,7 @@ private:
     static constexpr const char* kFakeTimeLibrary =
         "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1";
     QString m_display;
+    QStringList m_launcher;
     QTemporaryDir m_folder;
     QProcess m_process;
 };

@@ -41,6 +41,16 @@ protected:
         ASSERT_FALSE(x->display().isEmpty()) << "Xvfb could not be started; is it installed?";
         clock = std::make_unique<ClockProcess>(x->display());
     }
+    // A sanitizer's report in the program's output fails the test, even when the run ended
+    // as the test wanted.
+    void TearDown() override
+    {
+        if (clock) {
+            const std::string output = clock->output();
+            EXPECT_EQ(output.find("Sanitizer"), std::string::npos) << output;
+            EXPECT_EQ(output.find("runtime error:"), std::string::npos) << output;
+        }
+    }
 
     // Whether `done` holds, asked again and again until it does or time runs out.
     static bool waitFor(const std::function<bool()>& done)
