@@ -19,9 +19,15 @@ public:
     static QPoint pixel(double x, double y) { return {int(x / 15), int(y / 15)}; }
 
 protected:
-    static constexpr int kWaitMs = 5000;
-    static constexpr int kPromptEndMs = 2000;
-    static constexpr int kStillRunningMs = 1000;
+#ifdef TIKORA_SANITIZED_PROGRAM
+    // A program built with the sanitizers starts and answers several times slower.
+    static constexpr int kSlowdown = 4;
+#else
+    static constexpr int kSlowdown = 1;
+#endif
+    static constexpr int kWaitMs = 5000 * kSlowdown;
+    static constexpr int kPromptEndMs = 2000 * kSlowdown;
+    static constexpr int kStillRunningMs = 1000 * kSlowdown;
     static constexpr int kPollPauseMs = 50;
     // Separate movements must reach the program as separate events, not merged into one.
     static constexpr int kMovePauseMs = 150;
