@@ -31,7 +31,7 @@ void Form1::RazmerKrugov()
     ShapeS[2].setWidth(style.secondsCircle);
     ShapeS[2].setHeight(ShapeS[2].width());
     const double hoursSize = lblS[2].font().size;
-    const float hSize = m_run.settingsFile().positiveNumber(10);
+    const float hSize = m_run.settingsFile().fontSize(10);
     lblS[0].setFontSize(different ? static_cast<float>(hoursSize / 2) : hSize);
     lblS[1].setFontSize(different ? static_cast<float>(hoursSize * 2.1 / 3) : hSize);
     lblS[0].setWidth(style.secondsLabel);

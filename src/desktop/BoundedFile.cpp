@@ -12,6 +12,12 @@
 
 #ifdef _WIN32
 
+bool BoundedFile::mayWrite(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isFile() || !(info.exists() || info.isSymLink());
+}
+
 std::unique_ptr<QFile> BoundedFile::open(const QString& path)
 {
     if (!QFileInfo(path).isFile())
@@ -23,6 +29,18 @@ std::unique_ptr<QFile> BoundedFile::open(const QString& path)
 }
 
 #else
+
+bool BoundedFile::mayWrite(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat entry {};
+    if (name.isEmpty())
+        return false;
+    if (::lstat(name.constData(), &entry) != 0)
+        return errno == ENOENT;
+    struct stat target {};
+    return ::stat(name.constData(), &target) == 0 && S_ISREG(target.st_mode);
+}
 
 std::unique_ptr<QFile> BoundedFile::open(const QString& path)
 {

@@ -16,4 +16,8 @@ public:
     static std::unique_ptr<QFile> open(const QString& path);
     // At most `limit` bytes from the start of the file; anything past them is not read.
     static std::optional<QByteArray> read(const QString& path, qint64 limit);
+    // Whether a file may be written at the path: nothing is there yet, or a regular file (or
+    // a link to one). A device, a pipe, a folder or a dangling link is the user's, and is
+    // neither replaced nor written through.
+    static bool mayWrite(const QString& path);
 };

@@ -1,6 +1,7 @@
 #include "FontPickerDialog.h"
 #include "QtColour.h"
 
+#include "Font.h"
 #include "ScreenFont.h"
 
 #include <QColorDialog>
@@ -24,8 +25,8 @@ namespace {
 
 // The sizes a font dialog offers; any other size, with decimals, may be typed.
 constexpr std::array kCommonSizes = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
-constexpr double kSmallestSize = 1;
-constexpr double kLargestSize = 1638;
+constexpr double kSmallestSize = tk::kSmallestFontSize;
+constexpr double kLargestSize = tk::kLargestFontSize;
 constexpr int kSwatchSize = 12;
 constexpr int kSampleHeight = 90;
 constexpr int kListHeight = 160;

@@ -9,8 +9,8 @@
 #include "FontPickerDialog.h"
 #include "Form1.h"
 #include "FormView.h"
-#include "PictureFile.h"
 #include "HostWindow.h"
+#include "PictureFile.h"
 #include "QtPicture.h"
 #include "SettingsFolder.h"
 
@@ -27,6 +27,7 @@
 #include <QStorageInfo>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <ctime>
 
@@ -140,6 +141,11 @@ QtPlatform::QtPlatform(RunOptions options, HostWindow* host)
     , m_host(host)
     , m_lock(InstanceLock::defaultPath())
 {
+#ifdef SIGXFSZ
+    // A write past the user's file-size limit is a failed write that leaves the old settings
+    // file in place, not a reason to kill the screen saver.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     PictureFile::limitAllocations();
     if (m_options.hosted())
         m_hostedLayout = FaceFit::layoutFor(host ? host->size() : kOwnWindowSize);
@@ -382,11 +388,15 @@ std::optional<std::string> QtPlatform::readFile(const std::string& path)
 
 bool QtPlatform::writeFile(const std::string& path, const std::string& contents)
 {
+    if (!BoundedFile::mayWrite(toQt(path)))
+        return false;
     QSaveFile file(toQt(path));
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const auto size = static_cast<qint64>(contents.size());
-    if (file.write(contents.data(), size) != size) {
+    // QSaveFile commits a new file that the disk or a size limit cut short when the error
+    // shows only as the buffer is flushed, so the flush is checked before the commit.
+    if (file.write(contents.data(), size) != size || !file.flush()) {
         file.cancelWriting();
         return false;
     }

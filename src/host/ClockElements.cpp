@@ -45,7 +45,7 @@ void Form1::buildClockElements()
         lblS[k].setForeColor(LineS[k].borderColor());
         lblS[k].setWidth(kLabelWidth);
         lblS[k].setHeight(lblS[k].width() - 50);
-        lblS[k].setFontSize(settings.positiveNumber(10));
+        lblS[k].setFontSize(settings.fontSize(10));
         lblS[k].setFontBold(true);
         lblS[k].setFontName(m.strSettings[11]);
     }

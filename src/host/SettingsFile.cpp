@@ -1,22 +1,35 @@
 #include "SettingsFile.h"
 
+#include "Font.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "NumberText.h"
 #include "Platform.h"
 #include "TikoraClock.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 constexpr std::string_view kFileName = "Tikora_Clock.ini";
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr int kSlotCount = 16;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr double kLargestColour = 0xFFFFFF;
 
 } // namespace
 
 std::string SettingsFile::path() const
 {
     return m_run.platform().settingsFolder() + tk::kPathSeparator + std::string(kFileName);
+}
+
+std::string_view SettingsFile::withoutByteOrderMark(std::string_view text)
+{
+    if (text.starts_with(kByteOrderMark))
+        text.remove_prefix(kByteOrderMark.size());
+    return text;
 }
 
 std::vector<std::string> SettingsFile::splitLines(std::string_view text)
@@ -76,11 +89,11 @@ void SettingsFile::readAtStartUp()
             return;
         }
     }
-    const auto lines = splitLines(contents.value_or(std::string()));
+    const auto lines = splitLines(withoutByteOrderMark(contents.value_or(std::string())));
     for (std::size_t n = 0; n < lines.size() && n < kSlotCount; ++n)
         m.strSettings[n] = valueOf(lines[n]);
-    m.ViewTime = numberOr(m.strSettings[0], 0);
-    m.ShapeWidth = numberOr(m.strSettings[1], 0);
+    m.ViewTime = optionIndex(m.strSettings[0]);
+    m.ShapeWidth = optionIndex(m.strSettings[1]);
     m.PicCenter = m.strSettings[2];
     m.SlideShowTime = numberOr(m.strSettings[3], 0);
     // Only "0" names Russian; other digits name no language and, like any other text, give
@@ -133,19 +146,24 @@ bool SettingsFile::save()
     return m_run.platform().writeFile(path(), compose(values));
 }
 
-tk::Colour SettingsFile::colour(int slot) const
+float SettingsFile::optionIndex(const std::string& text)
 {
-    const auto value = tk::parseWholeNumber(m_run.module1().strSettings[slot]);
-    if (value && *value >= 0 && *value <= 0xFFFFFF)
-        return *value;
-    return *tk::parseWholeNumber(kSettings[slot].defaultText);
+    return numberOr(text, 0) == 0 ? 0.0f : 1.0f;
 }
 
-float SettingsFile::positiveNumber(int slot) const
+tk::Colour SettingsFile::colour(int slot) const
+{
+    const auto value = tk::parseNumber(m_run.module1().strSettings[slot]);
+    if (!value)
+        return *tk::parseWholeNumber(kSettings[slot].defaultText);
+    return static_cast<tk::Colour>(std::nearbyint(std::clamp(*value, 0.0, kLargestColour)));
+}
+
+float SettingsFile::fontSize(int slot) const
 {
     const float fallback = static_cast<float>(*tk::parseNumber(kSettings[slot].defaultText));
     const float value = numberOr(m_run.module1().strSettings[slot], fallback);
-    return value > 0 ? value : fallback;
+    return std::clamp(value, tk::kSmallestFontSize, tk::kLargestFontSize);
 }
 
 int SettingsFile::checkValue(int slot) const

@@ -45,12 +45,19 @@ public:
     // Writes the 13 lines from the live values; false when the file could not be written.
     bool save();
 
-    // A slot read as the colour, number or check-box value it must be, or as its default's
-    // meaning when it does not read as one.
+    // A slot read as the colour, font size or check-box value it must be, or as its default's
+    // meaning when it does not read as a number. A number that the settings dialog could never
+    // have written reads as the nearest one it can write, so that no hand-edited file can
+    // break the face.
     tk::Colour colour(int slot) const;
-    float positiveNumber(int slot) const;
+    float fontSize(int slot) const;
     int checkValue(int slot) const;
+    // An option's index as the dialog writes it: 0 stays 0, and any other number, which the
+    // program takes as the second option, reads as 1; a text that is no number gives 0.
+    static float optionIndex(const std::string& text);
 
+    // The text without the UTF-8 byte-order mark that some editors put at its start.
+    static std::string_view withoutByteOrderMark(std::string_view text);
     // The lines of a text, ended by CR LF, LF alone or CR alone.
     static std::vector<std::string> splitLines(std::string_view text);
     // Everything right of the first "=", or the whole line when it holds none.

@@ -5,6 +5,11 @@
 namespace tk {
 
 // Sizes are points; a point is 20 twips, so s points are drawn s * 20 / 15 pixels high.
+// The sizes the font picker accepts, as the standard Windows font dialog does: whole points
+// from 1 to 1638, with decimals between.
+inline constexpr float kSmallestFontSize = 1;
+inline constexpr float kLargestFontSize = 1638;
+
 struct Font {
     std::string name = "MS Sans Serif";
     float size = 8.25f;

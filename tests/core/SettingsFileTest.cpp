@@ -49,7 +49,8 @@ TEST(SettingsFile, ReadByPosition)
     const std::vector<Case> cases = {
         {"empty", "", "0 0 1 Default", {{6, "255"}, {11, "Tahoma"}, {12, "0"}}},
         {"two lines", "ViewTime=1\r\nShapeWidth=1\r\n", "1 1 1 Default", {{10, "30"}}},
-        {"out of order", "HColor=255\r\nViewTime=0\r\n", "255 0 1 Default", {{1, "0"}}},
+        // The first line's 255 is the time mode's second option, "Time from start".
+        {"out of order", "HColor=255\r\nViewTime=0\r\n", "1 0 1 Default", {{0, "255"}, {1, "0"}}},
         {"path with =", "ViewTime=0\r\nShapeWidth=0\r\nPicCenter=/a=b\r\n", "0 0 1 /a=b", {}},
         {"no =", "just text\r\nShapeWidth=1", "0 1 1 Default", {{0, "just text"}}},
         {"LF only", "ViewTime=1\nShapeWidth=1\nPicCenter=x\n", "1 1 1 x", {{3, "0"}}},
@@ -86,7 +87,7 @@ TEST(SettingsFile, GarbageNumbersKeepTheDefaultsMeaning)
     ClockRun r;
     const std::string file =
         "ViewTime=abc\r\nShapeWidth=?\r\nPicCenter=Default\r\nSlideShowTime=zz\r\n"
-        "Localisation=1\r\nBack=yes\r\nHColor=xyz\r\nMColor=-5\r\nSColor=\r\n"
+        "Localisation=1\r\nBack=yes\r\nHColor=xyz\r\nMColor=-\r\nSColor=\r\n"
         "CColor=blue\r\nHSize=big\r\nFName=Tahoma\r\nClock2=maybe\r\n";
     ASSERT_TRUE(r.startWith(file));
     EXPECT_EQ(r.module().strSettings[0], "abc");

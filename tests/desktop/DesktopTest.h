@@ -19,9 +19,15 @@ public:
     static QPoint pixel(double x, double y) { return {int(x / 15), int(y / 15)}; }
 
 protected:
-    static constexpr int kWaitMs = 5000;
-    static constexpr int kPromptEndMs = 2000;
-    static constexpr int kStillRunningMs = 1000;
+#ifdef TIKORA_SANITIZED_PROGRAM
+    // A program built with the sanitizers starts and answers several times slower.
+    static constexpr int kSlowdown = 4;
+#else
+    static constexpr int kSlowdown = 1;
+#endif
+    static constexpr int kWaitMs = 5000 * kSlowdown;
+    static constexpr int kPromptEndMs = 2000 * kSlowdown;
+    static constexpr int kStillRunningMs = 1000 * kSlowdown;
     static constexpr int kPollPauseMs = 50;
     // Separate movements must reach the program as separate events, not merged into one.
     static constexpr int kMovePauseMs = 150;
@@ -40,6 +46,16 @@ protected:
         x = std::make_unique<XDriver>();
         ASSERT_FALSE(x->display().isEmpty()) << "Xvfb could not be started; is it installed?";
         clock = std::make_unique<ClockProcess>(x->display());
+    }
+    // A sanitizer's report in the program's output fails the test, even when the run ended
+    // as the test wanted.
+    void TearDown() override
+    {
+        if (clock) {
+            const std::string output = clock->output();
+            EXPECT_EQ(output.find("Sanitizer"), std::string::npos) << output;
+            EXPECT_EQ(output.find("runtime error:"), std::string::npos) << output;
+        }
     }
 
     // Whether `done` holds, asked again and again until it does or time runs out.
