@@ -2,6 +2,7 @@
 
 #include "Form2.h"
 #include "Platform.h"
+#include "SlidePeriod.h"
 #include "TikoraClock.h"
 
 #include <algorithm>
@@ -13,14 +14,13 @@ constexpr std::size_t kFirstUpperBound = 50;
 constexpr std::size_t kGrowth = 50;
 constexpr std::string_view kSlidePattern = "*.gif";
 constexpr double kMillisecondsPerSecond = 1000;
-// A day; a longer period read from the settings file runs at this one.
-constexpr double kLongestInterval = 86'400'000;
 
 // The slide timer's interval for a period in seconds, to the nearest millisecond.
 int slideInterval(float seconds)
 {
     const double milliseconds = std::nearbyint(seconds * kMillisecondsPerSecond);
-    return static_cast<int>(std::clamp(milliseconds, 0.0, kLongestInterval));
+    return static_cast<int>(
+        std::clamp(milliseconds, 0.0, kLongestSlidePeriod * kMillisecondsPerSecond));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "Form2.h"
 #include "NumberText.h"
 #include "Platform.h"
+#include "SlidePeriod.h"
 #include "TikoraClock.h"
 
 #include <algorithm>
@@ -95,7 +96,7 @@ void SettingsFile::readAtStartUp()
     m.ViewTime = optionIndex(m.strSettings[0]);
     m.ShapeWidth = optionIndex(m.strSettings[1]);
     m.PicCenter = m.strSettings[2];
-    m.SlideShowTime = numberOr(m.strSettings[3], 0);
+    m.SlideShowTime = slidePeriod(m.strSettings[3]);
     // Only "0" names Russian; other digits name no language and, like any other text, give
     // English.
     m.Localisation = m.strSettings[4] == "0" ? 0.0f : 1.0f;
@@ -149,6 +150,13 @@ bool SettingsFile::save()
 float SettingsFile::optionIndex(const std::string& text)
 {
     return numberOr(text, 0) == 0 ? 0.0f : 1.0f;
+}
+
+// A period the chooser can never give runs at the nearest one it can: a negative one stops the
+// show, a longer one shows a slide a day.
+float SettingsFile::slidePeriod(const std::string& text)
+{
+    return static_cast<float>(std::clamp<double>(numberOr(text, 0), 0, kLongestSlidePeriod));
 }
 
 tk::Colour SettingsFile::colour(int slot) const

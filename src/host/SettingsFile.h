@@ -55,6 +55,7 @@ public:
     // An option's index as the dialog writes it: 0 stays 0, and any other number, which the
     // program takes as the second option, reads as 1; a text that is no number gives 0.
     static float optionIndex(const std::string& text);
+    static float slidePeriod(const std::string& text);
 
     // The text without the UTF-8 byte-order mark that some editors put at its start.
     static std::string_view withoutByteOrderMark(std::string_view text);

@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr double kLongestPeriod = 86400;
 constexpr char32_t kNotACharacter = 0xFFFD;
 
 // The code point that starts at `at`, and how many bytes it takes; a byte that starts no
@@ -58,7 +57,7 @@ std::optional<float> parseSlidePeriod(std::string_view text)
             return std::nullopt;
     }
     const std::optional<double> seconds = tk::parseNumber(text);
-    if (!seconds || *seconds < 0 || *seconds > kLongestPeriod)
+    if (!seconds || *seconds < 0 || *seconds > kLongestSlidePeriod)
         return std::nullopt;
     return static_cast<float>(*seconds);
 }

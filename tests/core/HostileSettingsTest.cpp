@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
 using fake::ClockRun;
 
@@ -166,3 +167,27 @@ TEST(HostileSettings, FilesOfEveryShapeStartTheClockAndKeepWhatTheyCannotGive)
 }
 
 } // namespace
+
+TEST(HostileSettings, SlidePeriodsTheChooserCannotGiveRunAtTheNearestItCan)
+{
+    // The stored period, and the period and slide timer interval the run takes from it.
+    const std::vector<std::tuple<std::string, float, int>> cases = {
+        {"2,5", 2.5f, 2500},
+        {"86400", 86400, 86'400'000},
+        {"1e30", 86400, 86'400'000},
+        {"-5", 0, 0},
+        {"-1e30", 0, 0},
+        {"nan", 0, 0},
+    };
+    for (const auto& [stored, period, interval] : cases) {
+        SCOPED_TRACE(stored);
+        ClockRun r;
+        ASSERT_TRUE(r.startWith(fake::defaultSettingsWith(
+            {"PicCenter=" + r.platform.pathOf("slides") + tk::kPathSeparator,
+             "SlideShowTime=" + stored})));
+        EXPECT_EQ(r.module().SlideShowTime, period);
+        EXPECT_EQ(r.clock().TimerSHOW.isRunning(), interval > 0);
+        if (interval > 0)
+            EXPECT_EQ(r.clock().TimerSHOW.interval(), interval);
+    }
+}
