@@ -168,17 +168,33 @@ public:
             return {name};
         return {};
     }
-    // Whether a wildcard of "*" and "?" matches a name, without regard to case.
+    // Whether a wildcard of "*" and "?" matches a name, without regard to case. A mismatch
+    // after a "*" lets that star take one more character, so the time grows with the product
+    // of the lengths, never exponentially with the stars.
     static bool matches(std::string_view wildcard, std::string_view name)
     {
-        if (wildcard.empty())
-            return name.empty();
-        if (wildcard.front() == '*')
-            return matches(wildcard.substr(1), name) ||
-                   (!name.empty() && matches(wildcard, name.substr(1)));
-        return !name.empty() &&
-               (wildcard.front() == '?' || lower(wildcard.front()) == lower(name.front())) &&
-               matches(wildcard.substr(1), name.substr(1));
+        std::size_t w = 0;
+        std::size_t n = 0;
+        std::size_t star = std::string_view::npos;
+        std::size_t resume = 0;
+        while (n < name.size()) {
+            if (w < wildcard.size() && wildcard[w] == '*') {
+                star = w++;
+                resume = n;
+            } else if (w < wildcard.size() &&
+                       (wildcard[w] == '?' || lower(wildcard[w]) == lower(name[n]))) {
+                ++w;
+                ++n;
+            } else if (star != std::string_view::npos) {
+                w = star + 1;
+                n = ++resume;
+            } else {
+                return false;
+            }
+        }
+        while (w < wildcard.size() && wildcard[w] == '*')
+            ++w;
+        return w == wildcard.size();
     }
     std::optional<std::string> readFile(const std::string& path) override
     {
