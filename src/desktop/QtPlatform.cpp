@@ -8,6 +8,7 @@
 #include "FontPickerDialog.h"
 #include "Form1.h"
 #include "FormView.h"
+#include "PendingFormView.h"
 #include "QtPicture.h"
 
 #include <QApplication>
@@ -168,8 +169,18 @@ void QtPlatform::windowCreated(tk::Window& window)
             return;
         }
     }
+    // The native widgets wait for the window's first show; until then nothing needs them.
+    m_pendingViews.push_back(
+        std::make_unique<PendingFormView>(window, [this, &window] { makeFormView(window); }));
+}
+
+FormView& QtPlatform::makeFormView(tk::Window& window)
+{
+    if (FormView* view = formView(window))
+        return *view;
     // A form view watches its window from its construction on.
     m_views.push_back(std::make_unique<FormView>(window));
+    return *m_views.back();
 }
 
 FormView* QtPlatform::formView(const tk::Window& window) const
@@ -182,8 +193,10 @@ FormView* QtPlatform::formView(const tk::Window& window) const
 
 void QtPlatform::showModal(tk::Window& window)
 {
-    if (FormView* view = formView(window))
-        view->execModal();
+    // The clock window is never shown modally; every other window is a form view.
+    if (m_clock && &window == static_cast<tk::Window*>(&m_clock->form()))
+        return;
+    makeFormView(window).execModal();
 }
 
 // Without a window manager the window shown last stands in front, so the dialogs are raised

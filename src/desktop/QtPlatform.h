@@ -8,6 +8,7 @@
 
 class ClockWindow;
 class FormView;
+class PendingFormView;
 class QWidget;
 
 // The platform of a real run, made with Qt: the clock window and the dialogs as Qt windows,
@@ -40,7 +41,8 @@ public:
     tk::PictureRef loadPicture(const std::string& path) override;
     tk::PictureRef builtInPicture(tk::BuiltInPicture which) override;
 
-    // The Qt windows of the run; null until the toolkit window exists.
+    // The Qt windows of the run; null until the toolkit window exists, and for a dialog-like
+    // window also until it is first shown.
     ClockWindow* clockWindow() const { return m_clock.get(); }
     FormView* formView(const tk::Window& window) const;
 
@@ -48,8 +50,10 @@ private:
     // The window that a message box or picker opens over: the front-most one of the run.
     QWidget* dialogParent() const;
     void raiseDialogs();
+    FormView& makeFormView(tk::Window& window);
 
     InstanceLock m_lock;
     std::unique_ptr<ClockWindow> m_clock;
     std::vector<std::unique_ptr<FormView>> m_views;
+    std::vector<std::unique_ptr<PendingFormView>> m_pendingViews;
 };
