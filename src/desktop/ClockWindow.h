@@ -3,9 +3,11 @@
 #include "FacePainter.h"
 #include "Window.h"
 
+#include <QLineF>
 #include <QWidget>
 
 #include <map>
+#include <unordered_map>
 
 class Form1;
 class TimerBinding;
@@ -26,7 +28,7 @@ public:
 
     Form1& form() const { return m_form; }
     // Paints the part of the face inside `area` (pixels), also into an image.
-    void paintFace(QPainter& painter, const QRect& area);
+    void paintFace(QPainter& painter, const QRegion& area);
     // The QTimer binding that drives a timer of the clock window, or null.
     TimerBinding* timerBinding(const tk::Timer& timer) const;
 
@@ -52,8 +54,13 @@ private:
     void applyVisibility();
     QRect targetGeometry() const;
     bool otherWindowVisible() const;
+    QRegion dirtyArea(const tk::Control& control, const tk::Bounds& before);
+    QRegion uncovered(const tk::Control& control, QRegion dirty) const;
 
     Form1& m_form;
     FacePainter m_painter;
     std::map<const tk::Timer*, TimerBinding*> m_timers;
+    // Where each line was last seen, so that a moved line repaints only its old and new
+    // strokes rather than the rectangles around them.
+    std::unordered_map<const tk::Control*, QLineF> m_lines;
 };
