@@ -25,6 +25,8 @@ constexpr int kAntialiasMargin = 2;
 constexpr double kTextBoxInset = 2.0;
 // A line from pixel a to pixel b runs through the centres of those pixels.
 constexpr double kPixelCentre = 0.5;
+// Rows in each band of the background's fill.
+constexpr int kFillBandRows = 16;
 // The length of each piece of a line whose surrounding square joins the line's area.
 constexpr double kLinePieceLength = 32.0;
 
@@ -153,10 +155,17 @@ void FacePainter::paint(QPainter& painter, const QRegion& area)
 {
     painter.save();
     painter.setClipRegion(area, Qt::IntersectClip);
-    // One fill under the clip costs less than one for each of the area's many rectangles.
+    // A fill under the clip costs less than one for each of the area's many rectangles. It is
+    // done in bands of a few rows, since Qt hands a fill of many spans to a pool of threads,
+    // which would wake them every second.
     const QRect bounding = area.boundingRect();
-    painter.fillRect(bounding, qtColour(m_window.backColor()));
-    paintWindowPicture(painter, bounding);
+    const QColor back = qtColour(m_window.backColor());
+    for (int top = bounding.top(); top <= bounding.bottom(); top += kFillBandRows) {
+        const QRect band(bounding.left(), top, bounding.width(),
+                         std::min(kFillBandRows, bounding.bottom() - top + 1));
+        painter.fillRect(band, back);
+        paintWindowPicture(painter, band);
+    }
     painter.setRenderHint(QPainter::Antialiasing, true);
     for (const tk::Control* control : m_window.stacking()) {
         if (control->visible() && reaches(*control, area))

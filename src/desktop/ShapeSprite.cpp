@@ -13,6 +13,8 @@ namespace {
 
 // Room around the shape's box for antialiasing; the border is drawn inside the box.
 constexpr int kSpriteMargin = 2;
+// Rows copied at a time.
+constexpr int kSliceRows = 16;
 
 bool isRound(tk::ShapeKind kind)
 {
@@ -56,7 +58,12 @@ void ShapeSprite::paint(QPainter& painter, const tk::Shape& shape)
     }
     const QPoint origin(static_cast<int>(std::lround(box.x())) - kSpriteMargin,
                         static_cast<int>(std::lround(box.y())) - kSpriteMargin);
-    painter.drawImage(origin, m_image);
+    // Qt hands a copy of many spans under a complex clip to a pool of threads, which would
+    // wake them every second; a few rows at a time it copies on this thread.
+    for (int top = 0; top < m_image.height(); top += kSliceRows) {
+        const QRect slice(0, top, m_image.width(), std::min(kSliceRows, m_image.height() - top));
+        painter.drawImage(origin + slice.topLeft(), m_image, slice);
+    }
 }
 
 // The border is drawn inside the shape's box, so a circle never grows past its bounds.
