@@ -66,9 +66,14 @@ void ClockWindow::controlChanged(tk::Control& control, const tk::Bounds& before)
             bindTimer(timer);
         return;
     }
-    const QRegion dirty = uncovered(control, dirtyArea(control, before));
+    const QRegion dirty = repaintArea(control, before);
     if (isVisible() && !dirty.isEmpty())
         update(dirty);
+}
+
+QRegion ClockWindow::repaintArea(const tk::Control& control, const tk::Bounds& before)
+{
+    return uncovered(control, dirtyArea(control, before));
 }
 
 QRegion ClockWindow::dirtyArea(const tk::Control& control, const tk::Bounds& before)

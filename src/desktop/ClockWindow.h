@@ -29,6 +29,9 @@ public:
     Form1& form() const { return m_form; }
     // Paints the part of the face inside `area` (pixels), also into an image.
     void paintFace(QPainter& painter, const QRegion& area);
+    // The pixels that a change of a control leaves to repaint: what it covered before and what
+    // it covers now, where nothing in front hides them.
+    QRegion repaintArea(const tk::Control& control, const tk::Bounds& before);
     // The QTimer binding that drives a timer of the clock window, or null.
     TimerBinding* timerBinding(const tk::Timer& timer) const;
 
