@@ -14,7 +14,8 @@
 #
 #   bench/measure.sh [--quick] [--no-build] [--build-dir DIR]
 #
-# --quick shortens every interval (10 s of CPU, a 2-minute slide show) to try the script out.
+# --quick shortens every interval (10 s of CPU, a 2-minute slide show, about 5 minutes in all)
+# to try the script out.
 # CPU time is read from /proc/PID/task/*/schedstat (nanoseconds on the CPU) where the kernel
 # has it, else from utime+stime in /proc/PID/task/*/stat (clock ticks, coarse).
 set -euo pipefail
@@ -77,7 +78,7 @@ make_slides() {
     for ((i = 0; i < slide_count; i++)); do
         args+=(\( -size 160x160 "gradient:hsl($((i * 360 / slide_count)),90%,45%)-hsl($(((i * 360 / slide_count + 150) % 360)),90%,70%)" \))
     done
-    convert "${args[@]}" +adjoin "$folder/slide%03d.gif"
+    convert "${args[@]}" -dither None -colors 64 +adjoin "$folder/slide%03d.gif"
 }
 
 # settings FOLDER KEY=VALUE... : writes the 13-line settings file with the given changes.
