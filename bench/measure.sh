@@ -45,10 +45,14 @@ for tool in Xvfb convert cmake; do
     command -v "$tool" >/dev/null || { echo "$tool is needed (see README.md)" >&2; exit 1; }
 done
 
+# The build's messages are shown only when it fails.
 if ((build)); then
-    cmake -S "$source_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release \
-        -DTIKORA_BUILD_TESTS=OFF -DTIKORA_BUILD_BENCHMARKS=ON >/dev/null
-    cmake --build "$build_dir" -j2 --target tikora-clock tikora-minimal-window >/dev/null
+    if ! output=$(cmake -S "$source_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release \
+        -DTIKORA_BUILD_TESTS=OFF -DTIKORA_BUILD_BENCHMARKS=ON 2>&1 &&
+        cmake --build "$build_dir" -j2 --target tikora-clock tikora-minimal-window 2>&1); then
+        echo "$output" >&2
+        exit 1
+    fi
 fi
 clock=$build_dir/tikora-clock
 minimal=$build_dir/tikora-minimal-window
