@@ -1,19 +1,19 @@
 #pragma once
 
+#include "ClockWindow.h"
 #include "Control.h"
-#include "FacePainter.h"
 #include "Window.h"
 
 #include <QRect>
 #include <QRegion>
 
-// Watches a window and collects the pixels that its changes leave to repaint, by the same rule
-// as the clock window: a moved or changed control dirties the area it covered before and the
-// area it covers now.
+// Watches the clock window in its place and collects the pixels that its changes leave to
+// repaint, by the clock window's own rule.
 class DirtyRegionRecorder : public tk::Window::Observer {
 public:
-    explicit DirtyRegionRecorder(QRect screen)
-        : m_screen(screen)
+    DirtyRegionRecorder(ClockWindow& window, QRect screen)
+        : m_window(window)
+        , m_screen(screen)
     {
     }
 
@@ -24,17 +24,14 @@ public:
     {
         if (control.kind() == tk::ControlKind::Timer)
             return;
-        const tk::Bounds now = control.bounds();
-        if (!before.isEmpty())
-            m_region += FacePainter::paintedArea(control, before);
-        if (!now.isEmpty())
-            m_region += FacePainter::paintedArea(control, now);
+        m_region += m_window.repaintArea(control, before);
     }
     void windowChanged() override { m_region = m_screen; }
     void stackingChanged() override { m_region = m_screen; }
     void shown() override {}
 
 private:
+    ClockWindow& m_window;
     QRect m_screen;
     QRegion m_region;
 };

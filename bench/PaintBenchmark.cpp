@@ -78,11 +78,11 @@ void BM_PaintFull(benchmark::State& state)
 void BM_PaintAfterTick(benchmark::State& state)
 {
     BenchPlatform platform(widthOf(state), heightOf(state), kStartTime);
-    DirtyRegionRecorder recorder(QRect(0, 0, widthOf(state), heightOf(state)));
     TikoraClock run(platform);
     startClock(platform, run);
     Form1& form = run.form1();
     ClockWindow& window = *platform.clockWindow();
+    DirtyRegionRecorder recorder(window, QRect(0, 0, widthOf(state), heightOf(state)));
     form.setObserver(&recorder);
     QImage image = screenImage(state);
     double dirtyPixels = 0;
@@ -96,8 +96,7 @@ void BM_PaintAfterTick(benchmark::State& state)
         const auto started = std::chrono::steady_clock::now();
         {
             QPainter painter(&image);
-            painter.setClipRegion(dirty);
-            window.paintFace(painter, bounding);
+            window.paintFace(painter, dirty);
         }
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
         state.SetIterationTime(elapsed.count());

@@ -1,6 +1,7 @@
 #include "ClockWindow.h"
 
 #include "Form1.h"
+#include "Line.h"
 #include "ScreenCovers.h"
 #include "TimerBinding.h"
 
@@ -54,7 +55,7 @@ ClockWindow::ClockWindow(Form1& form, QSize hostedLayout, QWidget* parent)
 // The toolkit window may be gone already when the process winds down, so it is not touched.
 ClockWindow::~ClockWindow() = default;
 
-void ClockWindow::paintFace(QPainter& painter, const QRect& area)
+void ClockWindow::paintFace(QPainter& painter, const QRegion& area)
 {
     m_painter.paint(painter, area);
 }
@@ -80,16 +81,55 @@ void ClockWindow::controlChanged(tk::Control& control, const tk::Bounds& before)
             bindTimer(timer);
         return;
     }
-    if (!isVisible())
+    const QRegion dirty = repaintArea(control, before);
+    if (!isVisible() || dirty.isEmpty())
         return;
+    if (isHosted())
+        update(m_fit.toWindow(dirty.boundingRect()));
+    else
+        update(dirty);
+}
+
+QRegion ClockWindow::repaintArea(const tk::Control& control, const tk::Bounds& before)
+{
+    return uncovered(control, dirtyArea(control, before));
+}
+
+QRegion ClockWindow::dirtyArea(const tk::Control& control, const tk::Bounds& before)
+{
+    QRegion dirty;
+    if (control.kind() == tk::ControlKind::Line) {
+        const auto& line = static_cast<const tk::Line&>(control);
+        const QLineF now = FacePainter::pixelLine(line);
+        const auto seen = m_lines.find(&control);
+        if (seen != m_lines.end())
+            dirty = FacePainter::lineArea(seen->second, line.borderWidth());
+        else if (!before.isEmpty())
+            dirty = FacePainter::paintedArea(control, before);
+        dirty += FacePainter::lineArea(now, line.borderWidth());
+        m_lines[&control] = now;
+        return dirty;
+    }
     const tk::Bounds now = control.bounds();
-    QRect dirty;
     if (!before.isEmpty())
         dirty = FacePainter::paintedArea(control, before);
     if (!now.isEmpty())
-        dirty = dirty.united(FacePainter::paintedArea(control, now));
-    if (!dirty.isEmpty())
-        update(isHosted() ? m_fit.toWindow(dirty) : dirty);
+        dirty += FacePainter::paintedArea(control, now);
+    return dirty;
+}
+
+// Picture boxes stand above the light-weight controls and paint every pixel of their box, so
+// what changes beneath one cannot be seen: the clock's lines all start under the centre
+// picture, and without this every tick would repaint the picture and each line.
+QRegion ClockWindow::uncovered(const tk::Control& control, QRegion dirty) const
+{
+    if (control.kind() == tk::ControlKind::PictureBox || control.kind() == tk::ControlKind::TextBox)
+        return dirty;
+    for (const tk::Control* other : m_form.controls()) {
+        if (other->kind() == tk::ControlKind::PictureBox && other->visible() && !other->container())
+            dirty -= FacePainter::pixelRect(other->bounds()).toRect();
+    }
+    return dirty;
 }
 
 void ClockWindow::windowChanged()
@@ -123,7 +163,7 @@ void ClockWindow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     if (!isHosted()) {
-        paintFace(painter, event->rect());
+        paintFace(painter, event->region());
         return;
     }
     painter.fillRect(event->rect(), Qt::black);

@@ -4,10 +4,12 @@
 #include "FacePainter.h"
 #include "Window.h"
 
+#include <QLineF>
 #include <QWidget>
 
 #include <map>
 #include <memory>
+#include <unordered_map>
 
 class Form1;
 class ScreenCovers;
@@ -36,7 +38,10 @@ public:
 
     Form1& form() const { return m_form; }
     // Paints the part of the face inside `area` (pixels), also into an image.
-    void paintFace(QPainter& painter, const QRect& area);
+    void paintFace(QPainter& painter, const QRegion& area);
+    // The pixels that a change of a control leaves to repaint: what it covered before and what
+    // it covers now, where nothing in front hides them.
+    QRegion repaintArea(const tk::Control& control, const tk::Bounds& before);
     // The QTimer binding that drives a timer of the clock window, or null.
     TimerBinding* timerBinding(const tk::Timer& timer) const;
 
@@ -65,10 +70,15 @@ private:
     void applyVisibility();
     QRect targetGeometry() const;
     bool otherWindowVisible() const;
+    QRegion dirtyArea(const tk::Control& control, const tk::Bounds& before);
+    QRegion uncovered(const tk::Control& control, QRegion dirty) const;
 
     Form1& m_form;
     FacePainter m_painter;
     FaceFit m_fit;
     std::unique_ptr<ScreenCovers> m_covers;
     std::map<const tk::Timer*, TimerBinding*> m_timers;
+    // Where each line was last seen, so that a moved line repaints only its old and new
+    // strokes rather than the rectangles around them.
+    std::unordered_map<const tk::Control*, QLineF> m_lines;
 };

@@ -25,6 +25,10 @@ constexpr int kAntialiasMargin = 2;
 constexpr double kTextBoxInset = 2.0;
 // A line from pixel a to pixel b runs through the centres of those pixels.
 constexpr double kPixelCentre = 0.5;
+// Rows in each band of the background's fill.
+constexpr int kFillBandRows = 16;
+// The length of each piece of a line whose surrounding square joins the line's area.
+constexpr double kLinePieceLength = 32.0;
 
 const QtPicture* qtPictureOf(const tk::PictureRef& picture)
 {
@@ -41,6 +45,51 @@ int penWidthOf(const tk::Control& control)
     default:
         return 0;
     }
+}
+
+// Whether the segment comes within `margin` of the rectangle (Liang and Barsky's clipping).
+bool segmentReaches(const QLineF& line, const QRect& rect, double margin)
+{
+    const QRectF box = QRectF(rect).adjusted(-margin, -margin, margin, margin);
+    const double dx = line.dx();
+    const double dy = line.dy();
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {line.x1() - box.left(), box.right() - line.x1(), line.y1() - box.top(),
+                         box.bottom() - line.y1()};
+    double from = 0.0;
+    double to = 1.0;
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0)
+            from = std::max(from, t);
+        else
+            to = std::min(to, t);
+        if (from > to)
+            return false;
+    }
+    return true;
+}
+
+// Whether a light-weight control may touch a pixel of the area: a slanting line reaches far
+// fewer rectangles than the one around it.
+bool reaches(const tk::Control& control, const QRegion& area)
+{
+    const QRect box = FacePainter::paintedArea(control, control.bounds());
+    if (!area.intersects(box))
+        return false;
+    if (control.kind() != tk::ControlKind::Line)
+        return true;
+    const auto& line = static_cast<const tk::Line&>(control);
+    const QLineF pixels = FacePainter::pixelLine(line);
+    const double margin = std::max(1, line.borderWidth()) + kAntialiasMargin;
+    return std::any_of(area.begin(), area.end(), [&](const QRect& part) {
+        return part.intersects(box) && segmentReaches(pixels, part, margin);
+    });
 }
 
 int alignmentFlags(tk::Alignment alignment)
@@ -75,32 +124,64 @@ QRect FacePainter::paintedArea(const tk::Control& control, const tk::Bounds& bou
     return pixelRect(bounds).adjusted(-margin, -margin, margin, margin).toAlignedRect();
 }
 
+QLineF FacePainter::pixelLine(const tk::Line& line)
+{
+    return {line.x1() / kTwipsPerPixel + kPixelCentre, line.y1() / kTwipsPerPixel + kPixelCentre,
+            line.x2() / kTwipsPerPixel + kPixelCentre, line.y2() / kTwipsPerPixel + kPixelCentre};
+}
+
+QRegion FacePainter::lineArea(const QLineF& line, int penWidth)
+{
+    const double margin = std::max(1, penWidth) + kAntialiasMargin;
+    const int pieces = std::max(1, static_cast<int>(std::ceil(line.length() / kLinePieceLength)));
+    QRegion area;
+    for (int i = 0; i < pieces; ++i) {
+        const QPointF from = line.pointAt(static_cast<double>(i) / pieces);
+        const QPointF to = line.pointAt(static_cast<double>(i + 1) / pieces);
+        area += QRectF(from, to)
+                    .normalized()
+                    .adjusted(-margin, -margin, margin, margin)
+                    .toAlignedRect();
+    }
+    return area;
+}
+
 QFont FacePainter::qtFont(const tk::Font& font)
 {
     return ScreenFont::fromFont(font);
 }
 
-void FacePainter::paint(QPainter& painter, const QRect& area)
+void FacePainter::paint(QPainter& painter, const QRegion& area)
 {
     painter.save();
-    painter.setClipRect(area, Qt::IntersectClip);
-    painter.fillRect(area, qtColour(m_window.backColor()));
-    paintWindowPicture(painter, area);
+    painter.setClipRegion(area, Qt::IntersectClip);
+    // A fill under the clip costs less than one for each of the area's many rectangles. It is
+    // done in bands of a few rows, since Qt hands a fill of many spans to a pool of threads,
+    // which would wake them every second.
+    const QRect bounding = area.boundingRect();
+    const QColor back = qtColour(m_window.backColor());
+    for (int top = bounding.top(); top <= bounding.bottom(); top += kFillBandRows) {
+        const QRect band(bounding.left(), top, bounding.width(),
+                         std::min(kFillBandRows, bounding.bottom() - top + 1));
+        painter.fillRect(band, back);
+        paintWindowPicture(painter, band);
+    }
     painter.setRenderHint(QPainter::Antialiasing, true);
     for (const tk::Control* control : m_window.stacking()) {
-        if (control->visible() && paintedArea(*control, control->bounds()).intersects(area))
+        if (control->visible() && reaches(*control, area))
             paintLightweight(painter, *control);
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (const tk::Control* control : m_window.controls()) {
+        // A picture box covers exactly its box, without antialiasing around it.
         if (control->kind() == tk::ControlKind::PictureBox && control->visible() &&
-            paintedArea(*control, control->bounds()).intersects(area))
+            area.intersects(pixelRect(control->bounds()).toRect()))
             paintPictureBox(painter, static_cast<const tk::PictureBox&>(*control));
     }
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     for (const tk::Control* control : m_window.controls()) {
         if (m_textBoxesShown && control->kind() == tk::ControlKind::TextBox && control->visible() &&
-            paintedArea(*control, control->bounds()).intersects(area))
+            area.intersects(paintedArea(*control, control->bounds())))
             paintTextBox(painter, static_cast<const tk::TextBox&>(*control));
     }
     painter.restore();
@@ -122,7 +203,7 @@ void FacePainter::paintLightweight(QPainter& painter, const tk::Control& control
 {
     switch (control.kind()) {
     case tk::ControlKind::Shape:
-        paintShape(painter, static_cast<const tk::Shape&>(control));
+        m_sprites[&control].paint(painter, static_cast<const tk::Shape&>(control));
         break;
     case tk::ControlKind::Line:
         paintLine(painter, static_cast<const tk::Line&>(control));
@@ -135,40 +216,10 @@ void FacePainter::paintLightweight(QPainter& painter, const tk::Control& control
     }
 }
 
-// The border is drawn inside the shape's box, so a circle never grows past its bounds.
-void FacePainter::paintShape(QPainter& painter, const tk::Shape& shape)
-{
-    QRectF box = pixelRect(shape.bounds());
-    if (shape.shape() == tk::ShapeKind::Circle || shape.shape() == tk::ShapeKind::Square) {
-        const double side = std::min(box.width(), box.height());
-        box = QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
-    }
-    const bool outlined = shape.borderStyle() == tk::BorderStyle::Solid && shape.borderWidth() > 0;
-    if (outlined) {
-        const double inset = shape.borderWidth() / 2.0;
-        box.adjust(inset, inset, -inset, -inset);
-        painter.setPen(QPen(qtColour(shape.borderColor()), shape.borderWidth()));
-    } else {
-        painter.setPen(Qt::NoPen);
-    }
-    if (shape.backStyle() == tk::BackStyle::Opaque)
-        painter.setBrush(qtColour(shape.backColor()));
-    else
-        painter.setBrush(Qt::NoBrush);
-    if (shape.shape() == tk::ShapeKind::Circle || shape.shape() == tk::ShapeKind::Oval)
-        painter.drawEllipse(box);
-    else
-        painter.drawRect(box);
-}
-
 void FacePainter::paintLine(QPainter& painter, const tk::Line& line)
 {
-    const QPointF from(line.x1() / kTwipsPerPixel + kPixelCentre,
-                       line.y1() / kTwipsPerPixel + kPixelCentre);
-    const QPointF to(line.x2() / kTwipsPerPixel + kPixelCentre,
-                     line.y2() / kTwipsPerPixel + kPixelCentre);
     painter.setPen(QPen(qtColour(line.borderColor()), std::max(1, line.borderWidth())));
-    painter.drawLine(from, to);
+    painter.drawLine(pixelLine(line));
 }
 
 void FacePainter::paintLabel(QPainter& painter, const tk::Label& label)

@@ -3,11 +3,14 @@
 #include "Bounds.h"
 #include "Colour.h"
 #include "Font.h"
+#include "ShapeSprite.h"
 
 #include <QColor>
 #include <QFont>
+#include <QLineF>
 #include <QRect>
 #include <QRectF>
+#include <QRegion>
 
 #include <unordered_map>
 
@@ -31,7 +34,7 @@ public:
     explicit FacePainter(const tk::Window& window);
 
     // Paints the part of the window inside `area` (pixels); nothing outside it is touched.
-    void paint(QPainter& painter, const QRect& area);
+    void paint(QPainter& painter, const QRegion& area);
     // Whether the text boxes, such as the clock's setup hint, are painted.
     void setTextBoxesShown(bool shown) { m_textBoxesShown = shown; }
 
@@ -40,13 +43,17 @@ public:
     // The pixels that a control drawn at `bounds` may touch, with room for its pen and for
     // antialiasing.
     static QRect paintedArea(const tk::Control& control, const tk::Bounds& bounds);
+    // The pixels that a line between two points (pixels) may touch: a chain of small squares
+    // along it, far less than the rectangle around a slanting line.
+    static QRegion lineArea(const QLineF& line, int penWidth);
+    // The line that a line control draws, in pixels.
+    static QLineF pixelLine(const tk::Line& line);
     // The font a control is drawn with: its size in points as pixels at 15 twips a pixel.
     static QFont qtFont(const tk::Font& font);
 
 private:
     void paintWindowPicture(QPainter& painter, const QRect& area);
     void paintLightweight(QPainter& painter, const tk::Control& control);
-    void paintShape(QPainter& painter, const tk::Shape& shape);
     void paintLine(QPainter& painter, const tk::Line& line);
     void paintLabel(QPainter& painter, const tk::Label& label);
     void paintPictureBox(QPainter& painter, const tk::PictureBox& box);
@@ -62,4 +69,5 @@ private:
     const tk::Window& m_window;
     bool m_textBoxesShown = true;
     std::unordered_map<const tk::Control*, CachedFont> m_fonts;
+    std::unordered_map<const tk::Control*, ShapeSprite> m_sprites;
 };

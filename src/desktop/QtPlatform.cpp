@@ -10,6 +10,7 @@
 #include "Form1.h"
 #include "FormView.h"
 #include "HostWindow.h"
+#include "PendingFormView.h"
 #include "PictureFile.h"
 #include "QtPicture.h"
 #include "SettingsFolder.h"
@@ -224,8 +225,18 @@ void QtPlatform::windowCreated(tk::Window& window)
             return;
         }
     }
+    // The native widgets wait for the window's first show; until then nothing needs them.
+    m_pendingViews.push_back(
+        std::make_unique<PendingFormView>(window, [this, &window] { makeFormView(window); }));
+}
+
+FormView& QtPlatform::makeFormView(tk::Window& window)
+{
+    if (FormView* view = formView(window))
+        return *view;
     // A form view watches its window from its construction on.
     m_views.push_back(std::make_unique<FormView>(window));
+    return *m_views.back();
 }
 
 // The clock goes into the host's window and follows its size, or into a window of its own.
@@ -252,8 +263,10 @@ FormView* QtPlatform::formView(const tk::Window& window) const
 
 void QtPlatform::showModal(tk::Window& window)
 {
-    if (FormView* view = formView(window))
-        view->execModal();
+    // The clock window is never shown modally; every other window is a form view.
+    if (m_clock && &window == static_cast<tk::Window*>(&m_clock->form()))
+        return;
+    makeFormView(window).execModal();
 }
 
 // Without a window manager the window shown last stands in front, so the dialogs are raised

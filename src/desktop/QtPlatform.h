@@ -12,6 +12,7 @@
 class ClockWindow;
 class FormView;
 class HostWindow;
+class PendingFormView;
 class QWidget;
 
 // The platform of a real run, made with Qt: the clock window and the dialogs as Qt windows,
@@ -50,7 +51,8 @@ public:
     tk::PictureRef loadPicture(const std::string& path) override;
     tk::PictureRef builtInPicture(tk::BuiltInPicture which) override;
 
-    // The Qt windows of the run; null until the toolkit window exists.
+    // The Qt windows of the run; null until the toolkit window exists, and for a dialog-like
+    // window also until it is first shown.
     ClockWindow* clockWindow() const { return m_clock.get(); }
     FormView* formView(const tk::Window& window) const;
 
@@ -59,6 +61,7 @@ private:
     QWidget* dialogParent() const;
     void raiseDialogs();
     void presentHosted(ClockWindow& clock);
+    FormView& makeFormView(tk::Window& window);
 
     const RunOptions m_options;
     HostWindow* m_host = nullptr;
@@ -68,4 +71,5 @@ private:
     InstanceLock m_lock;
     std::unique_ptr<ClockWindow> m_clock;
     std::vector<std::unique_ptr<FormView>> m_views;
+    std::vector<std::unique_ptr<PendingFormView>> m_pendingViews;
 };
