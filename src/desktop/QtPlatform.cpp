@@ -6,6 +6,7 @@
 #include "ClockWindow.h"
 #include "FaceFit.h"
 #include "FacePainter.h"
+#include "FolderListing.h"
 #include "FontPickerDialog.h"
 #include "Form1.h"
 #include "FormView.h"
@@ -25,7 +26,6 @@
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QScreen>
-#include <QStorageInfo>
 
 #include <algorithm>
 #include <csignal>
@@ -76,63 +76,13 @@ QMessageBox::Icon qtIcon(tk::MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
-bool isWildcard(const QString& name)
+std::vector<std::string> toStdList(const QStringList& texts)
 {
-    return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
-}
-
-int lastSeparator(const QString& path)
-{
-#ifdef _WIN32
-    return std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
-#else
-    return path.lastIndexOf(QLatin1Char('/'));
-#endif
-}
-
-// The plain, visible files of a folder that a wildcard matches, without regard to case.
-QStringList matchingFiles(const QString& folder, QString wildcard)
-{
-    // "*.*" names every file, also one without an extension.
-    if (wildcard == QLatin1String("*.*"))
-        wildcard = QStringLiteral("*");
-    QDir dir(folder);
-    dir.setFilter(QDir::Files | QDir::NoDotAndDotDot);
-    if (!wildcard.isEmpty())
-        dir.setNameFilters({wildcard});
-    return dir.entryList();
-}
-
-// Pseudo file systems, and the system's own places, hold nothing a user would pick a picture
-// from.
-bool isUserVolume(const QStorageInfo& volume)
-{
-    static const QStringList pseudoTypes = {
-        "proc",        "sysfs",          "devtmpfs",    "devpts",    "tmpfs",    "cgroup",
-        "cgroup2",     "pstore",         "securityfs",  "debugfs",   "tracefs",  "configfs",
-        "fusectl",     "mqueue",         "bpf",         "hugetlbfs", "autofs",   "nsfs",
-        "efivarfs",    "ramfs",          "binfmt_misc", "overlay",   "squashfs", "rpc_pipefs",
-        "fuse.portal", "fuse.gvfsd-fuse"};
-    static const QStringList systemPlaces = {"/proc", "/sys", "/dev", "/run", "/boot",
-                                             "/snap", "/var", "/etc", "/usr"};
-    if (!volume.isValid() || !volume.isReady())
-        return false;
-    if (pseudoTypes.contains(QString::fromLatin1(volume.fileSystemType())))
-        return false;
-    const QString root = volume.rootPath();
-    if (root.startsWith(QLatin1String("/run/media/")))
-        return true;
-    return std::none_of(systemPlaces.begin(), systemPlaces.end(), [&root](const QString& place) {
-        return root == place || root.startsWith(place + QLatin1Char('/'));
-    });
-}
-
-void sortWithoutCase(QStringList& names)
-{
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        const int order = a.compare(b, Qt::CaseInsensitive);
-        return order != 0 ? order < 0 : a < b;
-    });
+    std::vector<std::string> result;
+    result.reserve(static_cast<std::size_t>(texts.size()));
+    for (const QString& text : texts)
+        result.push_back(toStd(text));
+    return result;
 }
 
 } // namespace
@@ -319,76 +269,25 @@ std::optional<tk::FontChoice> QtPlatform::pickFont(const tk::FontChoice& preset)
 
 std::vector<std::string> QtPlatform::drives()
 {
-    QStringList roots;
-#ifdef _WIN32
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (volume.isValid())
-            roots.append(QDir::toNativeSeparators(volume.rootPath()));
-    }
-    sortWithoutCase(roots);
-#else
-    roots = {QStringLiteral("/"), QDir::homePath()};
-    QStringList others;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (isUserVolume(volume))
-            others.append(volume.rootPath());
-    }
-    sortWithoutCase(others);
-    roots.append(others);
-    roots.removeDuplicates();
-#endif
-    std::vector<std::string> result;
-    for (const QString& root : roots)
-        result.push_back(toStd(root));
-    return result;
+    return toStdList(FolderListing::drives());
 }
 
 std::vector<std::string> QtPlatform::listFolders(const std::string& folder)
 {
-    QDir dir(toQt(folder));
-    dir.setFilter(QDir::Dirs | QDir::NoDotAndDotDot);
-    QStringList names = dir.entryList();
-    sortWithoutCase(names);
-    std::vector<std::string> result;
-    result.reserve(static_cast<std::size_t>(names.size()));
-    for (const QString& name : names)
-        result.push_back(toStd(name));
-    return result;
+    return toStdList(FolderListing::folders(toQt(folder)));
 }
 
 tk::DriveFolder QtPlatform::openDrive(const std::string& drive)
 {
-    const QString root = toQt(drive);
-    const QFileInfo info(root);
-    if (!info.exists() || !info.isDir())
-        return {{}, toStd(QStringLiteral("%1 is not available.").arg(root))};
-    if (!info.isReadable() || !info.isExecutable())
-        return {{}, toStd(QStringLiteral("%1 cannot be opened: access denied.").arg(root))};
+    const QString failure = FolderListing::openFailure(toQt(drive));
+    if (!failure.isEmpty())
+        return {{}, toStd(failure)};
     return {drive, {}};
 }
 
 std::vector<std::string> QtPlatform::listDirectory(const std::string& pattern)
 {
-    if (pattern.empty())
-        return {};
-    const QString path = toQt(pattern);
-    const int cut = lastSeparator(path);
-    const QString folder = cut < 0 ? QStringLiteral(".") : path.left(cut + 1);
-    const QString name = path.mid(cut + 1);
-    QStringList names;
-    if (name.isEmpty() || isWildcard(name)) {
-        names = matchingFiles(folder, name);
-    } else {
-        const QFileInfo info(QDir(folder), name);
-        if (info.isFile() && !info.isHidden())
-            names.append(info.fileName());
-    }
-    sortWithoutCase(names);
-    std::vector<std::string> result;
-    result.reserve(static_cast<std::size_t>(names.size()));
-    for (const QString& entry : names)
-        result.push_back(toStd(entry));
-    return result;
+    return toStdList(FolderListing::files(toQt(pattern)));
 }
 
 std::optional<std::string> QtPlatform::readFile(const std::string& path)

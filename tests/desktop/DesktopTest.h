@@ -17,6 +17,13 @@ class DesktopTest : public ::testing::Test {
 public:
     // A screen pixel from twips.
     static QPoint pixel(double x, double y) { return {int(x / 15), int(y / 15)}; }
+    // A point of the settings dialog, whose client area stands 50 twips from the screen's
+    // corner, in twips of that area, as a screen pixel a little inside the widget that starts
+    // there.
+    static QPoint inDialog(double x, double y) { return pixel(50 + x + 150, 50 + y + 120); }
+    static QPoint inDialog(QPoint twips) { return inDialog(twips.x(), twips.y()); }
+    // The same for the picture chooser, which stands right of the dialog's 2655 twips.
+    static QPoint inChooser(double x, double y) { return inDialog(2655 + x, y); }
 
 protected:
 #ifdef TIKORA_SANITIZED_PROGRAM

@@ -44,16 +44,6 @@ bool tintedNear(const QImage& image, QPoint point, const QColor& colour)
     return false;
 }
 
-int countMatching(const QImage& image, const QRect& area, const QColor& colour)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += PixelProbe::matches(image.pixel(x, y), colour) ? 1 : 0;
-    }
-    return count;
-}
-
 // A face stands in `area`: its centre circle's rim, `scale` of its layout size, around the
 // area's centre, and pixels of each group's colour.
 bool faceIn(const QImage& image, const QRect& area, double scale)
@@ -62,7 +52,7 @@ bool faceIn(const QImage& image, const QRect& area, double scale)
     if (!tintedNear(image, rim, kGroupColours[0]))
         return false;
     return std::all_of(kGroupColours.begin(), kGroupColours.end(), [&](const QColor& colour) {
-        return countMatching(image, area, colour) >= 10;
+        return PixelProbe::count(image, area, colour) >= 10;
     });
 }
 

@@ -22,24 +22,11 @@ constexpr int kFigurePixels = 12;
 constexpr double kSecondsPixelsSpread = 1.25;
 constexpr int kSecondsWatched = 5;
 
-// Places of the dialog's buttons in its client area, and a point a little inside one.
+// Places of the dialog's buttons in its client area.
 constexpr QPoint kEqualSize = QPoint{120, 1440} + QPoint{120, 510};
 constexpr QPoint kSave{120, 5880};
-QPoint inDialog(QPoint twips)
-{
-    return DesktopTest::pixel(50 + twips.x() + 150, 50 + twips.y() + 120);
-}
+// A font name long enough that a save cut off half-way loses most of the file.
 constexpr int kLongName = 4000;
-
-int pixelsOf(const QImage& image, const QRect& area, const QColor& colour)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += PixelProbe::matches(image.pixel(x, y), colour) ? 1 : 0;
-    }
-    return count;
-}
 
 class OverTimeX : public DesktopTest {
 protected:
@@ -82,7 +69,7 @@ TEST_F(OverTimeX, TheFaceMovesEverySecondAndLeavesNoTrail)
     for (int second = 0; second < kSecondsWatched; ++second) {
         face = nextFace(face);
         ASSERT_FALSE(face.isNull()) << "the face stood still after " << second << " changes";
-        secondsPixels.push_back(pixelsOf(face, face.rect(), kSeconds));
+        secondsPixels.push_back(PixelProbe::count(face, face.rect(), kSeconds));
     }
     const auto [fewest, most] = std::minmax_element(secondsPixels.begin(), secondsPixels.end());
     EXPECT_LE(*most, *fewest * kSecondsPixelsSpread)
@@ -95,14 +82,14 @@ TEST_F(OverTimeX, TheFiguresShowTheTime)
     const QColor colours[] = {kSeconds, kMinutes, kHours};
     const auto shown = [&](const QImage& image) {
         for (int k = 0; k < 3; ++k) {
-            if (pixelsOf(image, kFigures[k], colours[k]) < kFigurePixels)
+            if (PixelProbe::count(image, kFigures[k], colours[k]) < kFigurePixels)
                 return false;
         }
         return true;
     };
     const QImage screen = waitForScreen(shown);
     for (int k = 0; k < 3; ++k)
-        EXPECT_GE(pixelsOf(screen, kFigures[k], colours[k]), kFigurePixels) << k;
+        EXPECT_GE(PixelProbe::count(screen, kFigures[k], colours[k]), kFigurePixels) << k;
 }
 
 TEST_F(OverTimeX, TheHintShowsInTheCornerAtTheStart)

@@ -21,23 +21,12 @@ constexpr qint64 kMemoryGrowthLimit = 100 * 1024;
 // Five slides at one a second, and a little more.
 constexpr int kShowCycleMs = 6000;
 
-// A point of the dialog or of the chooser, in twips of its client area, as a screen pixel a
-// little inside the widget that starts there.
-QPoint inDialog(double x, double y)
-{
-    return DesktopTest::pixel(50 + x + 150, 50 + y + 120);
-}
-QPoint inChooser(double x, double y)
-{
-    return DesktopTest::pixel(50 + 2655 + x + 150, 50 + y + 120);
-}
-
-const QPoint kChoose = inDialog(120 + 120, 2520 + 510);
-const QPoint kSlideShow = inDialog(120 + 120, 2520 + 800);
-const QPoint kFirstFile = inChooser(2100, 120);
-const QPoint kPreview = inChooser(4200, 120);
-const QPoint kChooserOk = inChooser(3840, 2220);
-const QPoint kSave = inDialog(120, 5880);
+const QPoint kChoose = DesktopTest::inDialog(120 + 120, 2520 + 510);
+const QPoint kSlideShow = DesktopTest::inDialog(120 + 120, 2520 + 800);
+const QPoint kFirstFile = DesktopTest::inChooser(2100, 120);
+const QPoint kPreview = DesktopTest::inChooser(4200, 120);
+const QPoint kChooserOk = DesktopTest::inChooser(3840, 2220);
+const QPoint kSave = DesktopTest::inDialog(120, 5880);
 
 class PicturesX : public DesktopTest {
 protected:

@@ -36,6 +36,16 @@ public:
         }
         return false;
     }
+    // How many pixels of `area` match `colour`.
+    static int count(const QImage& image, const QRect& area, const QColor& colour)
+    {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x)
+                count += image.valid(x, y) && matches(image.pixel(x, y), colour) ? 1 : 0;
+        }
+        return count;
+    }
     // The share of the pixels of `area` that are not black.
     static double litShare(const QImage& image, const QRect& area)
     {

@@ -25,13 +25,6 @@ const std::pair<QPoint, QColor> kMiddleBand{{639, 257}, {105, 82, 71}};
 const QPoint kEqualSecondsLeft = DesktopTest::pixel(7140 + 15, 9000 + 540);
 const QPoint kEqualSecondsRight = DesktopTest::pixel(7140 + 1080 - 15, 9000 + 540);
 
-// A point of the dialog, whose client area stands 50 twips from the screen's corner, as a
-// screen pixel a little inside the widget that starts there.
-QPoint inDialog(QPoint twips)
-{
-    return DesktopTest::pixel(50 + twips.x() + 150, 50 + twips.y() + 120);
-}
-
 class SettingsDialogX : public DesktopTest {
 protected:
     // Runs "/c" at 10:20:30 and waits for the dialog.
