@@ -23,6 +23,10 @@ constexpr int kShowCycleMs = 6000;
 
 const QPoint kChoose = DesktopTest::inDialog(120 + 120, 2520 + 510);
 const QPoint kSlideShow = DesktopTest::inDialog(120 + 120, 2520 + 800);
+// A point of the dialog's "Font and colors" frame, far from the picture options.
+const QPoint kAwayFromOptions = DesktopTest::inDialog(120 + 1500, 4200 + 1300);
+// An option's indicator is mostly white or light grey.
+constexpr double kLitIndicator = 0.5;
 const QPoint kFirstFile = DesktopTest::inChooser(2100, 120);
 const QPoint kPreview = DesktopTest::inChooser(4200, 120);
 const QPoint kChooserOk = DesktopTest::inChooser(3840, 2220);
@@ -129,14 +133,19 @@ TEST_F(PicturesX, EscapeClosesTheChooserAndLeavesNoPictureOptionSelected)
     writeSettings(*clock, "PicCenter=" + slides + "/\nSlideShowTime=1");
     ASSERT_TRUE(clock->start({"/c"}, kFrozenTime)) << clock->output();
     ASSERT_TRUE(waitForWindow("Options")) << clock->output();
+    // The indicator as the dialog first paints it, light; before that the clock shows there.
     const QRect indicator(kSlideShow.x() - 12, kSlideShow.y() - 9, 14, 16);
-    const QImage unselected = waitForScreen([](const QImage&) { return true; }).copy(indicator);
+    const QImage unselected = waitForScreen([&](const QImage& screen) {
+                                  return PixelProbe::litShare(screen, indicator) > kLitIndicator;
+                              }).copy(indicator);
     x->click(kSlideShow);
     ASSERT_TRUE(waitForWindow("File manager"));
     EXPECT_NE(x->screenshot().copy(indicator), unselected) << "selected while the chooser is open";
     // The clock's timers go on behind the modal chooser.
     EXPECT_TRUE(waitForColour(kCentre, kRed));
     EXPECT_TRUE(waitForColour(kCentre, kBlue));
+    // Away from the options, so that none is drawn as hovered.
+    x->moveTo(kAwayFromOptions);
     x->key("Escape");
     EXPECT_TRUE(waitFor([&] { return !x->shownWindow("File manager"); }));
     EXPECT_TRUE(waitFor([&] { return x->screenshot().copy(indicator) == unselected; }));
