@@ -6,6 +6,7 @@
 #include "ClockWindow.h"
 #include "DirtyRegionRecorder.h"
 #include "Form1.h"
+#include "QtBenchmarkMain.h"
 #include "TikoraClock.h"
 
 #include <QApplication>
@@ -23,7 +24,6 @@ namespace {
 constexpr int kStartTime = 10 * 3600 + 20 * 60 + 30;
 // The hint fades over the first ticks; the measured ticks come after it is gone.
 constexpr int kWarmUpTicks = 10;
-constexpr const char* kRaiseNotice = "This plugin does not support raise()";
 
 int widthOf(const benchmark::State& state)
 {
@@ -110,15 +110,6 @@ void BM_PaintAfterTick(benchmark::State& state)
     form.setObserver(&window);
 }
 
-// The clock raises its window each time it is shown, which the offscreen platform cannot do
-// and says so; that notice is dropped so that it does not bury the figures.
-void dropRaiseNotice(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message == QLatin1String(kRaiseNotice))
-        return;
-    std::fputs(qPrintable(qFormatLogMessage(type, context, message) + QLatin1Char('\n')), stderr);
-}
-
 } // namespace
 
 BENCHMARK(BM_PaintFull)
@@ -135,17 +126,5 @@ BENCHMARK(BM_PaintAfterTick)
 
 int main(int argc, char** argv)
 {
-    // Painting needs no display: Qt's offscreen platform serves the widgets.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(dropRaiseNotice);
-    // Qt gets the program name only, so that the benchmark's options stay the benchmark's.
-    int qtArgc = 1;
-    char* qtArgv[] = {argv[0], nullptr};
-    QApplication app(qtArgc, qtArgv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runQtBenchmarks(argc, argv);
 }

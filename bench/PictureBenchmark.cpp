@@ -7,6 +7,7 @@
 #include "DirtyRegionRecorder.h"
 #include "FileListBox.h"
 #include "Form1.h"
+#include "QtBenchmarkMain.h"
 #include "TikoraClock.h"
 #include "Window.h"
 
@@ -27,7 +28,6 @@ constexpr int kFolderSize = 10'000;
 constexpr int kScreenWidth = 1920;
 constexpr int kScreenHeight = 1080;
 constexpr int kStartTime = 10 * 3600 + 20 * 60 + 30;
-constexpr const char* kRaiseNotice = "This plugin does not support raise()";
 
 // A 49 x 49 GIF of one colour, as an image program writes it; Qt reads GIF but cannot write it.
 const unsigned char kRedGif[] = {
@@ -109,24 +109,16 @@ void BM_SlideChange(benchmark::State& state)
     run.start();
     Form1& form = run.form1();
     ClockWindow& window = *platform.clockWindow();
-    DirtyRegionRecorder recorder(QRect(0, 0, kScreenWidth, kScreenHeight));
+    DirtyRegionRecorder recorder(window, QRect(0, 0, kScreenWidth, kScreenHeight));
     form.setObserver(&recorder);
     QImage image(kScreenWidth, kScreenHeight, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         recorder.clear();
         form.TimerSHOW_Timer();
         QPainter painter(&image);
-        painter.setClipRegion(recorder.region());
-        window.paintFace(painter, recorder.region().boundingRect());
+        window.paintFace(painter, recorder.region());
     }
     form.setObserver(&window);
-}
-
-void dropRaiseNotice(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message == QLatin1String(kRaiseNotice))
-        return;
-    std::fputs(qPrintable(qFormatLogMessage(type, context, message) + QLatin1Char('\n')), stderr);
 }
 
 } // namespace
@@ -137,15 +129,5 @@ BENCHMARK(BM_SlideChange)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(dropRaiseNotice);
-    int qtArgc = 1;
-    char* qtArgv[] = {argv[0], nullptr};
-    QApplication app(qtArgc, qtArgv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runQtBenchmarks(argc, argv);
 }
