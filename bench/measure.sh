@@ -85,20 +85,8 @@ make_slides() {
     convert "${args[@]}" -dither None -colors 64 +adjoin "$folder/slide%03d.gif"
 }
 
-# settings FOLDER KEY=VALUE... : writes the 13-line settings file with the given changes.
-write_settings() {
-    local folder=$1 && shift
-    local keys=(ViewTime ShapeWidth PicCenter SlideShowTime Localisation Back HColor MColor
-        SColor CColor HSize FName Clock2)
-    local values=(0 0 Default 0 1 0 255 8421631 12632319 0 30 Tahoma 0) i change
-    for change in "$@"; do
-        for i in "${!keys[@]}"; do
-            [[ ${keys[i]} == "${change%%=*}" ]] && values[i]=${change#*=}
-        done
-    done
-    for i in "${!keys[@]}"; do printf '%s=%s\r\n' "${keys[i]}" "${values[i]}"; done \
-        >"$folder/Tikora_Clock.ini"
-}
+# write_settings FOLDER KEY=VALUE...
+source "$here/settings.sh"
 
 # ---- X servers and programs ----
 

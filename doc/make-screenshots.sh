@@ -32,22 +32,16 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# write_settings FOLDER KEY=VALUE...
+source "$here/../bench/settings.sh"
+
 # shot NAME SETTING...: one run of the program with the settings changed as given.
 shot() {
     local name=$1 && shift
     local folder=$work/$name
-    local keys=(ViewTime ShapeWidth PicCenter SlideShowTime Localisation Back HColor MColor
-        SColor CColor HSize FName Clock2)
-    local values=(0 0 Default 0 1 0 255 8421631 12632319 0 30 Tahoma 0) i change
     mkdir -p "$folder/run"
     chmod 0700 "$folder/run"
-    for change in "$@"; do
-        for i in "${!keys[@]}"; do
-            [[ ${keys[i]} == "${change%%=*}" ]] && values[i]=${change#*=}
-        done
-    done
-    for i in "${!keys[@]}"; do printf '%s=%s\r\n' "${keys[i]}" "${values[i]}"; done \
-        >"$folder/Tikora_Clock.ini"
+    write_settings "$folder" "$@"
     cp "$program" "$folder/tikora-clock"
     Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$folder/display" 2>/dev/null &
     echo $! >"$work/$name-xvfb.pid"
