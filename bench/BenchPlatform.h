@@ -1,7 +1,9 @@
 #pragma once
 
-#include "Bounds.h"
+#include "Form1.h"
+#include "FullScreenPresentation.h"
 #include "QtPlatform.h"
+#include "ScreenUnits.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -11,10 +13,19 @@
 // The Qt platform of a real run with the outside world pinned down: a screen of a chosen size
 // whatever the display is, a settable time of day, a fresh program folder for the settings
 // file, no command line, and no other copy of the clock to find.
-class BenchPlatform : public QtPlatform {
+struct BenchPresentation {
+    ScreenUnits units;
+    FullScreenPresentation presentation;
+};
+
+class BenchPlatform : private BenchPresentation, public QtPlatform {
 public:
     BenchPlatform(int widthPixels, int heightPixels, int time)
-        : m_screen{widthPixels * tk::kTwipsPerPixel, heightPixels * tk::kTwipsPerPixel}
+        : QtPlatform({}, units, presentation,
+                     [](const tk::Window& window) {
+                         return dynamic_cast<const Form1*>(&window) != nullptr;
+                     })
+        , m_screen(units.toTwips(QSize(widthPixels, heightPixels)))
         , m_time(time)
     {
     }

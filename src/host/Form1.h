@@ -54,8 +54,8 @@ public:
 
     void Form_Load() override;
     void CheckCommandLine();
-    void Form_KeyPress(int KeyAscii);
-    void Form_MouseMove();
+    void Form_KeyPress(int KeyAscii) override;
+    void Form_MouseMove() override;
 
     void Timer4_Timer();
     void RazmerKrugov();

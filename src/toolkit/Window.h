@@ -38,6 +38,10 @@ public:
     const std::string& name() const { return m_name; }
     // The window's load step; it runs once, when the window is first used.
     virtual void Form_Load() {}
+    // The user's input: a character typed while the window is active, and a move of the mouse
+    // over it. Whoever presents the window delivers them.
+    virtual void Form_KeyPress(int /*KeyAscii*/) {}
+    virtual void Form_MouseMove() {}
 
     const std::string& caption() const { return m_caption; }
     void setCaption(const std::string& caption);

@@ -57,7 +57,7 @@ TEST(RunOptions, SwitchesAreTheProgramsOwn)
         {{"--window-id", "0x"}, Mode::WindowId, 0, "", "", true},
         {{"--window-id", "12ab"}, Mode::WindowId, 0, "", "", true},
         {{"--window-id"}, Mode::WindowId, 0, "", "", true},
-        // A hosted run leaves the screen-saver switches to no one.
+        // An embedded run leaves the screen-saver switches to no one.
         {{"--window", "/c"}, Mode::Window, 0, "", "", false},
         {{"-window"}, Mode::Window, 0, "", "", false},
     };
@@ -81,7 +81,7 @@ TEST(RunOptions, RootDrawsInTheWindowXScreenSaverNames)
     const RunOptions options = parse({"-root"});
     EXPECT_EQ(options.mode(), Mode::Root);
     EXPECT_EQ(options.windowId(), 0x400008u);
-    EXPECT_TRUE(options.hosted());
+    EXPECT_TRUE(options.embedded());
     ::unsetenv("XSCREENSAVER_WINDOW");
 }
 

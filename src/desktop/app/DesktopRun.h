@@ -2,9 +2,13 @@
 
 #include "RunOptions.h"
 
+#include <memory>
+
+class Presentation;
+
 // One run of the program on the desktop: checks that there is a display to run on, makes the
 // Qt application without any of Qt's own command-line options, and runs the clock, full screen
-// or in the window of a host.
+// or embedded in another window, as the command line chose.
 class DesktopRun {
 public:
     explicit DesktopRun(RunOptions options);
@@ -18,6 +22,9 @@ private:
     // Makes the display that -display named the one Qt opens; false when no display can be
     // opened at all.
     bool prepareDisplay(std::string& reason) const;
+    // The way of presenting the clock that the command line chose, or null with the reason
+    // when there is nothing to present it in.
+    std::unique_ptr<Presentation> makePresentation(std::string& reason) const;
 
     RunOptions m_options;
 };

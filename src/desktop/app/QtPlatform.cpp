@@ -4,28 +4,24 @@
 #include "BoundedFile.h"
 #include "BuiltInPictures.h"
 #include "ClockWindow.h"
-#include "FaceFit.h"
-#include "FacePainter.h"
 #include "FolderListing.h"
 #include "FontPickerDialog.h"
-#include "Form1.h"
 #include "FormView.h"
-#include "HostWindow.h"
 #include "PendingFormView.h"
 #include "PictureFile.h"
+#include "Presentation.h"
 #include "QtPicture.h"
+#include "ScreenUnits.h"
 #include "SettingsFolder.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QCoreApplication>
-#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QSaveFile>
-#include <QScreen>
 
 #include <algorithm>
 #include <csignal>
@@ -36,8 +32,6 @@ namespace {
 
 constexpr int kSecondsPerHour = 3600;
 constexpr int kSecondsPerMinute = 60;
-// A hosted run with a window of its own starts at this size.
-constexpr QSize kOwnWindowSize{800, 600};
 // Text files are settings-sized; whatever lies past this bound is not part of them.
 constexpr qint64 kTextFileLimit = 64 * 1024;
 
@@ -87,10 +81,12 @@ std::vector<std::string> toStdList(const QStringList& texts)
 
 } // namespace
 
-QtPlatform::QtPlatform(RunOptions options, HostWindow* host)
-    : m_options(std::move(options))
-    , m_host(host)
-    , m_lock(InstanceLock::defaultPath())
+QtPlatform::QtPlatform(std::string commandLine, const ScreenUnits& units,
+                       Presentation& presentation, ClockWindowTest isClockWindow)
+    : m_commandLine(std::move(commandLine))
+    , m_units(units)
+    , m_presentation(presentation)
+    , m_isClockWindow(std::move(isClockWindow))
 {
 #ifdef SIGXFSZ
     // A write past the user's file-size limit is a failed write that leaves the old settings
@@ -98,21 +94,18 @@ QtPlatform::QtPlatform(RunOptions options, HostWindow* host)
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     PictureFile::limitAllocations();
-    if (m_options.hosted())
-        m_hostedLayout = FaceFit::layoutFor(host ? host->size() : kOwnWindowSize);
 }
 
 QtPlatform::~QtPlatform() = default;
 
-// A host runs one copy per screen and a preview beside them, so a hosted run takes no lock.
 bool QtPlatform::anotherInstanceRunning()
 {
-    return !m_options.hosted() && m_lock.heldElsewhere();
+    return m_presentation.anotherInstanceRunning();
 }
 
 std::string QtPlatform::commandLine()
 {
-    return m_options.clockCommandLine();
+    return m_commandLine;
 }
 
 std::string QtPlatform::programFolder()
@@ -135,15 +128,7 @@ std::string QtPlatform::settingsFolder()
 
 tk::ScreenSize QtPlatform::screenSize()
 {
-    if (!m_hostedLayout.isEmpty()) {
-        return {m_hostedLayout.width() * tk::kTwipsPerPixel,
-                m_hostedLayout.height() * tk::kTwipsPerPixel};
-    }
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return {};
-    const QSize size = screen->size();
-    return {size.width() * tk::kTwipsPerPixel, size.height() * tk::kTwipsPerPixel};
+    return m_units.toTwips(m_presentation.layoutSize());
 }
 
 void QtPlatform::endProcess()
@@ -151,29 +136,20 @@ void QtPlatform::endProcess()
     std::_Exit(EXIT_SUCCESS);
 }
 
-// The pointer is the host's in a hosted run; moving it there would even count as the user's
-// activity and end the host's screen saver.
 void QtPlatform::setCursorPos(int x, int y)
 {
-    if (m_options.hosted())
-        return;
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        QCursor::setPos(screen, screen->geometry().topLeft() + QPoint(x, y));
-    else
-        QCursor::setPos(x, y);
+    m_presentation.movePointer(QPoint(x, y));
 }
 
 void QtPlatform::windowCreated(tk::Window& window)
 {
-    if (window.name() == "Form1") {
-        if (auto* form = dynamic_cast<Form1*>(&window)) {
-            m_clock = std::make_unique<ClockWindow>(*form, m_hostedLayout);
-            QObject::connect(m_clock.get(), &ClockWindow::broughtToFront, m_clock.get(),
-                             [this] { raiseDialogs(); });
-            if (m_options.hosted())
-                presentHosted(*m_clock);
-            return;
-        }
+    if (!m_clock && m_isClockWindow(window)) {
+        m_clock = std::make_unique<ClockWindow>(window, m_units, m_presentation);
+        QObject::connect(&m_presentation, &Presentation::broughtToFront, m_clock.get(),
+                         [this] { raiseDialogs(); });
+        QObject::connect(&m_presentation, &Presentation::closed, m_clock.get(),
+                         [this] { endProcess(); });
+        return;
     }
     // The native widgets wait for the window's first show; until then nothing needs them.
     m_pendingViews.push_back(
@@ -185,22 +161,8 @@ FormView& QtPlatform::makeFormView(tk::Window& window)
     if (FormView* view = formView(window))
         return *view;
     // A form view watches its window from its construction on.
-    m_views.push_back(std::make_unique<FormView>(window));
+    m_views.push_back(std::make_unique<FormView>(window, m_units));
     return *m_views.back();
-}
-
-// The clock goes into the host's window and follows its size, or into a window of its own.
-void QtPlatform::presentHosted(ClockWindow& clock)
-{
-    QObject::connect(&clock, &ClockWindow::closed, &clock, [this] { endProcess(); });
-    if (!m_host) {
-        clock.resize(kOwnWindowSize);
-        return;
-    }
-    m_host->embed(clock);
-    QObject::connect(m_host, &HostWindow::resized, &clock,
-                     [&clock](QSize size) { clock.resize(size); });
-    QObject::connect(m_host, &HostWindow::gone, &clock, [this] { endProcess(); });
 }
 
 FormView* QtPlatform::formView(const tk::Window& window) const
@@ -214,7 +176,7 @@ FormView* QtPlatform::formView(const tk::Window& window) const
 void QtPlatform::showModal(tk::Window& window)
 {
     // The clock window is never shown modally; every other window is a form view.
-    if (m_clock && &window == static_cast<tk::Window*>(&m_clock->form()))
+    if (m_clock && &window == &m_clock->toolkitWindow())
         return;
     makeFormView(window).execModal();
 }
@@ -264,7 +226,7 @@ std::optional<tk::Colour> QtPlatform::pickColour(tk::Colour preset)
 
 std::optional<tk::FontChoice> QtPlatform::pickFont(const tk::FontChoice& preset)
 {
-    return FontPickerDialog::pick(preset, dialogParent());
+    return FontPickerDialog::pick(preset, m_units, dialogParent());
 }
 
 std::vector<std::string> QtPlatform::drives()

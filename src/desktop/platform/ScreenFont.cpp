@@ -45,19 +45,14 @@ bool fits(const QFont& font, const QString& text, const QSize& area, bool wrap)
 
 } // namespace
 
-QFont ScreenFont::fromFont(const tk::Font& font)
+QFont ScreenFont::fromFont(const tk::Font& font, const ScreenUnits& units)
 {
     QFont result;
     result.setFamilies(familiesFor(QString::fromStdString(font.name)));
     result.setStyleHint(QFont::SansSerif);
-    result.setPixelSize(pixelSize(font.size));
+    result.setPixelSize(units.fontPixels(font.size));
     result.setBold(font.bold);
     return result;
-}
-
-int ScreenFont::pixelSize(float points)
-{
-    return std::max(1, static_cast<int>(std::lround(points * 20.0 / 15.0)));
 }
 
 QFont ScreenFont::fitted(QFont font, const QString& text, const QSize& area, bool wrap)

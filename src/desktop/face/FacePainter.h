@@ -3,6 +3,7 @@
 #include "Bounds.h"
 #include "Colour.h"
 #include "Font.h"
+#include "ScreenUnits.h"
 #include "ShapeSprite.h"
 
 #include <QColor>
@@ -31,25 +32,22 @@ class Window;
 // the text boxes, which stand above them.
 class FacePainter {
 public:
-    explicit FacePainter(const tk::Window& window);
+    FacePainter(const tk::Window& window, const ScreenUnits& units);
 
     // Paints the part of the window inside `area` (pixels); nothing outside it is touched.
     void paint(QPainter& painter, const QRegion& area);
     // Whether the text boxes, such as the clock's setup hint, are painted.
     void setTextBoxesShown(bool shown) { m_textBoxesShown = shown; }
 
-    // A rectangle in twips as pixels.
-    static QRectF pixelRect(const tk::Bounds& bounds);
-    // The pixels that a control drawn at `bounds` may touch, with room for its pen and for
-    // antialiasing.
-    static QRect paintedArea(const tk::Control& control, const tk::Bounds& bounds);
+    const ScreenUnits& units() const { return m_units; }
+    // The pixels that a control drawn at `bounds` (twips) may touch, with room for its pen and
+    // for antialiasing.
+    QRect paintedArea(const tk::Control& control, const tk::Bounds& bounds) const;
     // The pixels that a line between two points (pixels) may touch: a chain of small squares
     // along it, far less than the rectangle around a slanting line.
     static QRegion lineArea(const QLineF& line, int penWidth);
     // The line that a line control draws, in pixels.
-    static QLineF pixelLine(const tk::Line& line);
-    // The font a control is drawn with: its size in points as pixels at 15 twips a pixel.
-    static QFont qtFont(const tk::Font& font);
+    QLineF pixelLine(const tk::Line& line) const;
 
 private:
     void paintWindowPicture(QPainter& painter, const QRect& area);
@@ -66,7 +64,10 @@ private:
         QFont qtFont;
     };
 
+    bool reaches(const tk::Control& control, const QRegion& area) const;
+
     const tk::Window& m_window;
+    const ScreenUnits& m_units;
     bool m_textBoxesShown = true;
     std::unordered_map<const tk::Control*, CachedFont> m_fonts;
     std::unordered_map<const tk::Control*, ShapeSprite> m_sprites;

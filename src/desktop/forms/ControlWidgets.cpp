@@ -68,17 +68,6 @@ int widthBesideIndicator(const QWidget* widget, bool option)
 
 } // namespace
 
-int ControlWidgets::pixels(float twips)
-{
-    return static_cast<int>(std::lround(twips / tk::kTwipsPerPixel));
-}
-
-QRect ControlWidgets::placement(const tk::Control& control)
-{
-    return QRect(pixels(control.left()), pixels(control.top()), pixels(control.width()),
-                 pixels(control.height()));
-}
-
 QWidget* ControlWidgets::create(tk::Control& control, QWidget* parent)
 {
     switch (control.kind()) {
@@ -156,19 +145,20 @@ QWidget* ControlWidgets::createButton(tk::Control& control, QWidget* parent)
     return button;
 }
 
-void ControlWidgets::update(const tk::Control& control, QWidget* widget)
+void ControlWidgets::update(const tk::Control& control, QWidget* widget, const ScreenUnits& units)
 {
     if (control.kind() == tk::ControlKind::Line) {
         const auto& line = static_cast<const tk::Line&>(control);
-        static_cast<LineWidget*>(widget)->setLine(QPoint(pixels(line.x1()), pixels(line.y1())),
-                                                  QPoint(pixels(line.x2()), pixels(line.y2())),
-                                                  qtColour(line.borderColor()), line.borderWidth());
+        const QPoint from(units.toWholePixels(line.x1()), units.toWholePixels(line.y1()));
+        const QPoint to(units.toWholePixels(line.x2()), units.toWholePixels(line.y2()));
+        static_cast<LineWidget*>(widget)->setLine(from, to, qtColour(line.borderColor()),
+                                                  line.borderWidth());
     } else {
-        widget->setGeometry(placement(control));
+        widget->setGeometry(units.toWholePixels(control.bounds()));
     }
     widget->setEnabled(control.enabled());
     updateLook(control, widget);
-    updateCaptionFont(control, widget);
+    updateCaptionFont(control, widget, units);
     updateValue(control, widget);
     updateLists(control, widget);
     widget->setVisible(control.visible());
@@ -200,11 +190,12 @@ void ControlWidgets::updateLook(const tk::Control& control, QWidget* widget)
     }
 }
 
-void ControlWidgets::updateCaptionFont(const tk::Control& control, QWidget* widget)
+void ControlWidgets::updateCaptionFont(const tk::Control& control, QWidget* widget,
+                                       const ScreenUnits& units)
 {
     const QString caption = qText(control.caption());
     const CaptionRoom room = showCaption(control, widget, caption);
-    QFont font = ScreenFont::fromFont(control.font());
+    QFont font = ScreenFont::fromFont(control.font(), units);
     if (!room.area.isEmpty() && !caption.isEmpty())
         font = ScreenFont::fitted(font, caption, room.area, room.wrap);
     if (widget->font() != font)

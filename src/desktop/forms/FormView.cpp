@@ -27,11 +27,12 @@ constexpr Qt::WindowFlags kDialogFlags =
 
 } // namespace
 
-FormView::FormView(tk::Window& window, QWidget* parent)
+FormView::FormView(tk::Window& window, const ScreenUnits& units, QWidget* parent)
     : QWidget(parent, kDialogFlags)
     , m_window(window)
+    , m_units(units)
 {
-    setFont(ScreenFont::fromFont(tk::Font{}));
+    setFont(ScreenFont::fromFont(tk::Font{}, m_units));
     // Every widget exists before any is placed, since a control may come before its frame.
     for (tk::Control* control : m_window.controls())
         widgetFor(*control);
@@ -72,7 +73,7 @@ void FormView::syncControl(tk::Control& control)
     const bool moved = widget->parentWidget() != container;
     if (moved)
         widget->setParent(container);
-    ControlWidgets::update(control, widget);
+    ControlWidgets::update(control, widget, m_units);
     if (moved)
         restack();
 }
@@ -94,10 +95,9 @@ void FormView::applyWindow()
     const QString title = QString::fromStdString(m_window.caption());
     if (windowTitle() != title)
         setWindowTitle(title);
-    setFixedSize(ControlWidgets::pixels(m_window.width()),
-                 ControlWidgets::pixels(m_window.height()));
-    const QPoint position = primaryOrigin() + QPoint(ControlWidgets::pixels(m_window.left()),
-                                                     ControlWidgets::pixels(m_window.top()));
+    const QRect place = m_units.toWholePixels(m_window.bounds());
+    setFixedSize(place.size());
+    const QPoint position = primaryOrigin() + place.topLeft();
     if (!m_followingUserMove && position != m_appliedPosition) {
         m_appliedPosition = position;
         move(position);
@@ -194,6 +194,6 @@ void FormView::moveEvent(QMoveEvent* event)
     m_appliedPosition = pos();
     const QScopedValueRollback<bool> following(m_followingUserMove, true);
     const QPoint onPrimary = pos() - primaryOrigin();
-    m_window.setLeft(static_cast<float>(onPrimary.x() * tk::kTwipsPerPixel));
-    m_window.setTop(static_cast<float>(onPrimary.y() * tk::kTwipsPerPixel));
+    m_window.setLeft(m_units.toTwips(onPrimary.x()));
+    m_window.setTop(m_units.toTwips(onPrimary.y()));
 }

@@ -12,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class ScreenUnits;
 
 // The font picker: screen font faces, sizes, a colour choice and a preview. Qt's own font
 // dialog has no colour choice, so this small dialog stands in for it.
@@ -19,11 +20,13 @@ class FontPickerDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit FontPickerDialog(const tk::FontChoice& preset, QWidget* parent = nullptr);
+    FontPickerDialog(const tk::FontChoice& preset, const ScreenUnits& units,
+                     QWidget* parent = nullptr);
 
     tk::FontChoice choice() const;
     // Empty when the user cancels.
-    static std::optional<tk::FontChoice> pick(const tk::FontChoice& preset, QWidget* parent);
+    static std::optional<tk::FontChoice> pick(const tk::FontChoice& preset,
+                                              const ScreenUnits& units, QWidget* parent);
 
 private:
     QWidget* makeFamilyColumn();
@@ -51,5 +54,6 @@ private:
     QComboBox* m_colourBox = nullptr;
     QLabel* m_sample = nullptr;
     QPushButton* m_okButton = nullptr;
+    const ScreenUnits& m_units;
     QColor m_colour;
 };

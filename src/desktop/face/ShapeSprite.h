@@ -17,11 +17,12 @@ class Shape;
 // place.
 class ShapeSprite {
 public:
-    void paint(QPainter& painter, const tk::Shape& shape);
+    // Paints the shape whose bounds stand at `bounds` (pixels).
+    void paint(QPainter& painter, const tk::Shape& shape, const QRectF& bounds);
 
     // The box (pixels) that a shape is drawn in: its bounds, made square around their centre
     // for a circle or a square.
-    static QRectF shapeBox(const tk::Shape& shape);
+    static QRectF shapeBox(const tk::Shape& shape, QRectF bounds);
 
 private:
     struct Look {

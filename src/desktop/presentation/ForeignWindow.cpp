@@ -1,10 +1,10 @@
-#include "HostWindow.h"
+#include "ForeignWindow.h"
 
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
-// Windows has no host windows of this kind: there a host window is never valid.
+// Windows has no foreign windows of this kind: there one is never valid.
 #ifndef _WIN32
 
 #include <QtGui/qguiapplication_platform.h>
@@ -44,7 +44,7 @@ template <class Reply> using ReplyPtr = std::unique_ptr<Reply, decltype(&std::fr
 
 #endif
 
-HostWindow::HostWindow(std::uint32_t id, QObject* parent)
+ForeignWindow::ForeignWindow(std::uint32_t id, QObject* parent)
     : QObject(parent)
     , m_id(id)
 {
@@ -65,7 +65,7 @@ HostWindow::HostWindow(std::uint32_t id, QObject* parent)
 #endif
 }
 
-HostWindow::~HostWindow()
+ForeignWindow::~ForeignWindow()
 {
     if (qGuiApp)
         qGuiApp->removeNativeEventFilter(this);
@@ -73,7 +73,7 @@ HostWindow::~HostWindow()
 
 #ifndef _WIN32
 
-void HostWindow::queryGeometry()
+void ForeignWindow::queryGeometry()
 {
     xcb_connection_t* connection = x11Connection();
     const ReplyPtr<xcb_get_geometry_reply_t> reply(
@@ -86,7 +86,7 @@ void HostWindow::queryGeometry()
 
 // Asks for the window's structure events beside whatever this client already wanted of it,
 // which for the root window includes what Qt itself listens to.
-void HostWindow::followChanges()
+void ForeignWindow::followChanges()
 {
     xcb_connection_t* connection = x11Connection();
     const ReplyPtr<xcb_get_window_attributes_reply_t> attributes(
@@ -101,7 +101,7 @@ void HostWindow::followChanges()
 
 #endif
 
-void HostWindow::embed(QWidget& widget)
+void ForeignWindow::embed(QWidget& widget)
 {
     if (!m_foreign)
         return;
@@ -113,7 +113,7 @@ void HostWindow::embed(QWidget& widget)
     widget.setGeometry(0, 0, m_size.width(), m_size.height());
 }
 
-bool HostWindow::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
+bool ForeignWindow::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
 {
 #ifdef _WIN32
     Q_UNUSED(message);

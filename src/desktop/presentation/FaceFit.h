@@ -8,8 +8,8 @@
 #include <cmath>
 
 // How a face laid out for one screen size stands in a window of another: scaled to fit and
-// centred. A host's window may be far smaller than any screen (a preview), so the face is laid
-// out for a screen at least as big as the smallest the clock knows, 800 x 600 pixels, with the
+// centred. The window it is given may be far smaller than any screen (a preview), so the face is
+// laid out for a screen at least as big as the smallest the clock knows, 800 x 600 pixels, with the
 // window's own proportions, and then drawn scaled down into it.
 class FaceFit {
 public:

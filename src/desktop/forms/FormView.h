@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 class QEventLoop;
+class ScreenUnits;
 
 namespace tk {
 class CommandButton;
@@ -16,13 +17,13 @@ class Control;
 } // namespace tk
 
 // Presents a dialog-like toolkit window (the settings dialog, the picture chooser) with native
-// Qt widgets placed at the window's twip positions (15 twips a pixel), and keeps the two in
-// step in both directions.
+// Qt widgets placed at the window's twip positions, and keeps the two in step in both
+// directions.
 class FormView : public QWidget, public tk::Window::Observer {
     Q_OBJECT
 
 public:
-    explicit FormView(tk::Window& window, QWidget* parent = nullptr);
+    FormView(tk::Window& window, const ScreenUnits& units, QWidget* parent = nullptr);
     ~FormView() override;
 
     tk::Window& window() const { return m_window; }
@@ -52,6 +53,7 @@ private:
     bool press(ButtonTest test);
 
     tk::Window& m_window;
+    const ScreenUnits& m_units;
     std::unordered_map<tk::Control*, QWidget*> m_widgets;
     QEventLoop* m_modalLoop = nullptr;
     std::optional<QPoint> m_appliedPosition;

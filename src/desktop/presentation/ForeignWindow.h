@@ -12,18 +12,18 @@ class QWindow;
 // A window of another program that the clock draws in, such as the one XScreenSaver makes:
 // the clock's widget becomes a native child of it. Qt knows nothing of such a window's size,
 // so it is asked of the X server, and its changes are followed through the X events.
-class HostWindow : public QObject, public QAbstractNativeEventFilter {
+class ForeignWindow : public QObject, public QAbstractNativeEventFilter {
     Q_OBJECT
 
 public:
     // `id` 0 stands for the root window of the default screen.
-    explicit HostWindow(std::uint32_t id, QObject* parent = nullptr);
-    ~HostWindow() override;
+    explicit ForeignWindow(std::uint32_t id, QObject* parent = nullptr);
+    ~ForeignWindow() override;
 
     // Whether the window exists; its size is known only then.
     bool isValid() const { return m_valid; }
     QSize size() const { return m_size; }
-    // Makes `widget` a native child of the host window, covering it.
+    // Makes `widget` a native child of the foreign window, covering it.
     void embed(QWidget& widget);
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;

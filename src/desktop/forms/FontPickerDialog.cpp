@@ -2,7 +2,7 @@
 #include "QtColour.h"
 
 #include "Font.h"
-#include "ScreenFont.h"
+#include "ScreenUnits.h"
 
 #include <QColorDialog>
 #include <QComboBox>
@@ -72,8 +72,10 @@ QString sizeText(double size)
 
 } // namespace
 
-FontPickerDialog::FontPickerDialog(const tk::FontChoice& preset, QWidget* parent)
+FontPickerDialog::FontPickerDialog(const tk::FontChoice& preset, const ScreenUnits& units,
+                                   QWidget* parent)
     : QDialog(parent)
+    , m_units(units)
 {
     setWindowTitle(tr("Font"));
     auto* columns = new QHBoxLayout;
@@ -279,7 +281,7 @@ void FontPickerDialog::refresh()
     m_okButton->setEnabled(size.has_value() && !family.isEmpty());
     QFont font(family);
     if (size)
-        font.setPixelSize(ScreenFont::pixelSize(static_cast<float>(*size)));
+        font.setPixelSize(m_units.fontPixels(static_cast<float>(*size)));
     m_sample->setFont(font);
     QPalette palette = m_sample->palette();
     palette.setColor(QPalette::WindowText, m_colour);
@@ -295,9 +297,10 @@ tk::FontChoice FontPickerDialog::choice() const
     return result;
 }
 
-std::optional<tk::FontChoice> FontPickerDialog::pick(const tk::FontChoice& preset, QWidget* parent)
+std::optional<tk::FontChoice> FontPickerDialog::pick(const tk::FontChoice& preset,
+                                                     const ScreenUnits& units, QWidget* parent)
 {
-    FontPickerDialog dialog(preset, parent);
+    FontPickerDialog dialog(preset, units, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.choice();

@@ -9,7 +9,7 @@
 // -display NAME is taken, and applied by the program itself.
 //
 // Besides the screen-saver switches ("/s", "/c", "/p"), which go to the clock unchanged, the
-// switches of X11 display programs choose a hosted run: --root draws in the window that
+// switches of X11 display programs choose an embedded run: --root draws in the window that
 // XSCREENSAVER_WINDOW names (else in the root window), --window-id ID in that window and
 // --window in a new ordinary window. Each may be written with one dash or two.
 class RunOptions {
@@ -21,14 +21,14 @@ public:
     RunOptions(int argc, const char* const* argv);
 
     Mode mode() const { return m_mode; }
-    bool hosted() const { return m_mode != Mode::ScreenSaver; }
+    bool embedded() const { return m_mode != Mode::ScreenSaver; }
     // The window to draw in for --window-id, and for --root when XSCREENSAVER_WINDOW names one;
     // 0 for the root window.
     std::uint32_t windowId() const { return m_windowId; }
     // The display that -display named, or an empty text for the DISPLAY variable's.
     const std::string& display() const { return m_display; }
     // The command line as the clock reads it: the screen-saver switches, joined by blanks.
-    // Empty in a hosted run, whose host alone decides how it runs and ends.
+    // Empty in an embedded run, whose parent program alone decides how it runs and ends.
     const std::string& clockCommandLine() const { return m_clockCommandLine; }
     // What is wrong with the command line, or an empty text.
     const std::string& error() const { return m_error; }
@@ -38,7 +38,7 @@ public:
     static std::uint32_t parseWindowId(const std::string& text);
 
 private:
-    bool takeHostSwitch(const std::vector<std::string>& arguments, std::size_t& i);
+    bool takeEmbeddingSwitch(const std::vector<std::string>& arguments, std::size_t& i);
     void useEnvironmentWindow();
 
     Mode m_mode = Mode::ScreenSaver;

@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr double kTwipsPerPixel = tk::kTwipsPerPixel;
 // Room around a control's pen that antialiasing may touch.
 constexpr int kAntialiasMargin = 2;
 // A text box keeps its text this far from its left edge.
@@ -75,23 +74,6 @@ bool segmentReaches(const QLineF& line, const QRect& rect, double margin)
     return true;
 }
 
-// Whether a light-weight control may touch a pixel of the area: a slanting line reaches far
-// fewer rectangles than the one around it.
-bool reaches(const tk::Control& control, const QRegion& area)
-{
-    const QRect box = FacePainter::paintedArea(control, control.bounds());
-    if (!area.intersects(box))
-        return false;
-    if (control.kind() != tk::ControlKind::Line)
-        return true;
-    const auto& line = static_cast<const tk::Line&>(control);
-    const QLineF pixels = FacePainter::pixelLine(line);
-    const double margin = std::max(1, line.borderWidth()) + kAntialiasMargin;
-    return std::any_of(area.begin(), area.end(), [&](const QRect& part) {
-        return part.intersects(box) && segmentReaches(pixels, part, margin);
-    });
-}
-
 int alignmentFlags(tk::Alignment alignment)
 {
     switch (alignment) {
@@ -107,27 +89,22 @@ int alignmentFlags(tk::Alignment alignment)
 
 } // namespace
 
-FacePainter::FacePainter(const tk::Window& window)
+FacePainter::FacePainter(const tk::Window& window, const ScreenUnits& units)
     : m_window(window)
+    , m_units(units)
 {
 }
 
-QRectF FacePainter::pixelRect(const tk::Bounds& bounds)
-{
-    return {bounds.left / kTwipsPerPixel, bounds.top / kTwipsPerPixel,
-            bounds.width / kTwipsPerPixel, bounds.height / kTwipsPerPixel};
-}
-
-QRect FacePainter::paintedArea(const tk::Control& control, const tk::Bounds& bounds)
+QRect FacePainter::paintedArea(const tk::Control& control, const tk::Bounds& bounds) const
 {
     const double margin = penWidthOf(control) + kAntialiasMargin;
-    return pixelRect(bounds).adjusted(-margin, -margin, margin, margin).toAlignedRect();
+    return m_units.toPixels(bounds).adjusted(-margin, -margin, margin, margin).toAlignedRect();
 }
 
-QLineF FacePainter::pixelLine(const tk::Line& line)
+QLineF FacePainter::pixelLine(const tk::Line& line) const
 {
-    return {line.x1() / kTwipsPerPixel + kPixelCentre, line.y1() / kTwipsPerPixel + kPixelCentre,
-            line.x2() / kTwipsPerPixel + kPixelCentre, line.y2() / kTwipsPerPixel + kPixelCentre};
+    return {m_units.toPixels(line.x1()) + kPixelCentre, m_units.toPixels(line.y1()) + kPixelCentre,
+            m_units.toPixels(line.x2()) + kPixelCentre, m_units.toPixels(line.y2()) + kPixelCentre};
 }
 
 QRegion FacePainter::lineArea(const QLineF& line, int penWidth)
@@ -146,9 +123,21 @@ QRegion FacePainter::lineArea(const QLineF& line, int penWidth)
     return area;
 }
 
-QFont FacePainter::qtFont(const tk::Font& font)
+// Whether a light-weight control may touch a pixel of the area: a slanting line reaches far
+// fewer rectangles than the one around it.
+bool FacePainter::reaches(const tk::Control& control, const QRegion& area) const
 {
-    return ScreenFont::fromFont(font);
+    const QRect box = paintedArea(control, control.bounds());
+    if (!area.intersects(box))
+        return false;
+    if (control.kind() != tk::ControlKind::Line)
+        return true;
+    const auto& line = static_cast<const tk::Line&>(control);
+    const QLineF pixels = pixelLine(line);
+    const double margin = std::max(1, line.borderWidth()) + kAntialiasMargin;
+    return std::any_of(area.begin(), area.end(), [&](const QRect& part) {
+        return part.intersects(box) && segmentReaches(pixels, part, margin);
+    });
 }
 
 void FacePainter::paint(QPainter& painter, const QRegion& area)
@@ -175,7 +164,7 @@ void FacePainter::paint(QPainter& painter, const QRegion& area)
     for (const tk::Control* control : m_window.controls()) {
         // A picture box covers exactly its box, without antialiasing around it.
         if (control->kind() == tk::ControlKind::PictureBox && control->visible() &&
-            area.intersects(pixelRect(control->bounds()).toRect()))
+            area.intersects(m_units.toPixels(control->bounds()).toRect()))
             paintPictureBox(painter, static_cast<const tk::PictureBox&>(*control));
     }
     painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -203,7 +192,8 @@ void FacePainter::paintLightweight(QPainter& painter, const tk::Control& control
 {
     switch (control.kind()) {
     case tk::ControlKind::Shape:
-        m_sprites[&control].paint(painter, static_cast<const tk::Shape&>(control));
+        m_sprites[&control].paint(painter, static_cast<const tk::Shape&>(control),
+                                  m_units.toPixels(control.bounds()));
         break;
     case tk::ControlKind::Line:
         paintLine(painter, static_cast<const tk::Line&>(control));
@@ -224,7 +214,7 @@ void FacePainter::paintLine(QPainter& painter, const tk::Line& line)
 
 void FacePainter::paintLabel(QPainter& painter, const tk::Label& label)
 {
-    paintCaption(painter, label, pixelRect(label.bounds()),
+    paintCaption(painter, label, m_units.toPixels(label.bounds()),
                  alignmentFlags(label.alignment()) | Qt::AlignTop);
 }
 
@@ -232,7 +222,7 @@ void FacePainter::paintLabel(QPainter& painter, const tk::Label& label)
 // from the top left corner, scaled down to fit when it is larger than the box.
 void FacePainter::paintPictureBox(QPainter& painter, const tk::PictureBox& box)
 {
-    const QRect rect = pixelRect(box.bounds()).toRect();
+    const QRect rect = m_units.toPixels(box.bounds()).toRect();
     painter.fillRect(rect, qtColour(box.backColor()));
     const QtPicture* picture = qtPictureOf(box.picture());
     if (!picture)
@@ -245,7 +235,7 @@ void FacePainter::paintPictureBox(QPainter& painter, const tk::PictureBox& box)
 
 void FacePainter::paintTextBox(QPainter& painter, const tk::TextBox& box)
 {
-    const QRectF rect = pixelRect(box.bounds()).adjusted(kTextBoxInset, 0, 0, 0);
+    const QRectF rect = m_units.toPixels(box.bounds()).adjusted(kTextBoxInset, 0, 0, 0);
     paintCaption(painter, box, rect, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
@@ -267,7 +257,7 @@ const QFont& FacePainter::fontOf(const tk::Control& control)
     CachedFont& cached = m_fonts[&control];
     if (cached.font != control.font() || cached.qtFont.pixelSize() <= 0) {
         cached.font = control.font();
-        cached.qtFont = qtFont(cached.font);
+        cached.qtFont = ScreenFont::fromFont(cached.font, m_units);
     }
     return cached.qtFont;
 }

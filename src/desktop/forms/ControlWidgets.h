@@ -8,6 +8,7 @@
 #include <QString>
 
 class QLabel;
+class ScreenUnits;
 class QWidget;
 
 namespace tk {
@@ -22,9 +23,7 @@ public:
     // Null for the controls that have no look of their own in a dialog (timers, shapes).
     static QWidget* create(tk::Control& control, QWidget* parent);
     // Copies place, visibility, enabled state, caption, value, colours and font.
-    static void update(const tk::Control& control, QWidget* widget);
-
-    static int pixels(float twips);
+    static void update(const tk::Control& control, QWidget* widget, const ScreenUnits& units);
 
 private:
     struct CaptionRoom {
@@ -34,11 +33,11 @@ private:
 
     static QWidget* createButton(tk::Control& control, QWidget* parent);
     static void updateLook(const tk::Control& control, QWidget* widget);
-    static void updateCaptionFont(const tk::Control& control, QWidget* widget);
+    static void updateCaptionFont(const tk::Control& control, QWidget* widget,
+                                  const ScreenUnits& units);
     static CaptionRoom showCaption(const tk::Control& control, QWidget* widget,
                                    const QString& caption);
     static void alignLabel(const tk::Label& control, QLabel* label);
     static void updateValue(const tk::Control& control, QWidget* widget);
     static void updateLists(const tk::Control& control, QWidget* widget);
-    static QRect placement(const tk::Control& control);
 };

@@ -1,7 +1,6 @@
 #include "ShapeSprite.h"
 #include "QtColour.h"
 
-#include "FacePainter.h"
 #include "Shape.h"
 
 #include <QPainter>
@@ -23,9 +22,8 @@ bool isRound(tk::ShapeKind kind)
 
 } // namespace
 
-QRectF ShapeSprite::shapeBox(const tk::Shape& shape)
+QRectF ShapeSprite::shapeBox(const tk::Shape& shape, QRectF box)
 {
-    QRectF box = FacePainter::pixelRect(shape.bounds());
     if (shape.shape() == tk::ShapeKind::Circle || shape.shape() == tk::ShapeKind::Square) {
         const double side = std::min(box.width(), box.height());
         box = QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
@@ -46,9 +44,9 @@ ShapeSprite::Look ShapeSprite::lookOf(const tk::Shape& shape, const QRectF& box)
     return look;
 }
 
-void ShapeSprite::paint(QPainter& painter, const tk::Shape& shape)
+void ShapeSprite::paint(QPainter& painter, const tk::Shape& shape, const QRectF& bounds)
 {
-    const QRectF box = shapeBox(shape);
+    const QRectF box = shapeBox(shape, bounds);
     const Look look = lookOf(shape, box);
     if (look.size.isEmpty())
         return;

@@ -1,7 +1,11 @@
 #include "DesktopRun.h"
 
-#include "HostWindow.h"
+#include "EmbeddedPresentation.h"
+#include "ForeignWindow.h"
+#include "Form1.h"
+#include "FullScreenPresentation.h"
 #include "QtPlatform.h"
+#include "ScreenUnits.h"
 #include "TikoraClock.h"
 
 #include <QApplication>
@@ -21,8 +25,8 @@
 namespace {
 
 #ifndef _WIN32
-// A host ends a hosted run with SIGTERM; the run then ends at once, as a success, without the
-// message the default action would make the shell print.
+// The program that owns the window ends an embedded run with SIGTERM; the run then ends at
+// once, as a success, without the message the default action would make the shell print.
 void endQuietly(int)
 {
     ::_exit(EXIT_SUCCESS);
@@ -94,7 +98,7 @@ int DesktopRun::exec()
     if (!prepareDisplay(reason))
         return refuse(reason);
 #ifndef _WIN32
-    if (m_options.hosted())
+    if (m_options.embedded())
         endQuietlyOnTerm();
 #endif
     // Qt sees the program's name alone, so that none of its options can come from outside.
@@ -102,15 +106,33 @@ int DesktopRun::exec()
     std::string name = m_options.programName();
     char* qtArgv[] = {name.data(), nullptr};
     QApplication application(qtArgc, qtArgv);
-    std::unique_ptr<HostWindow> host;
-    if (m_options.mode() == RunOptions::Mode::Root ||
-        m_options.mode() == RunOptions::Mode::WindowId) {
-        host = std::make_unique<HostWindow>(m_options.windowId());
-        if (!host->isValid())
-            return refuse("no window " + std::to_string(m_options.windowId()) + " to draw in");
-    }
-    QtPlatform platform(m_options, host.get());
+    std::unique_ptr<Presentation> presentation = makePresentation(reason);
+    if (!presentation)
+        return refuse(reason);
+    const ScreenUnits units;
+    QtPlatform platform(
+        m_options.clockCommandLine(), units, *presentation,
+        [](const tk::Window& window) { return dynamic_cast<const Form1*>(&window) != nullptr; });
     TikoraClock run(platform);
     run.start();
     return QApplication::exec();
+}
+
+std::unique_ptr<Presentation> DesktopRun::makePresentation(std::string& reason) const
+{
+    switch (m_options.mode()) {
+    case RunOptions::Mode::ScreenSaver:
+        return std::make_unique<FullScreenPresentation>();
+    case RunOptions::Mode::Window:
+        return std::make_unique<EmbeddedPresentation>(nullptr);
+    case RunOptions::Mode::Root:
+    case RunOptions::Mode::WindowId:
+        break;
+    }
+    auto parent = std::make_unique<ForeignWindow>(m_options.windowId());
+    if (!parent->isValid()) {
+        reason = "no window " + std::to_string(m_options.windowId()) + " to draw in";
+        return nullptr;
+    }
+    return std::make_unique<EmbeddedPresentation>(std::move(parent));
 }

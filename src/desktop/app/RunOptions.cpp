@@ -41,17 +41,17 @@ RunOptions::RunOptions(int argc, const char* const* argv)
                 m_display = arguments[++i];
         } else if (name.rfind("display=", 0) == 0) {
             m_display = name.substr(8);
-        } else if (!takeHostSwitch(arguments, i)) {
+        } else if (!takeEmbeddingSwitch(arguments, i)) {
             clockArguments.push_back(arguments[i]);
         }
     }
-    if (hosted())
+    if (embedded())
         return;
     for (const std::string& argument : clockArguments)
         m_clockCommandLine += (m_clockCommandLine.empty() ? "" : " ") + argument;
 }
 
-bool RunOptions::takeHostSwitch(const std::vector<std::string>& arguments, std::size_t& i)
+bool RunOptions::takeEmbeddingSwitch(const std::vector<std::string>& arguments, std::size_t& i)
 {
     const std::string name = switchName(arguments[i]);
     if (name == "root") {

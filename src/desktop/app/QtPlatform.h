@@ -1,27 +1,28 @@
 #pragma once
 
-#include "InstanceLock.h"
 #include "Platform.h"
-#include "RunOptions.h"
 
-#include <QSize>
-
+#include <functional>
 #include <memory>
 #include <vector>
 
 class ClockWindow;
 class FormView;
-class HostWindow;
 class PendingFormView;
+class Presentation;
 class QWidget;
+class ScreenUnits;
 
 // The platform of a real run, made with Qt: the clock window and the dialogs as Qt windows,
-// files, pictures, message boxes, pickers, the single-instance lock and the process itself.
-// A hosted run (see RunOptions) draws in `host`, or in a window of its own when that is null;
-// it has no lock and leaves the pointer alone.
+// files, pictures, message boxes, pickers and the process itself. The clock window is shown,
+// and the lock and the pointer are taken, as the run's presentation has it.
 class QtPlatform : public tk::Platform {
 public:
-    explicit QtPlatform(RunOptions options = {}, HostWindow* host = nullptr);
+    // Tells the clock window from the run's other windows.
+    using ClockWindowTest = std::function<bool(const tk::Window&)>;
+
+    QtPlatform(std::string commandLine, const ScreenUnits& units, Presentation& presentation,
+               ClockWindowTest isClockWindow);
     ~QtPlatform() override;
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;
@@ -60,15 +61,13 @@ private:
     // The window that a message box or picker opens over: the front-most one of the run.
     QWidget* dialogParent() const;
     void raiseDialogs();
-    void presentHosted(ClockWindow& clock);
     FormView& makeFormView(tk::Window& window);
 
-    const RunOptions m_options;
-    HostWindow* m_host = nullptr;
-    // The screen a hosted face is laid out for, in pixels; empty for a full-screen run.
-    QSize m_hostedLayout;
+    const std::string m_commandLine;
+    const ScreenUnits& m_units;
+    Presentation& m_presentation;
+    const ClockWindowTest m_isClockWindow;
     std::string m_settingsFolder;
-    InstanceLock m_lock;
     std::unique_ptr<ClockWindow> m_clock;
     std::vector<std::unique_ptr<FormView>> m_views;
     std::vector<std::unique_ptr<PendingFormView>> m_pendingViews;
