@@ -22,6 +22,20 @@ int lastSeparator(const QString& path)
 #endif
 }
 
+// The entries of a folder that pass Qt's filter and are, once links are followed, of the kind
+// asked for. Qt's filter takes a link to a device for a file or a folder; such an entry is
+// neither a picture nor a place to look for one.
+QStringList entriesOfKind(QDir dir, QDir::Filters filter, bool (QFileInfo::*isKind)() const)
+{
+    dir.setFilter(filter | QDir::NoDotAndDotDot);
+    QStringList names;
+    for (const QFileInfo& entry : dir.entryInfoList()) {
+        if ((entry.*isKind)())
+            names.append(entry.fileName());
+    }
+    return names;
+}
+
 // The plain, visible files of a folder that a wildcard matches, without regard to case.
 QStringList matchingFiles(const QString& folder, QString wildcard)
 {
@@ -29,10 +43,9 @@ QStringList matchingFiles(const QString& folder, QString wildcard)
     if (wildcard == QLatin1String("*.*"))
         wildcard = QStringLiteral("*");
     QDir dir(folder);
-    dir.setFilter(QDir::Files | QDir::NoDotAndDotDot);
     if (!wildcard.isEmpty())
         dir.setNameFilters({wildcard});
-    return dir.entryList();
+    return entriesOfKind(dir, QDir::Files, &QFileInfo::isFile);
 }
 
 // Pseudo file systems, and the system's own places, hold nothing a user would pick a picture
@@ -94,9 +107,7 @@ QStringList FolderListing::drives()
 
 QStringList FolderListing::folders(const QString& folder)
 {
-    QDir dir(folder);
-    dir.setFilter(QDir::Dirs | QDir::NoDotAndDotDot);
-    QStringList names = dir.entryList();
+    QStringList names = entriesOfKind(QDir(folder), QDir::Dirs, &QFileInfo::isDir);
     sortWithoutCase(names);
     return names;
 }
