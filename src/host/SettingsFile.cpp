@@ -144,7 +144,12 @@ bool SettingsFile::save()
     values[10] = tk::singleText(clock.lblS[2].font().size);
     values[11] = clock.lblS[2].font().name;
     values[12] = std::to_string(dialog.chkBG[1].value());
-    return m_run.platform().writeFile(path(), compose(values));
+    // A value that holds a line break would shift every later setting by a line, so such a
+    // file is never written, and the old one stays as it was.
+    const bool splitsALine = std::any_of(values.begin(), values.end(), [](const std::string& v) {
+        return v.find_first_of("\r\n") != std::string::npos;
+    });
+    return !splitsALine && m_run.platform().writeFile(path(), compose(values));
 }
 
 float SettingsFile::optionIndex(const std::string& text)

@@ -128,6 +128,13 @@ void frmFILE::cmdOK_Click()
 void frmFILE::acceptSlideShow()
 {
     Module1& m = m_run.module1();
+    // A folder whose name holds a line break cannot be stored in the settings file, whose
+    // values are one a line; it is refused as such a picture path is, and nothing changes.
+    if (File1.path().find_first_of("\r\n") != std::string::npos) {
+        m_run.platform().messageBox(m.strPicNotFound, std::string(kAttention),
+                                    tk::MessageIcon::Information, tk::MessageButtons::Ok);
+        return;
+    }
     const std::optional<float> period = parseSlidePeriod(txtST.text());
     if (!period) {
         m_run.platform().messageBox(m.strSlidePeriod, std::string(kAttention),
