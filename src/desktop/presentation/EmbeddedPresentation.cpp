@@ -2,12 +2,27 @@
 
 #include "ForeignWindow.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QScreen>
+
+namespace {
+
+QSize largestScreen()
+{
+    QSize largest;
+    for (const QScreen* screen : QGuiApplication::screens())
+        largest = largest.expandedTo(screen->size());
+    return largest;
+}
+
+} // namespace
 
 EmbeddedPresentation::EmbeddedPresentation(std::unique_ptr<ForeignWindow> parent)
     : m_parent(std::move(parent))
-    , m_fit(FaceFit::layoutFor(m_parent ? m_parent->size() : kOwnWindowSize))
+    , m_largest(FaceFit::largestFor(largestScreen()))
+    , m_fit(FaceFit::layoutFor(m_parent ? m_parent->size() : kOwnWindowSize, m_largest))
 {
 }
 
@@ -24,8 +39,11 @@ void EmbeddedPresentation::attach(ClockWindow& clock)
         return;
     }
     m_parent->embed(clock);
-    connect(m_parent.get(), &ForeignWindow::resized, &clock,
-            [&clock](QSize size) { clock.resize(size); });
+    // The clock window covers the window it is drawn in, but never grows past the largest
+    // screen: no more of the window can be seen at once, and its back buffer grows with it.
+    const auto follow = [this](QSize size) { m_clock->resize(size.boundedTo(m_largest)); };
+    follow(m_parent->size());
+    connect(m_parent.get(), &ForeignWindow::resized, &clock, follow);
     connect(m_parent.get(), &ForeignWindow::gone, this, &Presentation::closed);
 }
 

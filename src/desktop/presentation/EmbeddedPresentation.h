@@ -41,5 +41,6 @@ protected:
 private:
     std::unique_ptr<ForeignWindow> m_parent;
     ClockWindow* m_clock = nullptr;
+    QSize m_largest;
     FaceFit m_fit;
 };

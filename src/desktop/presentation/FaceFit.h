@@ -15,14 +15,23 @@ class FaceFit {
 public:
     static constexpr QSize kSmallestLayout{800, 600};
 
+    // The largest size the face is laid out for, or a window drawn in, given the largest
+    // screen's size.
+    static QSize largestFor(QSize largestScreen)
+    {
+        return largestScreen.expandedTo(kSmallestLayout);
+    }
+
     // The screen to lay the face out for, given the window's size when the run starts.
-    static QSize layoutFor(QSize window)
+    static QSize layoutFor(QSize window, QSize largestScreen)
     {
         if (window.isEmpty())
             return kSmallestLayout;
         const double grow = std::max({1.0, double(kSmallestLayout.width()) / window.width(),
                                       double(kSmallestLayout.height()) / window.height()});
-        return {int(std::ceil(window.width() * grow)), int(std::ceil(window.height() * grow))};
+        const double width = std::min(std::ceil(window.width() * grow), 1e6);
+        const double height = std::min(std::ceil(window.height() * grow), 1e6);
+        return QSize(int(width), int(height)).boundedTo(largestFor(largestScreen));
     }
 
     explicit FaceFit(QSize layout = {})

@@ -110,7 +110,7 @@ void ForeignWindow::embed(QWidget& widget)
     widget.setAttribute(Qt::WA_NativeWindow);
     widget.winId();
     widget.windowHandle()->setParent(m_foreign);
-    widget.setGeometry(0, 0, m_size.width(), m_size.height());
+    widget.move(0, 0);
 }
 
 bool ForeignWindow::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)

@@ -23,7 +23,7 @@ public:
     // Whether the window exists; its size is known only then.
     bool isValid() const { return m_valid; }
     QSize size() const { return m_size; }
-    // Makes `widget` a native child of the foreign window, covering it.
+    // Makes `widget` a native child of the foreign window, at its top left corner.
     void embed(QWidget& widget);
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
