@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <future>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -94,6 +96,37 @@ TEST_F(PlatformTest, LinksToRegularFilesAreReadAndNothingElse)
     ASSERT_TRUE(QFile::link(path("red.png"), path("red-link.png")));
     EXPECT_EQ(PictureFile::read(path("red-link.png")).size(), QSize(7, 5));
     EXPECT_TRUE(PictureFile::read(path("zero.gif")).isNull());
+}
+
+// The drives come from the kernel's mount table alone, so a mount that never answers cannot
+// hold up the chooser; opening one asks it on a thread that may never come back.
+TEST_F(PlatformTest, DrivesAreReadWithoutAskingTheMounts)
+{
+    const QByteArray table = "22 27 0:21 / /proc rw - proc proc rw\n"
+                             "30 27 8:1 / /media/usb\\040stick rw - vfat /dev/sdb1 rw\n"
+                             "31 27 8:2 / /data rw shared:1 - ext4 /dev/sda2 rw\n"
+                             "32 27 8:2 / /data rw - ext4 /dev/sda2 rw\n"
+                             "33 27 0:40 / /mnt/nfs rw - nfs4 server:/ rw\n"
+                             "34 27 0:41 / /run/media/me/Disk rw - ext4 /dev/sdc1 rw\n"
+                             "35 27 0:42 / /run/user/0 rw - tmpfs tmpfs rw\n"
+                             "36 27 0:43 / /usr/share rw - ext4 /dev/sda3 rw\n"
+                             "37 27 0:44 / /home/me rw - ext4 /dev/sda4 rw\n"
+                             "broken line\n";
+    EXPECT_EQ(toStd(FolderListing::drivesFrom(table, "/home/me")),
+              (std::vector<std::string>{"/", "/home/me", "/data", "/media/usb stick", "/mnt/nfs",
+                                        "/run/media/me/Disk"}));
+
+    std::promise<void> never;
+    const std::shared_future<void> blocked = never.get_future().share();
+    const auto hangs = [blocked](const QString&) {
+        blocked.wait();
+        return QString();
+    };
+    EXPECT_EQ(FolderListing::openFailure("/mnt/nfs", hangs, std::chrono::milliseconds(50)),
+              "/mnt/nfs is not available.");
+    never.set_value();
+    EXPECT_EQ(FolderListing::openFailure(path("Sub")), "");
+    EXPECT_EQ(FolderListing::openFailure(path("gone")), path("gone") + " is not available.");
 }
 
 // Without a runtime folder the lock lives in a folder of the user's own in the temporary

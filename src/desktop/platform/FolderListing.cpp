@@ -1,10 +1,15 @@
 #include "FolderListing.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QStorageInfo>
 
 #include <algorithm>
+#include <future>
+#include <memory>
+#include <thread>
 
 namespace {
 
@@ -50,9 +55,9 @@ QStringList matchingFiles(const QString& folder, QString wildcard)
 
 // Pseudo file systems, and the system's own places, hold nothing a user would pick a picture
 // from.
-bool isUserVolume(const QStorageInfo& volume)
+bool isUserVolume(const QString& root, const QByteArray& type)
 {
-    static const QStringList pseudoTypes = {
+    static const QList<QByteArray> pseudoTypes = {
         "proc",        "sysfs",          "devtmpfs",    "devpts",    "tmpfs",    "cgroup",
         "cgroup2",     "pstore",         "securityfs",  "debugfs",   "tracefs",  "configfs",
         "fusectl",     "mqueue",         "bpf",         "hugetlbfs", "autofs",   "nsfs",
@@ -60,16 +65,33 @@ bool isUserVolume(const QStorageInfo& volume)
         "fuse.portal", "fuse.gvfsd-fuse"};
     static const QStringList systemPlaces = {"/proc", "/sys", "/dev", "/run", "/boot",
                                              "/snap", "/var", "/etc", "/usr"};
-    if (!volume.isValid() || !volume.isReady())
+    if (pseudoTypes.contains(type))
         return false;
-    if (pseudoTypes.contains(QString::fromLatin1(volume.fileSystemType())))
-        return false;
-    const QString root = volume.rootPath();
     if (root.startsWith(QLatin1String("/run/media/")))
         return true;
     return std::none_of(systemPlaces.begin(), systemPlaces.end(), [&root](const QString& place) {
         return root == place || root.startsWith(place + QLatin1Char('/'));
     });
+}
+
+// A mount table writes a blank, a tab, a line break and a backslash as octal escapes.
+QString unescapedPath(const QByteArray& field)
+{
+    QByteArray path;
+    path.reserve(field.size());
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 3 < field.size()) {
+            bool ok = false;
+            const int code = field.mid(i + 1, 3).toInt(&ok, 8);
+            if (ok && code < 256) {
+                path.append(static_cast<char>(code));
+                i += 3;
+                continue;
+            }
+        }
+        path.append(field[i]);
+    }
+    return QFile::decodeName(path);
 }
 
 void sortWithoutCase(QStringList& names)
@@ -92,17 +114,32 @@ QStringList FolderListing::drives()
     }
     sortWithoutCase(roots);
 #else
-    roots = {QStringLiteral("/"), QDir::homePath()};
-    QStringList others;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (isUserVolume(volume))
-            others.append(volume.rootPath());
-    }
-    sortWithoutCase(others);
-    roots.append(others);
-    roots.removeDuplicates();
+    QFile table(QStringLiteral("/proc/self/mountinfo"));
+    roots = drivesFrom(table.open(QIODevice::ReadOnly) ? table.readAll() : QByteArray(),
+                       QDir::homePath());
 #endif
     return roots;
+}
+
+// Each line: id, parent, device, root, mount point, options, optional fields, "-", type, ...
+QStringList FolderListing::drivesFrom(const QByteArray& mountTable, const QString& home)
+{
+    QStringList roots = {QStringLiteral("/"), home};
+    QSet<QString> seen(roots.begin(), roots.end());
+    QStringList others;
+    for (const QByteArray& line : mountTable.split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        const qsizetype separator = fields.indexOf("-", 6);
+        if (fields.size() < 5 || separator < 0 || separator + 1 >= fields.size())
+            continue;
+        const QString root = unescapedPath(fields[4]);
+        if (isUserVolume(root, fields[separator + 1]) && !seen.contains(root)) {
+            seen.insert(root);
+            others.append(root);
+        }
+    }
+    sortWithoutCase(others);
+    return roots + others;
 }
 
 QStringList FolderListing::folders(const QString& folder)
@@ -112,14 +149,26 @@ QStringList FolderListing::folders(const QString& folder)
     return names;
 }
 
-QString FolderListing::openFailure(const QString& drive)
+QString FolderListing::whyNotOpen(const QString& folder)
 {
-    const QFileInfo info(drive);
+    const QFileInfo info(folder);
     if (!info.exists() || !info.isDir())
-        return QStringLiteral("%1 is not available.").arg(drive);
+        return QStringLiteral("%1 is not available.").arg(folder);
     if (!info.isReadable() || !info.isExecutable())
-        return QStringLiteral("%1 cannot be opened: access denied.").arg(drive);
+        return QStringLiteral("%1 cannot be opened: access denied.").arg(folder);
     return {};
+}
+
+// A thread that never comes back is left to itself; it holds nothing but its own answer.
+QString FolderListing::openFailure(const QString& drive, const OpenCheck& check,
+                                   std::chrono::milliseconds patience)
+{
+    auto answer = std::make_shared<std::promise<QString>>();
+    std::future<QString> result = answer->get_future();
+    std::thread([answer, check, drive] { answer->set_value(check(drive)); }).detach();
+    if (result.wait_for(patience) != std::future_status::ready)
+        return QStringLiteral("%1 is not available.").arg(drive);
+    return result.get();
 }
 
 QStringList FolderListing::files(const QString& path)
