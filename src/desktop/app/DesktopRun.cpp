@@ -1,5 +1,6 @@
 #include "DesktopRun.h"
 
+#include "DisplayCheck.h"
 #include "EmbeddedPresentation.h"
 #include "ForeignWindow.h"
 #include "Form1.h"
@@ -19,7 +20,6 @@
 
 #ifndef _WIN32
 #include <unistd.h>
-#include <xcb/xcb.h>
 #endif
 
 namespace {
@@ -40,21 +40,6 @@ void endQuietlyOnTerm()
     ::sigaction(SIGTERM, &action, nullptr);
 }
 
-// Only the X11 platform is checked ahead: another platform named in QT_QPA_PLATFORM was the
-// user's own choice.
-bool usesX11()
-{
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    return platform.isEmpty() || platform.startsWith("xcb");
-}
-
-bool canOpen(const QByteArray& display)
-{
-    xcb_connection_t* connection = xcb_connect(display.constData(), nullptr);
-    const bool open = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return open;
-}
 #endif
 
 } // namespace
@@ -70,33 +55,23 @@ int DesktopRun::refuse(const std::string& reason) const
     return EXIT_FAILURE;
 }
 
-bool DesktopRun::prepareDisplay(std::string& reason) const
-{
-    if (!m_options.display().empty())
-        qputenv("DISPLAY", QByteArray::fromStdString(m_options.display()));
-#ifndef _WIN32
-    if (!usesX11())
-        return true;
-    const QByteArray display = qgetenv("DISPLAY");
-    if (display.isEmpty()) {
-        reason = "no display to run on (DISPLAY is not set)";
-        return false;
-    }
-    if (!canOpen(display)) {
-        reason = "cannot open display " + display.toStdString();
-        return false;
-    }
-#endif
-    return true;
-}
-
 int DesktopRun::exec()
 {
+#ifdef SIGXFSZ
+    // A write past the user's file-size limit is a failed write that leaves the old settings
+    // file in place, not a reason to kill the screen saver; Qt's libraries may write caches
+    // as they start, so the signal is ignored before anything else.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     if (!m_options.error().empty())
         return refuse(m_options.error());
     std::string reason;
-    if (!prepareDisplay(reason))
+    if (!DisplayCheck::prepare(m_options.display(), reason))
         return refuse(reason);
+    // The clock needs no session bus. Without one, Qt's accessibility bridge would have
+    // libdbus start a bus daemon of its own, which outlives the clock.
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
 #ifndef _WIN32
     if (m_options.embedded())
         endQuietlyOnTerm();

@@ -19,9 +19,6 @@ public:
 private:
     // Says in one line on the standard error what stops the run; the status to end with.
     int refuse(const std::string& reason) const;
-    // Makes the display that -display named the one Qt opens; false when no display can be
-    // opened at all.
-    bool prepareDisplay(std::string& reason) const;
     // The way of presenting the clock that the command line chose, or null with the reason
     // when there is nothing to present it in.
     std::unique_ptr<Presentation> makePresentation(std::string& reason) const;

@@ -24,7 +24,6 @@
 #include <QSaveFile>
 
 #include <algorithm>
-#include <csignal>
 #include <cstdlib>
 #include <ctime>
 
@@ -88,11 +87,6 @@ QtPlatform::QtPlatform(std::string commandLine, const ScreenUnits& units,
     , m_presentation(presentation)
     , m_isClockWindow(std::move(isClockWindow))
 {
-#ifdef SIGXFSZ
-    // A write past the user's file-size limit is a failed write that leaves the old settings
-    // file in place, not a reason to kill the screen saver.
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
     PictureFile::limitAllocations();
 }
 
