@@ -81,9 +81,12 @@ int DesktopRun::exec()
     std::string name = m_options.programName();
     char* qtArgv[] = {name.data(), nullptr};
     QApplication application(qtArgc, qtArgv);
+    // A window to draw in that is already gone ends the run as one that goes away does.
     std::unique_ptr<Presentation> presentation = makePresentation(reason);
-    if (!presentation)
-        return refuse(reason);
+    if (!presentation) {
+        refuse(reason);
+        return EXIT_SUCCESS;
+    }
     const ScreenUnits units;
     QtPlatform platform(
         m_options.clockCommandLine(), units, *presentation,

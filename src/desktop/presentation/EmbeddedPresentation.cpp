@@ -38,7 +38,12 @@ void EmbeddedPresentation::attach(ClockWindow& clock)
         clock.resize(kOwnWindowSize);
         return;
     }
-    m_parent->embed(clock);
+    // A window that is gone ends the run before anything is shown: the clock never opens a
+    // window of its own in another's place.
+    if (!m_parent->embed(clock)) {
+        emit closed();
+        return;
+    }
     // The clock window covers the window it is drawn in, but never grows past the largest
     // screen: no more of the window can be seen at once, and its back buffer grows with it.
     const auto follow = [this](QSize size) { m_clock->resize(size.boundedTo(m_largest)); };

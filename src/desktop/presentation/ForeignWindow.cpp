@@ -56,11 +56,13 @@ ForeignWindow::ForeignWindow(std::uint32_t id, QObject* parent)
         m_id = defaultRoot(connection);
         m_isRoot = true;
     }
-    queryGeometry();
-    if (!m_valid)
+    // The window's events are asked for before its size, so that a window destroyed at any
+    // moment from here on is seen to go: either the question fails, or its destruction
+    // arrives as an event.
+    if (!followChanges() || !queryGeometry())
         return;
+    m_valid = true;
     m_foreign = QWindow::fromWinId(m_id);
-    followChanges();
     qGuiApp->installNativeEventFilter(this);
 #endif
 }
@@ -73,20 +75,20 @@ ForeignWindow::~ForeignWindow()
 
 #ifndef _WIN32
 
-void ForeignWindow::queryGeometry()
+bool ForeignWindow::queryGeometry()
 {
     xcb_connection_t* connection = x11Connection();
     const ReplyPtr<xcb_get_geometry_reply_t> reply(
         xcb_get_geometry_reply(connection, xcb_get_geometry(connection, m_id), nullptr),
         &std::free);
-    m_valid = reply != nullptr;
     if (reply)
         m_size = QSize(reply->width, reply->height);
+    return reply != nullptr;
 }
 
 // Asks for the window's structure events beside whatever this client already wanted of it,
 // which for the root window includes what Qt itself listens to.
-void ForeignWindow::followChanges()
+bool ForeignWindow::followChanges()
 {
     xcb_connection_t* connection = x11Connection();
     const ReplyPtr<xcb_get_window_attributes_reply_t> attributes(
@@ -95,22 +97,40 @@ void ForeignWindow::followChanges()
         &std::free);
     const std::uint32_t mask =
         (attributes ? attributes->your_event_mask : 0) | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
-    xcb_change_window_attributes(connection, m_id, XCB_CW_EVENT_MASK, &mask);
-    xcb_flush(connection);
+    const ReplyPtr<xcb_generic_error_t> error(
+        xcb_request_check(connection, xcb_change_window_attributes_checked(
+                                          connection, m_id, XCB_CW_EVENT_MASK, &mask)),
+        &std::free);
+    return attributes != nullptr && error == nullptr;
+}
+
+// Whether `window` now stands in the foreign window: a reparenting into a window that has
+// just been destroyed fails, and leaves it a top-level window of its own.
+bool ForeignWindow::holds(std::uint32_t window) const
+{
+    xcb_connection_t* connection = x11Connection();
+    const ReplyPtr<xcb_query_tree_reply_t> tree(
+        xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr), &std::free);
+    return tree && tree->parent == m_id;
 }
 
 #endif
 
-void ForeignWindow::embed(QWidget& widget)
+bool ForeignWindow::embed(QWidget& widget)
 {
     if (!m_foreign)
-        return;
+        return false;
     if (m_isRoot)
         widget.setWindowFlag(Qt::X11BypassWindowManagerHint);
     widget.setAttribute(Qt::WA_NativeWindow);
     widget.winId();
     widget.windowHandle()->setParent(m_foreign);
     widget.move(0, 0);
+#ifndef _WIN32
+    return holds(static_cast<std::uint32_t>(widget.winId()));
+#else
+    return false;
+#endif
 }
 
 bool ForeignWindow::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)

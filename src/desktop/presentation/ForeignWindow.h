@@ -23,8 +23,9 @@ public:
     // Whether the window exists; its size is known only then.
     bool isValid() const { return m_valid; }
     QSize size() const { return m_size; }
-    // Makes `widget` a native child of the foreign window, at its top left corner.
-    void embed(QWidget& widget);
+    // Makes `widget` a native child of the foreign window, at its top left corner; false when
+    // the window is gone.
+    bool embed(QWidget& widget);
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
@@ -35,8 +36,9 @@ signals:
 
 private:
 #ifndef _WIN32
-    void queryGeometry();
-    void followChanges();
+    bool queryGeometry();
+    bool followChanges();
+    bool holds(std::uint32_t window) const;
 #endif
 
     std::uint32_t m_id = 0;
