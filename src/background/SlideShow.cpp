@@ -80,8 +80,8 @@ void Form1::TimerSHOW_Timer()
     const int index =
         shown >= 0 && shown < static_cast<float>(last) ? static_cast<int>(shown) + 1 : 1;
     m.SlideIndex = static_cast<float>(index);
-    if (tk::PictureRef picture = m_run.platform().loadPicture(
-            m.PicCenter + m.SlideFiles[static_cast<std::size_t>(index)]))
+    if (tk::PictureRef picture = m_run.platform().loadPictureFor(
+            m.PicCenter + m.SlideFiles[static_cast<std::size_t>(index)], Pict[0].bounds()))
         Pict[0].setPicture(std::move(picture));
     if (index == last)
         m.SlideIndex = 0;

@@ -131,12 +131,13 @@ void Form1::loadCentrePicture()
     dialog.picTMP.setPicture(picTMP1.picture());
     if (m.SlideShowTime <= 0 && !platform.dir(m.PicCenter).empty() &&
         m.PicCenter != dialog.optPIC[0].caption()) {
-        centre.setPicture(platform.loadPicture(m.PicCenter));
+        centre.setPicture(platform.loadPictureFor(m.PicCenter, centre.bounds()));
         dialog.txtOUT.setText(m.strSettings[2]);
     } else if (m.SlideShowTime > 0) {
         // A show without slides keeps the built-in picture.
         if (m.SlideFiles.size() > 1)
-            centre.setPicture(platform.loadPicture(m.PicCenter + m.SlideFiles[1]));
+            centre.setPicture(
+                platform.loadPictureFor(m.PicCenter + m.SlideFiles[1], centre.bounds()));
         dialog.txtOUT.setText(m.strSettings[2]);
     }
     if (!centre.picture())

@@ -104,7 +104,7 @@ void frmFILE::File1_Click()
     if (File1.fileName().empty())
         return;
     const std::string path = selectedPath();
-    if (tk::PictureRef picture = m_run.platform().loadPicture(path))
+    if (tk::PictureRef picture = m_run.platform().loadPictureFor(path, picPREW.bounds()))
         picPREW.setPicture(std::move(picture));
     txtFP.setText(path);
 }
@@ -164,8 +164,9 @@ void frmFILE::acceptPicture()
     m_run.form2().txtOUT.setText(path);
     hide();
     // A file that is no picture leaves the centre as it was.
-    if (tk::PictureRef picture = platform.loadPicture(path))
-        m_run.form1().Pict[0].setPicture(std::move(picture));
+    tk::PictureBox& centre = m_run.form1().Pict[0];
+    if (tk::PictureRef picture = platform.loadPictureFor(path, centre.bounds()))
+        centre.setPicture(std::move(picture));
 }
 
 // Cancel hides the chooser and leaves no picture option selected; unselecting runs no handler.

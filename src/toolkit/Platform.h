@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Bounds.h"
 #include "Colour.h"
 #include "Picture.h"
 
@@ -93,6 +94,12 @@ public:
     virtual bool writeFile(const std::string& path, const std::string& contents) = 0;
     // Null when the file is missing or is no picture.
     virtual PictureRef loadPicture(const std::string& path) = 0;
+    // The same for a picture box of `box` (twips), which shows a larger picture scaled down to
+    // fit: a platform may keep the picture at no more than that size.
+    virtual PictureRef loadPictureFor(const std::string& path, const Bounds& /*box*/)
+    {
+        return loadPicture(path);
+    }
     virtual PictureRef builtInPicture(BuiltInPicture which) = 0;
 
     // The first name that listDirectory() gives, or an empty text.

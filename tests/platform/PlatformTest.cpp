@@ -98,6 +98,34 @@ TEST_F(PlatformTest, LinksToRegularFilesAreReadAndNothingElse)
     EXPECT_TRUE(PictureFile::read(path("zero.gif")).isNull());
 }
 
+// A picture is kept at no more than the size it is shown at: fitted into a picture box, or
+// cut to the screen as a background; a GIF whose canvas is far larger than its first frame
+// counts at its canvas.
+TEST_F(PlatformTest, PicturesAreKeptAtTheSizeTheyAreShown)
+{
+    PictureFile::limitAllocations();
+    QImage photo(1000, 750, QImage::Format_RGB32);
+    photo.fill(Qt::blue);
+    ASSERT_TRUE(photo.save(path("photo.jpg")));
+    ASSERT_TRUE(photo.save(path("photo.bmp")));
+    // A 1 x 1 frame on a canvas of 7999 x 7999.
+    write("canvas.gif", QByteArray::fromHex("474946383961 3f1f 3f1f 800000 000000ffffff"
+                                            "2c 0000 0000 0100 0100 00 02 024401 00 3b"));
+    const std::vector<std::tuple<QString, QSize, QSize, QSize>> cases = {
+        {"photo.jpg", {49, 49}, {}, {49, 36}},     {"photo.bmp", {49, 49}, {}, {49, 36}},
+        {"photo.jpg", {}, {640, 480}, {640, 480}}, {"photo.bmp", {}, {2000, 2000}, {1000, 750}},
+        {"canvas.gif", {49, 49}, {}, {49, 49}},    {"canvas.gif", {}, {800, 600}, {800, 600}},
+        {"red.png", {49, 49}, {}, {7, 5}},
+    };
+    QImage red(7, 5, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(path("red.png")));
+    for (const auto& [name, fit, clip, shown] : cases) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_EQ(PictureFile::read(path(name), fit, clip).size(), shown);
+    }
+}
+
 // The drives come from the kernel's mount table alone, so a mount that never answers cannot
 // hold up the chooser; opening one asks it on a thread that may never come back.
 TEST_F(PlatformTest, DrivesAreReadWithoutAskingTheMounts)

@@ -271,9 +271,20 @@ bool QtPlatform::writeFile(const std::string& path, const std::string& contents)
     return file.commit();
 }
 
+// A picture for the whole window, the background, stands at its own size from the top left
+// corner, so no more of it than the screen can be seen.
 tk::PictureRef QtPlatform::loadPicture(const std::string& path)
 {
-    const QImage image = PictureFile::read(toQt(path));
+    return shownPicture(PictureFile::read(toQt(path), {}, m_presentation.layoutSize()));
+}
+
+tk::PictureRef QtPlatform::loadPictureFor(const std::string& path, const tk::Bounds& box)
+{
+    return shownPicture(PictureFile::read(toQt(path), m_units.toWholePixels(box).size()));
+}
+
+tk::PictureRef QtPlatform::shownPicture(const QImage& image)
+{
     if (image.isNull())
         return nullptr;
     // Pictures are drawn often and changed never, so they are kept in the fastest form to draw.

@@ -10,6 +10,7 @@ class ClockWindow;
 class FormView;
 class PendingFormView;
 class Presentation;
+class QImage;
 class QWidget;
 class ScreenUnits;
 
@@ -50,6 +51,7 @@ public:
     std::optional<std::string> readFile(const std::string& path) override;
     bool writeFile(const std::string& path, const std::string& contents) override;
     tk::PictureRef loadPicture(const std::string& path) override;
+    tk::PictureRef loadPictureFor(const std::string& path, const tk::Bounds& box) override;
     tk::PictureRef builtInPicture(tk::BuiltInPicture which) override;
 
     // The Qt windows of the run; null until the toolkit window exists, and for a dialog-like
@@ -61,6 +63,8 @@ private:
     // The window that a message box or picker opens over: the front-most one of the run.
     QWidget* dialogParent() const;
     void raiseDialogs();
+    // The decoded picture in the form that is fastest to draw, or null.
+    static tk::PictureRef shownPicture(const QImage& image);
     FormView& makeFormView(tk::Window& window);
 
     const std::string m_commandLine;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 // Reads picture files that anyone may have put in the program's way: only regular files,
@@ -18,6 +19,8 @@ public:
 
     // Tells Qt's image reader to allocate no more than the largest picture needs.
     static void limitAllocations();
-    // The picture, or a null image.
-    static QImage read(const QString& path);
+    // The picture, or a null image. A picture larger than `fit` is decoded straight to the
+    // largest size of its proportions that fits, and one that reaches past `clip` only as far
+    // as it; nothing larger is ever kept.
+    static QImage read(const QString& path, QSize fit = {}, QSize clip = {});
 };
