@@ -1,12 +1,15 @@
 // The cost of the pictures: listing a folder of 10,000 files as the slide show and the
-// chooser's file list do, and one change of slide, from the load of the GIF to the repaint of
-// what it changed. Qt's offscreen platform serves the widgets, so no display is needed.
+// chooser's file list do, one change of slide, from the load of the GIF to the repaint of
+// what it changed, and a click in the chooser on a 12-megapixel photo, beside the decoding
+// of the whole photo that such a click once cost. Qt's offscreen platform serves the widgets,
+// so no display is needed.
 
 #include "BenchPlatform.h"
 #include "ClockWindow.h"
 #include "DirtyRegionRecorder.h"
 #include "FileListBox.h"
 #include "Form1.h"
+#include "PictureFile.h"
 #include "QtBenchmarkMain.h"
 #include "TikoraClock.h"
 #include "Window.h"
@@ -121,8 +124,43 @@ void BM_SlideChange(benchmark::State& state)
     form.setObserver(&window);
 }
 
+// A photo of a phone's 12 megapixels, made once.
+const QString& phonePhoto()
+{
+    static const QTemporaryDir folder;
+    static const QString path = [] {
+        QImage photo(4000, 3000, QImage::Format_RGB32);
+        for (int y = 0; y < photo.height(); ++y)
+            std::fill_n(reinterpret_cast<QRgb*>(photo.scanLine(y)), photo.width(),
+                        qRgb(y % 256, (y / 7) % 256, 90));
+        const QString file = folder.filePath("photo.jpg");
+        photo.save(file, "JPG", 90);
+        return file;
+    }();
+    return path;
+}
+
+// The preview of a click on the photo in the chooser, a box of 53 x 53 pixels.
+void BM_ChooserClickOnPhoto(benchmark::State& state)
+{
+    BenchPlatform platform(kScreenWidth, kScreenHeight, kStartTime);
+    const std::string photo = nativePath(phonePhoto());
+    const tk::Bounds preview{0, 0, 53 * tk::kTwipsPerPixel, 53 * tk::kTwipsPerPixel};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(platform.loadPictureFor(photo, preview));
+}
+
+void BM_PhotoDecodedWhole(benchmark::State& state)
+{
+    PictureFile::limitAllocations();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PictureFile::read(phonePhoto()));
+}
+
 } // namespace
 
+BENCHMARK(BM_ChooserClickOnPhoto)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PhotoDecodedWhole)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListSlides)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListChooserFiles)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SlideChange)->Unit(benchmark::kMicrosecond);
