@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <future>
 
 #include <sys/stat.h>
@@ -18,33 +20,37 @@
 
 namespace {
 
-std::vector<std::string> toStd(const QStringList& names)
-{
-    std::vector<std::string> result;
-    for (const QString& name : names)
-        result.push_back(name.toStdString());
-    return result;
-}
+namespace fs = std::filesystem;
+
+// Names that are no valid UTF-8, and the same names as Qt would read them.
+const std::string kLatin1Name = "caf\xe9.gif";
+const std::string kLatin1Folder = "d\xe9j\xe0";
 
 class PlatformTest : public ::testing::Test {
 protected:
+    // Qt cannot remove what it cannot name.
+    ~PlatformTest() override { fs::remove_all(m_dir.path().toStdString()); }
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        for (const char* name : {"b.GIF", "a.gif", "C.jpg", "note.txt", ".hidden.gif", "noext"})
+        m_dir.setAutoRemove(false);
+        for (const std::string name :
+             {"b.GIF", "a.gif", "C.jpg", "note.txt", ".hidden.gif", "noext", kLatin1Name.c_str()})
             write(name, "picture");
-        for (const char* name : {"Sub", "alpha", ".secret", "dir.gif"})
-            ASSERT_TRUE(QDir(m_dir.path()).mkdir(name));
-        ASSERT_TRUE(QFile::link(path("a.gif"), path("link.gif")));
-        ASSERT_TRUE(QFile::link(path("gone"), path("dangling.gif")));
-        ASSERT_TRUE(QFile::link("/dev/zero", path("zero.gif")));
+        for (const std::string name : {"Sub", "alpha", ".secret", "dir.gif", kLatin1Folder.c_str()})
+            fs::create_directory(path(name));
+        fs::create_symlink(path("a.gif"), path("link.gif"));
+        fs::create_symlink(path("gone"), path("dangling.gif"));
+        fs::create_symlink("/dev/zero", path("zero.gif"));
     }
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-    void write(const QString& name, const QByteArray& bytes) const
+    std::string path(const std::string& name) const
     {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        return m_dir.path().toStdString() + "/" + name;
+    }
+    QString qPath(const std::string& name) const { return QString::fromStdString(path(name)); }
+    void write(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(path(name), std::ios::binary) << bytes;
     }
 
     QTemporaryDir m_dir;
@@ -57,9 +63,10 @@ TEST_F(PlatformTest, FakeAndRealListingsAgree)
 {
     using Names = std::vector<std::string>;
     const std::vector<std::pair<std::string, Names>> files = {
-        {"/", {"a.gif", "b.GIF", "C.jpg", "link.gif", "noext", "note.txt"}},
-        {"/*.*", {"a.gif", "b.GIF", "C.jpg", "link.gif", "noext", "note.txt"}},
-        {"/*.GIF", {"a.gif", "b.GIF", "link.gif"}},
+        {"/", {"a.gif", "b.GIF", "C.jpg", kLatin1Name, "link.gif", "noext", "note.txt"}},
+        {"/*.*", {"a.gif", "b.GIF", "C.jpg", kLatin1Name, "link.gif", "noext", "note.txt"}},
+        {"/*.GIF", {"a.gif", "b.GIF", kLatin1Name, "link.gif"}},
+        {"/" + kLatin1Name, {kLatin1Name}},
         {"/?.jpg", {"C.jpg"}},
         {"/a.gif", {"a.gif"}},
         {"/link.gif", {"link.gif"}},
@@ -72,17 +79,18 @@ TEST_F(PlatformTest, FakeAndRealListingsAgree)
     const std::string folder = m_dir.path().toStdString();
     for (const auto& [pattern, expected] : files) {
         SCOPED_TRACE(pattern);
-        EXPECT_EQ(toStd(FolderListing::files(QString::fromStdString(folder + pattern))), expected);
+        EXPECT_EQ(FolderListing::files(folder + pattern), expected);
         EXPECT_EQ(fakePlatform.listDirectory(folder + pattern), expected);
     }
-    const Names folders = {"alpha", "dir.gif", "Sub"};
-    EXPECT_EQ(toStd(FolderListing::folders(m_dir.path())), folders);
+    const Names folders = {"alpha", "dir.gif", kLatin1Folder, "Sub"};
+    EXPECT_EQ(FolderListing::folders(folder), folders);
     EXPECT_EQ(fakePlatform.listFolders(folder), folders);
 }
 
 TEST_F(PlatformTest, LinksToRegularFilesAreReadAndNothingElse)
 {
     EXPECT_EQ(BoundedFile::read(path("link.gif"), 100), QByteArray("picture"));
+    EXPECT_EQ(BoundedFile::read(path(kLatin1Name), 100), QByteArray("picture"));
     EXPECT_FALSE(BoundedFile::read(path("zero.gif"), 100));
     EXPECT_FALSE(BoundedFile::read(path("Sub"), 100));
     EXPECT_TRUE(BoundedFile::mayWrite(path("link.gif")));
@@ -92,8 +100,8 @@ TEST_F(PlatformTest, LinksToRegularFilesAreReadAndNothingElse)
 
     QImage red(7, 5, QImage::Format_RGB32);
     red.fill(Qt::red);
-    ASSERT_TRUE(red.save(path("red.png")));
-    ASSERT_TRUE(QFile::link(path("red.png"), path("red-link.png")));
+    ASSERT_TRUE(red.save(qPath("red.png")));
+    fs::create_symlink(path("red.png"), path("red-link.png"));
     EXPECT_EQ(PictureFile::read(path("red-link.png")).size(), QSize(7, 5));
     EXPECT_TRUE(PictureFile::read(path("zero.gif")).isNull());
 }
@@ -106,12 +114,13 @@ TEST_F(PlatformTest, PicturesAreKeptAtTheSizeTheyAreShown)
     PictureFile::limitAllocations();
     QImage photo(1000, 750, QImage::Format_RGB32);
     photo.fill(Qt::blue);
-    ASSERT_TRUE(photo.save(path("photo.jpg")));
-    ASSERT_TRUE(photo.save(path("photo.bmp")));
+    ASSERT_TRUE(photo.save(qPath("photo.jpg")));
+    ASSERT_TRUE(photo.save(qPath("photo.bmp")));
     // A 1 x 1 frame on a canvas of 7999 x 7999.
     write("canvas.gif", QByteArray::fromHex("474946383961 3f1f 3f1f 800000 000000ffffff"
-                                            "2c 0000 0000 0100 0100 00 02 024401 00 3b"));
-    const std::vector<std::tuple<QString, QSize, QSize, QSize>> cases = {
+                                            "2c 0000 0000 0100 0100 00 02 024401 00 3b")
+                            .toStdString());
+    const std::vector<std::tuple<std::string, QSize, QSize, QSize>> cases = {
         {"photo.jpg", {49, 49}, {}, {49, 36}},     {"photo.bmp", {49, 49}, {}, {49, 36}},
         {"photo.jpg", {}, {640, 480}, {640, 480}}, {"photo.bmp", {}, {2000, 2000}, {1000, 750}},
         {"canvas.gif", {49, 49}, {}, {49, 49}},    {"canvas.gif", {}, {800, 600}, {800, 600}},
@@ -119,9 +128,9 @@ TEST_F(PlatformTest, PicturesAreKeptAtTheSizeTheyAreShown)
     };
     QImage red(7, 5, QImage::Format_RGB32);
     red.fill(Qt::red);
-    ASSERT_TRUE(red.save(path("red.png")));
+    ASSERT_TRUE(red.save(qPath("red.png")));
     for (const auto& [name, fit, clip, shown] : cases) {
-        SCOPED_TRACE(name.toStdString());
+        SCOPED_TRACE(name);
         EXPECT_EQ(PictureFile::read(path(name), fit, clip).size(), shown);
     }
 }
@@ -140,20 +149,21 @@ TEST_F(PlatformTest, DrivesAreReadWithoutAskingTheMounts)
                              "36 27 0:43 / /usr/share rw - ext4 /dev/sda3 rw\n"
                              "37 27 0:44 / /home/me rw - ext4 /dev/sda4 rw\n"
                              "broken line\n";
-    EXPECT_EQ(toStd(FolderListing::drivesFrom(table, "/home/me")),
+    EXPECT_EQ(FolderListing::drivesFrom(table, "/home/me"),
               (std::vector<std::string>{"/", "/home/me", "/data", "/media/usb stick", "/mnt/nfs",
                                         "/run/media/me/Disk"}));
 
     std::promise<void> never;
     const std::shared_future<void> blocked = never.get_future().share();
-    const auto hangs = [blocked](const QString&) {
+    const auto hangs = [blocked](const std::string&) {
         blocked.wait();
-        return QString();
+        return std::string();
     };
     EXPECT_EQ(FolderListing::openFailure("/mnt/nfs", hangs, std::chrono::milliseconds(50)),
               "/mnt/nfs is not available.");
     never.set_value();
     EXPECT_EQ(FolderListing::openFailure(path("Sub")), "");
+    EXPECT_EQ(FolderListing::openFailure(path(kLatin1Folder)), "");
     EXPECT_EQ(FolderListing::openFailure(path("gone")), path("gone") + " is not available.");
 }
 
@@ -165,7 +175,7 @@ TEST_F(PlatformTest, LockFolderOpenToOthersIsNotUsed)
     const QByteArray temp = qgetenv("TMPDIR");
     qunsetenv("XDG_RUNTIME_DIR");
     qputenv("TMPDIR", QFile::encodeName(m_dir.path()));
-    const QString folder = path(QString("tikora-clock-%1").arg(::geteuid()));
+    const QString folder = qPath("tikora-clock-" + std::to_string(::geteuid()));
     const QString lock = InstanceLock::defaultPath();
     EXPECT_EQ(lock, QDir(folder).filePath("tikora-clock.lock"));
     EXPECT_FALSE(InstanceLock(lock).heldElsewhere());

@@ -69,15 +69,6 @@ QMessageBox::Icon qtIcon(tk::MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
-std::vector<std::string> toStdList(const QStringList& texts)
-{
-    std::vector<std::string> result;
-    result.reserve(static_cast<std::size_t>(texts.size()));
-    for (const QString& text : texts)
-        result.push_back(toStd(text));
-    return result;
-}
-
 } // namespace
 
 QtPlatform::QtPlatform(std::string commandLine, const ScreenUnits& units,
@@ -225,30 +216,30 @@ std::optional<tk::FontChoice> QtPlatform::pickFont(const tk::FontChoice& preset)
 
 std::vector<std::string> QtPlatform::drives()
 {
-    return toStdList(FolderListing::drives());
+    return FolderListing::drives();
 }
 
 std::vector<std::string> QtPlatform::listFolders(const std::string& folder)
 {
-    return toStdList(FolderListing::folders(toQt(folder)));
+    return FolderListing::folders(folder);
 }
 
 tk::DriveFolder QtPlatform::openDrive(const std::string& drive)
 {
-    const QString failure = FolderListing::openFailure(toQt(drive));
-    if (!failure.isEmpty())
-        return {{}, toStd(failure)};
+    std::string failure = FolderListing::openFailure(drive);
+    if (!failure.empty())
+        return {{}, std::move(failure)};
     return {drive, {}};
 }
 
 std::vector<std::string> QtPlatform::listDirectory(const std::string& pattern)
 {
-    return toStdList(FolderListing::files(toQt(pattern)));
+    return FolderListing::files(pattern);
 }
 
 std::optional<std::string> QtPlatform::readFile(const std::string& path)
 {
-    const auto bytes = BoundedFile::read(toQt(path), kTextFileLimit);
+    const auto bytes = BoundedFile::read(path, kTextFileLimit);
     if (!bytes)
         return std::nullopt;
     return bytes->toStdString();
@@ -256,7 +247,7 @@ std::optional<std::string> QtPlatform::readFile(const std::string& path)
 
 bool QtPlatform::writeFile(const std::string& path, const std::string& contents)
 {
-    if (!BoundedFile::mayWrite(toQt(path)))
+    if (!BoundedFile::mayWrite(path))
         return false;
     QSaveFile file(toQt(path));
     if (!file.open(QIODevice::WriteOnly))
@@ -275,12 +266,12 @@ bool QtPlatform::writeFile(const std::string& path, const std::string& contents)
 // corner, so no more of it than the screen can be seen.
 tk::PictureRef QtPlatform::loadPicture(const std::string& path)
 {
-    return shownPicture(PictureFile::read(toQt(path), {}, m_presentation.layoutSize()));
+    return shownPicture(PictureFile::read(path, {}, m_presentation.layoutSize()));
 }
 
 tk::PictureRef QtPlatform::loadPictureFor(const std::string& path, const tk::Bounds& box)
 {
-    return shownPicture(PictureFile::read(toQt(path), m_units.toWholePixels(box).size()));
+    return shownPicture(PictureFile::read(path, m_units.toWholePixels(box).size()));
 }
 
 tk::PictureRef QtPlatform::shownPicture(const QImage& image)

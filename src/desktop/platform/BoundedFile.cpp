@@ -12,17 +12,17 @@
 
 #ifdef _WIN32
 
-bool BoundedFile::mayWrite(const QString& path)
+bool BoundedFile::mayWrite(const std::string& path)
 {
-    const QFileInfo info(path);
+    const QFileInfo info(QString::fromStdString(path));
     return info.isFile() || !(info.exists() || info.isSymLink());
 }
 
-std::unique_ptr<QFile> BoundedFile::open(const QString& path)
+std::unique_ptr<QFile> BoundedFile::open(const std::string& path)
 {
-    if (!QFileInfo(path).isFile())
+    if (!QFileInfo(QString::fromStdString(path)).isFile())
         return nullptr;
-    auto file = std::make_unique<QFile>(path);
+    auto file = std::make_unique<QFile>(QString::fromStdString(path));
     if (!file->open(QIODevice::ReadOnly))
         return nullptr;
     return file;
@@ -30,9 +30,9 @@ std::unique_ptr<QFile> BoundedFile::open(const QString& path)
 
 #else
 
-bool BoundedFile::mayWrite(const QString& path)
+bool BoundedFile::mayWrite(const std::string& path)
 {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = QByteArray::fromStdString(path);
     struct stat entry {};
     if (name.isEmpty())
         return false;
@@ -42,9 +42,9 @@ bool BoundedFile::mayWrite(const QString& path)
     return ::stat(name.constData(), &target) == 0 && S_ISREG(target.st_mode);
 }
 
-std::unique_ptr<QFile> BoundedFile::open(const QString& path)
+std::unique_ptr<QFile> BoundedFile::open(const std::string& path)
 {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = QByteArray::fromStdString(path);
     struct stat before {};
     // A look before the open keeps devices closed: opening some of them has effects of its own.
     if (name.isEmpty() || ::stat(name.constData(), &before) != 0 || !S_ISREG(before.st_mode))
@@ -71,7 +71,7 @@ std::unique_ptr<QFile> BoundedFile::open(const QString& path)
 
 #endif
 
-std::optional<QByteArray> BoundedFile::read(const QString& path, qint64 limit)
+std::optional<QByteArray> BoundedFile::read(const std::string& path, qint64 limit)
 {
     const std::unique_ptr<QFile> file = open(path);
     if (!file)

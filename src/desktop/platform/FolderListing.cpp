@@ -2,60 +2,61 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSet>
 #include <QStorageInfo>
+#include <QString>
 
 #include <algorithm>
+#include <cctype>
+#include <filesystem>
 #include <future>
 #include <memory>
+#include <set>
+#include <system_error>
 #include <thread>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
 
 namespace {
 
-bool isWildcard(const QString& name)
+bool isWildcard(const std::string& name)
 {
-    return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
+    return name.find_first_of("*?") != std::string::npos;
 }
 
-int lastSeparator(const QString& path)
+std::size_t lastSeparator(const std::string& path)
 {
 #ifdef _WIN32
-    return std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    return path.find_last_of("/\\");
 #else
-    return path.lastIndexOf(QLatin1Char('/'));
+    return path.find_last_of('/');
 #endif
 }
 
-// The entries of a folder that pass Qt's filter and are, once links are followed, of the kind
-// asked for. Qt's filter takes a link to a device for a file or a folder; such an entry is
-// neither a picture nor a place to look for one.
-QStringList entriesOfKind(QDir dir, QDir::Filters filter, bool (QFileInfo::*isKind)() const)
+// The visible entries of a folder that are, once links are followed, plain files (or folders)
+// and whose names the wildcard matches. A link to a device is neither a picture nor a place
+// to look for one.
+FolderListing::Names visibleEntries(const std::string& folder, const std::string& wildcard,
+                                    bool folders)
 {
-    dir.setFilter(filter | QDir::NoDotAndDotDot);
-    QStringList names;
-    for (const QFileInfo& entry : dir.entryInfoList()) {
-        if ((entry.*isKind)())
-            names.append(entry.fileName());
+    FolderListing::Names names;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        std::error_code kindError;
+        const bool kind = folders ? it->is_directory(kindError) : it->is_regular_file(kindError);
+        if (kind && !name.empty() && name.front() != '.' && FolderListing::matches(wildcard, name))
+            names.push_back(name);
     }
     return names;
 }
 
-// The plain, visible files of a folder that a wildcard matches, without regard to case.
-QStringList matchingFiles(const QString& folder, QString wildcard)
-{
-    // "*.*" names every file, also one without an extension.
-    if (wildcard == QLatin1String("*.*"))
-        wildcard = QStringLiteral("*");
-    QDir dir(folder);
-    if (!wildcard.isEmpty())
-        dir.setNameFilters({wildcard});
-    return entriesOfKind(dir, QDir::Files, &QFileInfo::isFile);
-}
-
 // Pseudo file systems, and the system's own places, hold nothing a user would pick a picture
 // from.
-bool isUserVolume(const QString& root, const QByteArray& type)
+bool isUserVolume(const std::string& root, const QByteArray& type)
 {
     static const QList<QByteArray> pseudoTypes = {
         "proc",        "sysfs",          "devtmpfs",    "devpts",    "tmpfs",    "cgroup",
@@ -63,129 +64,167 @@ bool isUserVolume(const QString& root, const QByteArray& type)
         "fusectl",     "mqueue",         "bpf",         "hugetlbfs", "autofs",   "nsfs",
         "efivarfs",    "ramfs",          "binfmt_misc", "overlay",   "squashfs", "rpc_pipefs",
         "fuse.portal", "fuse.gvfsd-fuse"};
-    static const QStringList systemPlaces = {"/proc", "/sys", "/dev", "/run", "/boot",
-                                             "/snap", "/var", "/etc", "/usr"};
+    static const std::vector<std::string> systemPlaces = {"/proc", "/sys", "/dev", "/run", "/boot",
+                                                          "/snap", "/var", "/etc", "/usr"};
     if (pseudoTypes.contains(type))
         return false;
-    if (root.startsWith(QLatin1String("/run/media/")))
+    if (root.starts_with("/run/media/"))
         return true;
-    return std::none_of(systemPlaces.begin(), systemPlaces.end(), [&root](const QString& place) {
-        return root == place || root.startsWith(place + QLatin1Char('/'));
-    });
+    return std::none_of(systemPlaces.begin(), systemPlaces.end(),
+                        [&root](const std::string& place) {
+                            return root == place || root.starts_with(place + '/');
+                        });
 }
 
 // A mount table writes a blank, a tab, a line break and a backslash as octal escapes.
-QString unescapedPath(const QByteArray& field)
+std::string unescapedPath(const QByteArray& field)
 {
-    QByteArray path;
-    path.reserve(field.size());
+    std::string path;
+    path.reserve(std::size_t(field.size()));
     for (qsizetype i = 0; i < field.size(); ++i) {
         if (field[i] == '\\' && i + 3 < field.size()) {
             bool ok = false;
             const int code = field.mid(i + 1, 3).toInt(&ok, 8);
             if (ok && code < 256) {
-                path.append(static_cast<char>(code));
+                path.push_back(static_cast<char>(code));
                 i += 3;
                 continue;
             }
         }
-        path.append(field[i]);
+        path.push_back(field[i]);
     }
-    return QFile::decodeName(path);
+    return path;
 }
 
-void sortWithoutCase(QStringList& names)
+// Names in the order of their letters without regard to case; names that differ only in
+// case, or in bytes that are no text, keep the order of their bytes.
+void sortWithoutCase(FolderListing::Names& names)
 {
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        const int order = a.compare(b, Qt::CaseInsensitive);
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        const int order =
+            QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive);
         return order != 0 ? order < 0 : a < b;
     });
 }
 
+char lower(char c)
+{
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
 } // namespace
 
-QStringList FolderListing::drives()
+bool FolderListing::matches(std::string_view wildcard, std::string_view name)
 {
-    QStringList roots;
+    std::size_t w = 0;
+    std::size_t n = 0;
+    std::size_t star = std::string_view::npos;
+    std::size_t resume = 0;
+    while (n < name.size()) {
+        if (w < wildcard.size() && wildcard[w] == '*') {
+            star = w++;
+            resume = n;
+        } else if (w < wildcard.size() &&
+                   (wildcard[w] == '?' || lower(wildcard[w]) == lower(name[n]))) {
+            ++w;
+            ++n;
+        } else if (star != std::string_view::npos) {
+            w = star + 1;
+            n = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (w < wildcard.size() && wildcard[w] == '*')
+        ++w;
+    return w == wildcard.size();
+}
+
+FolderListing::Names FolderListing::drives()
+{
 #ifdef _WIN32
+    Names roots;
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         if (volume.isValid())
-            roots.append(QDir::toNativeSeparators(volume.rootPath()));
+            roots.push_back(QDir::toNativeSeparators(volume.rootPath()).toStdString());
     }
     sortWithoutCase(roots);
+    return roots;
 #else
     QFile table(QStringLiteral("/proc/self/mountinfo"));
-    roots = drivesFrom(table.open(QIODevice::ReadOnly) ? table.readAll() : QByteArray(),
-                       QDir::homePath());
+    return drivesFrom(table.open(QIODevice::ReadOnly) ? table.readAll() : QByteArray(),
+                      QFile::encodeName(QDir::homePath()).toStdString());
 #endif
-    return roots;
 }
 
 // Each line: id, parent, device, root, mount point, options, optional fields, "-", type, ...
-QStringList FolderListing::drivesFrom(const QByteArray& mountTable, const QString& home)
+FolderListing::Names FolderListing::drivesFrom(const QByteArray& mountTable,
+                                               const std::string& home)
 {
-    QStringList roots = {QStringLiteral("/"), home};
-    QSet<QString> seen(roots.begin(), roots.end());
-    QStringList others;
+    Names roots = {"/", home};
+    std::set<std::string> seen(roots.begin(), roots.end());
+    Names others;
     for (const QByteArray& line : mountTable.split('\n')) {
         const QList<QByteArray> fields = line.split(' ');
         const qsizetype separator = fields.indexOf("-", 6);
         if (fields.size() < 5 || separator < 0 || separator + 1 >= fields.size())
             continue;
-        const QString root = unescapedPath(fields[4]);
-        if (isUserVolume(root, fields[separator + 1]) && !seen.contains(root)) {
-            seen.insert(root);
-            others.append(root);
-        }
+        std::string root = unescapedPath(fields[4]);
+        if (isUserVolume(root, fields[separator + 1]) && seen.insert(root).second)
+            others.push_back(std::move(root));
     }
     sortWithoutCase(others);
-    return roots + others;
+    roots.insert(roots.end(), others.begin(), others.end());
+    return roots;
 }
 
-QStringList FolderListing::folders(const QString& folder)
+FolderListing::Names FolderListing::folders(const std::string& folder)
 {
-    QStringList names = entriesOfKind(QDir(folder), QDir::Dirs, &QFileInfo::isDir);
+    Names names = visibleEntries(folder, "*", true);
     sortWithoutCase(names);
     return names;
 }
 
-QString FolderListing::whyNotOpen(const QString& folder)
+FolderListing::Names FolderListing::files(const std::string& pattern)
 {
-    const QFileInfo info(folder);
-    if (!info.exists() || !info.isDir())
-        return QStringLiteral("%1 is not available.").arg(folder);
-    if (!info.isReadable() || !info.isExecutable())
-        return QStringLiteral("%1 cannot be opened: access denied.").arg(folder);
+    if (pattern.empty())
+        return {};
+    const std::size_t cut = lastSeparator(pattern);
+    const std::string folder = cut == std::string::npos ? "." : pattern.substr(0, cut + 1);
+    const std::string name = cut == std::string::npos ? pattern : pattern.substr(cut + 1);
+    Names names;
+    if (name.empty() || isWildcard(name)) {
+        // "*.*" names every file, also one without an extension.
+        names = visibleEntries(folder, name.empty() || name == "*.*" ? "*" : name, false);
+    } else {
+        std::error_code error;
+        if (name.front() != '.' && fs::is_regular_file(fs::path(folder) / name, error))
+            names.push_back(name);
+    }
+    sortWithoutCase(names);
+    return names;
+}
+
+std::string FolderListing::whyNotOpen(const std::string& folder)
+{
+    std::error_code error;
+    if (!fs::is_directory(folder, error))
+        return folder + " is not available.";
+#ifndef _WIN32
+    if (::access(folder.c_str(), R_OK | X_OK) != 0)
+        return folder + " cannot be opened: access denied.";
+#endif
     return {};
 }
 
 // A thread that never comes back is left to itself; it holds nothing but its own answer.
-QString FolderListing::openFailure(const QString& drive, const OpenCheck& check,
-                                   std::chrono::milliseconds patience)
+std::string FolderListing::openFailure(const std::string& drive, const OpenCheck& check,
+                                       std::chrono::milliseconds patience)
 {
-    auto answer = std::make_shared<std::promise<QString>>();
-    std::future<QString> result = answer->get_future();
+    auto answer = std::make_shared<std::promise<std::string>>();
+    std::future<std::string> result = answer->get_future();
     std::thread([answer, check, drive] { answer->set_value(check(drive)); }).detach();
     if (result.wait_for(patience) != std::future_status::ready)
-        return QStringLiteral("%1 is not available.").arg(drive);
+        return drive + " is not available.";
     return result.get();
-}
-
-QStringList FolderListing::files(const QString& path)
-{
-    if (path.isEmpty())
-        return {};
-    const int cut = lastSeparator(path);
-    const QString folder = cut < 0 ? QStringLiteral(".") : path.left(cut + 1);
-    const QString name = path.mid(cut + 1);
-    QStringList names;
-    if (name.isEmpty() || isWildcard(name)) {
-        names = matchingFiles(folder, name);
-    } else {
-        const QFileInfo info(QDir(folder), name);
-        if (info.isFile() && !info.isHidden())
-            names.append(info.fileName());
-    }
-    sortWithoutCase(names);
-    return names;
 }

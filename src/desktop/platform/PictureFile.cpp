@@ -48,7 +48,7 @@ void PictureFile::limitAllocations()
     QImageReader::setAllocationLimit(kAllocationLimitMB);
 }
 
-QImage PictureFile::read(const QString& path, QSize fit, QSize clip)
+QImage PictureFile::read(const std::string& path, QSize fit, QSize clip)
 {
     const std::unique_ptr<QFile> file = BoundedFile::open(path);
     if (!file || file->size() > kLargestFile || isCutShortGif(*file))

@@ -2,7 +2,9 @@
 
 #include <QImage>
 #include <QSize>
+
 #include <QString>
+#include <string>
 
 // Reads picture files that anyone may have put in the program's way: only regular files,
 // opened without blocking, of a bounded size, whose header tells a bounded size in pixels, are
@@ -22,5 +24,5 @@ public:
     // The picture, or a null image. A picture larger than `fit` is decoded straight to the
     // largest size of its proportions that fits, and one that reaches past `clip` only as far
     // as it; nothing larger is ever kept.
-    static QImage read(const QString& path, QSize fit = {}, QSize clip = {});
+    static QImage read(const std::string& path, QSize fit = {}, QSize clip = {});
 };
