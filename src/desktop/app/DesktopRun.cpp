@@ -5,12 +5,14 @@
 #include "ForeignWindow.h"
 #include "Form1.h"
 #include "FullScreenPresentation.h"
+#include "InstanceLock.h"
 #include "QtPlatform.h"
 #include "ScreenUnits.h"
 #include "TikoraClock.h"
 
 #include <QApplication>
 #include <QByteArray>
+#include <QFile>
 
 #include <csignal>
 #include <cstdio>
@@ -65,9 +67,24 @@ int DesktopRun::exec()
 #endif
     if (!m_options.error().empty())
         return refuse(m_options.error());
+    if (m_options.mode() == RunOptions::Mode::Help) {
+        std::fputs(m_options.usage().c_str(), stdout);
+        return EXIT_SUCCESS;
+    }
+    if (m_options.mode() == RunOptions::Mode::Version) {
+        std::printf("%s %s\n", m_options.programName().c_str(), TIKORA_VERSION);
+        return EXIT_SUCCESS;
+    }
     std::string reason;
     if (!DisplayCheck::prepare(m_options.display(), reason))
         return refuse(reason);
+    // Qt asks for the session's runtime folder as it starts, and warns on the terminal when
+    // there is none; the folder of the user's own that the lock then uses stands in for it.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString folder = InstanceLock::privateFolder();
+        if (!folder.isEmpty())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+    }
     // The clock needs no session bus. Without one, Qt's accessibility bridge would have
     // libdbus start a bus daemon of its own, which outlives the clock.
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
@@ -81,12 +98,11 @@ int DesktopRun::exec()
     std::string name = m_options.programName();
     char* qtArgv[] = {name.data(), nullptr};
     QApplication application(qtArgc, qtArgv);
-    // A window to draw in that is already gone ends the run as one that goes away does.
+    // A window to draw in that goes away as the run takes hold of it ends the run quietly, as
+    // one that goes away later does; one that was never there is the caller's mistake.
     std::unique_ptr<Presentation> presentation = makePresentation(reason);
-    if (!presentation) {
-        refuse(reason);
-        return EXIT_SUCCESS;
-    }
+    if (!presentation)
+        return reason.empty() ? EXIT_SUCCESS : refuse(reason);
     const ScreenUnits units;
     QtPlatform platform(
         m_options.clockCommandLine(), units, *presentation,
@@ -105,11 +121,14 @@ std::unique_ptr<Presentation> DesktopRun::makePresentation(std::string& reason) 
         return std::make_unique<EmbeddedPresentation>(nullptr);
     case RunOptions::Mode::Root:
     case RunOptions::Mode::WindowId:
+    case RunOptions::Mode::Help:
+    case RunOptions::Mode::Version:
         break;
     }
     auto parent = std::make_unique<ForeignWindow>(m_options.windowId());
     if (!parent->isValid()) {
-        reason = "no window " + std::to_string(m_options.windowId()) + " to draw in";
+        if (!parent->wentAway())
+            reason = "no window " + std::to_string(m_options.windowId()) + " to draw in";
         return nullptr;
     }
     return std::make_unique<EmbeddedPresentation>(std::move(parent));

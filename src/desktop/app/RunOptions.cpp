@@ -59,6 +59,10 @@ bool RunOptions::takeEmbeddingSwitch(const std::vector<std::string>& arguments, 
         useEnvironmentWindow();
     } else if (name == "window") {
         m_mode = Mode::Window;
+    } else if (name == "help") {
+        m_mode = Mode::Help;
+    } else if (name == "version") {
+        m_mode = Mode::Version;
     } else if (name == "window-id") {
         m_mode = Mode::WindowId;
         m_windowId = i + 1 < arguments.size() ? parseWindowId(arguments[++i]) : 0;
@@ -68,6 +72,24 @@ bool RunOptions::takeEmbeddingSwitch(const std::vector<std::string>& arguments, 
         return false;
     }
     return true;
+}
+
+std::string RunOptions::usage() const
+{
+    return "Usage: " + m_programName +
+           " [SWITCH]\n"
+           "A clock screen saver made of circles.\n\n"
+           "  /s, or none      the clock, full screen, until a key is typed or the mouse moves\n"
+           "  /c               the clock with the settings dialog \"Options\" over it\n"
+           "  /p               ends at once (there is no preview)\n"
+           "  --root           draws in the window that XSCREENSAVER_WINDOW names, else in the\n"
+           "                   root window\n"
+           "  --window-id ID   draws in the window with that id (decimal, or hexadecimal after\n"
+           "                   0x)\n"
+           "  --window         draws in a new window of its own\n"
+           "  -display NAME    runs on that X display\n"
+           "  --help           shows this text\n"
+           "  --version        shows the program's version\n";
 }
 
 // XScreenSaver names the window it wants drawn in; without it --root means the root window.

@@ -14,14 +14,17 @@
 // --window in a new ordinary window. Each may be written with one dash or two.
 class RunOptions {
 public:
-    enum class Mode { ScreenSaver, Root, WindowId, Window };
+    enum class Mode { ScreenSaver, Root, WindowId, Window, Help, Version };
 
     // A run with no arguments: the clock, full screen.
     RunOptions() = default;
     RunOptions(int argc, const char* const* argv);
 
     Mode mode() const { return m_mode; }
-    bool embedded() const { return m_mode != Mode::ScreenSaver; }
+    bool embedded() const
+    {
+        return m_mode == Mode::Root || m_mode == Mode::WindowId || m_mode == Mode::Window;
+    }
     // The window to draw in for --window-id, and for --root when XSCREENSAVER_WINDOW names one;
     // 0 for the root window.
     std::uint32_t windowId() const { return m_windowId; }
@@ -33,6 +36,8 @@ public:
     // What is wrong with the command line, or an empty text.
     const std::string& error() const { return m_error; }
     const std::string& programName() const { return m_programName; }
+    // What --help prints: how to use the program.
+    std::string usage() const;
 
     // A window id written in decimal or in hexadecimal after "0x"; 0 when it is none.
     static std::uint32_t parseWindowId(const std::string& text);

@@ -37,6 +37,11 @@ QString InstanceLock::defaultPath()
     return QDir(QDir::tempPath()).filePath(QStringLiteral("tikora-clock.lock"));
 }
 
+QString InstanceLock::privateFolder()
+{
+    return {};
+}
+
 #else
 
 InstanceLock::~InstanceLock()
@@ -93,9 +98,15 @@ QString InstanceLock::defaultPath()
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime))
         return QDir(runtime).filePath(lockName);
+    const QString folder = privateFolder();
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(lockName);
+}
+
+QString InstanceLock::privateFolder()
+{
     const QString folder =
         QDir(QDir::tempPath()).filePath(QStringLiteral("tikora-clock-%1").arg(::geteuid()));
-    return ownPrivateFolder(folder) ? QDir(folder).filePath(lockName) : QString();
+    return ownPrivateFolder(folder) ? folder : QString();
 }
 
 #endif

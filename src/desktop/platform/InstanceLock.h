@@ -26,6 +26,9 @@ public:
     // folder of the user's own (mode 0700) in the system's temporary folder. Empty when no
     // such place can be had, for example when another user made that folder first.
     static QString defaultPath();
+    // The folder of the user's own in the system's temporary folder, made when missing; empty
+    // when it cannot be had.
+    static QString privateFolder();
 
 private:
     QString m_path;

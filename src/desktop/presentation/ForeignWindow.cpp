@@ -59,7 +59,10 @@ ForeignWindow::ForeignWindow(std::uint32_t id, QObject* parent)
     // The window's events are asked for before its size, so that a window destroyed at any
     // moment from here on is seen to go: either the question fails, or its destruction
     // arrives as an event.
-    if (!followChanges() || !queryGeometry())
+    if (!followChanges())
+        return;
+    m_wentAway = !queryGeometry();
+    if (m_wentAway)
         return;
     m_valid = true;
     m_foreign = QWindow::fromWinId(m_id);

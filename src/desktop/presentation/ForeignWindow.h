@@ -22,6 +22,8 @@ public:
 
     // Whether the window exists; its size is known only then.
     bool isValid() const { return m_valid; }
+    // Whether the window existed when the clock first asked for it, and was gone a moment later.
+    bool wentAway() const { return m_wentAway; }
     QSize size() const { return m_size; }
     // Makes `widget` a native child of the foreign window, at its top left corner; false when
     // the window is gone.
@@ -43,6 +45,7 @@ private:
 
     std::uint32_t m_id = 0;
     bool m_valid = false;
+    bool m_wentAway = false;
     bool m_isRoot = false;
     QSize m_size;
     QWindow* m_foreign = nullptr;
