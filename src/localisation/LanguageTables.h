@@ -22,6 +22,7 @@ struct LanguageTexts {
     std::string_view strSlidePeriod;
     std::string_view strNoFile;
     std::string_view strSaveFailed;
+    std::string_view strCannotShow;
 };
 
 inline constexpr LanguageTexts kRussian{
@@ -41,6 +42,7 @@ inline constexpr LanguageTexts kRussian{
     "Период смены картинок в слайдшоу измеряется положительными целыми цифрами!",
     "Вы не выбрали файл. Продолжить выбор?",
     "Не удалось сохранить настройки.",
+    "Этот файл нельзя показать как рисунок.",
 };
 
 inline constexpr LanguageTexts kEnglish{
@@ -60,6 +62,7 @@ inline constexpr LanguageTexts kEnglish{
     "Slide show period must be integer number!",
     "No selected file. Continue?",
     "Settings could not be saved.",
+    "This file cannot be shown as a picture.",
 };
 
 // Texts that read the same in both languages.

@@ -32,6 +32,7 @@ void putInPlace(const LanguageTexts& texts, Form2& dialog, frmFILE& chooser, Mod
     module.strSlidePeriod = texts.strSlidePeriod;
     module.strNoFile = texts.strNoFile;
     module.strSaveFailed = texts.strSaveFailed;
+    module.strCannotShow = texts.strCannotShow;
 }
 
 } // namespace

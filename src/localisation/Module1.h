@@ -39,6 +39,8 @@ public:
     std::string strNoFile;
     std::string strSovet;
     std::string strSaveFailed;
+    // OK in the chooser on a file that no picture can be made of.
+    std::string strCannotShow;
 
     void DoLocalisation(float lang);
 

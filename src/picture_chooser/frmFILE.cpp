@@ -89,6 +89,7 @@ void frmFILE::Drive1_Change()
 
 void frmFILE::Dir1_Change()
 {
+    Drive1.follow(Dir1.path());
     File1.setPath(Dir1.path());
     txtFP.setText(File1.path());
 }
@@ -104,7 +105,9 @@ void frmFILE::File1_Click()
     if (File1.fileName().empty())
         return;
     const std::string path = selectedPath();
-    if (tk::PictureRef picture = m_run.platform().loadPictureFor(path, picPREW.bounds()))
+    // The preview shows what the centre will show, fitted by the centre's rule.
+    if (tk::PictureRef picture =
+            m_run.platform().loadPictureFor(path, m_run.form1().Pict[0].bounds()))
         picPREW.setPicture(std::move(picture));
     txtFP.setText(path);
 }
@@ -160,13 +163,19 @@ void frmFILE::acceptPicture()
             hide();
         return;
     }
+    // A file that cannot be shown would be stored only to show the built-in picture at the
+    // next start; the user is told, and the chooser stays open with nothing changed.
     const std::string path = selectedPath();
+    tk::PictureBox& centre = m_run.form1().Pict[0];
+    tk::PictureRef picture = platform.loadPictureFor(path, centre.bounds());
+    if (!picture) {
+        platform.messageBox(m_run.module1().strCannotShow, std::string(kAttention),
+                            tk::MessageIcon::None, tk::MessageButtons::Ok);
+        return;
+    }
     m_run.form2().txtOUT.setText(path);
     hide();
-    // A file that is no picture leaves the centre as it was.
-    tk::PictureBox& centre = m_run.form1().Pict[0];
-    if (tk::PictureRef picture = platform.loadPictureFor(path, centre.bounds()))
-        centre.setPicture(std::move(picture));
+    centre.setPicture(std::move(picture));
 }
 
 // Cancel hides the chooser and leaves no picture option selected; unselecting runs no handler.

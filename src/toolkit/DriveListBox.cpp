@@ -38,6 +38,16 @@ void DriveListBox::setDrive(const std::string& drive)
         onChange();
 }
 
+void DriveListBox::follow(const std::string& path)
+{
+    listOnce();
+    const std::string drive = driveOf(m_drives, path);
+    if (drive.empty() || drive == m_drive)
+        return;
+    m_drive = drive;
+    changed();
+}
+
 void DriveListBox::refresh()
 {
     m_listed = false;

@@ -26,6 +26,9 @@ public:
     const std::string& drive() const;
     // A change of the current drive runs the change handler.
     void setDrive(const std::string& drive);
+    // Shows the drive that holds `path` as the current one, without running the change
+    // handler, so that the list keeps up with a folder list that moved to another drive.
+    void follow(const std::string& path);
     void refresh();
 
     // The drive of `drives` that holds `path`: the longest that begins it.

@@ -5,7 +5,7 @@
 
 namespace tk {
 
-// A windowed box that shows a picture from its top left corner; it always stands above the
+// A windowed box that shows a picture in its middle; it always stands above the
 // window's light-weight controls.
 class PictureBox : public Control {
 public:

@@ -218,8 +218,8 @@ void FacePainter::paintLabel(QPainter& painter, const tk::Label& label)
                  alignmentFlags(label.alignment()) | Qt::AlignTop);
 }
 
-// A picture box is a window of its own on whole pixels: its back colour, then its picture
-// from the top left corner, scaled down to fit when it is larger than the box.
+// A picture box is a window of its own on whole pixels: its back colour, then its picture in
+// its middle, scaled down to fit when it is larger than the box.
 void FacePainter::paintPictureBox(QPainter& painter, const tk::PictureBox& box)
 {
     const QRect rect = m_units.toPixels(box.bounds()).toRect();
@@ -229,7 +229,7 @@ void FacePainter::paintPictureBox(QPainter& painter, const tk::PictureBox& box)
         return;
     painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
-    painter.drawImage(rect.topLeft(), picture->fittedInto(rect.size()));
+    painter.drawImage(picture->originIn(rect), picture->fittedInto(rect.size()));
     painter.restore();
 }
 

@@ -3,6 +3,8 @@
 #include "Picture.h"
 
 #include <QImage>
+#include <QPoint>
+#include <QRect>
 
 // A picture held as a QImage. Subclasses may make their image on first use.
 class QtPicture : public tk::Picture {
@@ -30,6 +32,14 @@ public:
             m_fitted = whole.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         }
         return m_fitted;
+    }
+
+    // Where the picture, as a box of `box` shows it, stands: in the middle of the box.
+    QPoint originIn(const QRect& box) const
+    {
+        const QSize shown = fittedInto(box.size()).size();
+        return box.topLeft() +
+               QPoint((box.width() - shown.width()) / 2, (box.height() - shown.height()) / 2);
     }
 
 private:

@@ -30,6 +30,8 @@ void PictureWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), m_back);
-    if (m_picture)
-        painter.drawImage(0, 0, static_cast<const QtPicture&>(*m_picture).fittedInto(size()));
+    if (!m_picture)
+        return;
+    const auto& picture = static_cast<const QtPicture&>(*m_picture);
+    painter.drawImage(picture.originIn(rect()), picture.fittedInto(size()));
 }

@@ -5,8 +5,8 @@
 #include <QColor>
 #include <QWidget>
 
-// A picture box: its back colour, and over it the picture from the top left corner, scaled
-// down to fit when it is larger than the box.
+// A picture box: its back colour, and over it the picture in its middle, scaled down to fit
+// when it is larger than the box.
 class PictureWidget : public QWidget {
 public:
     explicit PictureWidget(QWidget* parent = nullptr);
