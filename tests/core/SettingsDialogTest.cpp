@@ -1,7 +1,9 @@
 #include "ClockRun.h"
+#include "LanguageTables.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <tuple>
 
@@ -12,9 +14,9 @@ namespace {
 constexpr tk::Colour kSeconds = 12632319;
 constexpr tk::Colour kMinutes = 8421631;
 constexpr tk::Colour kHours = 255;
+using fake::kDefaultLook;
 using fake::kGreen;
 using fake::kTeal;
-const std::string kDefaultLook = "SMH SMH SSMH 0000 SMH0";
 
 TEST(SettingsDialog, ColourRows)
 {
@@ -191,6 +193,133 @@ TEST(SettingsDialog, DefaultPutsTheBuiltInPictureBack)
     EXPECT_FALSE(r.dialog().txtOUT.enabled());
     EXPECT_EQ(c.Pict[0].picture(), r.platform.builtInPicture(tk::BuiltInPicture::CentreEmblem));
     EXPECT_EQ(r.module().PicCenter, "Default");
+}
+
+TEST(SaveAndCancel, SaveWritesTheLiveValuesAndEnds)
+{
+    ClockRun r;
+    ASSERT_TRUE(r.openDialog());
+    r.dialog().optWT[1].click();
+    r.dialog().optSW[1].click();
+    r.dialog().chkBG[0].click();
+    r.platform.colourAnswers = {65280, tk::rgb(1, 2, 3)};
+    r.platform.fontAnswers = {tk::FontChoice{"Arial", 15.75f, tk::rgb(200, 0, 0)}};
+    r.dialog().lblCOLOR[0].click();
+    r.dialog().lblCOLOR[3].click();
+    r.dialog().lblCOLOR[2].click();
+    r.dialog().lblLOC[0].click();
+    EXPECT_FALSE(r.runs([&] { r.dialog().cmdOK[0].click(); }));
+    EXPECT_EQ(r.settingsText(), "ViewTime=1\r\nShapeWidth=1\r\nPicCenter=Встроенная\r\n"
+                                "SlideShowTime=0\r\nLocalisation=0\r\nBack=1\r\nHColor=200\r\n"
+                                "MColor=8421631\r\nSColor=65280\r\nCColor=197121\r\n"
+                                "HSize=15.75\r\nFName=Arial\r\nClock2=0\r\n");
+    EXPECT_TRUE(r.platform.messages.empty());
+}
+
+TEST(SaveAndCancel, SaveSettlesThePictureFromThePathField)
+{
+    // Whether "Default" is picked first, the name in the program folder then typed into the
+    // path field, the picture saved (a name in the program folder, or "Default"), and whether
+    // the program warns that the picture is not found. The stored picture is "old.gif".
+    const std::vector<std::tuple<bool, std::string, std::string, bool>> cases = {
+        {false, "", "Default", false},         {false, "gone.gif", "old.gif", true},
+        {false, "new.gif\n", "old.gif", true}, {false, "new.gif", "new.gif", false},
+        {true, "new.gif", "Default", false},   {true, "gone.gif", "Default", true}};
+    for (const auto& [pickDefault, typed, saved, warns] : cases) {
+        SCOPED_TRACE((pickDefault ? "Default, " : "") + typed);
+        ClockRun r;
+        // A name that holds a line break is refused even when such a file exists.
+        for (const char* name : {"old.gif", "new.gif", "new.gif\n"})
+            r.platform.putFile(name, "picture");
+        ASSERT_TRUE(
+            r.openDialog(fake::defaultSettingsWith({"PicCenter=" + r.platform.pathOf("old.gif")})));
+        if (pickDefault)
+            r.dialog().optPIC[0].click();
+        r.dialog().txtOUT.setText(typed.empty() ? "" : r.platform.pathOf(typed));
+        r.dialog().optWT[1].click();
+        EXPECT_FALSE(r.runs([&] { r.dialog().cmdOK[0].click(); }));
+        const std::string picture = saved == "Default" ? saved : r.platform.pathOf(saved);
+        EXPECT_EQ(r.settingsText(),
+                  fake::defaultSettingsWith({"ViewTime=1", "PicCenter=" + picture}));
+        const fake::MessageRecord notFound{"Picture not found! Old is remained.", "Attention",
+                                           tk::MessageIcon::Information, tk::MessageButtons::Ok};
+        EXPECT_EQ(r.platform.messages, std::vector<fake::MessageRecord>(warns ? 1 : 0, notFound));
+    }
+}
+
+TEST(SaveAndCancel, AFailingSaveKeepsTheDialogOpenAndCancelEndsWithoutWriting)
+{
+    ClockRun r;
+    ASSERT_TRUE(r.openDialog());
+    r.dialog().lblLOC[0].click();
+    r.dialog().optWT[1].click();
+    r.dialog().optSW[1].click();
+    r.platform.failWrites = true;
+    EXPECT_TRUE(r.runs([&] { r.dialog().cmdOK[0].click(); }));
+    ASSERT_EQ(r.platform.messages.size(), 1u);
+    EXPECT_EQ(r.platform.messages[0].text, r.module().strSaveFailed);
+    EXPECT_EQ(r.platform.messages[0].title, "Attention");
+    EXPECT_TRUE(r.dialog().visible());
+    const int writes = r.platform.writeCount;
+    EXPECT_FALSE(r.runs([&] { r.dialog().cmdOK[1].click(); }));
+    EXPECT_EQ(r.platform.writeCount, writes) << "Cancel writes nothing";
+    EXPECT_EQ(r.settingsText(), fake::kDefaultSettings);
+}
+
+// Every text of one language's table in the place the language routine puts it, and the
+// texts and colours that go with the language.
+void expectLanguage(ClockRun& r, const LanguageTexts& t, int language)
+{
+    Form2& d = r.dialog();
+    frmFILE& f = r.chooser();
+    Module1& m = r.module();
+    std::vector<std::pair<std::string, std::string_view>> texts = {
+        {d.chkBG[0].caption(), t.chkBG0},
+        {d.caption(), t.form2Caption},
+        {f.caption(), t.frmFILECaption},
+        {f.cmdNO.caption(), t.cmdNO},
+        {f.lblSlideTime.caption(), t.lblSlideTime},
+        {m.strPicNotFound, t.strPicNotFound},
+        {m.strSovet, t.strSovet},
+        {m.strSlidePeriod, t.strSlidePeriod},
+        {m.strNoFile, t.strNoFile},
+        {m.strSaveFailed, t.strSaveFailed}};
+    for (int i = 0; i < 4; ++i)
+        texts.insert(texts.end(), {{d.Frame[i].caption(), t.frameCaptions[i]},
+                                   {d.lblCOLOR[i].caption(), t.lblCOLOR[i]}});
+    for (int i = 0; i < 2; ++i)
+        texts.insert(texts.end(), {{d.optWT[i].caption(), t.optWT[i]},
+                                   {d.optSW[i].caption(), t.optSW[i]},
+                                   {d.cmdOK[i].caption(), t.cmdOK[i]}});
+    for (int i = 0; i < 3; ++i)
+        texts.emplace_back(d.optPIC[i].caption(), t.optPIC[i]);
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(texts[i].first, texts[i].second) << "text " << i;
+    // The runs of spaces keep their lengths, counted in characters.
+    const auto characters = [](const std::string& text) {
+        return std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
+    };
+    EXPECT_EQ(characters(f.lblSlideTime.caption()), language == 0 ? 27 : 34);
+    EXPECT_EQ(characters(m.strSovet), language == 0 ? 28 : 29);
+    EXPECT_EQ(m.Localisation, language);
+    EXPECT_EQ(d.lblLOC[language].foreColor(), 16711680);
+    EXPECT_EQ(d.lblLOC[1 - language].foreColor(), tk::kBlack);
+    // Texts the same in both languages.
+    EXPECT_EQ(d.lblLOC[0].caption() + d.lblLOC[1].caption() + d.chkBG[1].caption() +
+                  f.cmdOK.caption(),
+              "RussianEnglishClock2OK");
+}
+
+TEST(Language, TheStoredLanguageAtStartUpThenTheLabelsSwitchLive)
+{
+    ClockRun r;
+    ASSERT_TRUE(r.startWith(fake::defaultSettingsWith({"Localisation=0"})));
+    expectLanguage(r, kRussian, 0);
+    for (int language : {1, 1, 0}) {
+        SCOPED_TRACE(language);
+        r.dialog().lblLOC[language].click();
+        expectLanguage(r, language == 0 ? kRussian : kEnglish, language);
+    }
 }
 
 } // namespace

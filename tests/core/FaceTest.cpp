@@ -1,0 +1,311 @@
+#include "ClockRun.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <tuple>
+
+using fake::ClockRun;
+
+namespace {
+
+constexpr double kTwipTolerance = 0.05;
+
+// Where one group of the face stands: its line's far end (0 0 for a face without lines), its
+// circle's top left and its label's top left.
+using Group = std::array<double, 6>;
+
+void expectFace(Form1& c, const std::array<Group, 3>& groups, const std::string& what)
+{
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(what + ", group " + std::to_string(i));
+        const tk::Line& line = c.LineS[i];
+        const bool lines = groups[i][0] > 0;
+        const Group actual = {lines ? line.x2() : 0, lines ? line.y2() : 0, c.ShapeS[i + 2].left(),
+                              c.ShapeS[i + 2].top(), c.lblS[i].left(),      c.lblS[i].top()};
+        for (int k = 0; k < 6; ++k)
+            EXPECT_NEAR(actual[k], groups[i][k], kTwipTolerance) << k;
+        EXPECT_NEAR(line.x1(), 7680.0, kTwipTolerance);
+        EXPECT_NEAR(line.y1(), 5760.0, kTwipTolerance);
+    }
+}
+
+TEST(ClockFace, WorkedExamplesOnA1024By768Screen)
+{
+    ClockRun different;
+    ASSERT_TRUE(different.startAtTenTwenty());
+    expectFace(different.clock(),
+               {{{7680.0, 8800.0, 7330.0, 8770.0, 7502.2, 8921.2},
+                 {9862.4, 7020.0, 9510.1, 6637.0, 9682.3, 6788.2},
+                 {6393.1, 4680.1, 5859.2, 4145.2, 6052.2, 4297.2}}},
+               "Different size, a later pass");
+    // The first drawing leaves the hours circle's unit, 380, behind.
+    EXPECT_EQ(different.sizes(), fake::kDifferentSizes);
+
+    ClockRun equal;
+    ASSERT_TRUE(equal.startAtTenTwenty("ViewTime=0\r\nShapeWidth=1\r\n"));
+    expectFace(equal.clock(),
+               {{{7680.0, 9000.0, 7140.0, 9000.0, 7345.2, 9167.4},
+                 {9550.6, 6840.0, 9478.3, 6570.0, 9683.5, 6737.4},
+                 {6852.7, 5065.8, 5899.0, 4178.7, 6092.0, 4330.7}}},
+               "Equal size");
+    EXPECT_EQ(equal.sizes(), fake::kEqualSizes);
+
+    // Picking "Different size" in the visible dialog draws the first pass after the style.
+    equal.pressSetupKey();
+    equal.dialog().optSW[0].click();
+    EXPECT_NEAR(equal.clock().LineS[0].x2(), 7680.0, kTwipTolerance);
+    EXPECT_NEAR(equal.clock().LineS[0].y2(), 9120.0, kTwipTolerance);
+    EXPECT_NEAR(equal.clock().LineS[1].x2(), 9862.4, kTwipTolerance);
+    EXPECT_EQ(equal.sizes(), fake::kDifferentSizes) << "only two groups shrink";
+    equal.tick();
+    EXPECT_NEAR(equal.clock().LineS[0].y2(), 8800.0, kTwipTolerance);
+
+    // The second clock style, picked in the dialog of "/c".
+    ClockRun clock2;
+    clock2.platform.commandLineText = "/c";
+    ASSERT_TRUE(clock2.startAtTenTwenty());
+    clock2.dialog().chkBG[1].click();
+    clock2.tick();
+    expectFace(clock2.clock(),
+               {{{0, 0, 7190.0, 9050.0, 7340.0, 9170.0},
+                 {0, 0, 9528.3, 6620.0, 9678.3, 6740.0},
+                 {0, 0, 5949.0, 4228.7, 6099.0, 4348.7}}},
+               "Clock2, Equal size");
+}
+
+int secondsOf(const char* time)
+{
+    int h = 0, m = 0, s = 0;
+    std::sscanf(time, "%d:%d:%d", &h, &m, &s);
+    return (h * 60 + m) * 60 + s;
+}
+
+TEST(ClockFace, FiguresAndAngles)
+{
+    // The start of a "Time from start" run (empty for "Current time"), the time of the tick,
+    // the figures then, and the seconds, minutes and hours angles in steps of 0.10472, the
+    // sixtieth of a turn the face has always turned by. The figures of "Time from start" count
+    // from the start, across midnight too, never reaching 24; the circles stand at the time of
+    // day, but the hours circle takes its fraction from the minutes figure.
+    const std::tuple<const char*, const char*, const char*, std::array<double, 3>> cases[] = {
+        {"", "10:20:30", "10:20:30", {15, 5, 35 + 20 / 12.0}},
+        {"", "10:20:0", "10:20:0", {-15, 5, 35 + 20 / 12.0}},
+        {"", "10:20:15", "10:20:15", {0, 5, 35 + 20 / 12.0}},
+        {"", "10:20:45", "10:20:45", {30, 5, 35 + 20 / 12.0}},
+        {"", "15:0:0", "15:0:0", {-15, -15, 60}},
+        {"", "0:0:0", "0:0:0", {-15, -15, -15}},
+        {"23:59:50", "0:0:5", "0:0:15", {-10, -15, -15}},
+        {"10:20:30", "10:20:30", "0:0:0", {15, 5, 35}},
+        {"10:20:30", "10:20:29", "23:59:59", {14, 5, 35 + 59 / 12.0}},
+        {"10:20:30", "10:20:31", "0:0:1", {16, 5, 35}}};
+    for (const auto& [start, now, figures, steps] : cases) {
+        SCOPED_TRACE(std::string(start) + " " + now);
+        ClockRun r;
+        r.platform.time = secondsOf(*start ? start : now);
+        ASSERT_TRUE(r.startWith(*start ? "ViewTime=1\r\n" : fake::kDefaultSettings));
+        r.platform.time = secondsOf(now);
+        r.tick();
+        EXPECT_EQ(r.figures(), figures);
+        for (int k = 0; k < 3; ++k)
+            EXPECT_FLOAT_EQ(r.clock().Angles[k], static_cast<float>(steps[k] * 0.10472)) << k;
+    }
+}
+
+TEST(ClockFace, TheDefaultStartThenTheHintFadesAndTheTickCounterStops)
+{
+    ClockRun r;
+    ASSERT_TRUE(r.start());
+    Form1& clock = r.clock();
+    // The dialog stands at the top left with the pointer on it, the chooser to its right.
+    EXPECT_EQ(r.platform.createdWindows, (std::vector<std::string>{"Form1", "frmFILE", "Form2"}));
+    EXPECT_EQ((std::vector<float>{r.dialog().left(), r.dialog().top(), r.chooser().left(),
+                                  r.chooser().top()}),
+              (std::vector<float>{50, 50, 50 + 2655, 50}));
+    EXPECT_EQ(r.platform.cursorMoves, (std::vector<std::pair<int, int>>{{143, 53}}));
+
+    EXPECT_EQ(clock.ShapeS[1].bounds(), (tk::Bounds{7140, 5220, 1080, 1080})) << "the centre";
+    EXPECT_EQ(clock.ShapeS[1].borderWidth(), 1);
+    EXPECT_EQ(clock.ShapeS[1].borderStyle(), tk::BorderStyle::Solid);
+    EXPECT_FALSE(clock.ShapeS[0].visible());
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(clock.ShapeS[k + 2].borderWidth(), 2) << k;
+        EXPECT_EQ(clock.ShapeS[k + 2].shape(), tk::ShapeKind::Circle) << k;
+        EXPECT_TRUE(clock.lblS[k].font().bold && clock.lblS[k].font().name == "Tahoma") << k;
+        EXPECT_TRUE(clock.lblS[k].visible()) << k;
+    }
+    std::string frontToBack;
+    for (auto it = clock.stacking().rbegin(); it != clock.stacking().rend(); ++it)
+        frontToBack += (*it)->name() + std::to_string((*it)->index()) + " ";
+    EXPECT_EQ(frontToBack, "lblS2 ShapeS4 lblS1 ShapeS3 lblS0 ShapeS2 ShapeS1 ShapeS0 LineS0 "
+                           "LineS1 LineS2 ");
+
+    EXPECT_EQ(clock.lblF1.caption(), "Click <1> for setup");
+    EXPECT_EQ(clock.lblF1.left(), 15360 - clock.lblF1.width());
+    EXPECT_EQ(clock.lblF1.top(), 11520 - clock.lblF1.height());
+    for (int tick = 0; tick <= 8; r.tick(), ++tick) {
+        const int grey = 90 - 10 * tick;
+        EXPECT_EQ(clock.lblF1.foreColor(), tk::rgb(grey, grey, grey)) << "tick " << tick;
+        EXPECT_TRUE(clock.lblF1.visible());
+    }
+    EXPECT_FALSE(clock.lblF1.visible());
+    clock.TickCount = 32766;
+    r.tick();
+    r.platform.setTime(0, 0, 7);
+    r.tick();
+    EXPECT_EQ(clock.TickCount, 32767);
+    EXPECT_EQ(r.figures(), "0:0:7");
+    EXPECT_FALSE(clock.lblF1.visible());
+}
+
+TEST(ClockFace, DoClock2DialByScreenWidth)
+{
+    // Screens without a dial of their own (the emblem here) cannot choose "Clock2".
+    using Dial = tk::BuiltInPicture;
+    const std::pair<int, Dial> cases[] = {{1024, Dial::Dial1024x768},  {800, Dial::Dial800x600},
+                                          {1280, Dial::Dial1280x1024}, {1152, Dial::CentreEmblem},
+                                          {1920, Dial::CentreEmblem},  {2560, Dial::CentreEmblem}};
+    for (const auto& [width, dial] : cases) {
+        SCOPED_TRACE(width);
+        ClockRun r;
+        r.platform.setScreenPixels(width, width * 3 / 4);
+        ASSERT_TRUE(r.start());
+        Form1& clock = r.clock();
+        const bool hasDial = dial != Dial::CentreEmblem;
+        EXPECT_EQ(r.dialog().chkBG[1].enabled(), hasDial);
+        EXPECT_EQ(clock.ShapeS[1].left(), width * 15 / 2 - 540);
+        clock.DoClock2();
+        EXPECT_EQ(clock.picture(), hasDial ? r.platform.builtInPicture(dial) : nullptr);
+        EXPECT_EQ(clock.ShapeS[1].borderStyle(), tk::BorderStyle::None);
+        for (int g = 0; g < 3; ++g) {
+            EXPECT_FALSE(clock.LineS[g].visible());
+            EXPECT_EQ(clock.lblS[g].font().size, 28);
+            EXPECT_EQ(clock.ShapeS[g + 2].width(), 980);
+            EXPECT_EQ(clock.ShapeS[g + 2].height(), 980);
+        }
+    }
+}
+
+TEST(ClockFace, DoBackGround)
+{
+    // "Back", whether the file is there, and what shows after the second style's dial: the
+    // file, the dial still, or nothing.
+    const std::tuple<int, bool, std::string> cases[] = {
+        {1, true, "file"}, {1, false, "dial"}, {0, true, ""}};
+    for (const auto& [back, filePresent, expected] : cases) {
+        ClockRun r;
+        if (filePresent)
+            r.platform.putFile("Tikora_Clock_bg.jpg", "picture");
+        ASSERT_TRUE(r.start());
+        Form1& clock = r.clock();
+        r.dialog().chkBG[0].setValue(back);
+        clock.DoClock2();
+        const tk::PictureRef dial = clock.picture();
+        clock.DoBackGround();
+        const std::string shown =
+            clock.picture() == dial ? "dial" : r.platform.sourceOf(clock.picture());
+        EXPECT_EQ(shown, expected == "file" ? r.platform.pathOf("Tikora_Clock_bg.jpg") : expected);
+        for (int g = 0; g < 3; ++g)
+            EXPECT_TRUE(clock.LineS[g].visible()) << expected;
+        EXPECT_EQ(clock.ShapeS[1].borderStyle(), tk::BorderStyle::Solid);
+        EXPECT_TRUE(r.platform.messages.empty());
+    }
+}
+
+TEST(StartUp, CommandLineModes)
+{
+    // The command line and the switch read from it: "/p" ends, "/c" shows the dialog.
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""},         {"/s", "/s"}, {"  /S  ", "/s"},  {"/c", "/c"}, {"/C", "/c"},
+        {"/c:123", "/c"}, {"/p", "/p"}, {"/P 1234", "/p"}, {"/a", "/a"}};
+    for (const auto& [line, cmdSwitch] : cases) {
+        SCOPED_TRACE('"' + line + '"');
+        const bool runs = cmdSwitch != "/p";
+        const bool configures = cmdSwitch == "/c";
+        ClockRun r;
+        r.platform.commandLineText = line;
+        EXPECT_EQ(r.start(), runs);
+        EXPECT_EQ(r.clock().CmdSwitch, cmdSwitch);
+        EXPECT_EQ(r.dialog().visible(), configures);
+        EXPECT_EQ(r.clock().visible(), runs);
+        EXPECT_EQ(r.clock().mousePointer(),
+                  configures ? tk::MousePointer::Crosshair : tk::MousePointer::Custom);
+        EXPECT_EQ(r.clock().windowState(), tk::WindowState::Maximised);
+        // The file is written before the switch is looked at, so "/p" writes it too.
+        EXPECT_EQ(r.settingsText(), fake::kDefaultSettings);
+        EXPECT_TRUE(r.clock().Timer4.isRunning());
+        EXPECT_EQ(r.clock().Timer4.interval(), 1000);
+    }
+}
+
+TEST(StartUp, ASecondInstanceEndsAtOnceAndWritesNothing)
+{
+    ClockRun r;
+    r.platform.anotherInstance = true;
+    EXPECT_FALSE(r.start());
+    EXPECT_EQ(r.platform.writeCount, 0);
+    EXPECT_EQ(r.platform.createdWindows, std::vector<std::string>{"Form1"}) << "no dialog";
+    EXPECT_TRUE(r.platform.messages.empty());
+}
+
+TEST(StartUp, TheStoredCentrePicture)
+{
+    // The file of each name holds its contents; an empty text means there is no such file.
+    const std::pair<std::string, std::string> cases[] = {
+        {"emblem.gif", "picture"}, {"missing.gif", ""}, {"broken.gif", "not a picture"}};
+    for (const auto& [name, contents] : cases) {
+        SCOPED_TRACE(name);
+        ClockRun r;
+        const std::string path = r.platform.pathOf(name);
+        if (!contents.empty())
+            r.platform.putFile(name, contents);
+        ASSERT_TRUE(r.startWith(fake::defaultSettingsWith({"PicCenter=" + path})));
+        EXPECT_EQ(r.centre(), name == "emblem.gif" ? path : "built-in");
+        EXPECT_EQ(r.dialog().txtOUT.text(), contents.empty() ? "" : path);
+        EXPECT_EQ(r.dialog().picTMP.picture(),
+                  r.platform.builtInPicture(tk::BuiltInPicture::CentreEmblem));
+        EXPECT_EQ(r.clock().Pict[0].left(), 7680 - 367);
+        EXPECT_EQ(r.clock().Pict[0].top(), 5760 - 367);
+    }
+}
+
+TEST(InputAndExit, TypedCharacters)
+{
+    for (int key : {int('1'), int('2'), int('a'), 13, 27, int(' ')}) {
+        const bool keepsRunning = key == '1';
+        ClockRun r;
+        ASSERT_TRUE(r.start());
+        EXPECT_EQ(r.runs([&] { r.clock().Form_KeyPress(key); }), keepsRunning) << key;
+        EXPECT_EQ(r.dialog().visible(), keepsRunning);
+        EXPECT_EQ(r.clock().mousePointer(),
+                  keepsRunning ? tk::MousePointer::Crosshair : tk::MousePointer::Custom);
+    }
+}
+
+TEST(InputAndExit, MouseMovements)
+{
+    // The switch, whether the dialog is shown, the movements, and whether the run goes on.
+    const std::tuple<std::string, bool, int, bool> cases[] = {{"/s", false, 5, true},
+                                                              {"/s", false, 6, false},
+                                                              {"/s", true, 40, true},
+                                                              {"/c", true, 40, true},
+                                                              {"/c", false, 6, true}};
+    for (const auto& [commandLine, dialogShown, moves, keepsRunning] : cases) {
+        SCOPED_TRACE(commandLine + " " + std::to_string(moves));
+        ClockRun r;
+        r.platform.commandLineText = commandLine;
+        ASSERT_TRUE(r.start());
+        dialogShown ? r.pressSetupKey() : r.dialog().hide();
+        bool running = true;
+        for (int i = 0; i < moves && running; ++i)
+            running = r.runs([&] { r.clock().Form_MouseMove(); });
+        EXPECT_EQ(running, keepsRunning);
+        EXPECT_EQ(r.clock().MoveCount, std::min(moves, 6));
+        // A movement brings the dialog to the front.
+        EXPECT_EQ(r.dialog().visible(), dialogShown || (keepsRunning && moves > 5));
+    }
+}
+
+} // namespace

@@ -1,0 +1,427 @@
+#include "ClockRun.h"
+#include "SlidePeriod.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using fake::ClockRun;
+using fake::kSep;
+
+namespace {
+
+const std::string kHint = "49 x 49 px    black back  gif";
+
+// A run with a folder "pics" in its program folder that holds the given pictures, the given
+// files that are no picture, and an empty subfolder "inner".
+struct FolderRun : ClockRun {
+    explicit FolderRun(const std::vector<std::string>& pictures = {},
+                       const std::vector<std::string>& broken = {})
+    {
+        std::filesystem::create_directories(platform.pathOf("pics" + kSep + "inner"));
+        for (const std::string& name : pictures)
+            platform.putFile("pics" + kSep + name, "picture");
+        for (const std::string& name : broken)
+            platform.putFile("pics" + kSep + name, "GIF89a, cut short");
+    }
+    std::string pics() { return platform.pathOf("pics"); }
+    // A path in "pics"; "" gives the folder with a separator at its end, as a show stores it.
+    std::string in(const std::string& name) { return pics() + kSep + name; }
+    std::string preview() { return fake::FakePlatform::sourceOf(chooser().picPREW.picture()); }
+
+    // Opens the dialog, then the chooser by the picture option `option`, doing `inside` there.
+    void choose(int option, std::function<void()> inside,
+                const std::string& settings = fake::kDefaultSettings)
+    {
+        ASSERT_TRUE(openDialog(settings));
+        chooseAgain(option, std::move(inside));
+    }
+    // Opens the chooser again from the open dialog.
+    void chooseAgain(int option, std::function<void()> inside)
+    {
+        platform.whileModal = std::move(inside);
+        ASSERT_TRUE(runs([&] { dialog().optPIC[option].click(); }));
+    }
+    void goTo(const std::string& folder) { chooser().Dir1.setPath(folder); }
+    void pick(const std::string& name) { chooser().File1.select(name); }
+
+    // Starts a stored show of the given period in the given folder, "pics" unless said.
+    bool startShow(const std::string& period = "5", const std::string& folder = {})
+    {
+        return startWith(fake::defaultSettingsWith(
+            {"PicCenter=" + (folder.empty() ? in("") : folder), "SlideShowTime=" + period}));
+    }
+    std::vector<std::string> centreOverTicks(int ticks)
+    {
+        std::vector<std::string> shown{centre()};
+        for (int i = 0; i < ticks; ++i) {
+            clock().TimerSHOW.fire();
+            shown.push_back(centre());
+        }
+        return shown;
+    }
+};
+
+// Two pictures, a JPEG, a hidden picture, a file that is no picture by its name and one that
+// is none by its contents.
+struct ChooserRun : FolderRun {
+    ChooserRun()
+        : FolderRun({"b.gif", "A.GIF", "photo.jpg", ".hidden.gif", "notes.txt"}, {"broken.bmp"})
+    {
+    }
+};
+
+fake::MessageRecord attention(const std::string& text)
+{
+    return {text, "Attention", tk::MessageIcon::None, tk::MessageButtons::OkCancel};
+}
+
+TEST(SlidePeriod, TheCharacterCheckAndTheNumber)
+{
+    const std::pair<std::string, float> accepted[] = {
+        {"5", 5.0f}, {"2.5", 2.5f}, {"0", 0.0f}, {" 7 ", 7.0f}, {"+3", 3.0f}, {"86400", 86400}};
+    for (const auto& [text, period] : accepted)
+        EXPECT_EQ(parseSlidePeriod(text), period) << '"' << text << '"';
+    const std::string rejected[] = {
+        "ё",    "Ё",        "86400.5", "-1",      "2,5",  "5s",  "five",
+        "пять", "ПЯТЬ",     "сек",     "1e3",     "",     "   ", "5!",
+        "0x10", "\xFF\xFE", "5\xD0",   "раз,два", "1, 2", "ёЁ",  std::string("5\0", 2)};
+    for (const std::string& text : rejected)
+        EXPECT_EQ(parseSlidePeriod(text), std::nullopt) << '"' << text << '"';
+}
+
+TEST(PictureChooser, ListsFoldersAndPictureFilesAsTheDesktopDoes)
+{
+    ChooserRun r;
+    r.choose(1, [&] { r.goTo(r.in("")); });
+    const frmFILE& f = r.chooser();
+    EXPECT_EQ(f.Dir1.path(), r.pics());
+    EXPECT_EQ(f.Dir1.entries(), (std::vector<std::string>{"..", "inner"}));
+    EXPECT_EQ(f.File1.entries(),
+              (std::vector<std::string>{"A.GIF", "b.gif", "broken.bmp", "photo.jpg"}));
+    EXPECT_EQ(f.txtFP.text(), r.pics());
+    r.chooser().Dir1.open(1);
+    EXPECT_EQ(f.Dir1.path(), r.in("inner"));
+    EXPECT_TRUE(f.File1.entries().empty());
+    r.chooser().Dir1.open(0);
+    EXPECT_EQ(f.Dir1.path(), r.pics());
+    r.goTo(kSep);
+    ASSERT_FALSE(f.Dir1.entries().empty());
+    EXPECT_NE(f.Dir1.entries().front(), "..") << "a root has no folder above";
+}
+
+TEST(PictureChooser, ThePictureModeHandsTheFileToTheDialogAndTheCentre)
+{
+    ChooserRun r;
+    r.choose(1, [&] {
+        r.goTo(r.pics());
+        r.pick("b.gif");
+        EXPECT_EQ(r.preview(), r.in("b.gif"));
+        r.pick("broken.bmp");
+        EXPECT_EQ(r.preview(), r.in("b.gif")) << "no picture keeps the preview";
+        EXPECT_EQ(r.chooser().txtFP.text(), r.in("broken.bmp"));
+        r.pick("A.GIF");
+        r.chooser().cmdOK.click();
+    });
+    EXPECT_FALSE(r.chooser().visible());
+    EXPECT_EQ(r.dialog().txtOUT.text(), r.in("A.GIF"));
+    EXPECT_TRUE(r.dialog().txtOUT.enabled());
+    EXPECT_EQ(r.centre(), r.in("A.GIF"));
+    EXPECT_EQ(r.module().PicCenter, "Default");
+    EXPECT_EQ(r.chooser().File1.height(), 2040);
+    EXPECT_EQ(r.chooser().lblSovet.caption(), kHint + ", jpg, bmp");
+    EXPECT_FALSE(r.save());
+    EXPECT_EQ(r.settingsText(), fake::defaultSettingsWith({"PicCenter=" + r.in("A.GIF")}));
+}
+
+TEST(PictureChooser, OkWithoutAFileAsksWhetherToGoOn)
+{
+    for (const auto answer : {tk::MessageAnswer::Ok, tk::MessageAnswer::Cancel}) {
+        ChooserRun r;
+        r.choose(1, [&] {
+            r.goTo(r.pics());
+            r.pick("b.gif");
+            // A new folder leaves no file selected, while the preview keeps its picture.
+            r.goTo(r.in("inner"));
+            r.platform.messageAnswers = {answer};
+            r.chooser().cmdOK.click();
+        });
+        EXPECT_EQ(r.platform.messages, std::vector{attention("No selected file. Continue?")});
+        EXPECT_EQ(r.chooser().visible(), answer == tk::MessageAnswer::Ok);
+        EXPECT_EQ(r.preview(), r.in("b.gif"));
+        EXPECT_EQ(r.dialog().txtOUT.text(), "");
+        EXPECT_EQ(r.centre(), "built-in");
+    }
+}
+
+TEST(PictureChooser, TheSlideShowModeStartsTheShowInTheFolder)
+{
+    ChooserRun r;
+    r.choose(2, [&] {
+        r.goTo(r.pics());
+        r.chooser().txtST.setText("2.5");
+        r.pick("photo.jpg");
+        // A double-click in the slide-show mode hands over the folder, not the file.
+        r.chooser().File1.doubleClick();
+    });
+    EXPECT_FALSE(r.chooser().visible());
+    EXPECT_EQ(r.chooser().File1.height(), 1800);
+    EXPECT_EQ(r.chooser().lblSovet.caption(), kHint);
+    EXPECT_EQ(r.dialog().txtOUT.text(), r.in(""));
+    EXPECT_EQ(r.module().PicCenter, r.in(""));
+    EXPECT_EQ(r.module().SlideShowTime, 2.5f);
+    EXPECT_EQ(r.module().SlideFiles, (std::vector<std::string>{"", "A.GIF", "b.gif"}));
+    EXPECT_EQ(r.clock().TimerSHOW.interval(), 2500);
+    EXPECT_TRUE(r.clock().TimerSHOW.isRunning());
+    // The chooser's start loads no picture; the first tick shows the second file.
+    EXPECT_EQ(r.centreOverTicks(1), (std::vector<std::string>{"built-in", r.in("b.gif")}));
+    EXPECT_FALSE(r.save());
+    EXPECT_EQ(r.settingsText(),
+              fake::defaultSettingsWith({"PicCenter=" + r.in(""), "SlideShowTime=2.5"}));
+}
+
+TEST(PictureChooser, ARejectedPeriodKeepsTheChooserOpenAndStoresNothing)
+{
+    for (const char* period : {"-5", "2,5", "5 сек", "ten", "", "99999"}) {
+        SCOPED_TRACE(period);
+        ChooserRun r;
+        r.choose(2, [&] {
+            r.goTo(r.pics());
+            r.chooser().txtST.setText(period);
+            r.platform.messageAnswers = {tk::MessageAnswer::Cancel};
+            r.chooser().cmdOK.click();
+        });
+        EXPECT_EQ(r.platform.messages,
+                  std::vector{attention("Slide show period must be integer number!")});
+        EXPECT_TRUE(r.chooser().visible());
+        EXPECT_EQ(r.module().SlideShowTime, 0);
+        EXPECT_EQ(r.dialog().txtOUT.text(), "");
+        EXPECT_FALSE(r.clock().TimerSHOW.enabled());
+    }
+}
+
+TEST(PictureChooser, AFolderWithoutFilesGivesAShowWithoutSlides)
+{
+    ChooserRun r;
+    r.choose(2, [&] {
+        r.goTo(r.pics());
+        r.chooser().cmdOK.click();
+    });
+    ASSERT_EQ(r.module().SlideFiles.size(), 3u);
+    r.chooseAgain(2, [&] {
+        r.goTo(r.in("inner"));
+        r.chooser().cmdOK.click();
+    });
+    EXPECT_EQ(r.module().SlideFiles, std::vector<std::string>{""});
+    EXPECT_EQ(r.centreOverTicks(1), std::vector<std::string>(2, "built-in"));
+}
+
+TEST(PictureChooser, AtARootTheSeparatorAppearsTwice)
+{
+    for (const int option : {1, 2}) {
+        ChooserRun r;
+        r.choose(option, [&] {
+            r.goTo(kSep);
+            r.chooser().File1.setFileName("x.gif");
+            r.chooser().cmdOK.click();
+        });
+        EXPECT_EQ(r.dialog().txtOUT.text(), option == 1 ? kSep + kSep + "x.gif" : kSep + kSep);
+    }
+}
+
+TEST(PictureChooser, CancelAndChooseStopTheShowAndLeaveNoOptionSelected)
+{
+    ChooserRun r;
+    r.platform.putFile("pics" + kSep + "c.gif", "picture");
+    r.choose(2, [&] {
+        r.goTo(r.pics());
+        r.chooser().cmdOK.click();
+    });
+    ASSERT_TRUE(r.clock().TimerSHOW.isRunning());
+    r.chooseAgain(1, [&] { r.chooser().cmdNO.click(); });
+    EXPECT_FALSE(r.clock().TimerSHOW.enabled());
+    EXPECT_EQ(r.module().SlideShowTime, 0);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_FALSE(r.dialog().optPIC[i].value()) << i;
+    EXPECT_FALSE(r.chooser().visible());
+    EXPECT_TRUE(r.dialog().txtOUT.enabled());
+}
+
+TEST(PictureChooser, TheStartFolder)
+{
+    // The stored picture, in "pics" unless it is "Default", and the folder the chooser opens
+    // in, the program's own folder when empty.
+    const std::pair<std::string, std::string> cases[] = {
+        {"Default", ""}, {"b.gif", "pics"}, {"gone.gif", ""}, {"", "pics"}};
+    for (const auto& [stored, folder] : cases) {
+        SCOPED_TRACE(stored);
+        ChooserRun r;
+        const std::string line = "PicCenter=" + (stored == "Default" ? stored : r.in(stored));
+        r.choose(
+            1, [] {}, fake::defaultSettingsWith({line}));
+        EXPECT_EQ(r.chooser().Dir1.path(), folder.empty() ? r.platform.programFolder() : r.pics());
+        EXPECT_TRUE(r.chooser().visible()) << "the chooser waits for its user";
+    }
+}
+
+TEST(PictureChooser, AFailingDriveShowsWhyAndKeepsTheFolder)
+{
+    ChooserRun r;
+    r.platform.driveList = {kSep, "/media/cdrom", r.pics()};
+    r.platform.driveFailures["/media/cdrom"] = "/media/cdrom is not available.";
+    r.choose(1, [&] {
+        r.goTo(r.platform.programFolder());
+        r.chooser().Drive1.setDrive("/media/cdrom");
+    });
+    const frmFILE& f = r.chooser();
+    EXPECT_EQ(f.txtFP.text(), "/media/cdrom is not available.");
+    EXPECT_EQ(f.Drive1.drive(), "/media/cdrom");
+    EXPECT_EQ(f.Dir1.path(), r.platform.programFolder());
+    r.chooser().Drive1.setDrive(r.pics());
+    EXPECT_EQ(f.Dir1.path(), r.pics());
+    EXPECT_EQ(f.File1.path(), r.pics());
+    EXPECT_EQ(f.txtFP.text(), r.pics());
+}
+
+TEST(PictureChooser, TheDriveListStartsOnTheProgramFoldersDrive)
+{
+    ChooserRun r;
+    r.platform.driveList = {kSep, r.platform.programFolder(), r.pics()};
+    ASSERT_TRUE(r.start());
+    EXPECT_EQ(r.chooser().Drive1.drive(), r.platform.programFolder());
+    EXPECT_EQ(tk::DriveListBox::driveOf({kSep, r.pics()}, r.pics() + "x"), kSep);
+}
+
+TEST(PictureChooser, RussianTextsAfterASwitch)
+{
+    ChooserRun r;
+    ASSERT_TRUE(r.openDialog());
+    r.dialog().lblLOC_Click(0);
+    r.chooseAgain(2, [&] {
+        r.goTo(r.in("inner"));
+        r.chooser().txtST.setText("пять");
+        r.chooser().cmdOK.click();
+        // Unselected, the slide-show option no longer makes OK take the folder.
+        r.dialog().optPIC[2].setValue(false);
+        r.chooser().cmdOK.click();
+    });
+    EXPECT_EQ(r.chooser().lblSovet.caption(), "49 x 49 px    черн. фон  gif");
+    EXPECT_EQ(r.platform.messages,
+              (std::vector{attention("Период смены картинок в слайдшоу измеряется "
+                                     "положительными целыми цифрами!"),
+                           attention("Вы не выбрали файл. Продолжить выбор?")}));
+}
+
+TEST(SlideShow, GetFilesListsTheMatchingVisibleFilesInOrder)
+{
+    FolderRun r({"c.gif", "B.GIF", "a.gif", "photo.jpg", ".hidden.gif", "notes.txt"});
+    std::filesystem::create_directory(r.in("folder.gif"));
+    ASSERT_TRUE(r.start());
+    EXPECT_EQ(r.clock().GetFiles(r.in("*.gif")),
+              (std::vector<std::string>{"", "a.gif", "B.GIF", "c.gif"}));
+    EXPECT_EQ(r.clock().GetFiles(r.in("*.png")), std::vector<std::string>{""});
+    EXPECT_EQ(r.clock().GetFiles(r.platform.pathOf("missing") + kSep + "*.gif"),
+              std::vector<std::string>{""});
+}
+
+TEST(SlideShow, TheListGrowsByFiftyAndIsCutToItsFiles)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < 120; ++i)
+        names.push_back("slide" + std::to_string(1000 + i) + ".gif");
+    FolderRun r(names);
+    ASSERT_TRUE(r.start());
+    std::vector<std::size_t> upperBounds;
+    const auto files = r.clock().GetFiles(r.in("*.gif"), &upperBounds);
+    EXPECT_EQ(upperBounds, (std::vector<std::size_t>{50, 101, 152, 120}));
+    ASSERT_EQ(files.size(), 121u);
+    EXPECT_EQ(files[0] + files[1] + " " + files[120], "slide1000.gif slide1119.gif");
+}
+
+TEST(SlideShow, SlidesFollowInTurnAndStartAgainAfterTheLast)
+{
+    FolderRun r({"a.gif", "b.gif", "c.gif", "photo.jpg"});
+    ASSERT_TRUE(r.startShow());
+    EXPECT_TRUE(r.clock().TimerSHOW.isRunning());
+    EXPECT_EQ(r.clock().TimerSHOW.interval(), 5000);
+    EXPECT_EQ(r.dialog().txtOUT.text(), r.in(""));
+    EXPECT_EQ(r.centreOverTicks(5), (std::vector{r.in("a.gif"), r.in("b.gif"), r.in("c.gif"),
+                                                 r.in("a.gif"), r.in("b.gif"), r.in("c.gif")}));
+    EXPECT_EQ(r.module().SlideIndex, 0);
+
+    // A slide that is no picture leaves the one before it.
+    FolderRun broken({"a.gif", "c.gif"}, {"b.gif"});
+    ASSERT_TRUE(broken.startShow());
+    EXPECT_EQ(broken.centreOverTicks(3), (std::vector{broken.in("a.gif"), broken.in("a.gif"),
+                                                      broken.in("c.gif"), broken.in("a.gif")}));
+}
+
+TEST(SlideShow, ShowsWithoutTwoSlidesNeverReadPastTheirList)
+{
+    // The files of the folder ("gone": no folder), and what the centre shows then.
+    const std::pair<std::string, std::string> cases[] = {{"only.gif", "only.gif"},
+                                                         {"photo.jpg", "built-in"},
+                                                         {"", "built-in"},
+                                                         {"gone", "built-in"}};
+    for (const auto& [file, shown] : cases) {
+        SCOPED_TRACE(file);
+        FolderRun r(file.empty() || file == "gone" ? std::vector<std::string>{}
+                                                   : std::vector<std::string>{file});
+        const std::string folder = file == "gone" ? r.platform.pathOf("gone") + kSep : r.in("");
+        ASSERT_TRUE(r.startShow("5", folder));
+        const std::string expected = shown == "built-in" ? shown : r.in(shown);
+        EXPECT_EQ(r.centreOverTicks(3), std::vector<std::string>(4, expected));
+        EXPECT_TRUE(r.clock().TimerSHOW.isRunning());
+        EXPECT_EQ(r.dialog().txtOUT.text(), folder);
+    }
+}
+
+TEST(SlideShow, StoredPeriods)
+{
+    // The stored period, with a point or a comma; the period the run takes from it, where one
+    // below 0 stops the show and one above a day shows a slide a day; and the slide timer's
+    // interval in milliseconds, 0 for none.
+    const std::tuple<std::string, float, int> cases[] = {{"5", 5, 5000},
+                                                         {"2.5", 2.5f, 2500},
+                                                         {"2,5", 2.5f, 2500},
+                                                         {"0.0004", 0.0004f, 0},
+                                                         {"86400", 86400, 86'400'000},
+                                                         {"1e30", 86400, 86'400'000},
+                                                         {"0", 0, 0},
+                                                         {"-3", 0, 0},
+                                                         {"-1e30", 0, 0},
+                                                         {"soon", 0, 0},
+                                                         {"nan", 0, 0}};
+    for (const auto& [stored, period, interval] : cases) {
+        SCOPED_TRACE(stored);
+        FolderRun r({"a.gif"});
+        ASSERT_TRUE(r.startShow(stored));
+        EXPECT_EQ(r.module().SlideShowTime, period);
+        EXPECT_EQ(r.clock().TimerSHOW.interval(), interval);
+        EXPECT_EQ(r.clock().TimerSHOW.isRunning(), interval > 0);
+        EXPECT_EQ(r.centre(), period > 0 ? r.in("a.gif") : "built-in");
+    }
+}
+
+TEST(SlideShow, SaveAfterARestartWritesTheStoredPictureOrShowBack)
+{
+    // A stored picture, a show in a folder that holds slides, and one in a folder that is gone;
+    // a show's period comes back with a point.
+    for (const std::string stored : {"picture", "show", "gone"}) {
+        SCOPED_TRACE(stored);
+        FolderRun r({"a.gif"});
+        const std::string folder = stored == "gone" ? r.platform.pathOf("gone") + kSep : r.in("");
+        std::vector<std::string> lines = {"PicCenter=" + folder, "SlideShowTime=2,5",
+                                          "Localisation=0"};
+        if (stored == "picture")
+            lines = {"PicCenter=" + r.in("a.gif")};
+        ASSERT_TRUE(r.startWith(fake::defaultSettingsWith(lines)));
+        r.pressSetupKey();
+        EXPECT_FALSE(r.save());
+        if (stored != "picture")
+            lines[1] = "SlideShowTime=2.5";
+        EXPECT_EQ(r.settingsText(), fake::defaultSettingsWith(lines));
+    }
+}
+
+} // namespace
