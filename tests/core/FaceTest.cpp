@@ -160,55 +160,44 @@ TEST(ClockFace, TheDefaultStartThenTheHintFadesAndTheTickCounterStops)
     EXPECT_FALSE(clock.lblF1.visible());
 }
 
-TEST(ClockFace, DoClock2DialByScreenWidth)
+TEST(ClockFace, TheSecondStyleAndTheBackground)
 {
-    // Screens without a dial of their own (the emblem here) cannot choose "Clock2".
+    // The screen width and its dial (the emblem: none, so that "Clock2" cannot be chosen),
+    // "Back", whether the background file is there, and what DoBackGround shows after DoClock2:
+    // the file, the dial still, or nothing.
     using Dial = tk::BuiltInPicture;
-    const std::pair<int, Dial> cases[] = {{1024, Dial::Dial1024x768},  {800, Dial::Dial800x600},
-                                          {1280, Dial::Dial1280x1024}, {1152, Dial::CentreEmblem},
-                                          {1920, Dial::CentreEmblem},  {2560, Dial::CentreEmblem}};
-    for (const auto& [width, dial] : cases) {
+    const std::tuple<int, Dial, int, bool, std::string> cases[] = {
+        {1024, Dial::Dial1024x768, 1, true, "file"}, {800, Dial::Dial800x600, 1, false, "dial"},
+        {1280, Dial::Dial1280x1024, 0, true, ""},    {1152, Dial::CentreEmblem, 0, true, ""},
+        {1920, Dial::CentreEmblem, 0, false, ""},    {2560, Dial::CentreEmblem, 0, true, ""}};
+    for (const auto& [width, dial, back, filePresent, shown] : cases) {
         SCOPED_TRACE(width);
         ClockRun r;
         r.platform.setScreenPixels(width, width * 3 / 4);
+        if (filePresent)
+            r.platform.putFile("Tikora_Clock_bg.jpg", "picture");
         ASSERT_TRUE(r.start());
         Form1& clock = r.clock();
         const bool hasDial = dial != Dial::CentreEmblem;
         EXPECT_EQ(r.dialog().chkBG[1].enabled(), hasDial);
         EXPECT_EQ(clock.ShapeS[1].left(), width * 15 / 2 - 540);
+        r.dialog().chkBG[0].setValue(back);
         clock.DoClock2();
         EXPECT_EQ(clock.picture(), hasDial ? r.platform.builtInPicture(dial) : nullptr);
         EXPECT_EQ(clock.ShapeS[1].borderStyle(), tk::BorderStyle::None);
-        for (int g = 0; g < 3; ++g) {
-            EXPECT_FALSE(clock.LineS[g].visible());
-            EXPECT_EQ(clock.lblS[g].font().size, 28);
-            EXPECT_EQ(clock.ShapeS[g + 2].width(), 980);
-            EXPECT_EQ(clock.ShapeS[g + 2].height(), 980);
-        }
-    }
-}
-
-TEST(ClockFace, DoBackGround)
-{
-    // "Back", whether the file is there, and what shows after the second style's dial: the
-    // file, the dial still, or nothing.
-    const std::tuple<int, bool, std::string> cases[] = {
-        {1, true, "file"}, {1, false, "dial"}, {0, true, ""}};
-    for (const auto& [back, filePresent, expected] : cases) {
-        ClockRun r;
-        if (filePresent)
-            r.platform.putFile("Tikora_Clock_bg.jpg", "picture");
-        ASSERT_TRUE(r.start());
-        Form1& clock = r.clock();
-        r.dialog().chkBG[0].setValue(back);
-        clock.DoClock2();
-        const tk::PictureRef dial = clock.picture();
-        clock.DoBackGround();
-        const std::string shown =
-            clock.picture() == dial ? "dial" : r.platform.sourceOf(clock.picture());
-        EXPECT_EQ(shown, expected == "file" ? r.platform.pathOf("Tikora_Clock_bg.jpg") : expected);
+        EXPECT_EQ(r.sizes().substr(0, r.sizes().find(';')),
+                  "980 980 28 380 380, 980 980 28 510 510, 980 980 28 700 650");
         for (int g = 0; g < 3; ++g)
-            EXPECT_TRUE(clock.LineS[g].visible()) << expected;
+            EXPECT_FALSE(clock.LineS[g].visible());
+
+        clock.DoBackGround();
+        const std::string now =
+            clock.picture() && clock.picture() == r.platform.builtInPicture(dial)
+                ? "dial"
+                : r.platform.sourceOf(clock.picture());
+        EXPECT_EQ(now, shown == "file" ? r.platform.pathOf("Tikora_Clock_bg.jpg") : shown);
+        for (int g = 0; g < 3; ++g)
+            EXPECT_TRUE(clock.LineS[g].visible());
         EXPECT_EQ(clock.ShapeS[1].borderStyle(), tk::BorderStyle::Solid);
         EXPECT_TRUE(r.platform.messages.empty());
     }
@@ -271,7 +260,7 @@ TEST(StartUp, TheStoredCentrePicture)
     }
 }
 
-TEST(InputAndExit, TypedCharacters)
+TEST(InputAndExit, TypedCharactersAndMouseMovements)
 {
     for (int key : {int('1'), int('2'), int('a'), 13, 27, int(' ')}) {
         const bool keepsRunning = key == '1';
@@ -282,10 +271,6 @@ TEST(InputAndExit, TypedCharacters)
         EXPECT_EQ(r.clock().mousePointer(),
                   keepsRunning ? tk::MousePointer::Crosshair : tk::MousePointer::Custom);
     }
-}
-
-TEST(InputAndExit, MouseMovements)
-{
     // The switch, whether the dialog is shown, the movements, and whether the run goes on.
     const std::tuple<std::string, bool, int, bool> cases[] = {{"/s", false, 5, true},
                                                               {"/s", false, 6, false},

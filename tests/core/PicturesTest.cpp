@@ -13,10 +13,13 @@ namespace {
 const std::string kHint = "49 x 49 px    black back  gif";
 
 // A run with a folder "pics" in its program folder that holds the given pictures, the given
-// files that are no picture, and an empty subfolder "inner".
+// files that are no picture, and an empty subfolder "inner". Unless a test says otherwise, the
+// pictures are two GIF files, a JPEG, a hidden picture and a file that is no picture by its
+// name, and "broken.bmp" is no picture by its contents.
 struct FolderRun : ClockRun {
-    explicit FolderRun(const std::vector<std::string>& pictures = {},
-                       const std::vector<std::string>& broken = {})
+    explicit FolderRun(const std::vector<std::string>& pictures = {"b.gif", "A.GIF", "photo.jpg",
+                                                                   ".hidden.gif", "notes.txt"},
+                       const std::vector<std::string>& broken = {"broken.bmp"})
     {
         std::filesystem::create_directories(platform.pathOf("pics" + kSep + "inner"));
         for (const std::string& name : pictures)
@@ -51,23 +54,34 @@ struct FolderRun : ClockRun {
         return startWith(fake::defaultSettingsWith(
             {"PicCenter=" + (folder.empty() ? in("") : folder), "SlideShowTime=" + period}));
     }
-    std::vector<std::string> centreOverTicks(int ticks)
+    // What the dialog and the clock were left with, the folder "pics" written "~": the chooser
+    // open or closed, the dialog's path field ("(off)" when disabled), the centre picture, the
+    // stored picture, and the slide period and the slide timer's interval ("off": disabled).
+    std::string state()
     {
-        std::vector<std::string> shown{centre()};
-        for (int i = 0; i < ticks; ++i) {
-            clock().TimerSHOW.fire();
-            shown.push_back(centre());
-        }
-        return shown;
+        const tk::Timer& timer = clock().TimerSHOW;
+        std::string text = std::string(chooser().visible() ? "open " : "closed ") +
+                           dialog().txtOUT.text() + (dialog().txtOUT.enabled() ? "" : "(off)") +
+                           " | " + centre() + " | " + module().PicCenter + " | " +
+                           tk::singleText(module().SlideShowTime) + " " +
+                           (timer.enabled() ? std::to_string(timer.interval()) : "off");
+        return tilde(text);
     }
-};
-
-// Two pictures, a JPEG, a hidden picture, a file that is no picture by its name and one that
-// is none by its contents.
-struct ChooserRun : FolderRun {
-    ChooserRun()
-        : FolderRun({"b.gif", "A.GIF", "photo.jpg", ".hidden.gif", "notes.txt"}, {"broken.bmp"})
+    // The centre picture now and after each of the given slide timer ticks.
+    std::string centres(int ticks)
     {
+        std::string shown = centre();
+        for (int i = 0; i < ticks; ++i, shown += " " + centre())
+            clock().TimerSHOW.fire();
+        return tilde(shown);
+    }
+    // The text with the folder "pics" written "~" and "/" for the separator.
+    std::string tilde(std::string text)
+    {
+        for (auto at = text.find(pics()); at != std::string::npos; at = text.find(pics()))
+            text.replace(at, pics().size(), "~");
+        std::replace(text.begin(), text.end(), tk::kPathSeparator, '/');
+        return text;
     }
 };
 
@@ -92,7 +106,7 @@ TEST(SlidePeriod, TheCharacterCheckAndTheNumber)
 
 TEST(PictureChooser, ListsFoldersAndPictureFilesAsTheDesktopDoes)
 {
-    ChooserRun r;
+    FolderRun r;
     r.choose(1, [&] { r.goTo(r.in("")); });
     const frmFILE& f = r.chooser();
     EXPECT_EQ(f.Dir1.path(), r.pics());
@@ -112,7 +126,7 @@ TEST(PictureChooser, ListsFoldersAndPictureFilesAsTheDesktopDoes)
 
 TEST(PictureChooser, ThePictureModeHandsTheFileToTheDialogAndTheCentre)
 {
-    ChooserRun r;
+    FolderRun r;
     r.choose(1, [&] {
         r.goTo(r.pics());
         r.pick("b.gif");
@@ -123,11 +137,7 @@ TEST(PictureChooser, ThePictureModeHandsTheFileToTheDialogAndTheCentre)
         r.pick("A.GIF");
         r.chooser().cmdOK.click();
     });
-    EXPECT_FALSE(r.chooser().visible());
-    EXPECT_EQ(r.dialog().txtOUT.text(), r.in("A.GIF"));
-    EXPECT_TRUE(r.dialog().txtOUT.enabled());
-    EXPECT_EQ(r.centre(), r.in("A.GIF"));
-    EXPECT_EQ(r.module().PicCenter, "Default");
+    EXPECT_EQ(r.state(), "closed ~/A.GIF | ~/A.GIF | Default | 0 off");
     EXPECT_EQ(r.chooser().File1.height(), 2040);
     EXPECT_EQ(r.chooser().lblSovet.caption(), kHint + ", jpg, bmp");
     EXPECT_FALSE(r.save());
@@ -137,7 +147,7 @@ TEST(PictureChooser, ThePictureModeHandsTheFileToTheDialogAndTheCentre)
 TEST(PictureChooser, OkWithoutAFileAsksWhetherToGoOn)
 {
     for (const auto answer : {tk::MessageAnswer::Ok, tk::MessageAnswer::Cancel}) {
-        ChooserRun r;
+        FolderRun r;
         r.choose(1, [&] {
             r.goTo(r.pics());
             r.pick("b.gif");
@@ -147,16 +157,15 @@ TEST(PictureChooser, OkWithoutAFileAsksWhetherToGoOn)
             r.chooser().cmdOK.click();
         });
         EXPECT_EQ(r.platform.messages, std::vector{attention("No selected file. Continue?")});
-        EXPECT_EQ(r.chooser().visible(), answer == tk::MessageAnswer::Ok);
+        EXPECT_EQ(r.state(), std::string(answer == tk::MessageAnswer::Ok ? "open" : "closed") +
+                                 "  | built-in | Default | 0 off");
         EXPECT_EQ(r.preview(), r.in("b.gif"));
-        EXPECT_EQ(r.dialog().txtOUT.text(), "");
-        EXPECT_EQ(r.centre(), "built-in");
     }
 }
 
 TEST(PictureChooser, TheSlideShowModeStartsTheShowInTheFolder)
 {
-    ChooserRun r;
+    FolderRun r;
     r.choose(2, [&] {
         r.goTo(r.pics());
         r.chooser().txtST.setText("2.5");
@@ -164,17 +173,12 @@ TEST(PictureChooser, TheSlideShowModeStartsTheShowInTheFolder)
         // A double-click in the slide-show mode hands over the folder, not the file.
         r.chooser().File1.doubleClick();
     });
-    EXPECT_FALSE(r.chooser().visible());
+    EXPECT_EQ(r.state(), "closed ~/ | built-in | ~/ | 2.5 2500");
     EXPECT_EQ(r.chooser().File1.height(), 1800);
     EXPECT_EQ(r.chooser().lblSovet.caption(), kHint);
-    EXPECT_EQ(r.dialog().txtOUT.text(), r.in(""));
-    EXPECT_EQ(r.module().PicCenter, r.in(""));
-    EXPECT_EQ(r.module().SlideShowTime, 2.5f);
     EXPECT_EQ(r.module().SlideFiles, (std::vector<std::string>{"", "A.GIF", "b.gif"}));
-    EXPECT_EQ(r.clock().TimerSHOW.interval(), 2500);
-    EXPECT_TRUE(r.clock().TimerSHOW.isRunning());
     // The chooser's start loads no picture; the first tick shows the second file.
-    EXPECT_EQ(r.centreOverTicks(1), (std::vector<std::string>{"built-in", r.in("b.gif")}));
+    EXPECT_EQ(r.centres(1), "built-in ~/b.gif");
     EXPECT_FALSE(r.save());
     EXPECT_EQ(r.settingsText(),
               fake::defaultSettingsWith({"PicCenter=" + r.in(""), "SlideShowTime=2.5"}));
@@ -184,7 +188,7 @@ TEST(PictureChooser, ARejectedPeriodKeepsTheChooserOpenAndStoresNothing)
 {
     for (const char* period : {"-5", "2,5", "5 сек", "ten", "", "99999"}) {
         SCOPED_TRACE(period);
-        ChooserRun r;
+        FolderRun r;
         r.choose(2, [&] {
             r.goTo(r.pics());
             r.chooser().txtST.setText(period);
@@ -193,16 +197,13 @@ TEST(PictureChooser, ARejectedPeriodKeepsTheChooserOpenAndStoresNothing)
         });
         EXPECT_EQ(r.platform.messages,
                   std::vector{attention("Slide show period must be integer number!")});
-        EXPECT_TRUE(r.chooser().visible());
-        EXPECT_EQ(r.module().SlideShowTime, 0);
-        EXPECT_EQ(r.dialog().txtOUT.text(), "");
-        EXPECT_FALSE(r.clock().TimerSHOW.enabled());
+        EXPECT_EQ(r.state(), "open  | built-in | Default | 0 off");
     }
 }
 
 TEST(PictureChooser, AFolderWithoutFilesGivesAShowWithoutSlides)
 {
-    ChooserRun r;
+    FolderRun r;
     r.choose(2, [&] {
         r.goTo(r.pics());
         r.chooser().cmdOK.click();
@@ -213,13 +214,13 @@ TEST(PictureChooser, AFolderWithoutFilesGivesAShowWithoutSlides)
         r.chooser().cmdOK.click();
     });
     EXPECT_EQ(r.module().SlideFiles, std::vector<std::string>{""});
-    EXPECT_EQ(r.centreOverTicks(1), std::vector<std::string>(2, "built-in"));
+    EXPECT_EQ(r.centres(1), "built-in built-in");
 }
 
 TEST(PictureChooser, AtARootTheSeparatorAppearsTwice)
 {
     for (const int option : {1, 2}) {
-        ChooserRun r;
+        FolderRun r;
         r.choose(option, [&] {
             r.goTo(kSep);
             r.chooser().File1.setFileName("x.gif");
@@ -231,7 +232,7 @@ TEST(PictureChooser, AtARootTheSeparatorAppearsTwice)
 
 TEST(PictureChooser, CancelAndChooseStopTheShowAndLeaveNoOptionSelected)
 {
-    ChooserRun r;
+    FolderRun r;
     r.platform.putFile("pics" + kSep + "c.gif", "picture");
     r.choose(2, [&] {
         r.goTo(r.pics());
@@ -239,12 +240,9 @@ TEST(PictureChooser, CancelAndChooseStopTheShowAndLeaveNoOptionSelected)
     });
     ASSERT_TRUE(r.clock().TimerSHOW.isRunning());
     r.chooseAgain(1, [&] { r.chooser().cmdNO.click(); });
-    EXPECT_FALSE(r.clock().TimerSHOW.enabled());
-    EXPECT_EQ(r.module().SlideShowTime, 0);
+    EXPECT_EQ(r.state(), "closed ~/ | built-in | ~/ | 0 off");
     for (int i = 0; i < 3; ++i)
         EXPECT_FALSE(r.dialog().optPIC[i].value()) << i;
-    EXPECT_FALSE(r.chooser().visible());
-    EXPECT_TRUE(r.dialog().txtOUT.enabled());
 }
 
 TEST(PictureChooser, TheStartFolder)
@@ -255,7 +253,7 @@ TEST(PictureChooser, TheStartFolder)
         {"Default", ""}, {"b.gif", "pics"}, {"gone.gif", ""}, {"", "pics"}};
     for (const auto& [stored, folder] : cases) {
         SCOPED_TRACE(stored);
-        ChooserRun r;
+        FolderRun r;
         const std::string line = "PicCenter=" + (stored == "Default" ? stored : r.in(stored));
         r.choose(
             1, [] {}, fake::defaultSettingsWith({line}));
@@ -264,12 +262,18 @@ TEST(PictureChooser, TheStartFolder)
     }
 }
 
-TEST(PictureChooser, AFailingDriveShowsWhyAndKeepsTheFolder)
+TEST(PictureChooser, TheDrives)
 {
-    ChooserRun r;
-    r.platform.driveList = {kSep, "/media/cdrom", r.pics()};
+    // The drive list starts on the drive that holds the program folder: the longest drive
+    // whose folder holds it, where a drive's name must end at a separator of the path.
+    FolderRun r;
+    r.platform.driveList = {r.platform.programFolder(), kSep, "/media/cdrom", r.pics()};
     r.platform.driveFailures["/media/cdrom"] = "/media/cdrom is not available.";
-    r.choose(1, [&] {
+    ASSERT_TRUE(r.openDialog());
+    EXPECT_EQ(r.chooser().Drive1.drive(), r.platform.programFolder());
+    EXPECT_EQ(tk::DriveListBox::driveOf({kSep, r.pics()}, r.pics() + "x"), kSep);
+    // A drive that cannot be opened shows why and keeps the folder.
+    r.chooseAgain(1, [&] {
         r.goTo(r.platform.programFolder());
         r.chooser().Drive1.setDrive("/media/cdrom");
     });
@@ -278,23 +282,13 @@ TEST(PictureChooser, AFailingDriveShowsWhyAndKeepsTheFolder)
     EXPECT_EQ(f.Drive1.drive(), "/media/cdrom");
     EXPECT_EQ(f.Dir1.path(), r.platform.programFolder());
     r.chooser().Drive1.setDrive(r.pics());
-    EXPECT_EQ(f.Dir1.path(), r.pics());
-    EXPECT_EQ(f.File1.path(), r.pics());
-    EXPECT_EQ(f.txtFP.text(), r.pics());
-}
-
-TEST(PictureChooser, TheDriveListStartsOnTheProgramFoldersDrive)
-{
-    ChooserRun r;
-    r.platform.driveList = {kSep, r.platform.programFolder(), r.pics()};
-    ASSERT_TRUE(r.start());
-    EXPECT_EQ(r.chooser().Drive1.drive(), r.platform.programFolder());
-    EXPECT_EQ(tk::DriveListBox::driveOf({kSep, r.pics()}, r.pics() + "x"), kSep);
+    EXPECT_EQ(f.Dir1.path() + " " + f.File1.path() + " " + f.txtFP.text(),
+              r.pics() + " " + r.pics() + " " + r.pics());
 }
 
 TEST(PictureChooser, RussianTextsAfterASwitch)
 {
-    ChooserRun r;
+    FolderRun r;
     ASSERT_TRUE(r.openDialog());
     r.dialog().lblLOC_Click(0);
     r.chooseAgain(2, [&] {
@@ -314,25 +308,19 @@ TEST(PictureChooser, RussianTextsAfterASwitch)
 
 TEST(SlideShow, GetFilesListsTheMatchingVisibleFilesInOrder)
 {
-    FolderRun r({"c.gif", "B.GIF", "a.gif", "photo.jpg", ".hidden.gif", "notes.txt"});
+    FolderRun r({"c.gif", "B.GIF", "a.gif", "photo.jpg", ".hidden.gif", "notes.txt"}, {});
     std::filesystem::create_directory(r.in("folder.gif"));
     ASSERT_TRUE(r.start());
     EXPECT_EQ(r.clock().GetFiles(r.in("*.gif")),
               (std::vector<std::string>{"", "a.gif", "B.GIF", "c.gif"}));
     EXPECT_EQ(r.clock().GetFiles(r.in("*.png")), std::vector<std::string>{""});
-    EXPECT_EQ(r.clock().GetFiles(r.platform.pathOf("missing") + kSep + "*.gif"),
-              std::vector<std::string>{""});
-}
+    EXPECT_EQ(r.clock().GetFiles(r.in("missing") + kSep + "*.gif"), std::vector<std::string>{""});
 
-TEST(SlideShow, TheListGrowsByFiftyAndIsCutToItsFiles)
-{
-    std::vector<std::string> names;
+    // The list grows by fifty and is cut to its files at the end.
     for (int i = 0; i < 120; ++i)
-        names.push_back("slide" + std::to_string(1000 + i) + ".gif");
-    FolderRun r(names);
-    ASSERT_TRUE(r.start());
+        r.platform.putFile("pics" + kSep + "slide" + std::to_string(1000 + i) + ".gif", "");
     std::vector<std::size_t> upperBounds;
-    const auto files = r.clock().GetFiles(r.in("*.gif"), &upperBounds);
+    const auto files = r.clock().GetFiles(r.in("slide*.gif"), &upperBounds);
     EXPECT_EQ(upperBounds, (std::vector<std::size_t>{50, 101, 152, 120}));
     ASSERT_EQ(files.size(), 121u);
     EXPECT_EQ(files[0] + files[1] + " " + files[120], "slide1000.gif slide1119.gif");
@@ -342,64 +330,56 @@ TEST(SlideShow, SlidesFollowInTurnAndStartAgainAfterTheLast)
 {
     FolderRun r({"a.gif", "b.gif", "c.gif", "photo.jpg"});
     ASSERT_TRUE(r.startShow());
-    EXPECT_TRUE(r.clock().TimerSHOW.isRunning());
-    EXPECT_EQ(r.clock().TimerSHOW.interval(), 5000);
-    EXPECT_EQ(r.dialog().txtOUT.text(), r.in(""));
-    EXPECT_EQ(r.centreOverTicks(5), (std::vector{r.in("a.gif"), r.in("b.gif"), r.in("c.gif"),
-                                                 r.in("a.gif"), r.in("b.gif"), r.in("c.gif")}));
+    EXPECT_EQ(r.state(), "closed ~/ | ~/a.gif | ~/ | 5 5000");
+    EXPECT_EQ(r.centres(5), "~/a.gif ~/b.gif ~/c.gif ~/a.gif ~/b.gif ~/c.gif");
     EXPECT_EQ(r.module().SlideIndex, 0);
 
     // A slide that is no picture leaves the one before it.
     FolderRun broken({"a.gif", "c.gif"}, {"b.gif"});
     ASSERT_TRUE(broken.startShow());
-    EXPECT_EQ(broken.centreOverTicks(3), (std::vector{broken.in("a.gif"), broken.in("a.gif"),
-                                                      broken.in("c.gif"), broken.in("a.gif")}));
+    EXPECT_EQ(broken.centres(3), "~/a.gif ~/a.gif ~/c.gif ~/a.gif");
 }
 
 TEST(SlideShow, ShowsWithoutTwoSlidesNeverReadPastTheirList)
 {
-    // The files of the folder ("gone": no folder), and what the centre shows then.
-    const std::pair<std::string, std::string> cases[] = {{"only.gif", "only.gif"},
+    // The one file of the folder ("gone": there is no folder), and what the centre shows.
+    const std::pair<std::string, std::string> cases[] = {{"only.gif", "~/only.gif"},
                                                          {"photo.jpg", "built-in"},
                                                          {"", "built-in"},
                                                          {"gone", "built-in"}};
     for (const auto& [file, shown] : cases) {
         SCOPED_TRACE(file);
-        FolderRun r(file.empty() || file == "gone" ? std::vector<std::string>{}
-                                                   : std::vector<std::string>{file});
-        const std::string folder = file == "gone" ? r.platform.pathOf("gone") + kSep : r.in("");
-        ASSERT_TRUE(r.startShow("5", folder));
-        const std::string expected = shown == "built-in" ? shown : r.in(shown);
-        EXPECT_EQ(r.centreOverTicks(3), std::vector<std::string>(4, expected));
-        EXPECT_TRUE(r.clock().TimerSHOW.isRunning());
-        EXPECT_EQ(r.dialog().txtOUT.text(), folder);
+        FolderRun r(file.empty() || file == "gone" ? std::vector<std::string>{} : std::vector{file},
+                    {});
+        const std::string folder = file == "gone" ? "~/gone/" : "~/";
+        ASSERT_TRUE(r.startShow("5", r.in(file == "gone" ? "gone" + kSep : "")));
+        EXPECT_EQ(r.centres(3), shown + " " + shown + " " + shown + " " + shown);
+        EXPECT_EQ(r.state(), "closed " + folder + " | " + shown + " | " + folder + " | 5 5000");
     }
 }
 
 TEST(SlideShow, StoredPeriods)
 {
-    // The stored period, with a point or a comma; the period the run takes from it, where one
-    // below 0 stops the show and one above a day shows a slide a day; and the slide timer's
-    // interval in milliseconds, 0 for none.
-    const std::tuple<std::string, float, int> cases[] = {{"5", 5, 5000},
-                                                         {"2.5", 2.5f, 2500},
-                                                         {"2,5", 2.5f, 2500},
-                                                         {"0.0004", 0.0004f, 0},
-                                                         {"86400", 86400, 86'400'000},
-                                                         {"1e30", 86400, 86'400'000},
-                                                         {"0", 0, 0},
-                                                         {"-3", 0, 0},
-                                                         {"-1e30", 0, 0},
-                                                         {"soon", 0, 0},
-                                                         {"nan", 0, 0}};
-    for (const auto& [stored, period, interval] : cases) {
+    // The stored period, with a point or a comma, and the period and slide timer interval the
+    // run takes from it (see state()): one below 0 stops the show, one above a day shows a
+    // slide a day.
+    const std::pair<std::string, std::string> cases[] = {{"5", "5 5000"},
+                                                         {"2.5", "2.5 2500"},
+                                                         {"2,5", "2.5 2500"},
+                                                         {"0.0004", "4e-04 0"},
+                                                         {"86400", "86400 86400000"},
+                                                         {"1e30", "86400 86400000"},
+                                                         {"0", "0 off"},
+                                                         {"-3", "0 off"},
+                                                         {"-1e30", "0 off"},
+                                                         {"soon", "0 off"},
+                                                         {"nan", "0 off"}};
+    for (const auto& [stored, show] : cases) {
         SCOPED_TRACE(stored);
         FolderRun r({"a.gif"});
         ASSERT_TRUE(r.startShow(stored));
-        EXPECT_EQ(r.module().SlideShowTime, period);
-        EXPECT_EQ(r.clock().TimerSHOW.interval(), interval);
-        EXPECT_EQ(r.clock().TimerSHOW.isRunning(), interval > 0);
-        EXPECT_EQ(r.centre(), period > 0 ? r.in("a.gif") : "built-in");
+        const std::string centre = show.ends_with("off") ? "built-in" : "~/a.gif";
+        EXPECT_EQ(r.state(), "closed ~/ | " + centre + " | ~/ | " + show);
     }
 }
 

@@ -91,15 +91,22 @@ TEST(SettingsDialog, FontRow)
 }
 
 // What "Back" and "Clock2" govern: their values, the window picture, whether "Different size"
-// is enabled, slot 12 of the settings, the lines shown and the hours circle's width.
-std::string backAndClock2Of(ClockRun& r, const tk::PictureRef& dial)
+// can be picked, slot 12 of the settings, the lines, the centre's outline and the hours
+// circle's size; then the circle style, as the option shows it and as set, and the layout.
+std::string backAndClock2Of(ClockRun& r)
 {
     Form2& d = r.dialog();
     Form1& c = r.clock();
+    const Module1& m = r.module();
+    const tk::PictureRef dial = r.platform.builtInPicture(tk::BuiltInPicture::Dial1024x768);
     const std::string picture = !c.picture() ? "none" : c.picture() == dial ? "dial" : "file";
     return std::to_string(d.chkBG[0].value()) + std::to_string(d.chkBG[1].value()) + " " + picture +
-           (d.optSW[0].enabled() ? " different " : " equal-only ") + r.module().strSettings[12] +
-           (c.LineS[0].visible() ? " lines " : " no-lines ") + tk::singleText(c.ShapeS[4].width());
+           (d.optSW[0].enabled() ? " different " : " equal-only ") + m.strSettings[12] +
+           (c.LineS[0].visible() ? " lines" : " no-lines") +
+           (c.ShapeS[1].borderStyle() == tk::BorderStyle::Solid ? " outlined " : " plain ") +
+           tk::singleText(c.ShapeS[4].width()) + "x" + tk::singleText(c.ShapeS[4].height()) +
+           (d.optSW[1].value() ? ", equal " : ", - ") + tk::singleText(m.ShapeWidth) + " " +
+           m.SavedRadiusUnit + " " + std::to_string(m.LineSteps);
 }
 
 TEST(SettingsDialog, BackAndClock2ExcludeEachOther)
@@ -107,44 +114,32 @@ TEST(SettingsDialog, BackAndClock2ExcludeEachOther)
     ClockRun r;
     r.platform.putFile("Tikora_Clock_bg.jpg", "picture");
     ASSERT_TRUE(r.openDialog());
-    const tk::PictureRef dial = r.platform.builtInPicture(tk::BuiltInPicture::Dial1024x768);
     r.dialog().chkBG[0].click();
-    EXPECT_EQ(backAndClock2Of(r, dial), "10 file different 0 lines 1080");
+    EXPECT_EQ(backAndClock2Of(r), "10 file different 0 lines outlined 1080x1080, - 0 420 4");
     r.dialog().chkBG[1].click();
-    EXPECT_EQ(backAndClock2Of(r, dial), "01 dial equal-only 1 no-lines 980");
-    EXPECT_TRUE(r.dialog().optSW[1].value());
-    EXPECT_EQ(r.module().ShapeWidth, 1);
+    EXPECT_EQ(backAndClock2Of(r), "01 dial equal-only 1 no-lines plain 980x980, equal 1 540 3");
     r.dialog().chkBG[0].click();
-    EXPECT_EQ(backAndClock2Of(r, dial), "10 file different 0 lines 1080");
-    EXPECT_EQ(r.clock().ShapeS[4].height(), 1080);
+    EXPECT_EQ(backAndClock2Of(r), "10 file different 0 lines outlined 1080x1080, equal 1 540 3");
     EXPECT_EQ(r.clock().ShapeS[2].width(), 1080);
-    EXPECT_EQ(r.clock().ShapeS[1].borderStyle(), tk::BorderStyle::Solid);
     // Clearing "Clock2" only removes the window picture.
     r.dialog().chkBG[1].click();
     r.dialog().chkBG[1].click();
-    EXPECT_EQ(backAndClock2Of(r, dial), "00 none equal-only 1 no-lines 980");
+    EXPECT_EQ(backAndClock2Of(r), "00 none equal-only 1 no-lines plain 980x980, equal 1 540 3");
 }
 
 TEST(SettingsDialog, StoredBackAndClock2AtStartUp)
 {
     // "Clock2" is copied into the dialog first, then "Back"; there is no background file.
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"11", "10 none different 0 lines 1080"},
-        {"01", "01 dial equal-only 1 no-lines 980"},
-        {"10", "10 none different 0 lines 1080"}};
+    // Ticking "Clock2" selects "Equal size", but the hidden dialog draws nothing.
+    const std::pair<std::string, std::string> cases[] = {
+        {"11", "10 none different 0 lines outlined 1080x1080, equal 1 540 3"},
+        {"01", "01 dial equal-only 1 no-lines plain 980x980, equal 1 420 4"},
+        {"10", "10 none different 0 lines outlined 1080x1080, - 0 420 4"}};
     for (const auto& [stored, state] : cases) {
         ClockRun r;
         ASSERT_TRUE(r.startWith(fake::defaultSettingsWith(
             {std::string("Back=") + stored[0], std::string("Clock2=") + stored[1]})));
-        EXPECT_EQ(backAndClock2Of(r, r.platform.builtInPicture(tk::BuiltInPicture::Dial1024x768)),
-                  state);
-        if (state[1] == '1') {
-            // Ticking "Clock2" selects "Equal size", but the hidden dialog draws nothing.
-            EXPECT_TRUE(r.dialog().optSW[1].value());
-            EXPECT_EQ(r.module().ShapeWidth, 1);
-            EXPECT_EQ(r.module().SavedRadiusUnit, "420");
-            EXPECT_EQ(r.module().LineSteps, 4);
-        }
+        EXPECT_EQ(backAndClock2Of(r), state) << stored;
     }
 }
 
@@ -171,9 +166,9 @@ TEST(SettingsDialog, PresetsFollowTheSettings)
         ClockRun r;
         ASSERT_TRUE(r.openDialog("ViewTime=" + viewTime +
                                  "\r\nShapeWidth=" + (fromStart ? "0" : "1") + "\r\n"));
-        EXPECT_EQ(r.dialog().optWT[1].value(), fromStart) << viewTime;
-        EXPECT_EQ(r.dialog().optWT[0].value(), !fromStart) << viewTime;
-        EXPECT_EQ(r.dialog().optSW[1].value(), !fromStart) << viewTime;
+        const Form2& d = r.dialog();
+        EXPECT_EQ(std::tuple(d.optWT[0].value(), d.optWT[1].value(), d.optSW[1].value()),
+                  std::tuple(!fromStart, fromStart, !fromStart));
         EXPECT_EQ(r.module().ViewTime, fromStart ? 1 : 0) << viewTime;
     }
 }
@@ -256,9 +251,9 @@ TEST(SaveAndCancel, AFailingSaveKeepsTheDialogOpenAndCancelEndsWithoutWriting)
     r.dialog().optSW[1].click();
     r.platform.failWrites = true;
     EXPECT_TRUE(r.runs([&] { r.dialog().cmdOK[0].click(); }));
-    ASSERT_EQ(r.platform.messages.size(), 1u);
-    EXPECT_EQ(r.platform.messages[0].text, r.module().strSaveFailed);
-    EXPECT_EQ(r.platform.messages[0].title, "Attention");
+    EXPECT_EQ(r.platform.messages, std::vector<fake::MessageRecord>(
+                                       {{"Не удалось сохранить настройки.", "Attention",
+                                         tk::MessageIcon::Warning, tk::MessageButtons::Ok}}));
     EXPECT_TRUE(r.dialog().visible());
     const int writes = r.platform.writeCount;
     EXPECT_FALSE(r.runs([&] { r.dialog().cmdOK[1].click(); }));

@@ -129,18 +129,16 @@ TEST(SettingsFolder, SettingsAndBackgroundLiveInTheSettingsFolder)
     EXPECT_FALSE(r.save());
     EXPECT_EQ(r.platform.readFile(r.platform.pathOf("config/Tikora_Clock.ini")),
               fake::defaultSettingsWith({"Back=1", "HColor=65280"}));
-}
 
-TEST(SettingsFolder, SettingsFileInTheSettingsFolderIsRead)
-{
-    ClockRun r;
-    r.platform.settingsSubfolder = "config";
-    r.platform.putFile("Tikora_Clock.ini", "ViewTime=1\r\n");
-    std::filesystem::create_directories(r.platform.pathOf("config"));
-    r.platform.putFile("config/Tikora_Clock.ini", "ViewTime=0\r\nShapeWidth=1\r\n");
-    ASSERT_TRUE(r.start());
-    EXPECT_EQ(r.module().ViewTime, 0);
-    EXPECT_EQ(r.module().ShapeWidth, 1);
+    // The file there is read, not the one beside the program.
+    ClockRun installed;
+    installed.platform.settingsSubfolder = "config";
+    installed.platform.putFile("Tikora_Clock.ini", "ViewTime=1\r\n");
+    std::filesystem::create_directories(installed.platform.pathOf("config"));
+    installed.platform.putFile("config/Tikora_Clock.ini", "ViewTime=0\r\nShapeWidth=1\r\n");
+    ASSERT_TRUE(installed.start());
+    EXPECT_EQ(std::pair(installed.module().ViewTime, installed.module().ShapeWidth),
+              std::pair(0.0f, 1.0f));
 }
 
 // Settings files that no settings dialog wrote: edited by hand, damaged or hostile.
