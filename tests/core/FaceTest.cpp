@@ -60,6 +60,7 @@ TEST(ClockFace, WorkedExamplesOnA1024By768Screen)
     EXPECT_NEAR(equal.clock().LineS[0].y2(), 9120.0, kTwipTolerance);
     EXPECT_NEAR(equal.clock().LineS[1].x2(), 9862.4, kTwipTolerance);
     EXPECT_EQ(equal.sizes(), fake::kDifferentSizes) << "only two groups shrink";
+    EXPECT_EQ(equal.dialog().txtCOLOR[0].text() + " " + equal.dialog().txtCOLOR[1].text(), "15 21");
     equal.tick();
     EXPECT_NEAR(equal.clock().LineS[0].y2(), 8800.0, kTwipTolerance);
 
@@ -250,7 +251,7 @@ TEST(StartUp, TheStoredCentrePicture)
         const std::string path = r.platform.pathOf(name);
         if (!contents.empty())
             r.platform.putFile(name, contents);
-        ASSERT_TRUE(r.startWith(fake::defaultSettingsWith({"PicCenter=" + path})));
+        ASSERT_TRUE(r.startWith(fake::settingsWith({"PicCenter=" + path})));
         EXPECT_EQ(r.centre(), name == "emblem.gif" ? path : "built-in");
         EXPECT_EQ(r.dialog().txtOUT.text(), contents.empty() ? "" : path);
         EXPECT_EQ(r.dialog().picTMP.picture(),

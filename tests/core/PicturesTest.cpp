@@ -51,7 +51,7 @@ struct FolderRun : ClockRun {
     // Starts a stored show of the given period in the given folder, "pics" unless said.
     bool startShow(const std::string& period = "5", const std::string& folder = {})
     {
-        return startWith(fake::defaultSettingsWith(
+        return startWith(fake::settingsWith(
             {"PicCenter=" + (folder.empty() ? in("") : folder), "SlideShowTime=" + period}));
     }
     // What the dialog and the clock were left with, the folder "pics" written "~": the chooser
@@ -141,7 +141,7 @@ TEST(PictureChooser, ThePictureModeHandsTheFileToTheDialogAndTheCentre)
     EXPECT_EQ(r.chooser().File1.height(), 2040);
     EXPECT_EQ(r.chooser().lblSovet.caption(), kHint + ", jpg, bmp");
     EXPECT_FALSE(r.save());
-    EXPECT_EQ(r.settingsText(), fake::defaultSettingsWith({"PicCenter=" + r.in("A.GIF")}));
+    EXPECT_EQ(r.settingsText(), fake::settingsWith({"PicCenter=" + r.in("A.GIF")}));
 }
 
 TEST(PictureChooser, OkWithoutAFileAsksWhetherToGoOn)
@@ -180,8 +180,7 @@ TEST(PictureChooser, TheSlideShowModeStartsTheShowInTheFolder)
     // The chooser's start loads no picture; the first tick shows the second file.
     EXPECT_EQ(r.centres(1), "built-in ~/b.gif");
     EXPECT_FALSE(r.save());
-    EXPECT_EQ(r.settingsText(),
-              fake::defaultSettingsWith({"PicCenter=" + r.in(""), "SlideShowTime=2.5"}));
+    EXPECT_EQ(r.settingsText(), fake::settingsWith({"PicCenter=" + r.in(""), "SlideShowTime=2.5"}));
 }
 
 TEST(PictureChooser, ARejectedPeriodKeepsTheChooserOpenAndStoresNothing)
@@ -230,6 +229,18 @@ TEST(PictureChooser, AtARootTheSeparatorAppearsTwice)
     }
 }
 
+TEST(PictureChooser, DefaultStopsTheShowAndPutsTheBuiltInPictureBack)
+{
+    FolderRun r;
+    ASSERT_TRUE(r.startShow());
+    r.pressSetupKey();
+    EXPECT_EQ(r.state(), "closed ~/ | ~/A.GIF | ~/ | 5 5000");
+    r.dialog().optPIC[0].click();
+    EXPECT_EQ(r.state(), "closed ~/(off) | built-in | Default | 0 off");
+    EXPECT_EQ(r.clock().Pict[0].picture(),
+              r.platform.builtInPicture(tk::BuiltInPicture::CentreEmblem));
+}
+
 TEST(PictureChooser, CancelAndChooseStopTheShowAndLeaveNoOptionSelected)
 {
     FolderRun r;
@@ -256,7 +267,7 @@ TEST(PictureChooser, TheStartFolder)
         FolderRun r;
         const std::string line = "PicCenter=" + (stored == "Default" ? stored : r.in(stored));
         r.choose(
-            1, [] {}, fake::defaultSettingsWith({line}));
+            1, [] {}, fake::settingsWith({line}));
         EXPECT_EQ(r.chooser().Dir1.path(), folder.empty() ? r.platform.programFolder() : r.pics());
         EXPECT_TRUE(r.chooser().visible()) << "the chooser waits for its user";
     }
@@ -395,12 +406,12 @@ TEST(SlideShow, SaveAfterARestartWritesTheStoredPictureOrShowBack)
                                           "Localisation=0"};
         if (stored == "picture")
             lines = {"PicCenter=" + r.in("a.gif")};
-        ASSERT_TRUE(r.startWith(fake::defaultSettingsWith(lines)));
+        ASSERT_TRUE(r.startWith(fake::settingsWith(lines)));
         r.pressSetupKey();
         EXPECT_FALSE(r.save());
         if (stored != "picture")
             lines[1] = "SlideShowTime=2.5";
-        EXPECT_EQ(r.settingsText(), fake::defaultSettingsWith(lines));
+        EXPECT_EQ(r.settingsText(), fake::settingsWith(lines));
     }
 }
 

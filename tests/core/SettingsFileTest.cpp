@@ -71,7 +71,7 @@ TEST(SettingsFile, ReadByPosition)
     // Only "0" gives Russian; anything else, a digit or a blank more included, gives English.
     for (const std::string text : {"0", "1", "01", "", "x", "7", " 0", "0 "}) {
         ClockRun r;
-        ASSERT_TRUE(r.startWith(fake::defaultSettingsWith({"Localisation=" + text})));
+        ASSERT_TRUE(r.startWith(fake::settingsWith({"Localisation=" + text})));
         EXPECT_EQ(r.module().Localisation, text == "0" ? 0 : 1) << '"' << text << '"';
     }
 }
@@ -96,7 +96,7 @@ TEST(SettingsFile, GarbageNumbersKeepTheDefaultsMeaning)
 TEST(SettingsFile, WhiteIsAColourLikeAnyOther)
 {
     // 16777215 is white, the largest colour there is: it is read, shown and saved as white.
-    const std::string white = fake::defaultSettingsWith({"HColor=16777215", "CColor=16777215"});
+    const std::string white = fake::settingsWith({"HColor=16777215", "CColor=16777215"});
     ClockRun r;
     ASSERT_TRUE(r.openDialog(white));
     EXPECT_EQ(r.look(), "SMW SMW SSMW 0WWW SMWW");
@@ -128,7 +128,7 @@ TEST(SettingsFolder, SettingsAndBackgroundLiveInTheSettingsFolder)
     r.clock().lblS[2].setForeColor(fake::kGreen);
     EXPECT_FALSE(r.save());
     EXPECT_EQ(r.platform.readFile(r.platform.pathOf("config/Tikora_Clock.ini")),
-              fake::defaultSettingsWith({"Back=1", "HColor=65280"}));
+              fake::settingsWith({"Back=1", "HColor=65280"}));
 
     // The file there is read, not the one beside the program.
     ClockRun installed;
@@ -202,7 +202,7 @@ TEST(HostileSettings, ValuesTheDialogCannotWriteReadAsTheNearestItCan)
         for (const std::string& line : lines) {
             SCOPED_TRACE(line);
             ClockRun r;
-            ASSERT_TRUE(r.startAtTenTwenty(fake::defaultSettingsWith({line})));
+            ASSERT_TRUE(r.startAtTenTwenty(fake::settingsWith({line})));
             EXPECT_EQ(readBack(r), expected);
             EXPECT_TRUE(figuresInTheirCircles(r.clock()));
         }
@@ -225,7 +225,7 @@ TEST(HostileSettings, FilesOfEveryShapeStartTheClockAndKeepWhatTheyCannotGive)
     std::string manyLines;
     for (int i = 0; i < 100'000; ++i)
         manyLines += "HSize=" + std::to_string(i) + "\r\n";
-    const std::string withEqualSize = fake::defaultSettingsWith({"ShapeWidth=1", "HSize=24"});
+    const std::string withEqualSize = fake::settingsWith({"ShapeWidth=1", "HSize=24"});
     const auto replaced = [](std::string text, const std::string& from, const std::string& to) {
         for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at))
             text.replace(at, from.size(), to), at += to.size();
@@ -235,7 +235,7 @@ TEST(HostileSettings, FilesOfEveryShapeStartTheClockAndKeepWhatTheyCannotGive)
         {"", kReadBackDefaults},
         {binaryGarbage(4096), kReadBackDefaults},
         {std::string(64, '\0'), kReadBackDefaults},
-        {replaced(fake::defaultSettingsWith({"ViewTime=1", "ShapeWidth=1", "HSize=24"}), "Tahoma",
+        {replaced(fake::settingsWith({"ViewTime=1", "ShapeWidth=1", "HSize=24"}), "Tahoma",
                   tenMegabytes),
          "1 1 24 24 255 0 00"},
         {"ViewTime=" + tenMegabytes, kReadBackDefaults},
@@ -259,7 +259,7 @@ TEST(HostileSettings, FilesOfEveryShapeStartTheClockAndKeepWhatTheyCannotGive)
     }
     // A font name that is no UTF-8 is handed on as it stands.
     ClockRun r;
-    ASSERT_TRUE(r.openDialog(fake::defaultSettingsWith({"FName=Ta\xFFhoma"})));
+    ASSERT_TRUE(r.openDialog(fake::settingsWith({"FName=Ta\xFFhoma"})));
     EXPECT_EQ(r.clock().lblS[2].font().name, "Ta\xFFhoma");
 }
 

@@ -20,7 +20,7 @@ inline const std::string kDefaultSettings =
     "FName=Tahoma\r\nClock2=0\r\n";
 
 // The default settings file with some lines changed, each given whole ("Back=1").
-inline std::string defaultSettingsWith(const std::vector<std::string>& lines)
+inline std::string settingsWith(const std::vector<std::string>& lines)
 {
     std::string file = "\n" + kDefaultSettings;
     for (const std::string& line : lines) {
