@@ -156,25 +156,43 @@ TEST(SettingsDialog, PresetsFollowTheSettings)
     }
 }
 
-TEST(SaveAndCancel, SaveWritesTheLiveValuesAndEnds)
+TEST(SaveAndCancel, SaveWritesTheLiveValuesAndEndsOnceItCanWrite)
 {
     ClockRun r;
     ASSERT_TRUE(r.openDialog());
-    r.dialog().optWT[1].click();
-    r.dialog().optSW[1].click();
-    r.dialog().chkBG[0].click();
+    Form2& d = r.dialog();
+    d.optWT[1].click();
+    d.optSW[1].click();
+    d.chkBG[0].click();
     r.platform.colourAnswers = {65280, tk::rgb(1, 2, 3)};
     r.platform.fontAnswers = {tk::FontChoice{"Arial", 15.75f, tk::rgb(200, 0, 0)}};
-    r.dialog().lblCOLOR[0].click();
-    r.dialog().lblCOLOR[3].click();
-    r.dialog().lblCOLOR[2].click();
-    r.dialog().lblLOC[0].click();
-    EXPECT_FALSE(r.runs([&] { r.dialog().cmdOK[0].click(); }));
+    d.lblCOLOR[0].click();
+    d.lblCOLOR[3].click();
+    d.lblCOLOR[2].click();
+    d.lblLOC[0].click();
+    // A save that cannot write says so and keeps the dialog open.
+    r.platform.failWrites = true;
+    EXPECT_TRUE(r.runs([&] { d.cmdOK[0].click(); }));
+    EXPECT_EQ(r.platform.messages, std::vector<fake::MessageRecord>(
+                                       {{"Не удалось сохранить настройки.", "Attention",
+                                         tk::MessageIcon::Warning, tk::MessageButtons::Ok}}));
+    EXPECT_TRUE(d.visible());
+    EXPECT_EQ(r.settingsText(), fake::kDefaultSettings);
+    r.platform.failWrites = false;
+    EXPECT_FALSE(r.runs([&] { d.cmdOK[0].click(); }));
     EXPECT_EQ(r.settingsText(), "ViewTime=1\r\nShapeWidth=1\r\nPicCenter=Встроенная\r\n"
                                 "SlideShowTime=0\r\nLocalisation=0\r\nBack=1\r\nHColor=200\r\n"
                                 "MColor=8421631\r\nSColor=65280\r\nCColor=197121\r\n"
                                 "HSize=15.75\r\nFName=Arial\r\nClock2=0\r\n");
-    EXPECT_TRUE(r.platform.messages.empty());
+    EXPECT_EQ(r.platform.messages.size(), 1u);
+
+    // Cancel ends without writing.
+    ClockRun cancelled;
+    ASSERT_TRUE(cancelled.openDialog());
+    cancelled.dialog().optWT[1].click();
+    EXPECT_FALSE(cancelled.runs([&] { cancelled.dialog().cmdOK[1].click(); }));
+    EXPECT_EQ(cancelled.platform.writeCount, 0);
+    EXPECT_EQ(cancelled.settingsText(), fake::kDefaultSettings);
 }
 
 TEST(SaveAndCancel, SaveSettlesThePictureFromThePathField)
@@ -207,23 +225,9 @@ TEST(SaveAndCancel, SaveSettlesThePictureFromThePathField)
     }
 }
 
-TEST(SaveAndCancel, AFailingSaveKeepsTheDialogOpenAndCancelEndsWithoutWriting)
+template <class... Texts> std::string joined(const Texts&... texts)
 {
-    ClockRun r;
-    ASSERT_TRUE(r.openDialog());
-    r.dialog().lblLOC[0].click();
-    r.dialog().optWT[1].click();
-    r.dialog().optSW[1].click();
-    r.platform.failWrites = true;
-    EXPECT_TRUE(r.runs([&] { r.dialog().cmdOK[0].click(); }));
-    EXPECT_EQ(r.platform.messages, std::vector<fake::MessageRecord>(
-                                       {{"Не удалось сохранить настройки.", "Attention",
-                                         tk::MessageIcon::Warning, tk::MessageButtons::Ok}}));
-    EXPECT_TRUE(r.dialog().visible());
-    const int writes = r.platform.writeCount;
-    EXPECT_FALSE(r.runs([&] { r.dialog().cmdOK[1].click(); }));
-    EXPECT_EQ(r.platform.writeCount, writes) << "Cancel writes nothing";
-    EXPECT_EQ(r.settingsText(), fake::kDefaultSettings);
+    return ((std::string(texts) + "|") + ...);
 }
 
 // Every text of one language's table in the place the language routine puts it, and the
@@ -233,28 +237,21 @@ void expectLanguage(ClockRun& r, const LanguageTexts& t, int language)
     Form2& d = r.dialog();
     frmFILE& f = r.chooser();
     Module1& m = r.module();
-    std::vector<std::pair<std::string, std::string_view>> texts = {
-        {d.chkBG[0].caption(), t.chkBG0},
-        {d.caption(), t.form2Caption},
-        {f.caption(), t.frmFILECaption},
-        {f.cmdNO.caption(), t.cmdNO},
-        {f.lblSlideTime.caption(), t.lblSlideTime},
-        {m.strPicNotFound, t.strPicNotFound},
-        {m.strSovet, t.strSovet},
-        {m.strSlidePeriod, t.strSlidePeriod},
-        {m.strNoFile, t.strNoFile},
-        {m.strSaveFailed, t.strSaveFailed}};
-    for (int i = 0; i < 4; ++i)
-        texts.insert(texts.end(), {{d.Frame[i].caption(), t.frameCaptions[i]},
-                                   {d.lblCOLOR[i].caption(), t.lblCOLOR[i]}});
-    for (int i = 0; i < 2; ++i)
-        texts.insert(texts.end(), {{d.optWT[i].caption(), t.optWT[i]},
-                                   {d.optSW[i].caption(), t.optSW[i]},
-                                   {d.cmdOK[i].caption(), t.cmdOK[i]}});
-    for (int i = 0; i < 3; ++i)
-        texts.emplace_back(d.optPIC[i].caption(), t.optPIC[i]);
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        EXPECT_EQ(texts[i].first, texts[i].second) << "text " << i;
+    EXPECT_EQ(joined(d.Frame[0].caption(), d.Frame[1].caption(), d.Frame[2].caption(),
+                     d.Frame[3].caption(), d.optWT[0].caption(), d.optWT[1].caption(),
+                     d.optSW[0].caption(), d.optSW[1].caption(), d.optPIC[0].caption(),
+                     d.optPIC[1].caption(), d.optPIC[2].caption(), d.cmdOK[0].caption(),
+                     d.cmdOK[1].caption(), d.chkBG[0].caption(), d.caption(),
+                     d.lblCOLOR[0].caption(), d.lblCOLOR[1].caption(), d.lblCOLOR[2].caption(),
+                     d.lblCOLOR[3].caption(), f.caption(), f.cmdNO.caption(),
+                     f.lblSlideTime.caption(), m.strPicNotFound, m.strSovet, m.strSlidePeriod,
+                     m.strNoFile, m.strSaveFailed),
+              joined(t.frameCaptions[0], t.frameCaptions[1], t.frameCaptions[2], t.frameCaptions[3],
+                     t.optWT[0], t.optWT[1], t.optSW[0], t.optSW[1], t.optPIC[0], t.optPIC[1],
+                     t.optPIC[2], t.cmdOK[0], t.cmdOK[1], t.chkBG0, t.form2Caption, t.lblCOLOR[0],
+                     t.lblCOLOR[1], t.lblCOLOR[2], t.lblCOLOR[3], t.frmFILECaption, t.cmdNO,
+                     t.lblSlideTime, t.strPicNotFound, t.strSovet, t.strSlidePeriod, t.strNoFile,
+                     t.strSaveFailed));
     // The runs of spaces keep their lengths, counted in characters.
     const auto characters = [](const std::string& text) {
         return std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
@@ -265,9 +262,9 @@ void expectLanguage(ClockRun& r, const LanguageTexts& t, int language)
     EXPECT_EQ(d.lblLOC[language].foreColor(), 16711680);
     EXPECT_EQ(d.lblLOC[1 - language].foreColor(), tk::kBlack);
     // Texts the same in both languages.
-    EXPECT_EQ(d.lblLOC[0].caption() + d.lblLOC[1].caption() + d.chkBG[1].caption() +
-                  f.cmdOK.caption(),
-              "RussianEnglishClock2OK");
+    EXPECT_EQ(joined(d.lblLOC[0].caption(), d.lblLOC[1].caption(), d.chkBG[1].caption(),
+                     f.cmdOK.caption()),
+              "Russian|English|Clock2|OK|");
 }
 
 TEST(Language, TheStoredLanguageAtStartUpThenTheLabelsSwitchLive)

@@ -37,73 +37,6 @@ TEST(SettingsFile, AMissingFileIsWrittenWithTheDefaultsUnlessItCannotBe)
     EXPECT_EQ(unreadable.settingsText(), "ViewTime=1\r\n");
 }
 
-TEST(SettingsFile, ReadByPosition)
-{
-    std::string twentyLines;
-    for (int i = 0; i < 20; ++i)
-        twentyLines += "Extra=" + std::to_string(i) + "\r\n";
-    // A name, the file, then ViewTime, ShapeWidth, Localisation and PicCenter as read, and some
-    // slots of the settings.
-    using Case = std::tuple<std::string, std::string, std::string, std::map<int, std::string>>;
-    const Case cases[] = {
-        {"empty", "", "0 0 1 Default", {{6, "255"}, {11, "Tahoma"}, {12, "0"}}},
-        {"two lines", "ViewTime=1\r\nShapeWidth=1\r\n", "1 1 1 Default", {{10, "30"}}},
-        // The first line's 255 is the time mode's second option, "Time from start".
-        {"out of order", "HColor=255\r\nViewTime=0\r\n", "1 0 1 Default", {{0, "255"}, {1, "0"}}},
-        {"path with =", "ViewTime=0\r\nShapeWidth=0\r\nPicCenter=/a=b\r\n", "0 0 1 /a=b", {}},
-        {"no =", "just text\r\nShapeWidth=1", "0 1 1 Default", {{0, "just text"}}},
-        {"LF only", "ViewTime=1\nShapeWidth=1\nPicCenter=x\n", "1 1 1 x", {{3, "0"}}},
-        {"mixed ends", "ViewTime=1\r\nShapeWidth=1\nPicCenter=x\r", "1 1 1 x", {}},
-        {"too many lines", twentyLines, "0 1 1 2", {{15, "15"}, {12, "12"}}}};
-    for (const auto& [name, file, values, slots] : cases) {
-        SCOPED_TRACE(name);
-        ClockRun r;
-        ASSERT_TRUE(r.startWith(file));
-        const Module1& m = r.module();
-        EXPECT_EQ(tk::singleText(m.ViewTime) + " " + tk::singleText(m.ShapeWidth) + " " +
-                      tk::singleText(m.Localisation) + " " + m.PicCenter,
-                  values);
-        for (const auto& [slot, text] : slots)
-            EXPECT_EQ(m.strSettings[slot], text) << "slot " << slot;
-        EXPECT_EQ(r.platform.writeCount, 0);
-        EXPECT_EQ(r.settingsText(), file);
-    }
-    // Only "0" gives Russian; anything else, a digit or a blank more included, gives English.
-    for (const std::string text : {"0", "1", "01", "", "x", "7", " 0", "0 "}) {
-        ClockRun r;
-        ASSERT_TRUE(r.startWith(fake::settingsWith({"Localisation=" + text})));
-        EXPECT_EQ(r.module().Localisation, text == "0" ? 0 : 1) << '"' << text << '"';
-    }
-}
-
-TEST(SettingsFile, GarbageNumbersKeepTheDefaultsMeaning)
-{
-    ClockRun r;
-    const std::string file =
-        "ViewTime=abc\r\nShapeWidth=?\r\nPicCenter=Default\r\nSlideShowTime=zz\r\n"
-        "Localisation=1\r\nBack=yes\r\nHColor=xyz\r\nMColor=-\r\nSColor=\r\n"
-        "CColor=blue\r\nHSize=big\r\nFName=Tahoma\r\nClock2=maybe\r\n";
-    ASSERT_TRUE(r.startWith(file));
-    EXPECT_EQ(r.module().strSettings[0], "abc");
-    EXPECT_EQ(r.module().ViewTime, 0);
-    EXPECT_EQ(r.module().SlideShowTime, 0);
-    EXPECT_EQ(r.look(), fake::kDefaultLook);
-    EXPECT_EQ(r.sizes(), fake::kDifferentSizes);
-    EXPECT_EQ(r.dialog().chkBG[0].value() + r.dialog().chkBG[1].value(), 0);
-    EXPECT_EQ(r.settingsText(), file);
-}
-
-TEST(SettingsFile, WhiteIsAColourLikeAnyOther)
-{
-    // 16777215 is white, the largest colour there is: it is read, shown and saved as white.
-    const std::string white = fake::settingsWith({"HColor=16777215", "CColor=16777215"});
-    ClockRun r;
-    ASSERT_TRUE(r.openDialog(white));
-    EXPECT_EQ(r.look(), "SMW SMW SSMW 0WWW SMWW");
-    EXPECT_FALSE(r.save());
-    EXPECT_EQ(r.settingsText(), white);
-}
-
 // An installed copy keeps its settings file and looks for its background picture in a folder
 // of the user's, not beside the program.
 TEST(SettingsFolder, SettingsAndBackgroundLiveInTheSettingsFolder)
@@ -124,11 +57,11 @@ TEST(SettingsFolder, SettingsAndBackgroundLiveInTheSettingsFolder)
     EXPECT_EQ(fake::FakePlatform::sourceOf(r.clock().picture()),
               r.platform.pathOf("config/Tikora_Clock_bg.jpg"));
 
-    // Save writes there too.
-    r.clock().lblS[2].setForeColor(fake::kGreen);
+    // Save writes there too, white as the largest colour there is.
+    r.clock().lblS[2].setForeColor(tk::kWhite);
     EXPECT_FALSE(r.save());
     EXPECT_EQ(r.platform.readFile(r.platform.pathOf("config/Tikora_Clock.ini")),
-              fake::settingsWith({"Back=1", "HColor=65280"}));
+              fake::settingsWith({"Back=1", "HColor=16777215"}));
 
     // The file there is read, not the one beside the program.
     ClockRun installed;
@@ -219,7 +152,7 @@ std::string binaryGarbage(std::size_t size)
     return text;
 }
 
-TEST(HostileSettings, FilesOfEveryShapeStartTheClockAndKeepWhatTheyCannotGive)
+TEST(SettingsFile, FilesOfEveryShapeAreReadByPositionAndNeverReplaced)
 {
     const std::string tenMegabytes(10'000'000, 'x');
     std::string manyLines;
@@ -231,31 +164,53 @@ TEST(HostileSettings, FilesOfEveryShapeStartTheClockAndKeepWhatTheyCannotGive)
             text.replace(at, from.size(), to), at += to.size();
         return text;
     };
-    const std::pair<std::string, std::string> cases[] = {
-        {"", kReadBackDefaults},
-        {binaryGarbage(4096), kReadBackDefaults},
-        {std::string(64, '\0'), kReadBackDefaults},
+    // A file, what readBack() gives for it, and some slots of the settings as read.
+    const std::tuple<std::string, std::string, std::map<int, std::string>> cases[] = {
+        {"", kReadBackDefaults, {{6, "255"}, {11, "Tahoma"}, {12, "0"}}},
+        {"ViewTime=1\r\nShapeWidth=1\r\n", "1 1 30 30 255 0 00", {{10, "30"}}},
+        // The first line's 255 is the time mode's second option, "Time from start".
+        {"HColor=255\r\nViewTime=0\r\n", "1 0 30 15 255 0 00", {{0, "255"}, {1, "0"}}},
+        {"ViewTime=0\r\nShapeWidth=0\r\nPicCenter=/a=b\r\n", kReadBackDefaults, {{2, "/a=b"}}},
+        {"just text\r\nShapeWidth=1", "0 1 30 30 255 0 00", {{0, "just text"}}},
+        {"ViewTime=1\r\nShapeWidth=1\nPicCenter=x\r", "1 1 30 30 255 0 00", {{2, "x"}}},
+        {replaced(withEqualSize, "\r\n", "\r"), "0 1 24 24 255 0 00", {}},
+        {replaced(withEqualSize, "\r\n", "\n"), "0 1 24 24 255 0 00", {{3, "0"}}},
+        // Line n gives slot n the value n, and the lines past the 16th are not read.
+        {manyLines, "0 1 10 10 6 9 00", {{2, "2"}, {12, "12"}, {15, "15"}}},
+        // Texts that are no number keep the default's meaning, and their slot keeps the text.
+        {"ViewTime=abc\r\nShapeWidth=?\r\nPicCenter=Default\r\nSlideShowTime=zz\r\n"
+         "Localisation=1\r\nBack=yes\r\nHColor=xyz\r\nMColor=-\r\nSColor=\r\n"
+         "CColor=blue\r\nHSize=big\r\nFName=Tahoma\r\nClock2=maybe\r\n",
+         kReadBackDefaults,
+         {{0, "abc"}}},
+        {binaryGarbage(4096), kReadBackDefaults, {}},
+        {std::string(64, '\0'), kReadBackDefaults, {}},
         {replaced(fake::settingsWith({"ViewTime=1", "ShapeWidth=1", "HSize=24"}), "Tahoma",
                   tenMegabytes),
-         "1 1 24 24 255 0 00"},
-        {"ViewTime=" + tenMegabytes, kReadBackDefaults},
-        // Line n gives slot n the value n, and the lines past the 16th are not read.
-        {manyLines, "0 1 10 10 6 9 00"},
-        {replaced(withEqualSize, "\r\n", "\r"), "0 1 24 24 255 0 00"},
-        {replaced(withEqualSize, "\r\n", "\n"), "0 1 24 24 255 0 00"},
+         "1 1 24 24 255 0 00",
+         {}},
+        {"ViewTime=" + tenMegabytes, kReadBackDefaults, {}},
         // The byte-order mark some editors write is no part of the first value.
-        {"\xEF\xBB\xBFViewTime=1\r\n", "1 0 30 15 255 0 00"},
-        {"\xEF\xBB\xBF", kReadBackDefaults},
-        {"\xEF\xBBViewTime=1\r\n", "1 0 30 15 255 0 00"},
-        {"ViewTime=\xFF\xFE\r\nShapeWidth=1\xC3\r\nHColor=\xC3\x28\r\n", kReadBackDefaults}};
-    for (const auto& [file, expected] : cases) {
+        {"\xEF\xBB\xBFViewTime=1\r\n", "1 0 30 15 255 0 00", {}},
+        {"\xEF\xBB\xBF", kReadBackDefaults, {}},
+        {"\xEF\xBBViewTime=1\r\n", "1 0 30 15 255 0 00", {}},
+        {"ViewTime=\xFF\xFE\r\nShapeWidth=1\xC3\r\nHColor=\xC3\x28\r\n", kReadBackDefaults, {}}};
+    for (const auto& [file, expected, slots] : cases) {
         SCOPED_TRACE(file.substr(0, 40) + " (" + std::to_string(file.size()) + " bytes)");
         ClockRun r;
         ASSERT_TRUE(r.startAtTenTwenty(file));
         EXPECT_EQ(readBack(r), expected);
+        for (const auto& [slot, text] : slots)
+            EXPECT_EQ(r.module().strSettings[slot], text) << "slot " << slot;
         EXPECT_TRUE(r.clock().Timer4.isRunning());
         EXPECT_EQ(r.clock().lblS[0].caption(), r.module().ViewTime == 0 ? "30" : "0");
         EXPECT_EQ(r.platform.writeCount, 0) << "the user's file is never replaced";
+    }
+    // Only "0" gives Russian; anything else, a digit or a blank more included, gives English.
+    for (const std::string text : {"0", "1", "01", "", "x", "7", " 0", "0 "}) {
+        ClockRun r;
+        ASSERT_TRUE(r.startWith(fake::settingsWith({"Localisation=" + text})));
+        EXPECT_EQ(r.module().Localisation, text == "0" ? 0 : 1) << '"' << text << '"';
     }
     // A font name that is no UTF-8 is handed on as it stands.
     ClockRun r;
