@@ -127,15 +127,17 @@ TEST(ClockFace, TheDefaultStartThenTheHintFadesAndTheTickCounterStops)
               (std::vector<float>{50, 50, 50 + 2655, 50}));
     EXPECT_EQ(r.platform.cursorMoves, (std::vector<std::pair<int, int>>{{143, 53}}));
 
-    EXPECT_EQ(clock.ShapeS[1].bounds(), (tk::Bounds{7140, 5220, 1080, 1080})) << "the centre";
-    EXPECT_EQ(clock.ShapeS[1].borderWidth(), 1);
-    EXPECT_EQ(clock.ShapeS[1].borderStyle(), tk::BorderStyle::Solid);
-    EXPECT_FALSE(clock.ShapeS[0].visible());
+    // The centre circle, the template circle, then each group's circle and figures.
+    const tk::Shape& centre = clock.ShapeS[1];
+    EXPECT_EQ(std::tuple(centre.bounds(), centre.borderWidth(), centre.borderStyle(),
+                         clock.ShapeS[0].visible()),
+              std::tuple(tk::Bounds{7140, 5220, 1080, 1080}, 1, tk::BorderStyle::Solid, false));
     for (int k = 0; k < 3; ++k) {
-        EXPECT_EQ(clock.ShapeS[k + 2].borderWidth(), 2) << k;
-        EXPECT_EQ(clock.ShapeS[k + 2].shape(), tk::ShapeKind::Circle) << k;
-        EXPECT_TRUE(clock.lblS[k].font().bold && clock.lblS[k].font().name == "Tahoma") << k;
-        EXPECT_TRUE(clock.lblS[k].visible()) << k;
+        const tk::Label& label = clock.lblS[k];
+        EXPECT_EQ(std::tuple(clock.ShapeS[k + 2].borderWidth(), clock.ShapeS[k + 2].shape(),
+                             label.font().bold, label.font().name, label.visible()),
+                  std::tuple(2, tk::ShapeKind::Circle, true, "Tahoma", true))
+            << k;
     }
     std::string frontToBack;
     for (auto it = clock.stacking().rbegin(); it != clock.stacking().rend(); ++it)
@@ -143,9 +145,9 @@ TEST(ClockFace, TheDefaultStartThenTheHintFadesAndTheTickCounterStops)
     EXPECT_EQ(frontToBack, "lblS2 ShapeS4 lblS1 ShapeS3 lblS0 ShapeS2 ShapeS1 ShapeS0 LineS0 "
                            "LineS1 LineS2 ");
 
-    EXPECT_EQ(clock.lblF1.caption(), "Click <1> for setup");
-    EXPECT_EQ(clock.lblF1.left(), 15360 - clock.lblF1.width());
-    EXPECT_EQ(clock.lblF1.top(), 11520 - clock.lblF1.height());
+    const tk::TextBox& hint = clock.lblF1;
+    EXPECT_EQ(std::tuple(hint.caption(), hint.left(), hint.top()),
+              std::tuple("Click <1> for setup", 15360 - hint.width(), 11520 - hint.height()));
     for (int tick = 0; tick <= 8; r.tick(), ++tick) {
         const int grey = 90 - 10 * tick;
         EXPECT_EQ(clock.lblF1.foreColor(), tk::rgb(grey, grey, grey)) << "tick " << tick;
@@ -217,16 +219,14 @@ TEST(StartUp, CommandLineModes)
         ClockRun r;
         r.platform.commandLineText = line;
         EXPECT_EQ(r.start(), runs);
-        EXPECT_EQ(r.clock().CmdSwitch, cmdSwitch);
-        EXPECT_EQ(r.dialog().visible(), configures);
-        EXPECT_EQ(r.clock().visible(), runs);
-        EXPECT_EQ(r.clock().mousePointer(),
-                  configures ? tk::MousePointer::Crosshair : tk::MousePointer::Custom);
-        EXPECT_EQ(r.clock().windowState(), tk::WindowState::Maximised);
+        const Form1& c = r.clock();
+        EXPECT_EQ(std::tuple(c.CmdSwitch, r.dialog().visible(), c.visible(), c.mousePointer(),
+                             c.windowState(), c.Timer4.isRunning(), c.Timer4.interval()),
+                  std::tuple(cmdSwitch, configures, runs,
+                             configures ? tk::MousePointer::Crosshair : tk::MousePointer::Custom,
+                             tk::WindowState::Maximised, true, 1000));
         // The file is written before the switch is looked at, so "/p" writes it too.
         EXPECT_EQ(r.settingsText(), fake::kDefaultSettings);
-        EXPECT_TRUE(r.clock().Timer4.isRunning());
-        EXPECT_EQ(r.clock().Timer4.interval(), 1000);
     }
 }
 
@@ -252,12 +252,16 @@ TEST(StartUp, TheStoredCentrePicture)
         if (!contents.empty())
             r.platform.putFile(name, contents);
         ASSERT_TRUE(r.startWith(fake::settingsWith({"PicCenter=" + path})));
-        EXPECT_EQ(r.centre(), name == "emblem.gif" ? path : "built-in");
-        EXPECT_EQ(r.dialog().txtOUT.text(), contents.empty() ? "" : path);
+        EXPECT_EQ(std::tuple(r.centre(), r.dialog().txtOUT.text(), r.clock().Pict[0].left(),
+                             r.clock().Pict[0].top()),
+                  std::tuple(name == "emblem.gif" ? path : "built-in", contents.empty() ? "" : path,
+                             7680 - 367, 5760 - 367));
         EXPECT_EQ(r.dialog().picTMP.picture(),
                   r.platform.builtInPicture(tk::BuiltInPicture::CentreEmblem));
-        EXPECT_EQ(r.clock().Pict[0].left(), 7680 - 367);
-        EXPECT_EQ(r.clock().Pict[0].top(), 5760 - 367);
+        // Save writes back the picture the path field shows.
+        EXPECT_FALSE(r.save());
+        EXPECT_EQ(r.settingsText(),
+                  fake::settingsWith({"PicCenter=" + (contents.empty() ? "Default" : path)}));
     }
 }
 
@@ -267,10 +271,11 @@ TEST(InputAndExit, TypedCharactersAndMouseMovements)
         const bool keepsRunning = key == '1';
         ClockRun r;
         ASSERT_TRUE(r.start());
-        EXPECT_EQ(r.runs([&] { r.clock().Form_KeyPress(key); }), keepsRunning) << key;
-        EXPECT_EQ(r.dialog().visible(), keepsRunning);
-        EXPECT_EQ(r.clock().mousePointer(),
-                  keepsRunning ? tk::MousePointer::Crosshair : tk::MousePointer::Custom);
+        const bool ran = r.runs([&] { r.clock().Form_KeyPress(key); });
+        EXPECT_EQ(std::tuple(ran, r.dialog().visible(), r.clock().mousePointer()),
+                  std::tuple(keepsRunning, keepsRunning,
+                             keepsRunning ? tk::MousePointer::Crosshair : tk::MousePointer::Custom))
+            << key;
     }
     // The switch, whether the dialog is shown, the movements, and whether the run goes on.
     const std::tuple<std::string, bool, int, bool> cases[] = {{"/s", false, 5, true},
