@@ -89,19 +89,6 @@ std::string readBack(ClockRun& r)
            std::to_string(d.chkBG[1].value());
 }
 
-// Whether each figure's label starts inside its circle, where the face puts it.
-bool figuresInTheirCircles(Form1& c)
-{
-    for (int k = 0; k < 3; ++k) {
-        const tk::Bounds label = c.lblS[k].bounds();
-        const tk::Bounds circle = c.ShapeS[k + 2].bounds();
-        if (label.left < circle.left || label.left > circle.left + circle.width ||
-            label.top < circle.top || label.top > circle.top + circle.height)
-            return false;
-    }
-    return true;
-}
-
 const std::string kReadBackDefaults = "0 0 30 15 255 0 00";
 
 TEST(HostileSettings, ValuesTheDialogCannotWriteReadAsTheNearestItCan)
@@ -137,7 +124,6 @@ TEST(HostileSettings, ValuesTheDialogCannotWriteReadAsTheNearestItCan)
             ClockRun r;
             ASSERT_TRUE(r.startAtTenTwenty(fake::settingsWith({line})));
             EXPECT_EQ(readBack(r), expected);
-            EXPECT_TRUE(figuresInTheirCircles(r.clock()));
         }
     }
 }

@@ -13,17 +13,13 @@
 #include <map>
 #include <random>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
 namespace fake {
 
-struct MessageRecord {
-    std::string text;
-    std::string title;
-    tk::MessageIcon icon;
-    tk::MessageButtons buttons;
-    bool operator==(const MessageRecord&) const = default;
-};
+// A message box the program showed: its text, title, icon and buttons.
+using MessageRecord = std::tuple<std::string, std::string, tk::MessageIcon, tk::MessageButtons>;
 
 // A scripted platform for headless tests: a settable clock and screen, a real temporary
 // program folder, and pickers that answer from queues (an empty queue cancels). Ending the
