@@ -40,11 +40,11 @@ public:
 
     FakePlatform()
     {
-        std::random_device random;
-        do
+        // A folder of its own, new whatever other runs left behind.
+        for (std::random_device random;
+             !std::filesystem::create_directory(m_folder, m_ignoredError);)
             m_folder = std::filesystem::temp_directory_path() /
                        ("tikora-test-" + std::to_string(random()));
-        while (!std::filesystem::create_directory(m_folder));
     }
     ~FakePlatform() override { std::filesystem::remove_all(m_folder, m_ignoredError); }
     FakePlatform(const FakePlatform&) = delete;
@@ -195,23 +195,14 @@ private:
             c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         return text;
     }
-    // Whether a wildcard of "*" and "?" matches a name, both lowered. A mismatch after a "*"
-    // lets that star take one more character, so the time grows with the product of the
-    // lengths, never exponentially with the stars.
-    static bool matches(std::string_view wildcard, std::string_view name)
+    // Whether a wildcard matches a name without regard to case: "*" matches every name,
+    // "*.gif" the names that end so. The program lists with no other kind of wildcard, and any
+    // other matches nothing, so that no pattern from a hostile settings file costs much.
+    static bool matches(const std::string& wildcard, const std::string& name)
     {
-        std::size_t w = 0, n = 0, star = std::string_view::npos, resume = 0;
-        while (n < name.size()) {
-            if (w < wildcard.size() && wildcard[w] == '*')
-                star = w++, resume = n;
-            else if (w < wildcard.size() && (wildcard[w] == '?' || wildcard[w] == name[n]))
-                ++w, ++n;
-            else if (star != std::string_view::npos)
-                w = star + 1, n = ++resume;
-            else
-                return false;
-        }
-        return wildcard.find_first_not_of('*', w) == std::string_view::npos;
+        const std::string end = lowered(wildcard.substr(1));
+        return wildcard.front() == '*' && end.find_first_of("*?") == std::string::npos &&
+               lowered(name).ends_with(end);
     }
     std::vector<std::string> visibleEntries(const std::string& folder, const std::string& wildcard,
                                             bool folders)
@@ -221,7 +212,7 @@ private:
             const std::string name = entry.path().filename().string();
             const bool kind = folders ? entry.is_directory(m_ignoredError)
                                       : entry.is_regular_file(m_ignoredError);
-            if (kind && name.front() != '.' && matches(lowered(wildcard), lowered(name)))
+            if (kind && name.front() != '.' && matches(wildcard, name))
                 names.push_back(name);
         }
         std::ranges::sort(names, {}, [](const std::string& n) { return std::pair(lowered(n), n); });
