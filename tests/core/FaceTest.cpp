@@ -203,7 +203,7 @@ TEST(ClockFace, TheSecondStyleAndTheBackground)
     }
 }
 
-TEST(StartUp, CommandLineModes)
+TEST(StartUp, CommandLineModesAndASecondInstance)
 {
     // The command line and the switch read from it: "/p" ends, "/c" shows the dialog.
     const std::pair<std::string, std::string> cases[] = {
@@ -225,16 +225,13 @@ TEST(StartUp, CommandLineModes)
         // The file is written before the switch is looked at, so "/p" writes it too.
         EXPECT_EQ(r.settingsText(), fake::kDefaultSettings);
     }
-}
-
-TEST(StartUp, ASecondInstanceEndsAtOnceAndWritesNothing)
-{
-    ClockRun r;
-    r.platform.anotherInstance = true;
-    EXPECT_FALSE(r.start());
-    EXPECT_EQ(r.platform.writeCount, 0);
-    EXPECT_EQ(r.platform.createdWindows, std::vector<std::string>{"Form1"}) << "no dialog";
-    EXPECT_TRUE(r.platform.messages.empty());
+    // A second instance ends at once and writes nothing.
+    ClockRun second;
+    second.platform.anotherInstance = true;
+    EXPECT_FALSE(second.start());
+    EXPECT_EQ(second.platform.writeCount, 0);
+    EXPECT_EQ(second.platform.createdWindows, std::vector<std::string>{"Form1"}) << "no dialog";
+    EXPECT_TRUE(second.platform.messages.empty());
 }
 
 TEST(StartUp, TheStoredCentrePicture)

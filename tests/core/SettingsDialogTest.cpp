@@ -106,7 +106,7 @@ std::string backAndClock2Of(ClockRun& r)
            m.SavedRadiusUnit + " " + std::to_string(m.LineSteps);
 }
 
-TEST(SettingsDialog, BackAndClock2ExcludeEachOther)
+TEST(SettingsDialog, BackAndClock2ExcludeEachOtherInTheDialogAndAtStartUp)
 {
     ClockRun r;
     r.platform.putFile("Tikora_Clock_bg.jpg", "picture");
@@ -123,21 +123,18 @@ TEST(SettingsDialog, BackAndClock2ExcludeEachOther)
     r.dialog().chkBG[1].click();
     r.dialog().chkBG[1].click();
     EXPECT_EQ(backAndClock2Of(r), "00 none equal-only 1 no-lines plain 980x980, equal 1 540 3");
-}
 
-TEST(SettingsDialog, StoredBackAndClock2AtStartUp)
-{
-    // "Clock2" is copied into the dialog first, then "Back"; there is no background file.
-    // Ticking "Clock2" selects "Equal size", but the hidden dialog draws nothing.
+    // At start-up "Clock2" is copied into the dialog first, then "Back"; there is no background
+    // file. Ticking "Clock2" selects "Equal size", but the hidden dialog draws nothing.
     const std::pair<std::string, std::string> cases[] = {
         {"11", "10 none different 0 lines outlined 1080x1080, equal 1 540 3"},
         {"01", "01 dial equal-only 1 no-lines plain 980x980, equal 1 420 4"},
         {"10", "10 none different 0 lines outlined 1080x1080, - 0 420 4"}};
     for (const auto& [stored, state] : cases) {
-        ClockRun r;
-        ASSERT_TRUE(r.startWith(fake::settingsWith(
+        ClockRun started;
+        ASSERT_TRUE(started.startWith(fake::settingsWith(
             {std::string("Back=") + stored[0], std::string("Clock2=") + stored[1]})));
-        EXPECT_EQ(backAndClock2Of(r), state) << stored;
+        EXPECT_EQ(backAndClock2Of(started), state) << stored;
     }
 }
 
