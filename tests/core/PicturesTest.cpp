@@ -339,17 +339,11 @@ TEST(SlideShow, StoredPeriods)
     // The stored period, with a point or a comma, and the period and slide timer interval the
     // run takes from it (see state()): one below 0 stops the show, one above a day shows a
     // slide a day.
-    const std::pair<std::string, std::string> cases[] = {{"5", "5 5000"},
-                                                         {"2.5", "2.5 2500"},
-                                                         {"2,5", "2.5 2500"},
-                                                         {"0.0004", "4e-04 0"},
-                                                         {"86400", "86400 86400000"},
-                                                         {"1e30", "86400 86400000"},
-                                                         {"0", "0 off"},
-                                                         {"-3", "0 off"},
-                                                         {"-1e30", "0 off"},
-                                                         {"soon", "0 off"},
-                                                         {"nan", "0 off"}};
+    const std::pair<std::string, std::string> cases[] = {
+        {"5", "5 5000"},     {"2.5", "2.5 2500"},   {"86400", "86400 86400000"},
+        {"2,5", "2.5 2500"}, {"0.0004", "4e-04 0"}, {"1e30", "86400 86400000"},
+        {"0", "0 off"},      {"-3", "0 off"},       {"-1e30", "0 off"},
+        {"soon", "0 off"},   {"nan", "0 off"}};
     for (const auto& [stored, show] : cases) {
         SCOPED_TRACE(stored);
         FolderRun r({"a.gif"});
