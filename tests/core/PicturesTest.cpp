@@ -298,36 +298,35 @@ TEST(SlideShow, TheListGrowsByFiftyAndIsCutToItsFiles)
     EXPECT_EQ(r.clock().GetFiles(r.in("*.png")), std::vector<std::string>{""});
 }
 
-TEST(SlideShow, SlidesFollowInTurnAndStartAgainAfterTheLast)
+TEST(SlideShow, SlidesFollowInTurnAndNeverPastTheirList)
 {
-    FolderRun r({"a.gif", "b.gif", "c.gif", "photo.jpg"});
-    ASSERT_TRUE(r.startShow());
-    EXPECT_EQ(r.state(), "closed ~/ | ~/a.gif | ~/ | 5 5000");
-    EXPECT_EQ(r.centres(5), "~/a.gif ~/b.gif ~/c.gif ~/a.gif ~/b.gif ~/c.gif");
-    EXPECT_EQ(r.module().SlideIndex, 0);
-
-    // A slide that is no picture leaves the one before it.
-    FolderRun broken({"a.gif", "c.gif"}, {"b.gif"});
-    ASSERT_TRUE(broken.startShow());
-    EXPECT_EQ(broken.centres(3), "~/a.gif ~/a.gif ~/c.gif ~/a.gif");
-}
-
-TEST(SlideShow, ShowsWithoutTwoSlidesNeverReadPastTheirList)
-{
-    // The one file of the folder ("gone": there is no folder), and what the centre shows. Save
-    // writes the show back, a folder that is gone too.
-    const std::pair<std::string, std::string> cases[] = {{"only.gif", "~/only.gif"},
-                                                         {"photo.jpg", "built-in"},
-                                                         {"", "built-in"},
-                                                         {"gone", "built-in"}};
-    for (const auto& [file, shown] : cases) {
-        SCOPED_TRACE(file);
-        FolderRun r(file.empty() || file == "gone" ? std::vector<std::string>{} : std::vector{file},
-                    {});
-        const std::string folder = file == "gone" ? "~/gone/" : "~/";
-        ASSERT_TRUE(r.startShow("5", r.in(file == "gone" ? "gone" + kSep : "")));
-        EXPECT_EQ(r.centres(3), shown + " " + shown + " " + shown + " " + shown);
-        EXPECT_EQ(r.state(), "closed " + folder + " | " + shown + " | " + folder + " | 5 5000");
+    // The pictures of the folder, the files that are no picture ("gone": there is no folder),
+    // and the centre now and after each of five ticks, "x" for the slide "x.gif" and "-" for
+    // the built-in picture: the slides in turn, the first again after the last, and the one
+    // before a slide that is no picture left in place. Save writes the show back.
+    using Files = std::vector<std::string>;
+    const std::tuple<Files, Files, std::string> cases[] = {
+        {{"a.gif", "b.gif", "c.gif", "photo.jpg"}, {}, "abcabc"},
+        {{"a.gif", "c.gif"}, {"b.gif"}, "aacaac"},
+        {{"a.gif"}, {}, "aaaaaa"},
+        {{"photo.jpg"}, {}, "------"},
+        {{}, {}, "------"},
+        {{}, {"gone"}, "------"}};
+    for (const auto& [pictures, broken, shown] : cases) {
+        SCOPED_TRACE(shown);
+        const bool gone = broken == Files{"gone"};
+        FolderRun r(pictures, gone ? Files{} : broken);
+        const std::string folder = gone ? "~/gone/" : "~/";
+        ASSERT_TRUE(r.startShow("5", r.in(gone ? "gone" + kSep : "")));
+        std::string centres;
+        for (const char slide : shown)
+            centres += (slide == '-' ? "built-in" : "~/" + std::string(1, slide) + ".gif") + " ";
+        const std::string first = centres.substr(0, centres.find(' '));
+        EXPECT_EQ(r.state(), "closed " + folder + " | " + first + " | " + folder + " | 5 5000");
+        EXPECT_EQ(r.centres(5) + " ", centres);
+        // The slide index starts again after the last slide, and a show without slides
+        // never moves it.
+        EXPECT_EQ(r.module().SlideIndex, shown[0] == '-' ? 1 : 0);
         EXPECT_FALSE(r.save());
         EXPECT_EQ(r.tilde(r.settingsText()),
                   fake::settingsWith({"PicCenter=" + folder, "SlideShowTime=5"}));

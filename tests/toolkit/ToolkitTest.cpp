@@ -194,8 +194,8 @@ TEST(PathText, FoldersAndNames)
     const std::tuple<const char*, const char*, bool> inside[] = {
         {"/", "/home/user", true},
         {"/home/user", "/home/user", true},
-        {"/home/user/", "/home/user/pics", true},
         {"/home/u", "/home/user", false},
+        {"/home/user/", "/home/user/pics", true},
         {"/home/user", "/home", false}};
     for (const auto& [folder, path, in] : inside)
         EXPECT_EQ(tk::path::contains(folder, path), in) << folder << " " << path;
