@@ -21,6 +21,7 @@ constexpr tk::Colour kHours = 255;
 TEST(SettingsDialog, ColourRows)
 {
     // The row, the picker's answer (none: Cancel), the colour it was preset to, and the look.
+    // The row clicked again and cancelled is preset to what the first click left.
     const std::tuple<int, std::optional<tk::Colour>, tk::Colour, std::string> cases[] = {
         {0, kGreen, kSeconds, "GMH GMH GGMH 0000 GMH0"}, {0, std::nullopt, kSeconds, kDefaultLook},
         {1, kTeal, kMinutes, "STH STH SSTH 0000 STH0"},  {1, std::nullopt, kMinutes, kDefaultLook},
@@ -32,34 +33,18 @@ TEST(SettingsDialog, ColourRows)
             ASSERT_TRUE(r.openDialog(fake::settingsWith({"ShapeWidth=" + style})));
             r.platform.colourAnswers.push_back(answer);
             r.dialog().lblCOLOR[row].click();
+            r.dialog().lblCOLOR[row].click();
             EXPECT_EQ(r.look(), look);
-            EXPECT_EQ(r.platform.colourPresets, std::vector<tk::Colour>{preset});
+            EXPECT_EQ(r.platform.colourPresets, (std::vector{preset, answer.value_or(preset)}));
             EXPECT_EQ(r.clock().ComDial.color, answer.value_or(preset));
         }
     }
 }
 
-TEST(SettingsDialog, ColourPickerCarriesItsValuesOver)
-{
-    ClockRun r;
-    ASSERT_TRUE(r.openDialog());
-    r.platform.colourAnswers = {kTeal, std::nullopt};
-    r.platform.fontAnswers = {tk::FontChoice{"Arial", 24, kGreen}};
-    r.dialog().lblCOLOR[3].click();
-    r.dialog().lblCOLOR[3].click();
-    EXPECT_EQ(r.platform.colourPresets, (std::vector<tk::Colour>{0, kTeal}));
-    r.dialog().lblCOLOR[2].click();
-    r.dialog().lblCOLOR[0].click();
-    const tk::CommonDialog& picker = r.clock().ComDial;
-    EXPECT_EQ(picker.fontName + " " + tk::singleText(picker.fontSize), "Arial 24");
-    EXPECT_EQ(picker.color, kSeconds);
-    EXPECT_EQ(picker.flags, 1048833);
-}
-
 TEST(SettingsDialog, FontRow)
 {
     // The circle style, the picker's answer (none: Cancel), the figures' sizes then, seconds
-    // first, and the look.
+    // first, and the look. A colour row picked next finds the font in the picker.
     using Case = std::tuple<std::string, std::optional<tk::FontChoice>, std::string, std::string>;
     const Case cases[] = {
         {"0", tk::FontChoice{"Arial", 24, kHours}, "12 16 24", kDefaultLook},
@@ -82,8 +67,13 @@ TEST(SettingsDialog, FontRow)
             swatchTexts += (k ? " " : "") + r.dialog().txtCOLOR[k].text();
             EXPECT_EQ(r.clock().lblS[k].font().name, answer ? answer->name : "Tahoma");
         }
+        r.dialog().lblCOLOR[0].click();
         EXPECT_EQ(fontSizes + " " + swatchTexts, sizes + " " + sizes);
         EXPECT_EQ(r.look(), look);
+        const tk::CommonDialog& picker = r.clock().ComDial;
+        EXPECT_EQ(std::tuple(picker.fontName, picker.fontSize, picker.color, picker.flags),
+                  std::tuple(answer ? answer->name : "Tahoma", answer ? 24.0f : 30.0f, kSeconds,
+                             1048833));
     }
 }
 

@@ -1,4 +1,3 @@
-#include "CheckBox.h"
 #include "ControlArray.h"
 #include "Frame.h"
 #include "Label.h"
@@ -54,24 +53,6 @@ TEST(OptionRules, SelectingUnselectsTheOthersOfItsContainerOnly)
             on += option->value() ? name + " " : "";
         EXPECT_EQ(on, selected) << steps;
         EXPECT_EQ(ran, clicks) << steps;
-    }
-}
-
-TEST(CheckBoxRules, AChangeOfValueRunsTheHandlerTheSameValueNothing)
-{
-    // The start value, then a value set from code or a click ("c"); the values the handler saw
-    // (it runs once on a change, and sees the new value) and the value after "|".
-    const std::tuple<int, std::string, std::string> cases[] = {{0, "1", "1|1"}, {1, "0", "0|0"},
-                                                               {0, "0", "|0"},  {1, "1", "|1"},
-                                                               {0, "c", "1|1"}, {1, "c", "0|0"}};
-    for (const auto& [start, action, expected] : cases) {
-        tk::Window window("test");
-        tk::CheckBox box(window, "chk");
-        box.setValue(start);
-        std::string seen;
-        box.onClick = [&] { seen += std::to_string(box.value()); };
-        action == "c" ? box.click() : box.setValue(std::stoi(action));
-        EXPECT_EQ(seen + "|" + std::to_string(box.value()), expected) << start << " " << action;
     }
 }
 
