@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 
 using fake::ClockRun;
 using fake::kSep;
@@ -42,7 +44,7 @@ struct FolderRun : ClockRun {
     // Opens the chooser again from the open dialog.
     void chooseAgain(int option, const std::string& folder, std::function<void()> inside)
     {
-        platform.whileModal = [&, inside] {
+        platform.whileModal = [this, folder, inside] {
             if (!folder.empty())
                 goTo(folder);
             inside();
@@ -313,8 +315,9 @@ TEST(SlideShow, SlidesFollowInTurnAndNeverPastTheirList)
         {{}, {}, "------"},
         {{}, {"gone"}, "------"}};
     for (const auto& [pictures, broken, shown] : cases) {
-        SCOPED_TRACE(shown);
         const bool gone = broken == Files{"gone"};
+        SCOPED_TRACE(shown +
+                     (gone ? " gone" : " in a folder of " + std::to_string(pictures.size())));
         FolderRun r(pictures, gone ? Files{} : broken);
         const std::string folder = gone ? "~/gone/" : "~/";
         ASSERT_TRUE(r.startShow("5", r.in(gone ? "gone" + kSep : "")));
