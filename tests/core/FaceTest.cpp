@@ -223,8 +223,10 @@ TEST(StartUp, CommandLineModesAndASecondInstance)
                   std::tuple(cmdSwitch, configures, runs,
                              configures ? tk::MousePointer::Crosshair : tk::MousePointer::Custom,
                              tk::WindowState::Maximised, true, 1000));
-        // The file is written before the switch is looked at, so "/p" writes it too.
-        EXPECT_EQ(r.settingsText(), fake::kDefaultSettings);
+        // The missing file is written, silently, before the switch is looked at, so "/p"
+        // writes it too.
+        EXPECT_EQ(std::tuple(r.settingsText(), r.platform.writeCount, r.platform.messages.size()),
+                  std::tuple(fake::kDefaultSettings, 1, 0u));
     }
     // A second instance ends at once and writes nothing.
     ClockRun second;
