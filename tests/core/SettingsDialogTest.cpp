@@ -1,76 +1,61 @@
 #include "ClockRun.h"
+#include "LanguageTables.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <tuple>
 
 using fake::ClockRun;
+using fake::kDefaultLook;
+using fake::kGreen;
+using fake::kTeal;
 
 namespace {
 
 constexpr tk::Colour kSeconds = 12632319;
 constexpr tk::Colour kMinutes = 8421631;
 constexpr tk::Colour kHours = 255;
-using fake::kGreen;
-using fake::kTeal;
-const std::string kDefaultLook = "SMH SMH SSMH 0000 SMH0";
 
 TEST(SettingsDialog, ColourRows)
 {
     // The row, the picker's answer (none: Cancel), the colour it was preset to, and the look.
-    const std::vector<std::tuple<int, std::optional<tk::Colour>, tk::Colour, std::string>> cases = {
+    // The row clicked again and cancelled is preset to what the first click left.
+    const std::tuple<int, std::optional<tk::Colour>, tk::Colour, std::string> cases[] = {
         {0, kGreen, kSeconds, "GMH GMH GGMH 0000 GMH0"}, {0, std::nullopt, kSeconds, kDefaultLook},
         {1, kTeal, kMinutes, "STH STH SSTH 0000 STH0"},  {1, std::nullopt, kMinutes, kDefaultLook},
-        {3, kTeal, 0, "SMH SMH SSMH 0TTT SMHT"},         {3, std::nullopt, 0, kDefaultLook},
-    };
-    for (const char* style : {"0", "1"}) {
+        {3, kTeal, 0, "SMH SMH SSMH 0TTT SMHT"},         {3, std::nullopt, 0, kDefaultLook}};
+    for (const std::string style : {"0", "1"}) {
         for (const auto& [row, answer, preset, look] : cases) {
-            SCOPED_TRACE("style " + std::string(style) + " row " + std::to_string(row));
+            SCOPED_TRACE("style " + style + " row " + std::to_string(row));
             ClockRun r;
-            ASSERT_TRUE(r.openDialog("ViewTime=0\r\nShapeWidth=" + std::string(style) + "\r\n"));
+            ASSERT_TRUE(r.openDialog(fake::settingsWith({"ShapeWidth=" + style})));
             r.platform.colourAnswers.push_back(answer);
             r.dialog().lblCOLOR[row].click();
+            r.dialog().lblCOLOR[row].click();
             EXPECT_EQ(r.look(), look);
-            EXPECT_EQ(r.platform.colourPresets, std::vector<tk::Colour>{preset});
+            EXPECT_EQ(r.platform.colourPresets, (std::vector{preset, answer.value_or(preset)}));
             EXPECT_EQ(r.clock().ComDial.color, answer.value_or(preset));
         }
     }
 }
 
-TEST(SettingsDialog, ColourPickerCarriesItsValuesOver)
-{
-    ClockRun r;
-    ASSERT_TRUE(r.openDialog());
-    r.platform.colourAnswers = {kTeal, std::nullopt};
-    r.platform.fontAnswers = {tk::FontChoice{"Arial", 24, kGreen}};
-    r.dialog().lblCOLOR[3].click();
-    r.dialog().lblCOLOR[3].click();
-    EXPECT_EQ(r.platform.colourPresets, (std::vector<tk::Colour>{0, kTeal}));
-    r.dialog().lblCOLOR[2].click();
-    r.dialog().lblCOLOR[0].click();
-    const tk::CommonDialog& picker = r.clock().ComDial;
-    EXPECT_EQ(picker.fontName + " " + tk::singleText(picker.fontSize), "Arial 24");
-    EXPECT_EQ(picker.color, kSeconds);
-    EXPECT_EQ(picker.flags, 1048833);
-}
-
 TEST(SettingsDialog, FontRow)
 {
     // The circle style, the picker's answer (none: Cancel), the figures' sizes then, seconds
-    // first, and the look.
+    // first, and the look. A colour row picked next finds the font in the picker.
     using Case = std::tuple<std::string, std::optional<tk::FontChoice>, std::string, std::string>;
-    const std::vector<Case> cases = {
+    const Case cases[] = {
         {"0", tk::FontChoice{"Arial", 24, kHours}, "12 16 24", kDefaultLook},
         {"0", tk::FontChoice{"Arial", 24, kGreen}, "12 16 24", "SMG SMG SSMG 0000 SMG0"},
         {"1", tk::FontChoice{"Verdana", 24, kTeal}, "24 24 24", "SMT SMT SSMT 0000 SMT0"},
         {"0", std::nullopt, "15 20 30", kDefaultLook},
-        {"1", std::nullopt, "30 30 30", kDefaultLook},
-    };
+        {"1", std::nullopt, "30 30 30", kDefaultLook}};
     for (const auto& [style, answer, sizes, look] : cases) {
         SCOPED_TRACE("style " + style + " " + sizes);
         ClockRun r;
-        ASSERT_TRUE(r.openDialog("ViewTime=0\r\nShapeWidth=" + style + "\r\n"));
+        ASSERT_TRUE(r.openDialog(fake::settingsWith({"ShapeWidth=" + style})));
         r.platform.fontAnswers.push_back(answer);
         r.dialog().lblCOLOR[2].click();
         ASSERT_EQ(r.platform.fontPresets.size(), 1u);
@@ -82,82 +67,64 @@ TEST(SettingsDialog, FontRow)
             swatchTexts += (k ? " " : "") + r.dialog().txtCOLOR[k].text();
             EXPECT_EQ(r.clock().lblS[k].font().name, answer ? answer->name : "Tahoma");
         }
-        EXPECT_EQ(fontSizes, sizes);
-        EXPECT_EQ(swatchTexts, sizes);
+        r.dialog().lblCOLOR[0].click();
+        EXPECT_EQ(fontSizes + " " + swatchTexts, sizes + " " + sizes);
         EXPECT_EQ(r.look(), look);
+        const tk::CommonDialog& picker = r.clock().ComDial;
+        EXPECT_EQ(std::tuple(picker.fontName, picker.fontSize, picker.color, picker.flags),
+                  std::tuple(answer ? answer->name : "Tahoma", answer ? 24.0f : 30.0f, kSeconds,
+                             1048833));
     }
 }
 
 // What "Back" and "Clock2" govern: their values, the window picture, whether "Different size"
-// is enabled, slot 12 of the settings, the lines shown and the hours circle's width.
-std::string backAndClock2Of(ClockRun& r, const tk::PictureRef& dial)
+// can be picked, slot 12 of the settings, the lines, the centre's outline and the hours
+// circle's size; then the circle style, as the option shows it and as set, and the layout.
+std::string backAndClock2Of(ClockRun& r)
 {
     Form2& d = r.dialog();
     Form1& c = r.clock();
+    const Module1& m = r.module();
+    const tk::PictureRef dial = r.platform.builtInPicture(tk::BuiltInPicture::Dial1024x768);
     const std::string picture = !c.picture() ? "none" : c.picture() == dial ? "dial" : "file";
     return std::to_string(d.chkBG[0].value()) + std::to_string(d.chkBG[1].value()) + " " + picture +
-           (d.optSW[0].enabled() ? " different " : " equal-only ") + r.module().strSettings[12] +
-           (c.LineS[0].visible() ? " lines " : " no-lines ") + tk::singleText(c.ShapeS[4].width());
+           (d.optSW[0].enabled() ? " different " : " equal-only ") + m.strSettings[12] +
+           (c.LineS[0].visible() ? " lines" : " no-lines") +
+           (c.ShapeS[1].borderStyle() == tk::BorderStyle::Solid ? " outlined " : " plain ") +
+           tk::singleText(c.ShapeS[4].width()) + "x" + tk::singleText(c.ShapeS[4].height()) +
+           (d.optSW[1].value() ? ", equal " : ", - ") + tk::singleText(m.ShapeWidth) + " " +
+           m.SavedRadiusUnit + " " + std::to_string(m.LineSteps);
 }
 
-TEST(SettingsDialog, BackAndClock2ExcludeEachOther)
+TEST(SettingsDialog, BackAndClock2ExcludeEachOtherInTheDialogAndAtStartUp)
 {
     ClockRun r;
     r.platform.putFile("Tikora_Clock_bg.jpg", "picture");
     ASSERT_TRUE(r.openDialog());
-    const tk::PictureRef dial = r.platform.builtInPicture(tk::BuiltInPicture::Dial1024x768);
     r.dialog().chkBG[0].click();
-    EXPECT_EQ(backAndClock2Of(r, dial), "10 file different 0 lines 1080");
+    EXPECT_EQ(backAndClock2Of(r), "10 file different 0 lines outlined 1080x1080, - 0 420 4");
     r.dialog().chkBG[1].click();
-    EXPECT_EQ(backAndClock2Of(r, dial), "01 dial equal-only 1 no-lines 980");
-    EXPECT_TRUE(r.dialog().optSW[1].value());
-    EXPECT_EQ(r.module().ShapeWidth, 1);
+    EXPECT_EQ(backAndClock2Of(r), "01 dial equal-only 1 no-lines plain 980x980, equal 1 540 3");
+    EXPECT_EQ(r.dialog().txtCOLOR[0].text() + " " + r.dialog().txtCOLOR[1].text(), "30 30");
     r.dialog().chkBG[0].click();
-    EXPECT_EQ(backAndClock2Of(r, dial), "10 file different 0 lines 1080");
-    EXPECT_EQ(r.clock().ShapeS[4].height(), 1080);
+    EXPECT_EQ(backAndClock2Of(r), "10 file different 0 lines outlined 1080x1080, equal 1 540 3");
     EXPECT_EQ(r.clock().ShapeS[2].width(), 1080);
-    EXPECT_EQ(r.clock().ShapeS[1].borderStyle(), tk::BorderStyle::Solid);
     // Clearing "Clock2" only removes the window picture.
     r.dialog().chkBG[1].click();
     r.dialog().chkBG[1].click();
-    EXPECT_EQ(backAndClock2Of(r, dial), "00 none equal-only 1 no-lines 980");
-}
+    EXPECT_EQ(backAndClock2Of(r), "00 none equal-only 1 no-lines plain 980x980, equal 1 540 3");
 
-TEST(SettingsDialog, StoredBackAndClock2AtStartUp)
-{
-    // "Clock2" is copied into the dialog first, then "Back"; there is no background file.
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"11", "10 none different 0 lines 1080"},
-        {"01", "01 dial equal-only 1 no-lines 980"},
-        {"10", "10 none different 0 lines 1080"}};
+    // At start-up "Clock2" is copied into the dialog first, then "Back"; there is no background
+    // file. Ticking "Clock2" selects "Equal size", but the hidden dialog draws nothing.
+    const std::pair<std::string, std::string> cases[] = {
+        {"11", "10 none different 0 lines outlined 1080x1080, equal 1 540 3"},
+        {"01", "01 dial equal-only 1 no-lines plain 980x980, equal 1 420 4"},
+        {"10", "10 none different 0 lines outlined 1080x1080, - 0 420 4"}};
     for (const auto& [stored, state] : cases) {
-        ClockRun r;
-        ASSERT_TRUE(r.startWith(fake::defaultSettingsWith(
+        ClockRun started;
+        ASSERT_TRUE(started.startWith(fake::settingsWith(
             {std::string("Back=") + stored[0], std::string("Clock2=") + stored[1]})));
-        EXPECT_EQ(backAndClock2Of(r, r.platform.builtInPicture(tk::BuiltInPicture::Dial1024x768)),
-                  state);
-        if (state[1] == '1') {
-            // Ticking "Clock2" selects "Equal size", but the hidden dialog draws nothing.
-            EXPECT_TRUE(r.dialog().optSW[1].value());
-            EXPECT_EQ(r.module().ShapeWidth, 1);
-            EXPECT_EQ(r.module().SavedRadiusUnit, "420");
-            EXPECT_EQ(r.module().LineSteps, 4);
-        }
-    }
-}
-
-TEST(SettingsDialog, EqualSizeRedrawsOnlyWhileVisible)
-{
-    for (bool visible : {true, false}) {
-        ClockRun r;
-        ASSERT_TRUE(r.openDialog());
-        if (!visible)
-            r.dialog().hide();
-        r.dialog().optSW[1].click();
-        EXPECT_EQ(r.module().ShapeWidth, 1);
-        EXPECT_EQ(r.sizes(), visible ? fake::kEqualSizes : fake::kDifferentSizes);
-        EXPECT_EQ(r.dialog().txtCOLOR[0].text() + " " + r.dialog().txtCOLOR[1].text(),
-                  visible ? "30 30" : "15 21");
+        EXPECT_EQ(backAndClock2Of(started), state) << stored;
     }
 }
 
@@ -169,28 +136,134 @@ TEST(SettingsDialog, PresetsFollowTheSettings)
         ClockRun r;
         ASSERT_TRUE(r.openDialog("ViewTime=" + viewTime +
                                  "\r\nShapeWidth=" + (fromStart ? "0" : "1") + "\r\n"));
-        EXPECT_EQ(r.dialog().optWT[1].value(), fromStart) << viewTime;
-        EXPECT_EQ(r.dialog().optWT[0].value(), !fromStart) << viewTime;
-        EXPECT_EQ(r.dialog().optSW[1].value(), !fromStart) << viewTime;
+        const Form2& d = r.dialog();
+        EXPECT_EQ(std::tuple(d.optWT[0].value(), d.optWT[1].value(), d.optSW[1].value()),
+                  std::tuple(!fromStart, fromStart, !fromStart));
         EXPECT_EQ(r.module().ViewTime, fromStart ? 1 : 0) << viewTime;
     }
 }
 
-TEST(SettingsDialog, DefaultPutsTheBuiltInPictureBack)
+TEST(SaveAndCancel, SaveWritesTheLiveValuesAndEndsOnceItCanWrite)
 {
     ClockRun r;
     ASSERT_TRUE(r.openDialog());
-    Form1& c = r.clock();
-    c.Pict[0].setPicture(r.platform.builtInPicture(tk::BuiltInPicture::Dial800x600));
-    c.TimerSHOW.setInterval(5000);
-    c.TimerSHOW.setEnabled(true);
-    r.module().SlideShowTime = 5;
-    r.dialog().optPIC[0].click();
-    EXPECT_FALSE(c.TimerSHOW.enabled());
-    EXPECT_EQ(r.module().SlideShowTime, 0);
-    EXPECT_FALSE(r.dialog().txtOUT.enabled());
-    EXPECT_EQ(c.Pict[0].picture(), r.platform.builtInPicture(tk::BuiltInPicture::CentreEmblem));
-    EXPECT_EQ(r.module().PicCenter, "Default");
+    Form2& d = r.dialog();
+    d.optWT[1].click();
+    d.optSW[1].click();
+    d.chkBG[0].click();
+    r.platform.colourAnswers = {65280, tk::rgb(1, 2, 3)};
+    r.platform.fontAnswers = {tk::FontChoice{"Arial", 15.75f, tk::rgb(200, 0, 0)}};
+    d.lblCOLOR[0].click();
+    d.lblCOLOR[3].click();
+    d.lblCOLOR[2].click();
+    d.lblLOC[0].click();
+    // A save that cannot write says so and keeps the dialog open.
+    r.platform.failWrites = true;
+    EXPECT_TRUE(r.runs([&] { d.cmdOK[0].click(); }));
+    EXPECT_EQ(r.platform.messages, std::vector<fake::MessageRecord>(
+                                       {{"Не удалось сохранить настройки.", "Attention",
+                                         tk::MessageIcon::Warning, tk::MessageButtons::Ok}}));
+    EXPECT_TRUE(d.visible());
+    EXPECT_EQ(r.settingsText(), fake::kDefaultSettings);
+    r.platform.failWrites = false;
+    EXPECT_FALSE(r.runs([&] { d.cmdOK[0].click(); }));
+    EXPECT_EQ(r.settingsText(), "ViewTime=1\r\nShapeWidth=1\r\nPicCenter=Встроенная\r\n"
+                                "SlideShowTime=0\r\nLocalisation=0\r\nBack=1\r\nHColor=200\r\n"
+                                "MColor=8421631\r\nSColor=65280\r\nCColor=197121\r\n"
+                                "HSize=15.75\r\nFName=Arial\r\nClock2=0\r\n");
+    EXPECT_EQ(r.platform.messages.size(), 1u);
+
+    // Cancel ends without writing.
+    ClockRun cancelled;
+    ASSERT_TRUE(cancelled.openDialog());
+    cancelled.dialog().optWT[1].click();
+    EXPECT_FALSE(cancelled.runs([&] { cancelled.dialog().cmdOK[1].click(); }));
+    EXPECT_EQ(cancelled.platform.writeCount, 0);
+    EXPECT_EQ(cancelled.settingsText(), fake::kDefaultSettings);
+}
+
+TEST(SaveAndCancel, SaveSettlesThePictureFromThePathField)
+{
+    // Whether "Default" is picked first, the name in the program folder then typed into the
+    // path field, the picture saved (a name in the program folder, or "Default"), and whether
+    // the program warns that the picture is not found. The stored picture is "old.gif".
+    const std::vector<std::tuple<bool, std::string, std::string, bool>> cases = {
+        {false, "", "Default", false},         {false, "gone.gif", "old.gif", true},
+        {false, "new.gif\n", "old.gif", true}, {false, "new.gif", "new.gif", false},
+        {true, "new.gif", "Default", false},   {true, "gone.gif", "Default", true}};
+    for (const auto& [pickDefault, typed, saved, warns] : cases) {
+        SCOPED_TRACE((pickDefault ? "Default, " : "") + typed);
+        ClockRun r;
+        // A name that holds a line break is refused even when such a file exists.
+        for (const char* name : {"old.gif", "new.gif", "new.gif\n"})
+            r.platform.putFile(name, "picture");
+        ASSERT_TRUE(
+            r.openDialog(fake::settingsWith({"PicCenter=" + r.platform.pathOf("old.gif")})));
+        if (pickDefault)
+            r.dialog().optPIC[0].click();
+        r.dialog().txtOUT.setText(typed.empty() ? "" : r.platform.pathOf(typed));
+        r.dialog().optWT[1].click();
+        EXPECT_FALSE(r.runs([&] { r.dialog().cmdOK[0].click(); }));
+        const std::string picture = saved == "Default" ? saved : r.platform.pathOf(saved);
+        EXPECT_EQ(r.settingsText(), fake::settingsWith({"ViewTime=1", "PicCenter=" + picture}));
+        const fake::MessageRecord notFound{"Picture not found! Old is remained.", "Attention",
+                                           tk::MessageIcon::Information, tk::MessageButtons::Ok};
+        EXPECT_EQ(r.platform.messages, std::vector<fake::MessageRecord>(warns ? 1 : 0, notFound));
+    }
+}
+
+template <class... Texts> std::string joined(const Texts&... texts)
+{
+    return ((std::string(texts) + "|") + ...);
+}
+
+// Every text of one language's table in the place the language routine puts it, and the
+// texts and colours that go with the language.
+void expectLanguage(ClockRun& r, const LanguageTexts& t, int language)
+{
+    Form2& d = r.dialog();
+    frmFILE& f = r.chooser();
+    Module1& m = r.module();
+    EXPECT_EQ(joined(d.Frame[0].caption(), d.Frame[1].caption(), d.Frame[2].caption(),
+                     d.Frame[3].caption(), d.optWT[0].caption(), d.optWT[1].caption(),
+                     d.optSW[0].caption(), d.optSW[1].caption(), d.optPIC[0].caption(),
+                     d.optPIC[1].caption(), d.optPIC[2].caption(), d.cmdOK[0].caption(),
+                     d.cmdOK[1].caption(), d.chkBG[0].caption(), d.caption(),
+                     d.lblCOLOR[0].caption(), d.lblCOLOR[1].caption(), d.lblCOLOR[2].caption(),
+                     d.lblCOLOR[3].caption(), f.caption(), f.cmdNO.caption(),
+                     f.lblSlideTime.caption(), m.strPicNotFound, m.strSovet, m.strSlidePeriod,
+                     m.strNoFile, m.strSaveFailed),
+              joined(t.frameCaptions[0], t.frameCaptions[1], t.frameCaptions[2], t.frameCaptions[3],
+                     t.optWT[0], t.optWT[1], t.optSW[0], t.optSW[1], t.optPIC[0], t.optPIC[1],
+                     t.optPIC[2], t.cmdOK[0], t.cmdOK[1], t.chkBG0, t.form2Caption, t.lblCOLOR[0],
+                     t.lblCOLOR[1], t.lblCOLOR[2], t.lblCOLOR[3], t.frmFILECaption, t.cmdNO,
+                     t.lblSlideTime, t.strPicNotFound, t.strSovet, t.strSlidePeriod, t.strNoFile,
+                     t.strSaveFailed));
+    // The runs of spaces keep their lengths, counted in characters.
+    const auto characters = [](const std::string& text) {
+        return std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
+    };
+    EXPECT_EQ(characters(f.lblSlideTime.caption()), language == 0 ? 27 : 34);
+    EXPECT_EQ(characters(m.strSovet), language == 0 ? 28 : 29);
+    EXPECT_EQ(m.Localisation, language);
+    EXPECT_EQ(d.lblLOC[language].foreColor(), 16711680);
+    EXPECT_EQ(d.lblLOC[1 - language].foreColor(), tk::kBlack);
+    // Texts the same in both languages.
+    EXPECT_EQ(joined(d.lblLOC[0].caption(), d.lblLOC[1].caption(), d.chkBG[1].caption(),
+                     f.cmdOK.caption()),
+              "Russian|English|Clock2|OK|");
+}
+
+TEST(Language, TheStoredLanguageAtStartUpThenTheLabelsSwitchLive)
+{
+    ClockRun r;
+    ASSERT_TRUE(r.startWith(fake::settingsWith({"Localisation=0"})));
+    expectLanguage(r, kRussian, 0);
+    for (int language : {1, 1, 0}) {
+        SCOPED_TRACE(language);
+        r.dialog().lblLOC[language].click();
+        expectLanguage(r, language == 0 ? kRussian : kEnglish, language);
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <tuple>
 
@@ -9,18 +10,10 @@ using fake::ClockRun;
 
 namespace {
 
-TEST(SettingsFile, AMissingFileIsWrittenWithTheDefaultsUnlessItCannotBe)
+TEST(SettingsFile, AFolderThatCannotBeWrittenOrAFileThatCannotBeReadIsLeftAlone)
 {
-    ClockRun r;
-    ASSERT_TRUE(r.start());
-    EXPECT_EQ(r.settingsText(), "ViewTime=0\r\nShapeWidth=0\r\nPicCenter=Default\r\n"
-                                "SlideShowTime=0\r\nLocalisation=1\r\nBack=0\r\nHColor=255\r\n"
-                                "MColor=8421631\r\nSColor=12632319\r\nCColor=0\r\nHSize=30\r\n"
-                                "FName=Tahoma\r\nClock2=0\r\n");
-    EXPECT_EQ(r.platform.writeCount, 1);
-    EXPECT_TRUE(r.platform.messages.empty());
-
-    // A folder that cannot be written: the defaults, silently.
+    // A folder that cannot be written: the defaults, silently. (Where it can be, the start-up
+    // tests of the command line find the default file written.)
     ClockRun unwritable;
     unwritable.platform.failWrites = true;
     ASSERT_TRUE(unwritable.start());
@@ -38,65 +31,165 @@ TEST(SettingsFile, AMissingFileIsWrittenWithTheDefaultsUnlessItCannotBe)
     EXPECT_EQ(unreadable.settingsText(), "ViewTime=1\r\n");
 }
 
-TEST(SettingsFile, ReadByPosition)
+// An installed copy keeps its settings file and looks for its background picture in a folder
+// of the user's, not beside the program.
+TEST(SettingsFolder, SettingsAndBackgroundLiveInTheSettingsFolder)
 {
-    std::string twentyLines;
-    for (int i = 0; i < 20; ++i)
-        twentyLines += "Extra=" + std::to_string(i) + "\r\n";
-    // A name, the file, then ViewTime, ShapeWidth, Localisation and PicCenter as read, and some
-    // slots of the settings.
-    using Case = std::tuple<std::string, std::string, std::string, std::map<int, std::string>>;
-    const std::vector<Case> cases = {
-        {"empty", "", "0 0 1 Default", {{6, "255"}, {11, "Tahoma"}, {12, "0"}}},
-        {"two lines", "ViewTime=1\r\nShapeWidth=1\r\n", "1 1 1 Default", {{10, "30"}}},
-        // The first line's 255 is the time mode's second option, "Time from start".
-        {"out of order", "HColor=255\r\nViewTime=0\r\n", "1 0 1 Default", {{0, "255"}, {1, "0"}}},
-        {"path with =", "ViewTime=0\r\nShapeWidth=0\r\nPicCenter=/a=b\r\n", "0 0 1 /a=b", {}},
-        {"no =", "just text\r\nShapeWidth=1", "0 1 1 Default", {{0, "just text"}}},
-        {"LF only", "ViewTime=1\nShapeWidth=1\nPicCenter=x\n", "1 1 1 x", {{3, "0"}}},
-        {"mixed ends", "ViewTime=1\r\nShapeWidth=1\nPicCenter=x\r", "1 1 1 x", {}},
-        {"too many lines", twentyLines, "0 1 1 2", {{15, "15"}, {12, "12"}}},
-    };
-    for (const auto& [name, file, values, slots] : cases) {
-        SCOPED_TRACE(name);
-        ClockRun r;
-        ASSERT_TRUE(r.startWith(file));
-        const Module1& m = r.module();
-        EXPECT_EQ(tk::singleText(m.ViewTime) + " " + tk::singleText(m.ShapeWidth) + " " +
-                      tk::singleText(m.Localisation) + " " + m.PicCenter,
-                  values);
-        for (const auto& [slot, text] : slots)
-            EXPECT_EQ(m.strSettings[slot], text) << "slot " << slot;
-        EXPECT_EQ(r.platform.writeCount, 0);
-        EXPECT_EQ(r.settingsText(), file);
+    ClockRun r;
+    r.platform.settingsSubfolder = "config";
+    r.platform.putFile("Tikora_Clock_bg.jpg", "picture beside the program");
+    ASSERT_TRUE(r.start());
+    EXPECT_FALSE(std::filesystem::exists(r.platform.pathOf("Tikora_Clock.ini")));
+    EXPECT_EQ(r.platform.readFile(r.platform.pathOf("config/Tikora_Clock.ini")),
+              fake::kDefaultSettings);
+
+    // "Back" finds the picture in the settings folder only.
+    r.dialog().chkBG[0].setValue(1);
+    EXPECT_EQ(r.clock().picture(), nullptr);
+    r.platform.putFile("config/Tikora_Clock_bg.jpg", "picture");
+    r.clock().DoBackGround();
+    EXPECT_EQ(fake::FakePlatform::sourceOf(r.clock().picture()),
+              r.platform.pathOf("config/Tikora_Clock_bg.jpg"));
+
+    // Save writes there too, white as the largest colour there is.
+    r.clock().lblS[2].setForeColor(tk::kWhite);
+    EXPECT_FALSE(r.save());
+    EXPECT_EQ(r.platform.readFile(r.platform.pathOf("config/Tikora_Clock.ini")),
+              fake::settingsWith({"Back=1", "HColor=16777215"}));
+
+    // The file there is read, not the one beside the program.
+    ClockRun installed;
+    installed.platform.settingsSubfolder = "config";
+    installed.platform.putFile("Tikora_Clock.ini", "ViewTime=1\r\n");
+    std::filesystem::create_directories(installed.platform.pathOf("config"));
+    installed.platform.putFile("config/Tikora_Clock.ini", "ViewTime=0\r\nShapeWidth=1\r\n");
+    ASSERT_TRUE(installed.start());
+    EXPECT_EQ(std::pair(installed.module().ViewTime, installed.module().ShapeWidth),
+              std::pair(0.0f, 1.0f));
+}
+
+// Settings files that no settings dialog wrote: edited by hand, damaged or hostile.
+
+// What the run took from its file: ViewTime, ShapeWidth, the hours and seconds figure sizes,
+// the hours colour, the circles' fill, then "Back" and "Clock2" ticked or not.
+std::string readBack(ClockRun& r)
+{
+    const Form1& c = r.clock();
+    const Form2& d = r.dialog();
+    return tk::singleText(r.module().ViewTime) + " " + tk::singleText(r.module().ShapeWidth) + " " +
+           tk::singleText(c.lblS[2].font().size) + " " + tk::singleText(c.lblS[0].font().size) +
+           " " + std::to_string(c.lblS[2].foreColor()) + " " +
+           std::to_string(c.ShapeS[2].backColor()) + " " + std::to_string(d.chkBG[0].value()) +
+           std::to_string(d.chkBG[1].value());
+}
+
+const std::string kReadBackDefaults = "0 0 30 15 255 0 00";
+
+TEST(HostileSettings, ValuesTheDialogCannotWriteReadAsTheNearestItCan)
+{
+    // What readBack() gives, and the lines that, put into the default file, give it. What the
+    // dialog writes keeps its meaning exactly; what it cannot write reads as the nearest value
+    // it can, and a text that is no finite number keeps the default's meaning.
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {kReadBackDefaults,
+         {"ViewTime=-0", "ViewTime=nan", "ViewTime=inf", "ShapeWidth=NaN", "ShapeWidth=-inf",
+          "ShapeWidth=1e999", "HSize=inf", "HSize=nan", "HSize=1e999", "HColor=254.6", "HColor=nan",
+          "HColor=-inf", "CColor=-1", "Back=2", "Back=-1", "Back=nan", "Clock2=2", "Clock2=0.6",
+          "Clock2=inf"}},
+        // Any option index but 0 is the second option, and reads as 1.
+        {"1 0 30 15 255 0 00", {"ViewTime=1", "ViewTime=2", "ViewTime=-1", "ViewTime=0.5"}},
+        {"0 1 30 30 255 0 00",
+         {"ShapeWidth=1", "ShapeWidth=1e30", "ShapeWidth=-7", "ShapeWidth=0.001"}},
+        // Font sizes are held to the font picker's 1 to 1638 points.
+        {"0 0 8.25 4.125 255 0 00", {"HSize=8.25"}},
+        {"0 0 1 0.5 255 0 00", {"HSize=1", "HSize=0.001", "HSize=0", "HSize=-30"}},
+        {"0 0 1638 819 255 0 00", {"HSize=1638", "HSize=1e308", "HSize=1e30", "HSize=5000"}},
+        // Colours are held to 0 to 16777215 and rounded.
+        {"0 0 30 15 16777215 0 00", {"HColor=16777215", "HColor=16777216", "HColor=1e30"}},
+        {"0 0 30 15 0 0 00", {"HColor=0", "HColor=-5"}},
+        {"0 0 30 15 255 16777215 00", {"CColor=99999999"}},
+        // "Back" is the whole number 1, "Clock2" exactly the number 1, with the dial's own
+        // figure size.
+        {"0 0 30 15 255 0 10", {"Back=1", "Back=0.6"}},
+        {"0 1 28 28 255 0 01", {"Clock2=1", "Clock2=1.0"}}};
+    for (const auto& [expected, lines] : cases) {
+        for (const std::string& line : lines) {
+            SCOPED_TRACE(line);
+            ClockRun r;
+            ASSERT_TRUE(r.startAtTenTwenty(fake::settingsWith({line})));
+            EXPECT_EQ(readBack(r), expected);
+        }
     }
 }
 
-TEST(SettingsFile, LocalisationVariants)
+TEST(SettingsFile, FilesOfEveryShapeAreReadByPositionAndNeverReplaced)
 {
+    const std::string tenMegabytes(10'000'000, 'x');
+    // Bytes that make no settings file at all, the same each run.
+    std::string garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage += static_cast<char>(i * 7919 % 251);
+    std::string manyLines;
+    for (int i = 0; i < 100'000; ++i)
+        manyLines += "HSize=" + std::to_string(i) + "\r\n";
+    const std::string withEqualSize = fake::settingsWith({"ShapeWidth=1", "HSize=24"});
+    const auto replaced = [](std::string text, const std::string& from, const std::string& to) {
+        for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at))
+            text.replace(at, from.size(), to), at += to.size();
+        return text;
+    };
+    // A file, what readBack() gives for it, and some slots of the settings as read.
+    const std::tuple<std::string, std::string, std::map<int, std::string>> cases[] = {
+        {"", kReadBackDefaults, {{6, "255"}, {11, "Tahoma"}, {12, "0"}}},
+        {"ViewTime=1\r\nShapeWidth=1\r\n", "1 1 30 30 255 0 00", {{10, "30"}}},
+        // The first line's 255 is the time mode's second option, "Time from start".
+        {"HColor=255\r\nViewTime=0\r\n", "1 0 30 15 255 0 00", {{0, "255"}, {1, "0"}}},
+        {"ViewTime=0\r\nShapeWidth=0\r\nPicCenter=/a=b\r\n", kReadBackDefaults, {{2, "/a=b"}}},
+        {"just text\r\nShapeWidth=1", "0 1 30 30 255 0 00", {{0, "just text"}}},
+        {"ViewTime=1\r\nShapeWidth=1\nPicCenter=x\r", "1 1 30 30 255 0 00", {{2, "x"}}},
+        {replaced(withEqualSize, "\r\n", "\r"), "0 1 24 24 255 0 00", {}},
+        {replaced(withEqualSize, "\r\n", "\n"), "0 1 24 24 255 0 00", {{3, "0"}}},
+        // Line n gives slot n the value n, and the lines past the 16th are not read.
+        {manyLines, "0 1 10 10 6 9 00", {{2, "2"}, {12, "12"}, {15, "15"}}},
+        // Texts that are no number keep the default's meaning, and their slot keeps the text.
+        {"ViewTime=abc\r\nShapeWidth=?\r\nPicCenter=Default\r\nSlideShowTime=zz\r\n"
+         "Localisation=1\r\nBack=yes\r\nHColor=xyz\r\nMColor=-\r\nSColor=\r\n"
+         "CColor=blue\r\nHSize=big\r\nFName=Tahoma\r\nClock2=maybe\r\n",
+         kReadBackDefaults,
+         {{0, "abc"}}},
+        {garbage, kReadBackDefaults, {}},
+        {std::string(64, '\0'), kReadBackDefaults, {}},
+        {replaced(fake::settingsWith({"ViewTime=1", "ShapeWidth=1", "HSize=24"}), "Tahoma",
+                  tenMegabytes),
+         "1 1 24 24 255 0 00",
+         {}},
+        {"ViewTime=" + tenMegabytes, kReadBackDefaults, {}},
+        // The byte-order mark some editors write is no part of the first value.
+        {"\xEF\xBB\xBFViewTime=1\r\n", "1 0 30 15 255 0 00", {}},
+        {"\xEF\xBB\xBF", kReadBackDefaults, {}},
+        {"\xEF\xBBViewTime=1\r\n", "1 0 30 15 255 0 00", {}},
+        {"ViewTime=\xFF\xFE\r\nShapeWidth=1\xC3\r\nHColor=\xC3\x28\r\n", kReadBackDefaults, {}}};
+    for (const auto& [file, expected, slots] : cases) {
+        SCOPED_TRACE(file.substr(0, 40) + " (" + std::to_string(file.size()) + " bytes)");
+        ClockRun r;
+        ASSERT_TRUE(r.startAtTenTwenty(file));
+        EXPECT_EQ(readBack(r), expected);
+        for (const auto& [slot, text] : slots)
+            EXPECT_EQ(r.module().strSettings[slot], text) << "slot " << slot;
+        EXPECT_TRUE(r.clock().Timer4.isRunning());
+        EXPECT_EQ(r.clock().lblS[0].caption(), r.module().ViewTime == 0 ? "30" : "0");
+        EXPECT_EQ(r.platform.writeCount, 0) << "the user's file is never replaced";
+    }
     // Only "0" gives Russian; anything else, a digit or a blank more included, gives English.
     for (const std::string text : {"0", "1", "01", "", "x", "7", " 0", "0 "}) {
         ClockRun r;
-        ASSERT_TRUE(r.startWith(fake::defaultSettingsWith({"Localisation=" + text})));
+        ASSERT_TRUE(r.startWith(fake::settingsWith({"Localisation=" + text})));
         EXPECT_EQ(r.module().Localisation, text == "0" ? 0 : 1) << '"' << text << '"';
     }
-}
-
-TEST(SettingsFile, GarbageNumbersKeepTheDefaultsMeaning)
-{
+    // A font name that is no UTF-8 is handed on as it stands.
     ClockRun r;
-    const std::string file =
-        "ViewTime=abc\r\nShapeWidth=?\r\nPicCenter=Default\r\nSlideShowTime=zz\r\n"
-        "Localisation=1\r\nBack=yes\r\nHColor=xyz\r\nMColor=-\r\nSColor=\r\n"
-        "CColor=blue\r\nHSize=big\r\nFName=Tahoma\r\nClock2=maybe\r\n";
-    ASSERT_TRUE(r.startWith(file));
-    EXPECT_EQ(r.module().strSettings[0], "abc");
-    EXPECT_EQ(r.module().ViewTime, 0);
-    EXPECT_EQ(r.module().SlideShowTime, 0);
-    EXPECT_EQ(r.look(), "SMH SMH SSMH 0000 SMH0");
-    EXPECT_EQ(r.sizes(), fake::kDifferentSizes);
-    EXPECT_EQ(r.dialog().chkBG[0].value() + r.dialog().chkBG[1].value(), 0);
-    EXPECT_EQ(r.settingsText(), file);
+    ASSERT_TRUE(r.openDialog(fake::settingsWith({"FName=Ta\xFFhoma"})));
+    EXPECT_EQ(r.clock().lblS[2].font().name, "Ta\xFFhoma");
 }
 
 } // namespace

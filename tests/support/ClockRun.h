@@ -20,7 +20,7 @@ inline const std::string kDefaultSettings =
     "FName=Tahoma\r\nClock2=0\r\n";
 
 // The default settings file with some lines changed, each given whole ("Back=1").
-inline std::string defaultSettingsWith(const std::vector<std::string>& lines)
+inline std::string settingsWith(const std::vector<std::string>& lines)
 {
     std::string file = "\n" + kDefaultSettings;
     for (const std::string& line : lines) {
@@ -39,6 +39,9 @@ inline const std::string kEqualSizes =
 // Two colours that no default uses, for the pickers to answer with.
 inline constexpr tk::Colour kGreen = 65280;
 inline constexpr tk::Colour kTeal = tk::rgb(0, 128, 128);
+// What ClockRun::look() gives for the default colours.
+inline const std::string kDefaultLook = "SMH SMH SSMH 0000 SMH0";
+inline const std::string kSep(1, tk::kPathSeparator);
 
 // One run of the clock on a fake platform: set the script on `platform`, then start().
 class ClockRun {
@@ -73,25 +76,47 @@ public:
     }
     // One tick of the clock timer at the platform's current time.
     void tick() { clock().Timer4.fire(); }
+    // Starts at 10:20:30 and lets the clock tick once.
+    bool startAtTenTwenty(const std::string& settings = kDefaultSettings)
+    {
+        platform.setTime(10, 20, 30);
+        const bool started = startWith(settings);
+        tick();
+        return started;
+    }
     // Shows the dialog as the key "1" does.
     void pressSetupKey() { clock().Form_KeyPress('1'); }
+    // The dialog's Save; false when it ended the program, as a successful save does.
+    bool save()
+    {
+        return runs([this] { dialog().cmdOK_Click(0); });
+    }
 
     Form1& clock() { return run.form1(); }
     Form2& dialog() { return run.form2(); }
     frmFILE& chooser() { return run.fileChooser(); }
     Module1& module() { return run.module1(); }
+    // Where the centre picture came from, as FakePlatform::sourceOf() tells it.
+    std::string centre() { return FakePlatform::sourceOf(clock().Pict[0].picture()); }
+    // The hours, minutes and seconds figures, as "10:20:30".
+    std::string figures()
+    {
+        return clock().lblS[2].caption() + ":" + clock().lblS[1].caption() + ":" +
+               clock().lblS[0].caption();
+    }
     std::string settingsText()
     {
         return platform.readFile(platform.pathOf("Tikora_Clock.ini")).value_or("<missing>");
     }
 
     // Every colour that the colour rows reach, a letter each (S, M, H: the default seconds,
-    // minutes and hours colours; G green, T teal, 0 black): the lines, the labels, the borders
-    // of ShapeS(1) to ShapeS(4), their fills, and the dialog's four swatches.
+    // minutes and hours colours; G green, T teal, W white, 0 black): the lines, the labels, the
+    // borders of ShapeS(1) to ShapeS(4), their fills, and the dialog's four swatches.
     std::string look()
     {
-        const std::map<tk::Colour, char> letters = {{12632319, 'S'}, {8421631, 'M'}, {255, 'H'},
-                                                    {kGreen, 'G'},   {kTeal, 'T'},   {0, '0'}};
+        const std::map<tk::Colour, char> letters = {
+            {12632319, 'S'}, {8421631, 'M'},    {255, 'H'}, {kGreen, 'G'},
+            {kTeal, 'T'},    {tk::kWhite, 'W'}, {0, '0'}};
         std::string text;
         const auto add = [&](int from, int to, auto colourOf) {
             text += text.empty() ? "" : " ";

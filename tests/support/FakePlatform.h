@@ -1,6 +1,5 @@
 #pragma once
 
-#include "Bounds.h"
 #include "Platform.h"
 #include "Window.h"
 
@@ -13,16 +12,14 @@
 #include <iterator>
 #include <map>
 #include <random>
+#include <string_view>
+#include <tuple>
+#include <utility>
 
 namespace fake {
 
-struct MessageRecord {
-    std::string text;
-    std::string title;
-    tk::MessageIcon icon;
-    tk::MessageButtons buttons;
-    bool operator==(const MessageRecord&) const = default;
-};
+// A message box the program showed: its text, title, icon and buttons.
+using MessageRecord = std::tuple<std::string, std::string, tk::MessageIcon, tk::MessageButtons>;
 
 // A scripted platform for headless tests: a settable clock and screen, a real temporary
 // program folder, and pickers that answer from queues (an empty queue cancels). Ending the
@@ -31,25 +28,23 @@ class FakePlatform : public tk::Platform {
 public:
     struct Ended {};
     // A picture that only knows where it came from; the system never asks its pixels.
-    class Picture : public tk::Picture {
-    public:
+    struct Picture : tk::Picture {
         explicit Picture(std::string source)
             : source(std::move(source))
         {
         }
-        int widthPixels() const override { return kPixels; }
-        int heightPixels() const override { return kPixels; }
+        int widthPixels() const override { return 49; }
+        int heightPixels() const override { return 49; }
         const std::string source;
-        static constexpr int kPixels = 49;
     };
 
     FakePlatform()
     {
-        std::random_device random;
-        do
+        // A folder of its own, new whatever other runs left behind.
+        for (std::random_device random;
+             !std::filesystem::create_directory(m_folder, m_ignoredError);)
             m_folder = std::filesystem::temp_directory_path() /
                        ("tikora-test-" + std::to_string(random()));
-        while (!std::filesystem::create_directory(m_folder));
     }
     ~FakePlatform() override { std::filesystem::remove_all(m_folder, m_ignoredError); }
     FakePlatform(const FakePlatform&) = delete;
@@ -94,16 +89,20 @@ public:
     {
         std::ofstream(pathOf(name), std::ios::binary) << contents;
     }
+    // Where a picture came from: its path, "built-in", or nothing for no picture.
+    static std::string sourceOf(const tk::PictureRef& picture)
+    {
+        const auto* fake = dynamic_cast<const Picture*>(picture.get());
+        return fake ? fake->source : "";
+    }
 
     bool anotherInstanceRunning() override { return anotherInstance; }
     std::string commandLine() override { return commandLineText; }
     std::string programFolder() override { return m_folder.string(); }
     std::string settingsFolder() override
     {
-        if (settingsSubfolder.empty())
-            return programFolder();
         std::filesystem::create_directories(m_folder / settingsSubfolder, m_ignoredError);
-        return (m_folder / settingsSubfolder).string();
+        return settingsSubfolder.empty() ? programFolder() : pathOf(settingsSubfolder);
     }
     int timeOfDay() override { return time; }
     tk::ScreenSize screenSize() override { return screen; }
@@ -115,31 +114,24 @@ public:
     void showModal(tk::Window& window) override
     {
         window.show();
-        if (whileModal) {
-            const auto act = std::move(whileModal);
-            whileModal = nullptr;
+        if (const auto act = std::exchange(whileModal, nullptr))
             act();
-        }
     }
     tk::MessageAnswer messageBox(const std::string& text, const std::string& title,
                                  tk::MessageIcon icon, tk::MessageButtons buttons) override
     {
         messages.push_back({text, title, icon, buttons});
-        if (messageAnswers.empty())
-            return tk::MessageAnswer::Ok;
-        const tk::MessageAnswer answer = messageAnswers.front();
-        messageAnswers.pop_front();
-        return answer;
+        return nextAnswer(messageAnswers).value_or(tk::MessageAnswer::Ok);
     }
     std::optional<tk::Colour> pickColour(tk::Colour preset) override
     {
         colourPresets.push_back(preset);
-        return nextAnswer(colourAnswers);
+        return nextAnswer(colourAnswers).value_or(std::nullopt);
     }
     std::optional<tk::FontChoice> pickFont(const tk::FontChoice& preset) override
     {
         fontPresets.push_back(preset);
-        return nextAnswer(fontAnswers);
+        return nextAnswer(fontAnswers).value_or(std::nullopt);
     }
     std::vector<std::string> drives() override { return driveList; }
     std::vector<std::string> listFolders(const std::string& folder) override
@@ -149,9 +141,8 @@ public:
     tk::DriveFolder openDrive(const std::string& drive) override
     {
         const auto failure = driveFailures.find(drive);
-        if (failure != driveFailures.end())
-            return {{}, failure->second};
-        return {drive, {}};
+        return failure == driveFailures.end() ? tk::DriveFolder{drive, {}}
+                                              : tk::DriveFolder{{}, failure->second};
     }
     // Lists the real folder as the desktop does: "folder/" every file, "folder/wildcard" the
     // files it matches without regard to case, "folder/name" the file itself; hidden entries
@@ -159,52 +150,22 @@ public:
     std::vector<std::string> listDirectory(const std::string& pattern) override
     {
         const auto cut = pattern.find_last_of(tk::kPathSeparator);
-        const std::string folder = cut == std::string::npos ? "." : pattern.substr(0, cut + 1);
+        const std::string folder = cut == std::string::npos ? "./" : pattern.substr(0, cut + 1);
         const std::string name = cut == std::string::npos ? pattern : pattern.substr(cut + 1);
         if (name.empty() || name.find_first_of("*?") != std::string::npos)
             return visibleEntries(folder, name.empty() || name == "*.*" ? "*" : name, false);
-        const std::filesystem::path path = std::filesystem::path(folder) / name;
-        if (name.front() != '.' && std::filesystem::is_regular_file(path, m_ignoredError))
+        if (name.front() != '.' && std::filesystem::is_regular_file(folder + name, m_ignoredError))
             return {name};
         return {};
     }
-    // Whether a wildcard of "*" and "?" matches a name, without regard to case. A mismatch
-    // after a "*" lets that star take one more character, so the time grows with the product
-    // of the lengths, never exponentially with the stars.
-    static bool matches(std::string_view wildcard, std::string_view name)
-    {
-        std::size_t w = 0;
-        std::size_t n = 0;
-        std::size_t star = std::string_view::npos;
-        std::size_t resume = 0;
-        while (n < name.size()) {
-            if (w < wildcard.size() && wildcard[w] == '*') {
-                star = w++;
-                resume = n;
-            } else if (w < wildcard.size() &&
-                       (wildcard[w] == '?' || lower(wildcard[w]) == lower(name[n]))) {
-                ++w;
-                ++n;
-            } else if (star != std::string_view::npos) {
-                w = star + 1;
-                n = ++resume;
-            } else {
-                return false;
-            }
-        }
-        while (w < wildcard.size() && wildcard[w] == '*')
-            ++w;
-        return w == wildcard.size();
-    }
+    // Only regular files are read, as on the desktop.
     std::optional<std::string> readFile(const std::string& path) override
     {
-        // Only regular files are read, as on the desktop.
-        if (!std::filesystem::is_regular_file(path, m_ignoredError))
+        if (failReads || !std::filesystem::is_regular_file(path, m_ignoredError))
             return std::nullopt;
         std::ifstream in(path, std::ios::binary);
-        if (failReads || !in)
-            return std::nullopt;
-        return std::string(std::istreambuf_iterator<char>(in), {});
+        return in ? std::optional(std::string(std::istreambuf_iterator<char>(in), {}))
+                  : std::nullopt;
     }
     bool writeFile(const std::string& path, const std::string& contents) override
     {
@@ -214,16 +175,9 @@ public:
     // A file that begins with "picture" is a picture; any other file is none.
     tk::PictureRef loadPicture(const std::string& path) override
     {
-        const auto contents = readFile(path);
-        if (!contents || contents->rfind("picture", 0) != 0)
+        if (readFile(path).value_or("").rfind("picture", 0) != 0)
             return nullptr;
         return std::make_shared<Picture>(path);
-    }
-    // Where a picture came from: its path, "built-in", or nothing for no picture.
-    static std::string sourceOf(const tk::PictureRef& picture)
-    {
-        const auto* fake = dynamic_cast<const Picture*>(picture.get());
-        return fake ? fake->source : "";
     }
     // Each built-in picture is made once, so that a test can tell which one a box shows.
     tk::PictureRef builtInPicture(tk::BuiltInPicture which) override
@@ -235,9 +189,20 @@ public:
     }
 
 private:
-    static char lower(char c)
+    static std::string lowered(std::string text)
     {
-        return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        for (char& c : text)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return text;
+    }
+    // Whether a wildcard matches a name without regard to case: "*" matches every name,
+    // "*.gif" the names that end so. The program lists with no other kind of wildcard, and any
+    // other matches nothing, so that no pattern from a hostile settings file costs much.
+    static bool matches(const std::string& wildcard, const std::string& name)
+    {
+        const std::string end = lowered(wildcard.substr(1));
+        return wildcard.front() == '*' && end.find_first_of("*?") == std::string::npos &&
+               lowered(name).ends_with(end);
     }
     std::vector<std::string> visibleEntries(const std::string& folder, const std::string& wildcard,
                                             bool folders)
@@ -250,24 +215,16 @@ private:
             if (kind && name.front() != '.' && matches(wildcard, name))
                 names.push_back(name);
         }
-        std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-            const auto lowered = [](std::string text) {
-                for (char& c : text)
-                    c = lower(c);
-                return text;
-            };
-            const std::string x = lowered(a), y = lowered(b);
-            return x != y ? x < y : a < b;
-        });
+        std::ranges::sort(names, {}, [](const std::string& n) { return std::pair(lowered(n), n); });
         return names;
     }
-
-    // The next scripted answer, or a cancel when the script has run out.
-    template <class T> static std::optional<T> nextAnswer(std::deque<std::optional<T>>& answers)
+    // The next scripted answer, or nothing when the script has run out.
+    template <class T> static std::optional<T> nextAnswer(std::deque<T>& answers)
     {
-        const std::optional<T> answer = answers.empty() ? std::nullopt : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
+        if (answers.empty())
+            return std::nullopt;
+        const T answer = answers.front();
+        answers.pop_front();
         return answer;
     }
 
