@@ -31,18 +31,6 @@ public:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     qint64 pid() const { return m_process.processId(); }
-    // A figure of the program's memory from /proc, in KiB, such as "VmRSS" or "VmHWM" (its peak).
-    qint64 memoryKiB(const QString& field) const
-    {
-        QFile status(QString("/proc/%1/status").arg(pid()));
-        if (!status.open(QIODevice::ReadOnly))
-            return -1;
-        for (const QByteArray& line : status.readAll().split('\n')) {
-            if (line.startsWith(field.toLatin1() + ':'))
-                return line.mid(field.size() + 1).trimmed().split(' ').first().toLongLong();
-        }
-        return -1;
-    }
     // What the program wrote to its standard output and error.
     std::string output() const { return readFile("output.log").toStdString(); }
     // A program and its arguments that start the clock in their stead, such as

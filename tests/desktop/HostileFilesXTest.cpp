@@ -44,8 +44,6 @@ QString zeroDevice(const QString& folder)
 
 class HostileFilesX : public DesktopTest {
 protected:
-    // Far above what the program needs, far below what reading whole files once cost.
-    static constexpr long kMemoryBoundKb = 100 * 1024;
     QString settingsPath() const { return clock->path(kSettingsName); }
     // Starts "/s" and waits for the face.
     void startClock()
@@ -97,26 +95,6 @@ TEST_F(HostileFilesX, SpecialFilesAreNeitherReadNorReplacedAndBlockNoLaterStart)
         TearDown();
     }
     EXPECT_EQ(kindAt(zero), "device");
-}
-
-TEST_F(HostileFilesX, AHugeFontNameCostsNoMemory)
-{
-#ifdef TIKORA_SANITIZED_PROGRAM
-    GTEST_SKIP() << "AddressSanitizer keeps freed memory in quarantine: no measure of the program";
-#endif
-    // The peak memory of a run on the defaults, then of runs whose font name is 10 and 50 MB.
-    ASSERT_NO_FATAL_FAILURE(startClock());
-    const long usual = clock->memoryKiB("VmHWM");
-    ASSERT_GT(usual, 0);
-    for (const int megabytes : {10, 50}) {
-        SCOPED_TRACE(megabytes);
-        clock = std::make_unique<ClockProcess>(x->display());
-        writeSettings(QByteArray(kDefaultSettings)
-                          .replace("FName=Tahoma", "FName=" + QByteArray(megabytes << 20, 'W')));
-        ASSERT_NO_FATAL_FAILURE(startClock());
-        EXPECT_LT(clock->memoryKiB("VmHWM") - usual, kMemoryBoundKb);
-        EXPECT_TRUE(clock->runsAfter(kStillRunningMs));
-    }
 }
 
 TEST_F(HostileFilesX, DamagedFilesOfEveryShapeStartOnTheDefaults)
