@@ -101,7 +101,7 @@ public:
         m_process.start(command.takeFirst(), command);
         return m_process.waitForStarted();
     }
-    // Asks the program to end, as a host does.
+    // Asks the program to end, as XScreenSaver does.
     void terminate() const { ::kill(static_cast<pid_t>(m_process.processId()), SIGTERM); }
     int exitCode() const { return m_process.exitCode(); }
     // Whether the program ended by itself within `timeoutMs`.

@@ -37,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NoDisplayCase{"DeadDisplaySaver", kDeadDisplay, {"/s"}},
                       NoDisplayCase{"DeadDisplayPreview", kDeadDisplay, {"/p"}},
                       NoDisplayCase{"DeadDisplayOption", std::nullopt, {"-display", kDeadDisplay}},
-                      NoDisplayCase{"DeadDisplayHosted", kDeadDisplay, {"--root"}}),
+                      NoDisplayCase{"DeadDisplayEmbedded", kDeadDisplay, {"--root"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 using CommandLineX = DesktopTest;

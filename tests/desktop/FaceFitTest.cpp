@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-// How a hosted face is laid out and fitted into its window.
+// How an embedded face is laid out and fitted into its window.
 
 namespace {
 

@@ -57,7 +57,7 @@ TEST(RunOptions, SwitchesAreTheProgramsOwn)
         {{"--window-id", "0x"}, Mode::WindowId, 0, "", "", true},
         {{"--window-id", "12ab"}, Mode::WindowId, 0, "", "", true},
         {{"--window-id"}, Mode::WindowId, 0, "", "", true},
-        // A hosted run leaves the screen-saver switches to no one.
+        // An embedded run leaves the screen-saver switches to no one.
         {{"--window", "/c"}, Mode::Window, 0, "", "", false},
         {{"-window"}, Mode::Window, 0, "", "", false},
     };

@@ -5,12 +5,12 @@
 
 #include <array>
 
-// The clock in a host's window: a small window made by the test, as a preview is, and the
-// real XScreenSaver daemon.
+// The clock embedded in a window it is given: a small window made by the test, as a preview
+// is, and the window of the real XScreenSaver daemon.
 
 namespace {
 
-// In a hosted run the face is laid out for at least 800 x 600 pixels and scaled to fit; the
+// In an embedded run the face is laid out for at least 800 x 600 pixels and scaled to fit; the
 // centre circle is 1080 twips (72 layout pixels) wide.
 constexpr double kCentreRadiusLayout = 36;
 const std::array<QColor, 3> kGroupColours{QColor{255, 192, 192}, QColor{255, 128, 128},
@@ -79,28 +79,31 @@ protected:
         ASSERT_NO_FATAL_FAILURE(DesktopTest::SetUp());
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("DISPLAY", x->display());
-        m_host.setProcessEnvironment(environment);
-        m_host.start("xmessage", {"-geometry", "400x300+100+100", "host"});
-        ASSERT_TRUE(m_host.waitForStarted()) << "xmessage (x11-utils) is needed";
+        m_window.setProcessEnvironment(environment);
+        m_window.start("xmessage", {"-geometry", "400x300+100+100", "preview"});
+        ASSERT_TRUE(m_window.waitForStarted()) << "xmessage (x11-utils) is needed";
         ASSERT_TRUE(waitFor([&] { return x->windowId("xmessage") != 0; }));
         m_id = x->windowId("xmessage");
     }
     void TearDown() override
     {
-        m_host.kill();
-        m_host.waitForFinished();
+        m_window.kill();
+        m_window.waitForFinished();
     }
-    // The inside of the host window; xwininfo places it with its border of one pixel.
-    QRect hostArea() const { return x->shownWindow("xmessage").value_or(QRect()).translated(1, 1); }
+    // The inside of the given window; xwininfo places it with its border of one pixel.
+    QRect windowArea() const
+    {
+        return x->shownWindow("xmessage").value_or(QRect()).translated(1, 1);
+    }
 
-    QProcess m_host;
+    QProcess m_window;
     unsigned long m_id = 0;
 };
 
 TEST_F(WindowIdX, FaceStandsWholeAndCentredInTheWindowAndFollowsItsSize)
 {
     ASSERT_TRUE(clock->start({"--window-id", QString("0x%1").arg(m_id, 0, 16)}, kFrozenTime));
-    QRect area = hostArea();
+    QRect area = windowArea();
     ASSERT_EQ(area.size(), kPreview);
     // 400 x 300 is half of the 800 x 600 the face is laid out for.
     QImage screen = waitForScreen([&](const QImage& image) { return faceIn(image, area, 0.5); });
@@ -108,16 +111,16 @@ TEST_F(WindowIdX, FaceStandsWholeAndCentredInTheWindowAndFollowsItsSize)
     EXPECT_TRUE(edgesBlack(screen, area));
 
     x->run("xdotool", {"windowsize", QString::number(m_id), "600", "450"});
-    ASSERT_TRUE(waitFor([&] { return hostArea().size() == QSize(600, 450); }));
-    area = hostArea();
+    ASSERT_TRUE(waitFor([&] { return windowArea().size() == QSize(600, 450); }));
+    area = windowArea();
     screen = waitForScreen([&](const QImage& image) { return faceIn(image, area, 0.75); });
     EXPECT_TRUE(faceIn(screen, area, 0.75));
     EXPECT_TRUE(edgesBlack(screen, area));
 }
 
-// Input, the lock and the settings file belong to the host and to the other runs: a hosted
-// run beside a copy that holds the lock still draws, no input ends it, and it leaves the
-// settings file as it found it.
+// Input, the lock and the settings file belong to the program that gives the window and to
+// the other runs: an embedded run beside a copy that holds the lock still draws, no input ends it,
+// and it leaves the settings file as it found it.
 TEST_F(WindowIdX, TakesNoInputNorLockAndEndsQuietlyOnTerm)
 {
     const QByteArray settings = "ViewTime=1\r\n";
@@ -129,14 +132,14 @@ TEST_F(WindowIdX, TakesNoInputNorLockAndEndsQuietlyOnTerm)
     lockHolder.start("flock", {"--nonblock", clock->path("tmp/tikora-clock.lock"), "sleep", "30"});
     ASSERT_FALSE(lockHolder.waitForFinished(300)) << "flock (util-linux) is needed";
     ASSERT_TRUE(clock->start({"-window-id", QString::number(m_id)}));
-    const QRect area = hostArea();
+    const QRect area = windowArea();
     ASSERT_TRUE(waitFor([&] { return faceIn(x->screenshot(), area, 0.5); })) << clock->output();
     for (int i = 0; i < 8; ++i) {
         x->moveTo(area.center() + QPoint(10 * i, 0));
         QThread::msleep(kMovePauseMs);
     }
     ASSERT_TRUE(clock->runsAfter(kStillRunningMs));
-    // A host ends a display program with SIGTERM, and at once.
+    // XScreenSaver ends a display program with SIGTERM, and wants it gone at once.
     constexpr int kTermEndMs = 500;
     clock->terminate();
     EXPECT_TRUE(clock->endsWithin(kTermEndMs));
@@ -167,7 +170,7 @@ struct OwnWindowCase {
 
 class OwnWindowX : public DesktopTest, public ::testing::WithParamInterface<OwnWindowCase> {};
 
-// Without a host's window the clock draws in a window of its own or covers the root window.
+// Without a window given, the clock draws in a window of its own or covers the root window.
 TEST_P(OwnWindowX, FaceFillsTheWindowAndTermEndsItQuietly)
 {
     clock->setEnvironment("XSCREENSAVER_WINDOW", std::nullopt);
@@ -181,14 +184,14 @@ TEST_P(OwnWindowX, FaceFillsTheWindowAndTermEndsItQuietly)
     QImage screen;
     EXPECT_TRUE(waitFor([&] { return faceIn(screen = x->screenshot(), area, 1); }))
         << clock->output();
-    // The setup hint, 2055 x 285 twips in the bottom right corner, tells of a key that a hosted
+    // The setup hint, 2055 x 285 twips in the bottom right corner, tells of a key that an embedded
     // clock does not take, so it is not shown.
     const QRect hint(area.bottomRight() - QPoint(136, 18), QSize(137, 19));
     EXPECT_EQ(PixelProbe::litShare(screen, hint), 0);
     clock->terminate();
     EXPECT_TRUE(clock->endsWithin(kPromptEndMs));
     EXPECT_EQ(clock->exitCode(), 0);
-    // Like any run, a hosted one writes the default file when there is none.
+    // Like any run, an embedded one writes the default file when there is none.
     EXPECT_EQ(clock->readFile(kSettingsName), kDefaultSettings);
 }
 
