@@ -52,17 +52,21 @@ protected:
     QString m_id;
 };
 
-TEST_F(WindowIdX, FaceStandsWholeAndCentredInTheWindowAndFollowsItsSize)
+// The face stands whole and centred in the window, moves every second without leaving anything
+// behind, and follows the window's size, also to other proportions.
+TEST_F(WindowIdX, FaceStandsWholeInTheWindowMovesWithoutTrailsAndFollowsItsSize)
 {
-    ASSERT_TRUE(clock->start({"--window-id", m_id}, kFrozenTime));
+    ASSERT_TRUE(clock->start({"--window-id", m_id}, kRunningTime));
     ASSERT_EQ(area().size(), QSize(400, 300));
     // 400 x 300 is half of the 800 x 600 the face is laid out for.
     QImage screen = waitForScreen([&](const QImage& image) { return faceIn(image, area(), 0.5); });
     EXPECT_TRUE(faceIn(screen, area(), 0.5)) << clock->output();
     EXPECT_TRUE(edgesBlack(screen, area()));
+    ASSERT_NO_FATAL_FAILURE(expectMovesWithoutTrail(area(), kHalfSizeCoverage));
 
-    x->run("xdotool", {"windowsize", m_id, "600", "450"});
-    ASSERT_TRUE(waitFor([&] { return area().size() == QSize(600, 450); }));
+    // Wider than the face at 3/4 of its size, which stands in its middle.
+    x->run("xdotool", {"windowsize", m_id, "800", "450"});
+    ASSERT_TRUE(waitFor([&] { return area().size() == QSize(800, 450); }));
     screen = waitForScreen([&](const QImage& image) { return faceIn(image, area(), 0.75); });
     EXPECT_TRUE(faceIn(screen, area(), 0.75));
     EXPECT_TRUE(edgesBlack(screen, area()));

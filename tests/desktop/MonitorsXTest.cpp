@@ -24,11 +24,12 @@ protected:
 };
 
 // Input over the cover of the second screen counts as over the clock: five moves keep the run
-// and the sixth ends it, and a key typed there ends it too.
+// and the sixth ends it, and a key typed there ends it too. The pointer is hidden there.
 TEST_F(MonitorsX, InputOnTheSecondScreenCountsAsTheClocksOwn)
 {
     ASSERT_NO_FATAL_FAILURE(start("/s"));
     moveOverClock(kIgnoredMoves, 1);
+    EXPECT_FALSE(pointerShown());
     ASSERT_TRUE(clock->runsAfter(kStillRunningMs));
     moveOverClock(1, 1);
     EXPECT_TRUE(clock->endsWithin(kPromptEndMs));

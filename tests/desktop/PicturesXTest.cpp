@@ -57,6 +57,7 @@ const QPoint kSlideShow = DesktopTest::inDialog({120 + 120, 2520 + 800});
 const QPoint kAwayFromOptions = DesktopTest::inDialog({120 + 1500, 4200 + 1300});
 // An option's indicator is mostly white or light grey.
 constexpr double kLitIndicator = 0.5;
+const QPoint kFirstFolder = DesktopTest::inChooser({0, 495});
 const QPoint kFirstFile = DesktopTest::inChooser({2100, 120});
 const QPoint kPreview = DesktopTest::inChooser({4200, 120});
 const QPoint kChooserOk = DesktopTest::inChooser({3840, 2220});
@@ -108,11 +109,18 @@ TEST_F(PicturesX, ChooseOpensTheChooserBesideTheDialogAndOkShowsThePictureFitted
     EXPECT_EQ(clock->readFile(kSettingsName), settingsWith("PicCenter=" + clock->path("wide.gif")));
 }
 
-TEST_F(PicturesX, EscapeClosesTheChooserAndLeavesNoPictureOptionSelected)
+// "Slide show" opens the chooser in the stored slide folder, and the clock's timers go on
+// behind it. The folder list holds the up entry and the real subfolders, never "." or "..",
+// and Enter opens the entry it stands on: "inner", then the up entry, twice; each time the
+// first file shows which folder is open. Escape closes the chooser and leaves no picture
+// option selected.
+TEST_F(PicturesX, ChooserOpensFoldersWithEnterAndEscapeLeavesNoOptionSelected)
 {
-    ASSERT_TRUE(clock->writeFile("slides/1-red.gif", gif(Qt::red)));
-    ASSERT_TRUE(clock->writeFile("slides/2-blue.gif", gif(Qt::blue)));
-    const QString show = "PicCenter=" + clock->path("slides/") + "\nSlideShowTime=1";
+    ASSERT_TRUE(clock->writeFile("pictures/up.gif", gif(Qt::white)));
+    ASSERT_TRUE(clock->writeFile("pictures/sub/1-red.gif", gif(Qt::red)));
+    ASSERT_TRUE(clock->writeFile("pictures/sub/2-blue.gif", gif(Qt::blue)));
+    ASSERT_TRUE(clock->writeFile("pictures/sub/inner/green.gif", gif(Qt::green)));
+    const QString show = "PicCenter=" + clock->path("pictures/sub/") + "\nSlideShowTime=1";
     ASSERT_TRUE(clock->writeFile(kSettingsName, settingsWith(show)));
     ASSERT_NO_FATAL_FAILURE(startConfiguring());
     // The indicator as the dialog first paints it, light; before that the clock shows there.
@@ -123,9 +131,21 @@ TEST_F(PicturesX, EscapeClosesTheChooserAndLeavesNoPictureOptionSelected)
     x->click(kSlideShow);
     ASSERT_TRUE(waitForWindow("File manager"));
     EXPECT_NE(x->screenshot().copy(indicator), unselected) << "selected while the chooser is open";
-    // The clock's timers go on behind the modal chooser.
     EXPECT_TRUE(waitForColour(kCentre, Qt::red));
     EXPECT_TRUE(waitForColour(kCentre, Qt::blue));
+    // In "sub" the second entry is "inner"; in "inner" the last entry is the up entry.
+    const std::pair<const char*, QColor> steps[] = {
+        {"Down", Qt::green}, {"End", Qt::red}, {"", Qt::white}};
+    for (const auto& [key, colour] : steps) {
+        SCOPED_TRACE(key);
+        x->click(kFirstFolder);
+        if (*key)
+            x->key(key);
+        x->key("Return");
+        QThread::msleep(kMovePauseMs);
+        x->click(kFirstFile);
+        EXPECT_TRUE(waitForColour(kPreview, colour));
+    }
     // Away from the options, so that none is drawn as hovered.
     x->moveTo(kAwayFromOptions);
     x->key("Escape");
