@@ -1,7 +1,5 @@
 #include "DesktopTest.h"
 
-#include <vector>
-
 // The clock window of the real program: its face, how it moves over time, the hint, the hidden
 // pointer, and what input does to the run.
 

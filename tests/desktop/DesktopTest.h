@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <vector>
 
 // Each test gets an X display of its own and a fresh copy of the program (not started yet).
 class DesktopTest : public ::testing::Test {
@@ -24,6 +25,10 @@ public:
     static QPoint inDialog(QPointF at) { return pixel(50 + at.x() + 150, 50 + at.y() + 120); }
     // The same for the picture chooser, which stands right of the dialog's 2655 twips.
     static QPoint inChooser(QPointF at) { return inDialog(at + QPointF(2655, 0)); }
+    static inline const QByteArray kDefaultSettings =
+        "ViewTime=0\r\nShapeWidth=0\r\nPicCenter=Default\r\nSlideShowTime=0\r\nLocalisation=1\r\n"
+        "Back=0\r\nHColor=255\r\nMColor=8421631\r\nSColor=12632319\r\nCColor=0\r\nHSize=30\r\n"
+        "FName=Tahoma\r\nClock2=0\r\n";
     static inline const QColor kHours{255, 0, 0};
     static inline const QColor kMinutes{255, 128, 128};
     static inline const QColor kSeconds{255, 192, 192};
@@ -47,10 +52,6 @@ protected:
     // The clock starts at 10:20:30 and runs on.
     static inline const QString kRunningTime = "@2026-12-06 10:20:30";
     static inline const QString kSettingsName = "Tikora_Clock.ini";
-    static inline const QByteArray kDefaultSettings =
-        "ViewTime=0\r\nShapeWidth=0\r\nPicCenter=Default\r\nSlideShowTime=0\r\nLocalisation=1\r\n"
-        "Back=0\r\nHColor=255\r\nMColor=8421631\r\nSColor=12632319\r\nCColor=0\r\nHSize=30\r\n"
-        "FName=Tahoma\r\nClock2=0\r\n";
     // The centre circle's left rim on a 1024 x 768 screen, which shows as soon as a face stands.
     static constexpr QPoint kCentreRim{476, 384};
     // Places of the settings dialog's buttons in its client area, in twips: the frame's place

@@ -10,8 +10,9 @@ namespace {
 // centre circle is 1080 twips (72 layout pixels) wide.
 constexpr double kCentreRadiusLayout = 36;
 // A face drawn at half its size has rims of one pixel that stand between two pixels of the
-// screen, so that a pixel of a rim may be its colour only 30 % over black.
-constexpr double kHalfSizeCoverage = 0.3;
+// screen, so that a pixel of a rim may be its colour only 30 % over black; faces drawn to scale
+// are matched alike.
+constexpr double kFaceCoverage = 0.3;
 
 // A face stands in `area`: its centre circle's rim, `scale` of its layout size, around the
 // area's centre, and pixels of each group's colour.
@@ -19,9 +20,9 @@ bool faceIn(const QImage& image, const QRect& area, double scale)
 {
     const QPoint rim = area.center() - QPoint(int(kCentreRadiusLayout * scale) - 1, 0);
     const QColor colours[] = {DesktopTest::kSeconds, DesktopTest::kMinutes, DesktopTest::kHours};
-    return PixelProbe::near(image, rim, colours[0], 2, kHalfSizeCoverage) &&
+    return PixelProbe::near(image, rim, colours[0], 2, kFaceCoverage) &&
            std::all_of(std::begin(colours), std::end(colours), [&](const QColor& colour) {
-               return PixelProbe::count(image, area, colour, kHalfSizeCoverage) >= 10;
+               return PixelProbe::count(image, area, colour, kFaceCoverage) >= 10;
            });
 }
 
@@ -40,7 +41,7 @@ protected:
         ASSERT_NO_FATAL_FAILURE(DesktopTest::SetUp());
         m_window.emplace(x->display());
         m_window->setProgram("xmessage");
-        ASSERT_TRUE(m_window->start({"-geometry", "400x300+100+100", "preview"})) << "xmessage?";
+        ASSERT_TRUE(m_window->start({"-geometry", "400x300+100+100", "preview"})) << "no xmessage";
         const QStringList search = {"search", "--limit", "1", "--name", "^xmessage$"};
         ASSERT_TRUE(
             waitFor([&] { return !(m_id = x->run("xdotool", search).trimmed()).isEmpty(); }));
@@ -62,7 +63,7 @@ TEST_F(WindowIdX, FaceStandsWholeInTheWindowMovesWithoutTrailsAndFollowsItsSize)
     QImage screen = waitForScreen([&](const QImage& image) { return faceIn(image, area(), 0.5); });
     EXPECT_TRUE(faceIn(screen, area(), 0.5)) << clock->output();
     EXPECT_TRUE(edgesBlack(screen, area()));
-    ASSERT_NO_FATAL_FAILURE(expectMovesWithoutTrail(area(), kHalfSizeCoverage));
+    ASSERT_NO_FATAL_FAILURE(expectMovesWithoutTrail(area(), kFaceCoverage));
 
     // Wider than the face at 3/4 of its size, which stands in its middle.
     x->run("xdotool", {"windowsize", m_id, "800", "450"});

@@ -19,6 +19,32 @@ QByteArray whatIsAt(const QString& path)
            QFileInfo(path).symLinkTarget().toUtf8() + " " + (readable ? file.readAll() : "");
 }
 
+using Make = std::function<bool(const QString&)>;
+
+// Things made in the settings file's place, or the contents of a file there: a device like
+// `zero`, fifos, a folder, links, and damaged and huge files.
+std::vector<std::tuple<const char*, Make, QByteArray>> hostileSettings(const QString& zero,
+                                                                       const QString& fifo)
+{
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage += char((i * 7919 + 13) % 251);
+    const QByteArray defaults = DesktopTest::kDefaultSettings;
+    return {
+        {"link to a zero device", [=](const QString& at) { return QFile::link(zero, at); }, {}},
+        {"fifo", [](const QString& at) { return ::mkfifo(QFile::encodeName(at), 0644) == 0; }, {}},
+        {"link to a fifo", [=](const QString& at) { return QFile::link(fifo, at); }, {}},
+        {"folder", [](const QString& at) { return QDir().mkdir(at); }, {}},
+        {"dangling link", [](const QString& at) { return QFile::link(at + ".gone", at); }, {}},
+        {"binary garbage", nullptr, garbage},
+        {"a 10 MB line", nullptr, "ViewTime=" + QByteArray(10 << 20, '7') + "\r\n"},
+        {"CR only", nullptr, QByteArray(defaults).replace("\r\n", "\r")},
+        {"LF only", nullptr, QByteArray(defaults).replace("\r\n", "\n")},
+        {"a byte-order mark", nullptr, "\xEF\xBB\xBF" + defaults},
+        {"invalid UTF-8", nullptr, QByteArray(defaults).replace("Tahoma", "Ta\xFF\xFE\xC3(")},
+    };
+}
+
 using HostileFilesX = DesktopTest;
 
 // The program starts on the defaults, twice, so that the first run leaves nothing that blocks
@@ -27,34 +53,15 @@ using HostileFilesX = DesktopTest;
 TEST_F(HostileFilesX, SpecialAndDamagedFilesAreNeitherReplacedNorInTheWay)
 {
     const QTemporaryDir specials;
-    // A device that reads like /dev/zero: a private node of it where the test may make one, so
-    // that no fault of the program can touch the system's own.
+    // A private node of /dev/zero where the test may make one, so that no fault of the program
+    // can touch the system's own.
     QString zero = specials.filePath("zero");
     if (::mknod(QFile::encodeName(zero).constData(), S_IFCHR | 0644, makedev(1, 5)) != 0)
         zero = "/dev/zero";
     const QByteArray zeroBefore = whatIsAt(zero);
     const QString fifo = specials.filePath("pipe");
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
-    QByteArray garbage;
-    for (int i = 0; i < 4096; ++i)
-        garbage += char((i * 7919 + 13) % 251);
-    const QByteArray defaults = kDefaultSettings;
-    using Make = std::function<bool(const QString&)>;
-    // Things made in the settings file's place, or the contents of a file there.
-    const std::tuple<const char*, Make, QByteArray> kinds[] = {
-        {"link to a zero device", [&](const QString& at) { return QFile::link(zero, at); }, {}},
-        {"fifo", [](const QString& at) { return ::mkfifo(QFile::encodeName(at), 0644) == 0; }, {}},
-        {"link to a fifo", [&](const QString& at) { return QFile::link(fifo, at); }, {}},
-        {"folder", [](const QString& at) { return QDir().mkdir(at); }, {}},
-        {"dangling link", [&](const QString& at) { return QFile::link(at + ".gone", at); }, {}},
-        {"binary garbage", nullptr, garbage},
-        {"a 10 MB line", nullptr, "ViewTime=" + QByteArray(10 << 20, '7') + "\r\n"},
-        {"CR only", nullptr, QByteArray(defaults).replace("\r\n", "\r")},
-        {"LF only", nullptr, QByteArray(defaults).replace("\r\n", "\n")},
-        {"a byte-order mark", nullptr, "\xEF\xBB\xBF" + defaults},
-        {"invalid UTF-8", nullptr, QByteArray(defaults).replace("Tahoma", "Ta\xFF\xFE\xC3(")},
-    };
-    for (const auto& [name, make, contents] : kinds) {
+    for (const auto& [name, make, contents] : hostileSettings(zero, fifo)) {
         SCOPED_TRACE(name);
         clock = std::make_unique<ClockProcess>(x->display());
         const QString settings = clock->path(kSettingsName);
