@@ -4,12 +4,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <csignal>
 #include <map>
 #include <optional>
+#include <sys/stat.h>
 
 // One run of the real program: a copy of the executable in a folder of its own (where it
 // keeps its settings file and finds its background picture), started on the given display
@@ -30,24 +32,15 @@ public:
         QFile file(path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    qint64 pid() const { return m_process.processId(); }
-    // A figure of the program's memory from /proc, in KiB, such as "VmRSS" or "VmHWM" (its peak).
-    qint64 memoryKiB(const QString& field) const
+    // Writes a file in the run's folder, making the folders on its path.
+    bool writeFile(const QString& name, const QByteArray& bytes) const
     {
-        QFile status(QString("/proc/%1/status").arg(pid()));
-        if (!status.open(QIODevice::ReadOnly))
-            return -1;
-        for (const QByteArray& line : status.readAll().split('\n')) {
-            if (line.startsWith(field.toLatin1() + ':'))
-                return line.mid(field.size() + 1).trimmed().split(' ').first().toLongLong();
-        }
-        return -1;
+        QDir().mkpath(QFileInfo(path(name)).path());
+        QFile file(path(name));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
     }
     // What the program wrote to its standard output and error.
     std::string output() const { return readFile("output.log").toStdString(); }
-    // A program and its arguments that start the clock in their stead, such as
-    // {"prlimit", "--fsize=100", "--"}.
-    void setLauncher(QStringList launcher) { m_launcher = std::move(launcher); }
 
     // Sets (or, with no value, removes) a variable of the program's environment.
     void setEnvironment(const QString& name, std::optional<QString> value)
@@ -73,47 +66,20 @@ public:
                 return false;
         }
         // A runtime folder is the user's alone; Qt complains of any other.
-        if (!QDir().mkpath(path("tmp")) ||
-            !QFile::setPermissions(path("tmp"),
-                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+        if (!QDir().mkpath(path("tmp")) || ::chmod(QFile::encodeName(path("tmp")), 0700) != 0)
             return false;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DISPLAY", m_display);
-        environment.insert("QT_QPA_PLATFORM", "xcb");
-        const QString temp = tempFolder.isEmpty() ? path("tmp") : tempFolder;
-        environment.insert("TMPDIR", temp);
-        environment.insert("XDG_RUNTIME_DIR", temp);
-        if (!frozenTime.isEmpty()) {
-            environment.insert("FAKETIME", frozenTime);
-            // Qt's timers run on the monotonic clock; frozen too, they would never fire.
-            environment.insert("FAKETIME_DONT_FAKE_MONOTONIC", "1");
-            environment.insert("LD_PRELOAD", kFakeTimeLibrary);
-        }
-        for (const auto& [name, value] : m_environment) {
-            if (value)
-                environment.insert(name, *value);
-            else
-                environment.remove(name);
-        }
-        // A build with AddressSanitizer refuses to start behind the preloaded libfaketime
-        // unless told that the order of the libraries is fine; and its allocator must not read
-        // the clock, or libfaketime, setting itself up on that first call, allocates inside
-        // the allocator and the program hangs.
-        environment.insert("ASAN_OPTIONS",
-                           "verify_asan_link_order=0:allocator_release_to_os_interval_ms=-1");
-        m_process.setProcessEnvironment(environment);
+        m_process.setProcessEnvironment(
+            environment(frozenTime, tempFolder.isEmpty() ? path("tmp") : tempFolder));
         m_process.setProcessChannelMode(QProcess::MergedChannels);
         m_process.setStandardOutputFile(path("output.log"));
-        QStringList command = QStringList{program} + switches;
-        if (m_user) {
+        if (m_user)
             m_user->give(m_folder.path());
-            command = m_user->command(program, switches);
-        }
-        command = m_launcher + command;
+        QStringList command =
+            m_user ? m_user->command(program, switches) : QStringList{program} + switches;
         m_process.start(command.takeFirst(), command);
         return m_process.waitForStarted();
     }
-    // Asks the program to end, as a host does.
+    // Asks the program to end, as XScreenSaver does.
     void terminate() const { ::kill(static_cast<pid_t>(m_process.processId()), SIGTERM); }
     int exitCode() const { return m_process.exitCode(); }
     // Whether the program ended by itself within `timeoutMs`.
@@ -135,10 +101,31 @@ public:
     }
 
 private:
-    static constexpr const char* kFakeTimeLibrary =
-        "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1";
+    QProcessEnvironment environment(const QString& frozenTime, const QString& temp) const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", m_display);
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        environment.insert("TMPDIR", temp);
+        environment.insert("XDG_RUNTIME_DIR", temp);
+        if (!frozenTime.isEmpty()) {
+            environment.insert("FAKETIME", frozenTime);
+            // Qt's timers run on the monotonic clock; frozen too, they would never fire.
+            environment.insert("FAKETIME_DONT_FAKE_MONOTONIC", "1");
+            environment.insert("LD_PRELOAD", "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1");
+        }
+        // A build with AddressSanitizer refuses to start behind the preloaded libfaketime
+        // unless told that the order of the libraries is fine; and its allocator must not read
+        // the clock, or libfaketime, setting itself up on that first call, allocates inside
+        // the allocator and the program hangs.
+        environment.insert("ASAN_OPTIONS",
+                           "verify_asan_link_order=0:allocator_release_to_os_interval_ms=-1");
+        for (const auto& [name, value] : m_environment)
+            value ? environment.insert(name, *value) : environment.remove(name);
+        return environment;
+    }
+
     QString m_display;
-    QStringList m_launcher;
     QTemporaryDir m_folder;
     QProcess m_process;
     QString m_program;

@@ -1,32 +1,35 @@
 #include "DesktopTest.h"
 
-#include <vector>
-
-// The clock window of the real program: its face, "/p", and what input does to the run.
+// The clock window of the real program: its face, how it moves over time, the hint, the hidden
+// pointer, and what input does to the run.
 
 namespace {
 
-// A circle's left rim from its left, top and width in twips; the 2-pixel border lies inside.
-QPoint leftRim(double left, double top, double width)
-{
-    return DesktopTest::pixel(left + 15, top + width / 2);
-}
+// Where the seconds, minutes and hours figures stand at 10:20:30 in "Different size".
+constexpr QRect kFigures[] = {{500, 595, 25, 25}, {645, 452, 34, 34}, {403, 286, 46, 43}};
+// Enough pixels of a group's colour for two bold digits, and none without them.
+constexpr int kFigurePixels = 12;
+constexpr QRect kHintCorner{824, 728, 200, 40};
+// The face, without the hint in the bottom right corner.
+constexpr QRect kFaceArea{200, 100, 624, 568};
 
-// The middle of a line from the clock's centre (7680, 5760) to (x2, y2) in twips.
-QPoint halfway(double x2, double y2)
-{
-    return DesktopTest::pixel((7680 + x2) / 2, (5760 + y2) / 2);
-}
+using ClockX = DesktopTest;
 
-using ClockFaceX = DesktopTest;
-
-TEST_F(ClockFaceX, FaceAtTenTwentyThirtyStandsWhereTheLayoutPutsIt)
+TEST_F(ClockX, FaceAtTenTwentyThirtyStandsWhereTheLayoutPutsItWithItsFiguresAndTheHint)
 {
     ASSERT_TRUE(clock->start({}, kFrozenTime)) << clock->output();
     // "Different size" after the first tick, which turns the groups away from 3 o'clock: each
-    // group's circle rim and the middle of its line in the group's colour, and the centre
-    // circle's rim.
+    // group's circle rim, the middle of its line and its figure in the group's colour, and the
+    // centre circle's rim.
     const QColor colours[] = {kSeconds, kMinutes, kHours};
+    // A circle's left rim from its left, top and width in twips; the 2-pixel border lies inside.
+    const auto leftRim = [](double left, double top, double width) {
+        return pixel(left + 15, top + width / 2);
+    };
+    // The middle of a line from the clock's centre (7680, 5760) to (x2, y2) in twips.
+    const auto halfway = [](double x2, double y2) {
+        return pixel((7680 + x2) / 2, (5760 + y2) / 2);
+    };
     const QPoint rims[] = {leftRim(7330.0, 8770.0, 700), leftRim(9510.1, 6637.0, 850),
                            leftRim(5859.2, 4145.2, 1080)};
     const QPoint lines[] = {halfway(7680.0, 8800.0), halfway(9862.4, 7020.0),
@@ -34,82 +37,60 @@ TEST_F(ClockFaceX, FaceAtTenTwentyThirtyStandsWhereTheLayoutPutsIt)
     std::vector<std::pair<QPoint, QColor>> marks = {{leftRim(7140, 5220, 1080), kSeconds}};
     for (int k = 0; k < 3; ++k)
         marks.insert(marks.end(), {{rims[k], colours[k]}, {lines[k], colours[k]}});
-    const QImage screen = waitForScreen([&](const QImage& image) {
-        return std::all_of(marks.begin(), marks.end(), [&](const auto& mark) {
-            return PixelProbe::near(image, mark.first, mark.second);
-        });
-    });
-    for (const auto& [point, colour] : marks)
-        EXPECT_TRUE(PixelProbe::near(screen, point, colour)) << point.x() << ", " << point.y();
+    const auto missing = [&](const QImage& image) {
+        std::string gone = PixelProbe::lit(image, kHintCorner) > 0 ? "" : "the hint ";
+        for (const auto& [point, colour] : marks) {
+            if (!PixelProbe::near(image, point, colour))
+                gone += QString("(%1, %2) ").arg(point.x()).arg(point.y()).toStdString();
+        }
+        for (int k = 0; k < 3; ++k) {
+            if (PixelProbe::count(image, kFigures[k], colours[k]) < kFigurePixels)
+                gone += "figure " + std::to_string(k) + " ";
+        }
+        return gone;
+    };
+    const QImage screen =
+        waitForScreen([&](const QImage& image) { return missing(image).empty(); });
+    EXPECT_EQ(missing(screen), "");
     // Inside each circle, right of its rim and left of its figure, lies its black fill.
     for (const QPoint rim : rims)
         EXPECT_TRUE(PixelProbe::matches(screen.pixel(rim + QPoint(7, 0)), Qt::black)) << rim.x();
     EXPECT_EQ(clock->readFile(kSettingsName), kDefaultSettings);
 }
 
-TEST_F(ClockFaceX, PreviewEndsAtOnceWithTheDefaultFileWritten)
+TEST_F(ClockX, FaceMovesEverySecondAndLeavesNoTrail)
 {
-    ASSERT_TRUE(clock->start({"/p"}));
-    EXPECT_TRUE(clock->endsWithin(kPromptEndMs)) << clock->output();
-    EXPECT_EQ(clock->readFile(kSettingsName), kDefaultSettings);
+    ASSERT_NO_FATAL_FAILURE(startClock({"/s"}, kRunningTime));
+    expectMovesWithoutTrail(kFaceArea);
 }
 
-// Movements that the program ignores before the next one ends the run.
-constexpr int kIgnoredMoves = 5;
-
-class InputX : public DesktopTest {
-protected:
-    void SetUp() override
-    {
-        ASSERT_NO_FATAL_FAILURE(DesktopTest::SetUp());
-        ASSERT_TRUE(clock->start({"/s"}));
-        // The clock has painted its face when the centre circle's rim shows.
-        ASSERT_TRUE(waitForColour({476, 384}, kSeconds)) << clock->output();
-    }
-};
-
-TEST_F(InputX, LetterKeyEndsTheRun)
+// Keys that type nothing keep the run; Escape ends it. The pointer is hidden over the clock.
+TEST_F(ClockX, ShiftAndDeleteKeepTheRunEscapeEndsItAndThePointerIsHidden)
 {
-    x->key("a");
-    EXPECT_TRUE(clock->endsWithin(kPromptEndMs));
-}
-
-TEST_F(InputX, DeleteTypesNothingAndKeepsTheRunWhileEscapeEndsIt)
-{
+    ASSERT_NO_FATAL_FAILURE(startClock());
+    EXPECT_FALSE(pointerShown());
+    x->key("Shift_L");
     x->key("Delete");
     EXPECT_TRUE(clock->runsAfter(kStillRunningMs));
     x->key("Escape");
     EXPECT_TRUE(clock->endsWithin(kPromptEndMs));
 }
 
-TEST_F(InputX, KeyOneOpensTheDialogAfterWhichMovesNoLongerEnd)
+// Five moves keep the run and the sixth ends it, unless key 1 has opened the dialog.
+TEST_F(ClockX, TheSixthMoveEndsTheRunUnlessKeyOneOpenedTheDialog)
 {
-    x->key("1");
-    ASSERT_TRUE(waitForWindow("Options"));
-    moveOverClock(kIgnoredMoves + 3);
-    EXPECT_TRUE(clock->runsAfter(kStillRunningMs));
-}
-
-TEST_F(InputX, FiveMovesKeepTheRunAndTheSixthEndsIt)
-{
-    moveOverClock(kIgnoredMoves);
-    ASSERT_TRUE(clock->runsAfter(kStillRunningMs));
-    moveOverClock(1);
-    EXPECT_TRUE(clock->endsWithin(kPromptEndMs));
-}
-
-TEST_F(InputX, ASecondCopyEndsAtOnceAndAKilledOneBlocksNoLaterStart)
-{
-    const QString sharedTemp = clock->path("tmp");
-    ClockProcess second(x->display());
-    ASSERT_TRUE(second.start({"/s"}, {}, sharedTemp));
-    EXPECT_TRUE(second.endsWithin(kPromptEndMs));
-    EXPECT_TRUE(clock->runsAfter(0));
-
-    clock->kill();
-    ClockProcess third(x->display());
-    ASSERT_TRUE(third.start({"/s"}, {}, sharedTemp));
-    EXPECT_TRUE(third.runsAfter(kStillRunningMs));
+    for (const bool dialog : {false, true}) {
+        SCOPED_TRACE(dialog ? "with the dialog" : "without the dialog");
+        ASSERT_NO_FATAL_FAILURE(startClock());
+        if (dialog) {
+            x->key("1");
+            ASSERT_TRUE(waitForWindow("Options"));
+        }
+        moveOverClock(kIgnoredMoves);
+        ASSERT_TRUE(clock->runsAfter(kStillRunningMs));
+        moveOverClock(3);
+        EXPECT_EQ(clock->endsWithin(kPromptEndMs), !dialog);
+    }
 }
 
 } // namespace

@@ -1,125 +1,94 @@
 #include "DesktopTest.h"
 
-#include <QFileInfo>
-
-#include <sys/stat.h>
-
-// The single-instance lock: kept where no other user can reach it, and never one that another
-// user could have put in its place.
+// The single-instance lock: one copy at a time, kept where no other user can reach it, and never
+// one that another user could have put in its place.
 
 namespace {
 
-const QPoint kCentreRim{476, 384};
 const QString kLockName = "tikora-clock.lock";
 
-class InstanceLockX : public DesktopTest {
-protected:
-    // Holds an exclusive lock on `file` from another process for the rest of the test.
-    void holdLock(const QString& file)
-    {
-        m_holder.start("flock", {"--nonblock", file, "sleep", "30"});
-        ASSERT_TRUE(m_holder.waitForStarted()) << "flock (util-linux) is needed";
-        ASSERT_FALSE(m_holder.waitForFinished(300)) << "the lock was not held";
-    }
-    void TearDown() override
-    {
-        m_holder.kill();
-        m_holder.waitForFinished();
-    }
-    // A run of the program that the lock must not stop.
-    void expectTheClockRuns()
-    {
-        ASSERT_TRUE(clock->start({"/s"}));
-        EXPECT_TRUE(waitForColour(kCentreRim, kSeconds)) << clock->output();
+const QString kPrivateFolder = QString("tmp/tikora-clock-%1").arg(::geteuid());
+
+using InstanceLockX = DesktopTest;
+
+// With XDG_RUNTIME_DIR, and without it, when the lock lives in a folder of the user's own in
+// the temporary folder.
+TEST_F(InstanceLockX, ASecondCopyEndsAtOnceAndAKilledOneBlocksNoLaterStart)
+{
+    for (const bool runtimeFolder : {true, false}) {
+        SCOPED_TRACE(runtimeFolder ? "in the runtime folder" : "in the temporary folder");
+        clock = std::make_unique<ClockProcess>(x->display());
+        ClockProcess second(x->display());
+        ClockProcess third(x->display());
+        for (ClockProcess* run : {clock.get(), &second, &third}) {
+            if (!runtimeFolder)
+                run->setEnvironment("XDG_RUNTIME_DIR", std::nullopt);
+        }
+        ASSERT_NO_FATAL_FAILURE(startClock());
+        if (!runtimeFolder) {
+            const QFileInfo folder(clock->path(kPrivateFolder));
+            EXPECT_TRUE(folder.isDir() && !folder.isSymLink() && folder.ownerId() == ::geteuid());
+            EXPECT_EQ(int(folder.permissions() & 0x0077), 0) << "only for the user's eyes";
+            EXPECT_TRUE(QFileInfo::exists(clock->path(kPrivateFolder + "/" + kLockName)));
+        }
+        ASSERT_TRUE(second.start({"/s"}, {}, clock->path("tmp")));
+        EXPECT_TRUE(second.endsWithin(kPromptEndMs));
         EXPECT_TRUE(clock->runsAfter(0));
+        clock->kill();
+        ASSERT_TRUE(third.start({"/s"}, {}, clock->path("tmp")));
+        EXPECT_TRUE(third.runsAfter(kStillRunningMs));
+        TearDown();
     }
-
-private:
-    QProcess m_holder;
-};
-
-// Root may open another user's file, so only root can show that such a file is refused.
-void skipUnlessRoot()
-{
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "only root can make a file that belongs to another user";
 }
 
-TEST_F(InstanceLockX, LockFileOfAnotherUserIsNotUsed)
-{
-    skipUnlessRoot();
-    QString why;
-    const auto other = OrdinaryUser::get(why);
-    if (!other)
-        GTEST_SKIP() << why.toStdString();
-    const QString lock = clock->path("tmp/" + kLockName);
-    ASSERT_TRUE(QDir().mkpath(clock->path("tmp")));
-    ASSERT_TRUE(QFile(lock).open(QIODevice::WriteOnly));
-    other->give(lock);
-    ASSERT_NO_FATAL_FAILURE(holdLock(lock));
-    expectTheClockRuns();
-}
-
-struct LinkCase {
+// Something in the lock's place that its maker could use to stop the clock or to have it make
+// a file elsewhere: another user's file, held locked, or a link to a file held locked or to a
+// new file. A held file stands where the lock, or the link's target, is.
+struct TrapCase {
     const char* name;
-    bool targetExists;
+    bool link;
+    bool held;
+    // Without XDG_RUNTIME_DIR, in a private folder that another user made.
+    bool inPrivateFolder;
 };
 
-class LockLinkX : public InstanceLockX, public ::testing::WithParamInterface<LinkCase> {};
+class LockTrapX : public DesktopTest, public ::testing::WithParamInterface<TrapCase> {};
 
-// A link in the lock's place would let its maker choose the file: one held locked, or a new
-// file made wherever the link points.
-TEST_P(LockLinkX, LinkInTheLockPlaceIsNotFollowed)
+TEST_P(LockTrapX, IsNotUsed)
 {
-    ASSERT_TRUE(QDir().mkpath(clock->path("tmp")));
-    const QString target = clock->path("target");
-    if (GetParam().targetExists) {
-        ASSERT_TRUE(QFile(target).open(QIODevice::WriteOnly));
-        ASSERT_NO_FATAL_FAILURE(holdLock(target));
-    }
-    ASSERT_TRUE(QFile::link(target, clock->path("tmp/" + kLockName)));
-    expectTheClockRuns();
-    EXPECT_EQ(QFileInfo::exists(target), GetParam().targetExists);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, LockLinkX,
-                         ::testing::Values(LinkCase{"ToAHeldFile", true},
-                                           LinkCase{"ToNoFile", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-// Without XDG_RUNTIME_DIR the lock lives in a folder of the user's own in the temporary folder.
-TEST_F(InstanceLockX, WithoutRuntimeFolderAPrivateFolderHoldsTheLock)
-{
-    clock->setEnvironment("XDG_RUNTIME_DIR", std::nullopt);
-    ASSERT_TRUE(clock->start({"/s"}));
-    ASSERT_TRUE(waitForColour(kCentreRim, kSeconds)) << clock->output();
-    const QString folder = clock->path(QString("tmp/tikora-clock-%1").arg(::geteuid()));
-    struct stat status = {};
-    ASSERT_EQ(::lstat(QFile::encodeName(folder).constData(), &status), 0);
-    EXPECT_EQ(status.st_mode & 07777, 0700u);
-    EXPECT_TRUE(QFileInfo::exists(folder + "/" + kLockName));
-
-    ClockProcess second(x->display());
-    second.setEnvironment("XDG_RUNTIME_DIR", std::nullopt);
-    ASSERT_TRUE(second.start({"/s"}, {}, clock->path("tmp")));
-    EXPECT_TRUE(second.endsWithin(kPromptEndMs));
-}
-
-TEST_F(InstanceLockX, PrivateFolderMadeByAnotherUserIsNotUsed)
-{
-    skipUnlessRoot();
+    const TrapCase& trap = GetParam();
     QString why;
     const auto other = OrdinaryUser::get(why);
-    if (!other)
-        GTEST_SKIP() << why.toStdString();
-    const QString folder = clock->path(QString("tmp/tikora-clock-%1").arg(::geteuid()));
+    // Root may open another user's file, so only root can show that such a file is refused.
+    if (!trap.link && (::geteuid() != 0 || !other))
+        GTEST_SKIP() << "only root can make a file of another user " << why.toStdString();
+    const QString folder = clock->path(trap.inPrivateFolder ? kPrivateFolder : "tmp");
+    const QString lock = folder + "/" + kLockName;
+    const QString target = clock->path("target");
     ASSERT_TRUE(QDir().mkpath(folder));
-    ASSERT_TRUE(QFile(folder + "/" + kLockName).open(QIODevice::WriteOnly));
-    ::chmod(QFile::encodeName(folder).constData(), 0700);
-    other->give(folder);
-    ASSERT_NO_FATAL_FAILURE(holdLock(folder + "/" + kLockName));
-    clock->setEnvironment("XDG_RUNTIME_DIR", std::nullopt);
-    expectTheClockRuns();
+    if (trap.link) {
+        ASSERT_TRUE(QFile::link(target, lock));
+    }
+    if (trap.held) {
+        ASSERT_TRUE(QFile(trap.link ? target : lock).open(QIODevice::WriteOnly));
+        ASSERT_NO_FATAL_FAILURE(holdLock(trap.link ? target : lock));
+    }
+    if (!trap.link) {
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        other->give(trap.inPrivateFolder ? folder : lock);
+    }
+    if (trap.inPrivateFolder)
+        clock->setEnvironment("XDG_RUNTIME_DIR", std::nullopt);
+    ASSERT_NO_FATAL_FAILURE(startClock());
+    EXPECT_TRUE(clock->runsAfter(0));
+    EXPECT_EQ(QFileInfo::exists(target), trap.link && trap.held);
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, LockTrapX,
+                         ::testing::Values(TrapCase{"AnotherUsersLock", false, true, false},
+                                           TrapCase{"LinkToAHeldFile", true, true, false},
+                                           TrapCase{"LinkToNoFile", true, false, false},
+                                           TrapCase{"AnotherUsersFolder", false, true, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,11 +1,46 @@
 #include "DesktopTest.h"
-#include "TestPictures.h"
-
-#include <QDir>
 
 // The centre picture, the slide show and the picture chooser of the real program.
 
 namespace {
+
+// A GIF of one colour; Qt writes no GIF, so ImageMagick makes it.
+QByteArray gif(const QColor& colour, QSize size = {49, 49})
+{
+    QProcess convert;
+    convert.start("convert", {"-size", QString("%1x%2").arg(size.width()).arg(size.height()),
+                              "xc:" + colour.name(), "GIF:-"});
+    EXPECT_TRUE(convert.waitForFinished()) << "convert (ImageMagick) is needed";
+    return convert.readAllStandardOutput();
+}
+
+// Damaged and hostile files, one of each kind, in the run's folder, named `stem` with the kind
+// and the extension each claims; their paths.
+QStringList writeHostile(const ClockProcess& run, const QString& stem)
+{
+    QByteArray half = gif(Qt::red);
+    half.chop(half.size() / 2);
+    const std::pair<const char*, QByteArray> files[] = {
+        {"empty.gif", {}},
+        {"truncated.gif", half.endsWith(';') ? half.chopped(1) : half},
+        {"broken.jpg",
+         QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF garbage", 18) + QByteArray(200, '\x5A')},
+        {"text.gif", "This is a letter, not a picture.\n"},
+        // A logical screen and an image of 30000 x 30000 pixels, with one pixel of data.
+        {"huge.gif", QByteArray("GIF89a\x30\x75\x30\x75\x80\x00\x00\xFF\x00\x00\x00\x00\x00"
+                                "\x2C\x00\x00\x00\x00\x30\x75\x30\x75\x00\x02\x02\x44\x01\x00\x3B",
+                                35)}};
+    QStringList made;
+    for (const auto& [kind, bytes] : files) {
+        if (run.writeFile(stem + "-" + kind, bytes))
+            made.append(run.path(stem + "-" + kind));
+    }
+    if (::mkfifo(QFile::encodeName(run.path(stem + "-pipe.gif")).constData(), 0600) == 0)
+        made.append(run.path(stem + "-pipe.gif"));
+    if (QFile::link("/dev/zero", run.path(stem + "-zero.gif")))
+        made.append(run.path(stem + "-zero.gif"));
+    return made;
+}
 
 const QPoint kCentre{512, 384};
 // The chooser stands right of the dialog, whose client area is 2655 twips wide and stands 50
@@ -13,126 +48,81 @@ const QPoint kCentre{512, 384};
 constexpr QRect kChooserArea{180, 3, 340, 176};
 // The built-in emblem's colour at the middle of the screen.
 const QColor kEmblem{200, 160, 60};
-const QColor kRed{255, 0, 0};
-const QColor kGreen{0, 200, 0};
-const QColor kBlue{0, 0, 255};
-// Memory that loading pictures may add at most, in KiB.
-constexpr qint64 kMemoryGrowthLimit = 100 * 1024;
 // Five slides at one a second, and a little more.
 constexpr int kShowCycleMs = 6000;
 
-const QPoint kChoose = DesktopTest::inDialog(120 + 120, 2520 + 510);
-const QPoint kSlideShow = DesktopTest::inDialog(120 + 120, 2520 + 800);
+const QPoint kChoose = DesktopTest::inDialog({120 + 120, 2520 + 510});
+const QPoint kSlideShow = DesktopTest::inDialog({120 + 120, 2520 + 800});
 // A point of the dialog's "Font and colors" frame, far from the picture options.
-const QPoint kAwayFromOptions = DesktopTest::inDialog(120 + 1500, 4200 + 1300);
+const QPoint kAwayFromOptions = DesktopTest::inDialog({120 + 1500, 4200 + 1300});
 // An option's indicator is mostly white or light grey.
 constexpr double kLitIndicator = 0.5;
-const QPoint kFirstFile = DesktopTest::inChooser(2100, 120);
-const QPoint kPreview = DesktopTest::inChooser(4200, 120);
-const QPoint kChooserOk = DesktopTest::inChooser(3840, 2220);
-const QPoint kSave = DesktopTest::inDialog(120, 5880);
+const QPoint kFirstFolder = DesktopTest::inChooser({0, 495});
+const QPoint kFirstFile = DesktopTest::inChooser({2100, 120});
+const QPoint kPreview = DesktopTest::inChooser({4200, 120});
+const QPoint kChooserOk = DesktopTest::inChooser({3840, 2220});
 
-class PicturesX : public DesktopTest {
-protected:
-    QString settingsWith(const QString& lines) const
-    {
-        QString settings = QString::fromLatin1(kDefaultSettings);
-        for (const QString& line : lines.split('\n')) {
-            const QString key = line.left(line.indexOf('=') + 1);
-            const qsizetype at = settings.indexOf("\n" + key) + 1;
-            settings.replace(at, settings.indexOf('\r', at) - at, line);
-        }
-        return settings;
-    }
-    void writeSettings(ClockProcess& run, const QString& lines) const
-    {
-        QFile file(run.path(kSettingsName));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(settingsWith(lines).toUtf8());
-    }
-    QString folder(const QString& name) const
-    {
-        QDir().mkpath(clock->path(name));
-        return clock->path(name);
-    }
-    // Whether the program still runs, with its memory peak within bounds of `startKiB`.
-    void expectRunningWithin(ClockProcess& run, qint64 startKiB) const
-    {
-        EXPECT_TRUE(run.runsAfter(0)) << run.output();
-        const qint64 peak = run.memoryKiB("VmHWM");
-        EXPECT_GT(peak, 0);
-        EXPECT_LT(peak - startKiB, kMemoryGrowthLimit) << "peak " << peak << " KiB";
-    }
-    void openChooser(QPoint option)
-    {
-        ASSERT_TRUE(clock->start({"/c"}, kFrozenTime)) << clock->output();
-        ASSERT_TRUE(waitForWindow("Options")) << clock->output();
-        x->click(option);
-        ASSERT_TRUE(waitForWindow("File manager"));
-    }
-};
+using PicturesX = DesktopTest;
 
 TEST_F(PicturesX, ASlideShowShowsTheGifsInTurnPastADamagedOne)
 {
-    const QString slides = folder("slides");
-    ASSERT_TRUE(TestPictures::writeGif(slides + "/1-red.gif", kRed));
-    ASSERT_TRUE(TestPictures::writeGif(slides + "/2-green.gif", kGreen));
-    ASSERT_TRUE(TestPictures::writeGif(slides + "/4-blue.gif", kBlue));
-    QFile damaged(slides + "/3-damaged.gif");
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write("GIF89a\x31\x00", 8) == 8);
-    damaged.close();
-    writeSettings(*clock, "PicCenter=" + slides + "/\nSlideShowTime=1");
+    ASSERT_TRUE(clock->writeFile("slides/1-red.gif", gif(Qt::red)));
+    ASSERT_TRUE(clock->writeFile("slides/2-green.gif", gif(Qt::green)));
+    ASSERT_TRUE(clock->writeFile("slides/3-damaged.gif", QByteArray("GIF89a\x31\x00", 8)));
+    ASSERT_TRUE(clock->writeFile("slides/4-blue.gif", gif(Qt::blue)));
+    const QString show = "PicCenter=" + clock->path("slides/") + "\nSlideShowTime=1";
+    ASSERT_TRUE(clock->writeFile(kSettingsName, settingsWith(show)));
+    const QByteArray settings = clock->readFile(kSettingsName);
     ASSERT_TRUE(clock->start({"/s"}));
-    for (const QColor& colour : {kRed, kGreen, kBlue, kRed, kGreen})
+    for (const QColor colour : {Qt::red, Qt::green, Qt::blue, Qt::red, Qt::green})
         EXPECT_TRUE(waitForColour(kCentre, colour)) << colour.name().toStdString();
     EXPECT_TRUE(clock->runsAfter(0));
-    EXPECT_EQ(clock->readFile(kSettingsName),
-              settingsWith("PicCenter=" + slides + "/\nSlideShowTime=1").toUtf8());
+    EXPECT_EQ(clock->readFile(kSettingsName), settings);
 }
 
-TEST_F(PicturesX, ChooseOpensTheChooserBesideTheDialogAndOkShowsThePicture)
+// A click on a file previews it, and Down the next one: a wide picture scaled down into the
+// 53-pixel box from its top left corner. OK shows it at the centre, fitted into the 49-pixel
+// box that stands at (488, 360), and Save stores it.
+TEST_F(PicturesX, ChooseOpensTheChooserBesideTheDialogAndOkShowsThePictureFitted)
 {
-    ASSERT_TRUE(TestPictures::writeGif(clock->path("green.gif"), kGreen));
-    ASSERT_TRUE(TestPictures::writeGif(clock->path("wide.gif"), kBlue, 200, 100));
-    ASSERT_NO_FATAL_FAILURE(openChooser(kChoose));
+    ASSERT_TRUE(clock->writeFile("green.gif", gif(Qt::green)));
+    ASSERT_TRUE(clock->writeFile("wide.gif", gif(Qt::blue, {200, 100})));
+    ASSERT_NO_FATAL_FAILURE(startConfiguring());
+    x->click(kChoose);
+    ASSERT_TRUE(waitForWindow("File manager"));
     EXPECT_EQ(x->shownWindow("File manager"), kChooserArea);
     EXPECT_TRUE(x->shownWindow("Options"));
-    EXPECT_FALSE(PixelProbe::near(x->screenshot(), kPreview, kGreen, 0));
+    EXPECT_FALSE(PixelProbe::near(x->screenshot(), kPreview, Qt::green, 0));
     x->click(kFirstFile);
-    EXPECT_TRUE(waitForColour(kPreview, kGreen));
+    EXPECT_TRUE(waitForColour(kPreview, Qt::green));
+    x->key("Down");
+    const QPoint corner = pixel(2705 + 4200, 50 + 120);
+    EXPECT_TRUE(waitForColour(corner + QPoint(50, 20), Qt::blue));
+    EXPECT_TRUE(PixelProbe::matches(x->screenshot().pixel(corner + QPoint(50, 32)), Qt::black));
     EXPECT_TRUE(PixelProbe::near(x->screenshot(), kCentre, kEmblem, 0));
     x->click(kChooserOk);
-    EXPECT_TRUE(waitForColour(kCentre, kGreen));
-    EXPECT_TRUE(waitFor([&] { return !x->shownWindow("File manager"); }));
-    x->click(kSave);
-    ASSERT_TRUE(clock->endsWithin(kPromptEndMs));
-    EXPECT_EQ(clock->readFile(kSettingsName),
-              settingsWith("PicCenter=" + clock->path("green.gif")).toUtf8());
-}
-
-TEST_F(PicturesX, AWidePictureIsScaledDownIntoThePreview)
-{
-    ASSERT_TRUE(TestPictures::writeGif(clock->path("wide.gif"), kBlue, 200, 100));
-    ASSERT_NO_FATAL_FAILURE(openChooser(kChoose));
-    x->click(kFirstFile);
-    // 200 x 100 fitted into the 53-pixel box: 53 x 26 (or 27) from its top left corner.
-    const QPoint corner = DesktopTest::pixel(2705 + 4200, 50 + 120);
-    EXPECT_TRUE(waitForColour(corner + QPoint(50, 20), kBlue));
-    EXPECT_TRUE(PixelProbe::matches(x->screenshot().pixel(corner + QPoint(50, 32)), Qt::black));
-    // At the centre it is fitted into the 49-pixel box that stands at (488, 360).
-    x->click(kChooserOk);
-    EXPECT_TRUE(waitForColour({488 + 46, 360 + 20}, kBlue));
+    EXPECT_TRUE(waitForColour({488 + 46, 360 + 20}, Qt::blue));
     EXPECT_TRUE(PixelProbe::matches(x->screenshot().pixel(488 + 46, 360 + 30), Qt::black));
+    EXPECT_TRUE(waitFor([&] { return !x->shownWindow("File manager"); }));
+    x->click(inDialog(kSave));
+    ASSERT_TRUE(clock->endsWithin(kPromptEndMs));
+    EXPECT_EQ(clock->readFile(kSettingsName), settingsWith("PicCenter=" + clock->path("wide.gif")));
 }
 
-TEST_F(PicturesX, EscapeClosesTheChooserAndLeavesNoPictureOptionSelected)
+// "Slide show" opens the chooser in the stored slide folder, and the clock's timers go on
+// behind it. The folder list holds the up entry and the real subfolders, never "." or "..",
+// and Enter opens the entry it stands on: "inner", then the up entry, twice; each time the
+// first file shows which folder is open. Escape closes the chooser and leaves no picture
+// option selected.
+TEST_F(PicturesX, ChooserOpensFoldersWithEnterAndEscapeLeavesNoOptionSelected)
 {
-    const QString slides = folder("slides");
-    ASSERT_TRUE(TestPictures::writeGif(slides + "/1-red.gif", kRed));
-    ASSERT_TRUE(TestPictures::writeGif(slides + "/2-blue.gif", kBlue));
-    writeSettings(*clock, "PicCenter=" + slides + "/\nSlideShowTime=1");
-    ASSERT_TRUE(clock->start({"/c"}, kFrozenTime)) << clock->output();
-    ASSERT_TRUE(waitForWindow("Options")) << clock->output();
+    ASSERT_TRUE(clock->writeFile("pictures/up.gif", gif(Qt::white)));
+    ASSERT_TRUE(clock->writeFile("pictures/sub/1-red.gif", gif(Qt::red)));
+    ASSERT_TRUE(clock->writeFile("pictures/sub/2-blue.gif", gif(Qt::blue)));
+    ASSERT_TRUE(clock->writeFile("pictures/sub/inner/green.gif", gif(Qt::green)));
+    const QString show = "PicCenter=" + clock->path("pictures/sub/") + "\nSlideShowTime=1";
+    ASSERT_TRUE(clock->writeFile(kSettingsName, settingsWith(show)));
+    ASSERT_NO_FATAL_FAILURE(startConfiguring());
     // The indicator as the dialog first paints it, light; before that the clock shows there.
     const QRect indicator(kSlideShow.x() - 12, kSlideShow.y() - 9, 14, 16);
     const QImage unselected = waitForScreen([&](const QImage& screen) {
@@ -141,9 +131,21 @@ TEST_F(PicturesX, EscapeClosesTheChooserAndLeavesNoPictureOptionSelected)
     x->click(kSlideShow);
     ASSERT_TRUE(waitForWindow("File manager"));
     EXPECT_NE(x->screenshot().copy(indicator), unselected) << "selected while the chooser is open";
-    // The clock's timers go on behind the modal chooser.
-    EXPECT_TRUE(waitForColour(kCentre, kRed));
-    EXPECT_TRUE(waitForColour(kCentre, kBlue));
+    EXPECT_TRUE(waitForColour(kCentre, Qt::red));
+    EXPECT_TRUE(waitForColour(kCentre, Qt::blue));
+    // In "sub" the second entry is "inner"; in "inner" the last entry is the up entry.
+    const std::pair<const char*, QColor> steps[] = {
+        {"Down", Qt::green}, {"End", Qt::red}, {"", Qt::white}};
+    for (const auto& [key, colour] : steps) {
+        SCOPED_TRACE(key);
+        x->click(kFirstFolder);
+        if (*key)
+            x->key(key);
+        x->key("Return");
+        QThread::msleep(kMovePauseMs);
+        x->click(kFirstFile);
+        EXPECT_TRUE(waitForColour(kPreview, colour));
+    }
     // Away from the options, so that none is drawn as hovered.
     x->moveTo(kAwayFromOptions);
     x->key("Escape");
@@ -154,58 +156,45 @@ TEST_F(PicturesX, EscapeClosesTheChooserAndLeavesNoPictureOptionSelected)
 
 TEST_F(PicturesX, HostileFilesAsCentreAndBackgroundLeaveThePreviousPictures)
 {
-    const QStringList hostile = TestPictures::writeHostile(folder("hostile"), "centre");
+    const QStringList hostile = writeHostile(*clock, "centre");
     ASSERT_EQ(hostile.size(), 7);
-    // The peak memory of a run without pictures, to measure the others against.
-    ASSERT_TRUE(clock->start({"/s"}));
-    ASSERT_TRUE(waitForColour(kCentre, kEmblem)) << clock->output();
-    const qint64 plain = clock->memoryKiB("VmHWM");
-    clock->kill();
     for (const QString& path : hostile) {
         SCOPED_TRACE(path.toStdString());
         ClockProcess run(x->display());
-        writeSettings(run, "PicCenter=" + path + "\nBack=1");
-        QFile::remove(run.path("Tikora_Clock_bg.jpg"));
-        const QString background = run.path("Tikora_Clock_bg.jpg");
-        if (path.endsWith("pipe.gif"))
-            ::mkfifo(QFile::encodeName(background).constData(), 0600);
-        else if (path.endsWith("zero.gif"))
-            QFile::link("/dev/zero", background);
-        else
-            QFile::copy(path, background);
+        ASSERT_TRUE(run.writeFile(kSettingsName, settingsWith("PicCenter=" + path + "\nBack=1")));
+        // The background picture is the same file, through a link.
+        ASSERT_TRUE(QFile::link(path, run.path("Tikora_Clock_bg.jpg")));
         ASSERT_TRUE(run.start({"/s"}));
         EXPECT_TRUE(waitForColour(kCentre, kEmblem)) << run.output();
         EXPECT_TRUE(PixelProbe::matches(x->screenshot().pixel(100, 100), Qt::black));
-        expectRunningWithin(run, plain);
-        run.kill();
+        EXPECT_TRUE(run.runsAfter(0)) << run.output();
     }
 }
 
 TEST_F(PicturesX, HostileSlidesAndPreviewsLeaveThePreviousPicture)
 {
-    const QString slides = folder("slides");
-    ASSERT_TRUE(TestPictures::writeGif(slides + "/a-good.gif", kGreen));
-    ASSERT_EQ(TestPictures::writeHostile(slides, "b").size(), 7);
-    writeSettings(*clock, "PicCenter=" + slides + "/\nSlideShowTime=1");
+    ASSERT_TRUE(clock->writeFile("slides/a-good.gif", gif(Qt::green)));
+    ASSERT_EQ(writeHostile(*clock, "slides/b").size(), 7);
+    const QString show = "PicCenter=" + clock->path("slides/") + "\nSlideShowTime=1";
+    ASSERT_TRUE(clock->writeFile(kSettingsName, settingsWith(show)));
     ASSERT_TRUE(clock->start({"/c"}, kFrozenTime));
-    ASSERT_TRUE(waitForColour(kCentre, kGreen)) << clock->output();
-    const qint64 start = clock->memoryKiB("VmRSS");
+    ASSERT_TRUE(waitForColour(kCentre, Qt::green)) << clock->output();
     // The show passes each of its five GIF files (the good one and four damaged) at least once.
     QElapsedTimer shown;
     for (shown.start(); shown.elapsed() < kShowCycleMs; QThread::msleep(kPollPauseMs * 4))
-        ASSERT_TRUE(PixelProbe::near(x->screenshot(), kCentre, kGreen, 0)) << shown.elapsed();
+        ASSERT_TRUE(PixelProbe::near(x->screenshot(), kCentre, Qt::green, 0)) << shown.elapsed();
     // The chooser opens in the stored slide folder; its preview tries each file in turn.
     x->click(kSlideShow);
     ASSERT_TRUE(waitForWindow("File manager"));
     x->click(kFirstFile);
-    ASSERT_TRUE(waitForColour(kPreview, kGreen));
+    ASSERT_TRUE(waitForColour(kPreview, Qt::green));
     for (int i = 0; i < 6; ++i) {
         x->key("Down");
         QThread::msleep(kMovePauseMs);
-        EXPECT_TRUE(PixelProbe::near(x->screenshot(), kPreview, kGreen, 0)) << i;
+        EXPECT_TRUE(PixelProbe::near(x->screenshot(), kPreview, Qt::green, 0)) << i;
     }
-    EXPECT_TRUE(PixelProbe::near(x->screenshot(), kCentre, kGreen, 0));
-    expectRunningWithin(*clock, start);
+    EXPECT_TRUE(PixelProbe::near(x->screenshot(), kCentre, Qt::green, 0));
+    EXPECT_TRUE(clock->runsAfter(0)) << clock->output();
 }
 
 } // namespace

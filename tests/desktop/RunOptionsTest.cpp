@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -26,30 +25,21 @@ struct Case {
 };
 
 using Mode = RunOptions::Mode;
+constexpr Mode kSaver = Mode::ScreenSaver;
 
 TEST(RunOptions, SwitchesAreTheProgramsOwn)
 {
     const std::vector<Case> cases = {
-        {{}, Mode::ScreenSaver, 0, "", "", false},
-        {{"/c:1234"}, Mode::ScreenSaver, 0, "", "/c:1234", false},
-        {{"/p", "5678"}, Mode::ScreenSaver, 0, "", "/p 5678", false},
+        {{}, kSaver, 0, "", "", false},
+        {{"/c:1234"}, kSaver, 0, "", "/c:1234", false},
+        {{"/p", "5678"}, kSaver, 0, "", "/p 5678", false},
         // Qt's options reach the clock as switches it does not know, and run it as "/s" does.
-        {{"-platform", "offscreen", "/s"},
-         Mode::ScreenSaver,
-         0,
-         "",
-         "-platform offscreen /s",
-         false},
-        {{"-qwindowgeometry", "100x100", "/s"},
-         Mode::ScreenSaver,
-         0,
-         "",
-         "-qwindowgeometry 100x100 /s",
-         false},
-        {{"-display", ":3", "/c"}, Mode::ScreenSaver, 0, ":3", "/c", false},
-        {{"--display", ":4.1"}, Mode::ScreenSaver, 0, ":4.1", "", false},
-        {{"--display=:5"}, Mode::ScreenSaver, 0, ":5", "", false},
-        {{"/s", "-display"}, Mode::ScreenSaver, 0, "", "/s", true},
+        {{"-platform", "offscreen", "/s"}, kSaver, 0, "", "-platform offscreen /s", false},
+        {{"-qwindowgeometry", "9x9", "/s"}, kSaver, 0, "", "-qwindowgeometry 9x9 /s", false},
+        {{"-display", ":3", "/c"}, kSaver, 0, ":3", "/c", false},
+        {{"--display", ":4.1"}, kSaver, 0, ":4.1", "", false},
+        {{"--display=:5"}, kSaver, 0, ":5", "", false},
+        {{"/s", "-display"}, kSaver, 0, "", "/s", true},
         {{"--window-id", "0x1F"}, Mode::WindowId, 31, "", "", false},
         {{"-window-id", "4194312"}, Mode::WindowId, 4194312, "", "", false},
         {{"--window-id", "0xffffffff"}, Mode::WindowId, 0xffffffffu, "", "", false},
@@ -60,6 +50,8 @@ TEST(RunOptions, SwitchesAreTheProgramsOwn)
         // An embedded run leaves the screen-saver switches to no one.
         {{"--window", "/c"}, Mode::Window, 0, "", "", false},
         {{"-window"}, Mode::Window, 0, "", "", false},
+        {{"--help"}, Mode::Help, 0, "", "", false},
+        {{"-version"}, Mode::Version, 0, "", "", false},
     };
     for (const Case& c : cases) {
         const RunOptions options = parse(c.arguments);
@@ -71,18 +63,6 @@ TEST(RunOptions, SwitchesAreTheProgramsOwn)
         EXPECT_EQ(!options.error().empty(), c.wrong) << name;
         EXPECT_EQ(options.programName(), "tikora-clock");
     }
-}
-
-TEST(RunOptions, RootDrawsInTheWindowXScreenSaverNames)
-{
-    ::unsetenv("XSCREENSAVER_WINDOW");
-    EXPECT_EQ(parse({"--root"}).windowId(), 0u);
-    ::setenv("XSCREENSAVER_WINDOW", "0x400008", 1);
-    const RunOptions options = parse({"-root"});
-    EXPECT_EQ(options.mode(), Mode::Root);
-    EXPECT_EQ(options.windowId(), 0x400008u);
-    EXPECT_TRUE(options.embedded());
-    ::unsetenv("XSCREENSAVER_WINDOW");
 }
 
 } // namespace

@@ -29,18 +29,13 @@ public:
         QByteArray output;
         while (!output.contains('\n') && m_server.waitForReadyRead(kServerTimeoutMs))
             output += m_server.readAllStandardOutput();
-        bool isNumber = false;
-        const int display = output.trimmed().toInt(&isNumber);
-        m_display = isNumber ? QString(":%1").arg(display) : QString();
+        m_display = output.trimmed().isEmpty() ? QString() : ":" + output.trimmed();
     }
     ~XDriver()
     {
         // A polite end lets the server remove its lock file and socket.
         m_server.terminate();
-        if (!m_server.waitForFinished(kServerTimeoutMs)) {
-            m_server.kill();
-            m_server.waitForFinished(kServerTimeoutMs);
-        }
+        m_server.waitForFinished(kServerTimeoutMs);
     }
 
     // The display, such as ":1", or an empty text when no server could be started.
@@ -55,12 +50,10 @@ public:
     // Types a key by its X name ("a", "1").
     void key(const QString& name) const { run("xdotool", {"key", name}); }
     // One pointer movement; a move to where the pointer stands makes no event.
-    void moveTo(QPoint at) const { run("xdotool", {"mousemove", x(at), y(at)}); }
-    void click(QPoint at) const { run("xdotool", {"mousemove", x(at), y(at), "click", "1"}); }
-    QPoint pointer() const
+    void moveTo(QPoint at) const { run("xdotool", {"mousemove", number(at.x()), number(at.y())}); }
+    void click(QPoint at) const
     {
-        const QString text = run("xdotool", {"getmouselocation"});
-        return {field(text, "x:"), field(text, "y:")};
+        run("xdotool", {"mousemove", number(at.x()), number(at.y()), "click", "1"});
     }
     // The place of the mapped top-level window titled `title`, if there is one.
     std::optional<QRect> shownWindow(const QString& title) const
@@ -71,14 +64,7 @@ public:
         return QRect(field(text, "Absolute upper-left X:"), field(text, "Absolute upper-left Y:"),
                      field(text, "Width:"), field(text, "Height:"));
     }
-    // The id of the top-level window titled `title`, or 0.
-    unsigned long windowId(const QString& title) const
-    {
-        const QString text = run("xwininfo", {"-name", title});
-        const QRegularExpression pattern(R"(Window id: (0x[0-9a-f]+))");
-        return pattern.match(text).captured(1).toULong(nullptr, 16);
-    }
-    // Runs an X client on the display and returns what it wrote.
+    // Runs a program, such as an X client, on the display and returns what it wrote.
     QByteArray run(const QString& program, const QStringList& arguments) const
     {
         QProcess process;
@@ -93,8 +79,7 @@ public:
     }
 
 private:
-    static QString x(QPoint at) { return QString::number(at.x()); }
-    static QString y(QPoint at) { return QString::number(at.y()); }
+    static QString number(int value) { return QString::number(value); }
     static int field(const QString& text, const QString& name)
     {
         const QRegularExpression pattern(QRegularExpression::escape(name) + R"(\s*(-?\d+))");

@@ -1,0 +1,145 @@
+#!/usr/bin/env bash
+# The clock's peak memory (VmHWM) against settings and pictures that a careless reader would load
+# whole: font names of 10 and 50 MB, damaged and hostile files as the centre and background
+# pictures, and a slide show that passes over such files. Each run has an Xvfb of its own; the
+# script prints a Markdown table of each peak and of how far it stands above a run on the
+# defaults. The figures are reported, not judged: nothing here passes or fails.
+#
+#   bench/memory.sh [--no-build] [--build-dir DIR]
+#
+# It builds the clock in release mode first (in build-bench/, as bench/measure.sh does).
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+source_dir=$(dirname "$here")
+build_dir=$source_dir/build-bench
+build=1
+run_seconds=4
+slide_seconds=8
+while (($#)); do
+    case $1 in
+    --no-build) build=0 ;;
+    --build-dir) build_dir=$(realpath -m "$2") && shift ;;
+    *) echo "usage: $0 [--no-build] [--build-dir DIR]" >&2 && exit 2 ;;
+    esac
+    shift
+done
+for tool in Xvfb convert cmake; do
+    command -v "$tool" >/dev/null || { echo "$tool is needed (see README.md)" >&2; exit 1; }
+done
+if ((build)); then
+    if ! output=$(cmake -S "$source_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release \
+        -DTIKORA_BUILD_TESTS=OFF 2>&1 && cmake --build "$build_dir" -j2 --target tikora-clock 2>&1); then
+        echo "$output" >&2
+        exit 1
+    fi
+fi
+clock=$build_dir/tikora-clock
+[[ -x $clock ]] || { echo "no tikora-clock in $build_dir" >&2; exit 1; }
+
+work=$(mktemp -d)
+cleanup() {
+    local file
+    for file in "$work"/*/*.pid; do
+        if [[ -e $file ]]; then kill "$(cat "$file")" 2>/dev/null || true; fi
+    done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# write_settings FOLDER KEY=VALUE...
+source "$here/settings.sh"
+
+# hostile FOLDER STEM: damaged and hostile files, one of each kind, named STEM-KIND.EXT.
+hostile() {
+    local folder=$1 stem=$2
+    mkdir -p "$folder"
+    : >"$folder/$stem-empty.gif"
+    convert -size 49x49 xc:red "GIF:$work/whole.gif"
+    head -c $(($(stat -c %s "$work/whole.gif") / 2)) "$work/whole.gif" >"$folder/$stem-truncated.gif"
+    { printf '\xFF\xD8\xFF\xE0\x00\x10JFIF garbage' && head -c 200 /dev/zero | tr '\0' Z; } \
+        >"$folder/$stem-broken.jpg"
+    echo "This is a letter, not a picture." >"$folder/$stem-text.gif"
+    # A logical screen and an image of 30000 x 30000 pixels, with one pixel of data.
+    printf 'GIF89a\x30\x75\x30\x75\x80\x00\x00\xFF\x00\x00\x00\x00\x00' >"$folder/$stem-huge.gif"
+    printf '\x2C\x00\x00\x00\x00\x30\x75\x30\x75\x00\x02\x02\x44\x01\x00\x3B' \
+        >>"$folder/$stem-huge.gif"
+    mkfifo "$folder/$stem-pipe.gif"
+    ln -s /dev/zero "$folder/$stem-zero.gif"
+}
+
+# peak NAME SECONDS SETUP...: runs "/s" in a fresh folder that SETUP prepares (called with the
+# folder), and prints the run's peak memory in KiB after SECONDS, or "ended" when it ended.
+peak() {
+    local name=$1 seconds=$2 && shift 2
+    local folder=$work/$name
+    mkdir -p "$folder" && mkdir -m 0700 "$folder/run"
+    "$@" "$folder"
+    cp "$clock" "$folder/tikora-clock"
+    (cd "$folder" && DISPLAY=$display TMPDIR=$folder/run XDG_RUNTIME_DIR=$folder/run \
+        exec ./tikora-clock /s) >/dev/null 2>&1 &
+    local pid=$!
+    echo "$pid" >"$folder/program.pid"
+    sleep "$seconds"
+    awk '$1 == "VmHWM:" { print $2 }' "/proc/$pid/status" 2>/dev/null || echo ended
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+}
+
+plain() { write_settings "$1"; }
+# font_name MEGABYTES FOLDER: the defaults with a font name of that size, in place of line 12.
+font_name() {
+    local file=$2/Tikora_Clock.ini
+    write_settings "$2"
+    { sed -n 1,11p "$file" && printf FName= && head -c $(($1 << 20)) /dev/zero | tr '\0' W &&
+        printf '\r\n' && sed -n 13p "$file"; } >"$file.new"
+    mv "$file.new" "$file"
+}
+# centre KIND FOLDER: the hostile file of KIND as the centre picture and, a file of the same
+# kind, as the background picture.
+centre() {
+    local kind=$1 folder=$2
+    local path
+    path=$(ls -d "$work/hostile/centre-$kind".*)
+    write_settings "$folder" "PicCenter=$path" Back=1
+    case $kind in
+    pipe) mkfifo "$folder/Tikora_Clock_bg.jpg" ;;
+    zero) ln -s /dev/zero "$folder/Tikora_Clock_bg.jpg" ;;
+    *) cp "$path" "$folder/Tikora_Clock_bg.jpg" ;;
+    esac
+}
+slides() {
+    convert -size 49x49 xc:green "GIF:$work/slides/a-good.gif"
+    write_settings "$1" "PicCenter=$work/slides/" SlideShowTime=1
+}
+
+# The runs, one at a time, share one X server.
+mkdir "$work/x"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/x/display" >/dev/null 2>&1 &
+echo $! >"$work/x/xvfb.pid"
+for _ in $(seq 100); do [[ -s $work/x/display ]] && break; sleep 0.1; done
+display=:$(head -n1 "$work/x/display")
+
+hostile "$work/hostile" centre
+hostile "$work/slides" b
+plain_kib=$(peak plain "$run_seconds" plain)
+row() {
+    local name=$1 kib=$2
+    if [[ $kib == ended ]]; then
+        echo "| $name | ended | |"
+    else
+        awk -v name="$name" -v kib="$kib" -v plain="$plain_kib" \
+            'BEGIN { printf "| %s | %.1f | %+.1f |\n", name, kib / 1024, (kib - plain) / 1024 }'
+    fi
+}
+echo "| run | peak (VmHWM) MiB | above the defaults MiB |"
+echo "| --- | --- | --- |"
+row "defaults" "$plain_kib"
+for megabytes in 10 50; do
+    row "font name of $megabytes MB" "$(peak "font-$megabytes" "$run_seconds" font_name "$megabytes")"
+done
+for kind in empty truncated broken text huge pipe zero; do
+    row "$kind file as centre and background" "$(peak "centre-$kind" "$run_seconds" centre "$kind")"
+done
+row "slide show over the damaged files" "$(peak slides "$slide_seconds" slides)"

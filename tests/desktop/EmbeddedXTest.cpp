@@ -1,0 +1,151 @@
+#include "DesktopTest.h"
+
+// The clock embedded in a window it is given: a small window made by the test, as a preview
+// is, and the window of the real XScreenSaver daemon; and the switches that make it draw in a
+// window of its own or in the root window instead.
+
+namespace {
+
+// In an embedded run the face is laid out for at least 800 x 600 pixels and scaled to fit; the
+// centre circle is 1080 twips (72 layout pixels) wide.
+constexpr double kCentreRadiusLayout = 36;
+// A face drawn at half its size has rims of one pixel that stand between two pixels of the
+// screen, so that a pixel of a rim may be its colour only 30 % over black; faces drawn to scale
+// are matched alike.
+constexpr double kFaceCoverage = 0.3;
+
+// A face stands in `area`: its centre circle's rim, `scale` of its layout size, around the
+// area's centre, and pixels of each group's colour.
+bool faceIn(const QImage& image, const QRect& area, double scale)
+{
+    const QPoint rim = area.center() - QPoint(int(kCentreRadiusLayout * scale) - 1, 0);
+    const QColor colours[] = {DesktopTest::kSeconds, DesktopTest::kMinutes, DesktopTest::kHours};
+    return PixelProbe::near(image, rim, colours[0], 2, kFaceCoverage) &&
+           std::all_of(std::begin(colours), std::end(colours), [&](const QColor& colour) {
+               return PixelProbe::count(image, area, colour, kFaceCoverage) >= 10;
+           });
+}
+
+// Whether the pixels just inside the edges of `area` are black: nothing of the face is cut off.
+bool edgesBlack(const QImage& image, const QRect& area)
+{
+    const QRect inner = area.adjusted(1, 1, -1, -1);
+    return PixelProbe::lit(image, inner) == PixelProbe::lit(image, inner.adjusted(1, 1, -1, -1));
+}
+
+// A window of 400 x 300 pixels made by xmessage, as a preview is.
+class WindowIdX : public DesktopTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(DesktopTest::SetUp());
+        m_window.emplace(x->display());
+        m_window->setProgram("xmessage");
+        ASSERT_TRUE(m_window->start({"-geometry", "400x300+100+100", "preview"})) << "no xmessage";
+        const QStringList search = {"search", "--limit", "1", "--name", "^xmessage$"};
+        ASSERT_TRUE(
+            waitFor([&] { return !(m_id = x->run("xdotool", search).trimmed()).isEmpty(); }));
+    }
+    // The inside of the window; xwininfo places it with its border of one pixel.
+    QRect area() const { return x->shownWindow("xmessage").value_or(QRect()).translated(1, 1); }
+
+    std::optional<ClockProcess> m_window;
+    QString m_id;
+};
+
+// The face stands whole and centred in the window, moves every second without leaving anything
+// behind, and follows the window's size, also to other proportions.
+TEST_F(WindowIdX, FaceStandsWholeInTheWindowMovesWithoutTrailsAndFollowsItsSize)
+{
+    ASSERT_TRUE(clock->start({"--window-id", m_id}, kRunningTime));
+    ASSERT_EQ(area().size(), QSize(400, 300));
+    // 400 x 300 is half of the 800 x 600 the face is laid out for.
+    QImage screen = waitForScreen([&](const QImage& image) { return faceIn(image, area(), 0.5); });
+    EXPECT_TRUE(faceIn(screen, area(), 0.5)) << clock->output();
+    EXPECT_TRUE(edgesBlack(screen, area()));
+    ASSERT_NO_FATAL_FAILURE(expectMovesWithoutTrail(area(), kFaceCoverage));
+
+    // Wider than the face at 3/4 of its size, which stands in its middle.
+    x->run("xdotool", {"windowsize", m_id, "800", "450"});
+    ASSERT_TRUE(waitFor([&] { return area().size() == QSize(800, 450); }));
+    screen = waitForScreen([&](const QImage& image) { return faceIn(image, area(), 0.75); });
+    EXPECT_TRUE(faceIn(screen, area(), 0.75));
+    EXPECT_TRUE(edgesBlack(screen, area()));
+}
+
+// Input, the lock and the settings file belong to XScreenSaver and to the other runs. An
+// embedded run, in the window it is given, in a window of its own or in the root window, beside
+// a copy that holds the lock, still draws, whole and without the setup hint, which tells of a
+// key it does not take; no input ends it; SIGTERM ends it at once and quietly; and it leaves
+// the settings file as it found it, or, like any run, writes the default one when there is none.
+TEST_F(WindowIdX, TakesNoInputNorLockAndEndsQuietlyOnTerm)
+{
+    const QByteArray settings = "ViewTime=1\r\n";
+    ASSERT_TRUE(clock->writeFile(kSettingsName, settings));
+    ASSERT_NO_FATAL_FAILURE(holdLock(clock->path("tmp/tikora-clock.lock")));
+    clock->setEnvironment("XSCREENSAVER_WINDOW", std::nullopt);
+    const QString hexId = QString("0x%1").arg(m_id.toULong(), 0, 16);
+    for (const QString mode : {"-window-id", "--window", "-root"}) {
+        SCOPED_TRACE(mode.toStdString());
+        const bool own = mode == "--window";
+        if (mode == "-root") {
+            ASSERT_TRUE(QFile::remove(clock->path(kSettingsName)));
+        }
+        ASSERT_TRUE(
+            clock->start(mode == "-window-id" ? QStringList{mode, hexId} : QStringList{mode}));
+        ASSERT_TRUE(!own || waitForWindow("tikora-clock")) << clock->output();
+        const QRect inside = own               ? x->shownWindow("tikora-clock").value_or(QRect())
+                             : mode == "-root" ? QRect(0, 0, 1024, 768)
+                                               : area();
+        EXPECT_TRUE(!own || inside.size() == QSize(800, 600));
+        const double scale = mode == "-window-id" ? 0.5 : 1;
+        const QImage screen =
+            waitForScreen([&](const QImage& image) { return faceIn(image, inside, scale); });
+        EXPECT_TRUE(faceIn(screen, inside, scale)) << clock->output();
+        // The hint would stand in the bottom right corner, 2055 x 285 twips of the layout.
+        const QRect hint(inside.bottomRight() - QPoint(136, 18) * scale, QSize(137, 19) * scale);
+        EXPECT_EQ(PixelProbe::lit(screen, hint), 0);
+        for (int i = 0; i < kIgnoredMoves + 3; ++i) {
+            x->moveTo(inside.center() + QPoint(10 * i, 0));
+            QThread::msleep(kMovePauseMs);
+        }
+        ASSERT_TRUE(clock->runsAfter(kStillRunningMs));
+        // XScreenSaver ends a display program with SIGTERM, and wants it gone at once.
+        constexpr int kTermEndMs = 500;
+        clock->terminate();
+        EXPECT_TRUE(clock->endsWithin(kTermEndMs));
+        EXPECT_EQ(clock->exitCode(), 0);
+        EXPECT_EQ(clock->output(), "");
+        EXPECT_EQ(clock->readFile(kSettingsName), mode == "-root" ? kDefaultSettings : settings);
+    }
+}
+
+using XScreenSaverX = DesktopTest;
+
+// XScreenSaver's daemon, run as an ordinary user whose ~/.xscreensaver lists only the clock,
+// shows the clock in its window when it is told to blank the screen.
+TEST_F(XScreenSaverX, ActivatedDaemonShowsTheClockInItsWindow)
+{
+    ASSERT_NO_FATAL_FAILURE(
+        runAsOrdinaryUser("XScreenSaver refuses to run display programs as root"));
+    if (IsSkipped())
+        return;
+    // A copy of the clock in the home keeps its own settings beside itself.
+    const QString program = clock->path("home/tikora-clock");
+    ASSERT_TRUE(QFile::copy(TIKORA_CLOCK_PROGRAM, program));
+    ASSERT_TRUE(clock->writeFile("home/.xscreensaver",
+                                 "mode: one\nselected: 0\nlock: False\nfade: False\nunfade: False\n"
+                                 "splash: False\ndpmsEnabled: False\ntimeout: 1:00:00\n"
+                                 "programs: \"Tikora Clock\" " +
+                                     program.toUtf8() + " --root \\n\n"));
+    clock->setProgram("xscreensaver");
+    ASSERT_TRUE(clock->start({"-no-splash"}));
+    // The daemon answers commands once it has started.
+    const QRect screen(0, 0, 1024, 768);
+    EXPECT_TRUE(waitFor([&] {
+        x->run("xscreensaver-command", {"-activate"});
+        return faceIn(x->screenshot(), screen, 1);
+    })) << clock->output();
+}
+
+} // namespace
