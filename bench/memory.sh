@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The clock's peak memory (VmHWM) against settings and pictures that a careless reader would load
 # whole: font names of 10 and 50 MB, damaged and hostile files as the centre and background
-# pictures, and a slide show that passes over such files. Each run has an Xvfb of its own; the
+# pictures, and a slide show that passes over such files. The runs take turns on one Xvfb; the
 # script prints a Markdown table of each peak and of how far it stands above a run on the
 # defaults. The figures are reported, not judged: nothing here passes or fails.
 #
