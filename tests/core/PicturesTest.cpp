@@ -139,9 +139,15 @@ TEST(PictureChooser, ThePictureModeHandsTheFileToTheDialogAndTheCentre)
         r.pick("broken.bmp");
         EXPECT_EQ(r.preview(), r.in("b.gif")) << "no picture keeps the preview";
         EXPECT_EQ(r.chooser().txtFP.text(), r.in("broken.bmp"));
+        r.chooser().cmdOK.click();
+        EXPECT_TRUE(r.chooser().visible()) << "a file that cannot be shown is refused";
         r.pick("A.GIF");
         r.chooser().cmdOK.click();
     });
+    EXPECT_EQ(r.platform.messages, (std::vector<fake::MessageRecord>{
+                                       {"This file cannot be shown as a picture.", "Attention",
+                                        tk::MessageIcon::None, tk::MessageButtons::Ok}}));
+    r.platform.messages.clear();
     EXPECT_EQ(r.state(), "closed ~/A.GIF | ~/A.GIF | Default | 0 off");
     EXPECT_EQ(r.chooser().File1.height(), 2040);
     EXPECT_EQ(r.chooser().lblSovet.caption(), kHint + ", jpg, bmp");
@@ -210,9 +216,12 @@ TEST(PictureChooser, AtARootTheSeparatorAppearsTwice)
         FolderRun r;
         r.choose(option, kSep, [&] {
             r.chooser().File1.setFileName("x.gif");
+            r.chooser().File1_Click();
             r.chooser().cmdOK.click();
         });
-        EXPECT_EQ(r.dialog().txtOUT.text(), option == 1 ? kSep + kSep + "x.gif" : kSep + kSep);
+        // No picture is handed over from a file that is not there; its path shows all the same.
+        EXPECT_EQ(option == 1 ? r.chooser().txtFP.text() : r.dialog().txtOUT.text(),
+                  option == 1 ? kSep + kSep + "x.gif" : kSep + kSep);
     }
 }
 
