@@ -43,6 +43,39 @@ TEST_F(CommandLineX, RunThatCannotBeMadeIsSaidInOneLineAndEndsWithStatusOne)
     }
 }
 
+// --help and --version answer without a display, and Wayland without a compositor is said in
+// one line. A run prints nothing, without a runtime folder or a session bus too, leaves no bus
+// daemon behind, and a file-size limit of nothing kills none of it.
+TEST_F(CommandLineX, AnswersWithoutADisplayAndRunsQuietly)
+{
+    const std::vector<std::tuple<QStringList, const char*, int, std::string>> cases = {
+        {{"--help"}, nullptr, 0, "--window-id ID"},
+        {{"--version"}, nullptr, 0, "tikora-clock 0."},
+        {{"/s"}, "wayland", 1, "Wayland display"},
+        {{"--fsize=0", clock->path("tikora-clock"), "/p"}, "prlimit", 0, ""},
+        {{"--root"}, "", 0, ""}};
+    ASSERT_TRUE(QFile::copy(TIKORA_CLOCK_PROGRAM, clock->path("tikora-clock")));
+    for (const auto& [switches, kind, status, said] : cases) {
+        SCOPED_TRACE(switches.join(' ').toStdString());
+        clock->setEnvironment("DISPLAY",
+                              kind && *kind != 'w' ? x->display() : std::optional<QString>());
+        clock->setEnvironment("QT_QPA_PLATFORM",
+                              kind && *kind == 'w' ? kind : std::optional<QString>());
+        clock->setEnvironment("XDG_RUNTIME_DIR", std::nullopt);
+        clock->setEnvironment("DBUS_SESSION_BUS_ADDRESS", std::nullopt);
+        clock->setProgram(kind && *kind == 'p' ? "prlimit" : "");
+        ASSERT_TRUE(clock->start(switches));
+        if (!clock->endsWithin(kPromptEndMs))
+            clock->terminate();
+        EXPECT_TRUE(clock->endsWithin(kPromptEndMs));
+        EXPECT_EQ(clock->exitCode(), status);
+        const std::string output = clock->output();
+        EXPECT_TRUE(said.empty() ? output.empty() : output.find(said) != std::string::npos)
+            << output;
+    }
+    EXPECT_NE(QProcess::execute("pgrep", {"-f", "dbus-launch --autolaunch"}), 0);
+}
+
 // Qt's own options are never taken: "-platform offscreen" would make an invisible copy that no
 // input can end, and "-qwindowgeometry 100x100" would leave most of the screen uncovered. The
 // program's own "-display" names the display.

@@ -39,6 +39,10 @@ protected:
     void SetUp() override
     {
         ASSERT_NO_FATAL_FAILURE(DesktopTest::SetUp());
+        ASSERT_NO_FATAL_FAILURE(openWindow());
+    }
+    void openWindow()
+    {
         m_window.emplace(x->display());
         m_window->setProgram("xmessage");
         ASSERT_TRUE(m_window->start({"-geometry", "400x300+100+100", "preview"})) << "no xmessage";
@@ -71,6 +75,30 @@ TEST_F(WindowIdX, FaceStandsWholeInTheWindowMovesWithoutTrailsAndFollowsItsSize)
     screen = waitForScreen([&](const QImage& image) { return faceIn(image, area(), 0.75); });
     EXPECT_TRUE(faceIn(screen, area(), 0.75));
     EXPECT_TRUE(edgesBlack(screen, area()));
+
+    // No size of the window stops the clock.
+    for (const char* side : {"32767", "1", "400"})
+        x->run("xdotool", {"windowsize", m_id, side, side});
+    ASSERT_TRUE(waitFor([&] { return area().size() == QSize(400, 400); }));
+    EXPECT_TRUE(waitFor([&] { return faceIn(x->screenshot(), area(), 0.5); })) << clock->output();
+}
+
+// A window destroyed at any moment, even as the run first takes hold of it, ends the run
+// quietly; only one gone before the run ever saw it is said, as a window that is not there.
+TEST_F(WindowIdX, WindowThatGoesAwayEndsTheRun)
+{
+    for (const int delayMs : {0, 10, 30, 100, 1000}) {
+        SCOPED_TRACE(delayMs);
+        if (delayMs)
+            ASSERT_NO_FATAL_FAILURE(openWindow());
+        clock = std::make_unique<ClockProcess>(x->display());
+        ASSERT_TRUE(clock->start({"--window-id", m_id}));
+        QThread::msleep(delayMs);
+        m_window->kill();
+        ASSERT_TRUE(clock->endsWithin(kPromptEndMs)) << clock->output();
+        EXPECT_TRUE(clock->exitCode() == 0 ||
+                    clock->output().find("no window") != std::string::npos);
+    }
 }
 
 // Input, the lock and the settings file belong to XScreenSaver and to the other runs. An

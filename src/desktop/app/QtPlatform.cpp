@@ -79,9 +79,18 @@ QtPlatform::QtPlatform(std::string commandLine, const ScreenUnits& units,
     , m_isClockWindow(std::move(isClockWindow))
 {
     PictureFile::limitAllocations();
+    // Connected before the clock window exists: its presentation may end the run while it
+    // takes the window in.
+    QObject::connect(&m_presentation, &Presentation::broughtToFront, &m_presentation,
+                     [this] { raiseDialogs(); });
+    QObject::connect(&m_presentation, &Presentation::closed, &m_presentation,
+                     [this] { endProcess(); });
 }
 
-QtPlatform::~QtPlatform() = default;
+QtPlatform::~QtPlatform()
+{
+    QObject::disconnect(&m_presentation, nullptr, nullptr, nullptr);
+}
 
 bool QtPlatform::anotherInstanceRunning()
 {
@@ -130,10 +139,6 @@ void QtPlatform::windowCreated(tk::Window& window)
 {
     if (!m_clock && m_isClockWindow(window)) {
         m_clock = std::make_unique<ClockWindow>(window, m_units, m_presentation);
-        QObject::connect(&m_presentation, &Presentation::broughtToFront, m_clock.get(),
-                         [this] { raiseDialogs(); });
-        QObject::connect(&m_presentation, &Presentation::closed, m_clock.get(),
-                         [this] { endProcess(); });
         return;
     }
     // The native widgets wait for the window's first show; until then nothing needs them.
