@@ -57,12 +57,11 @@ TEST_F(CommandLineX, AnswersWithoutADisplayAndRunsQuietly)
     ASSERT_TRUE(QFile::copy(TIKORA_CLOCK_PROGRAM, clock->path("tikora-clock")));
     for (const auto& [switches, kind, status, said] : cases) {
         SCOPED_TRACE(switches.join(' ').toStdString());
-        clock->setEnvironment("DISPLAY",
-                              kind && *kind != 'w' ? x->display() : std::optional<QString>());
-        clock->setEnvironment("QT_QPA_PLATFORM",
-                              kind && *kind == 'w' ? kind : std::optional<QString>());
-        clock->setEnvironment("XDG_RUNTIME_DIR", std::nullopt);
-        clock->setEnvironment("DBUS_SESSION_BUS_ADDRESS", std::nullopt);
+        const std::optional<QString> none;
+        clock->setEnvironment("DISPLAY", kind && *kind != 'w' ? x->display() : none);
+        clock->setEnvironment("QT_QPA_PLATFORM", kind && *kind == 'w' ? kind : none);
+        for (const char* unset : {"XDG_RUNTIME_DIR", "DBUS_SESSION_BUS_ADDRESS"})
+            clock->setEnvironment(unset, none);
         clock->setProgram(kind && *kind == 'p' ? "prlimit" : "");
         ASSERT_TRUE(clock->start(switches));
         if (!clock->endsWithin(kPromptEndMs))

@@ -23,27 +23,4 @@ TEST(FaceFit, LayoutIsTheWindowGrownToTheSmallestScreenAndHeldToTheLargest)
             << window.width() << "x" << window.height();
 }
 
-TEST(FaceFit, FaceIsScaledToFitWholeAndCentred)
-{
-    struct Case {
-        QSize layout;
-        QSize window;
-        QRect face;
-    };
-    const std::vector<Case> cases = {
-        {{800, 600}, {400, 300}, {0, 0, 400, 300}},
-        {{800, 600}, {800, 600}, {0, 0, 800, 600}},
-        // A window that changed its shape later: the face keeps its own, centred.
-        {{800, 600}, {1000, 600}, {100, 0, 800, 600}},
-        {{800, 600}, {400, 600}, {0, 150, 400, 300}},
-        {{800, 600}, {1600, 1200}, {0, 0, 1600, 1200}},
-    };
-    for (const Case& c : cases) {
-        FaceFit fit(c.layout);
-        fit.fitInto(c.window);
-        const QRectF face = fit.transform().mapRect(QRectF(QPointF(0, 0), c.layout));
-        EXPECT_EQ(face.toRect(), c.face) << c.window.width() << "x" << c.window.height();
-    }
-}
-
 } // namespace

@@ -65,18 +65,12 @@ void pick(fake::ClockRun& r, const std::string& choice)
 {
     const bool folder = (static_cast<unsigned char>(choice.front()) & 1) != 0;
     const std::string name = entryName(choice.substr(1));
-    if (folder) {
-        if (!std::filesystem::create_directory(r.platform.pathOf(name)))
-            return;
-        r.platform.putFile(name + "/a.gif", "picture");
-    } else {
-        r.platform.putFile(name, "picture");
-    }
+    if (folder && !std::filesystem::create_directory(r.platform.pathOf(name)))
+        return;
+    r.platform.putFile(folder ? name + "/a.gif" : name, "picture");
     r.platform.whileModal = [&] {
-        r.chooser().Dir1.setPath(r.platform.programFolder());
-        if (folder)
-            r.chooser().Dir1.setPath(r.platform.pathOf(name));
-        else
+        r.chooser().Dir1.setPath(folder ? r.platform.pathOf(name) : r.platform.programFolder());
+        if (!folder)
             r.chooser().File1.select(name);
         r.chooser().cmdOK.click();
     };

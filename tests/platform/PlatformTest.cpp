@@ -42,6 +42,9 @@ protected:
         fs::create_symlink(path("a.gif"), path("link.gif"));
         fs::create_symlink(path("gone"), path("dangling.gif"));
         fs::create_symlink("/dev/zero", path("zero.gif"));
+        QImage red(7, 5, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        ASSERT_TRUE(red.save(qPath("red.png")));
     }
     std::string path(const std::string& name) const
     {
@@ -63,8 +66,9 @@ TEST_F(PlatformTest, FakeAndRealListingsAgree)
 {
     using Names = std::vector<std::string>;
     const std::vector<std::pair<std::string, Names>> files = {
-        {"/", {"a.gif", "b.GIF", "C.jpg", kLatin1Name, "link.gif", "noext", "note.txt"}},
-        {"/*.*", {"a.gif", "b.GIF", "C.jpg", kLatin1Name, "link.gif", "noext", "note.txt"}},
+        {"/", {"a.gif", "b.GIF", "C.jpg", kLatin1Name, "link.gif", "noext", "note.txt", "red.png"}},
+        {"/*.*",
+         {"a.gif", "b.GIF", "C.jpg", kLatin1Name, "link.gif", "noext", "note.txt", "red.png"}},
         {"/*.GIF", {"a.gif", "b.GIF", kLatin1Name, "link.gif"}},
         {"/" + kLatin1Name, {kLatin1Name}},
         {"/a.gif", {"a.gif"}},
@@ -96,10 +100,6 @@ TEST_F(PlatformTest, LinksToRegularFilesAreReadAndNothingElse)
     EXPECT_TRUE(BoundedFile::mayWrite(path("new.ini")));
     EXPECT_FALSE(BoundedFile::mayWrite(path("zero.gif")));
     EXPECT_FALSE(BoundedFile::mayWrite(path("dangling.gif")));
-
-    QImage red(7, 5, QImage::Format_RGB32);
-    red.fill(Qt::red);
-    ASSERT_TRUE(red.save(qPath("red.png")));
     fs::create_symlink(path("red.png"), path("red-link.png"));
     EXPECT_EQ(PictureFile::read(path("red-link.png")).size(), QSize(7, 5));
     EXPECT_TRUE(PictureFile::read(path("zero.gif")).isNull());
@@ -125,9 +125,6 @@ TEST_F(PlatformTest, PicturesAreKeptAtTheSizeTheyAreShown)
         {"canvas.gif", {49, 49}, {}, {49, 49}},    {"canvas.gif", {}, {800, 600}, {800, 600}},
         {"red.png", {49, 49}, {}, {7, 5}},
     };
-    QImage red(7, 5, QImage::Format_RGB32);
-    red.fill(Qt::red);
-    ASSERT_TRUE(red.save(qPath("red.png")));
     for (const auto& [name, fit, clip, shown] : cases) {
         SCOPED_TRACE(name);
         EXPECT_EQ(PictureFile::read(path(name), fit, clip).size(), shown);
