@@ -96,13 +96,17 @@ TEST_F(PicturesX, ChooseOpensTheChooserBesideTheDialogAndOkShowsThePictureFitted
     x->click(kFirstFile);
     EXPECT_TRUE(waitForColour(kPreview, Qt::green));
     x->key("Down");
-    const QPoint corner = pixel(2705 + 4200, 50 + 120);
-    EXPECT_TRUE(waitForColour(corner + QPoint(50, 20), Qt::blue));
-    EXPECT_TRUE(PixelProbe::matches(x->screenshot().pixel(corner + QPoint(50, 32)), Qt::black));
+    // 200 x 100 fitted by the centre's rule, 49 x 24, in the middle of the preview's 53 pixels
+    // and of the centre's 49: black above and below it.
+    const QPoint preview = pixel(2705 + 4200, 50 + 120) + QPoint(26, 0);
+    EXPECT_TRUE(waitForColour(preview + QPoint(0, 26), Qt::blue));
+    for (const int y : {5, 47})
+        EXPECT_TRUE(PixelProbe::matches(x->screenshot().pixel(preview + QPoint(0, y)), Qt::black));
     EXPECT_TRUE(PixelProbe::near(x->screenshot(), kCentre, kEmblem, 0));
     x->click(kChooserOk);
-    EXPECT_TRUE(waitForColour({488 + 46, 360 + 20}, Qt::blue));
-    EXPECT_TRUE(PixelProbe::matches(x->screenshot().pixel(488 + 46, 360 + 30), Qt::black));
+    EXPECT_TRUE(waitForColour({488 + 24, 360 + 24}, Qt::blue));
+    for (const int y : {5, 44})
+        EXPECT_TRUE(PixelProbe::matches(x->screenshot().pixel(488 + 24, 360 + y), Qt::black));
     EXPECT_TRUE(waitFor([&] { return !x->shownWindow("File manager"); }));
     x->click(inDialog(kSave));
     ASSERT_TRUE(clock->endsWithin(kPromptEndMs));

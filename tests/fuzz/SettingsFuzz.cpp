@@ -52,19 +52,14 @@ void checkTheFace(fake::ClockRun& r)
     }
 }
 
-// A name the file system takes: no separator, not "." or "..", not too long.
-std::string entryName(std::string name)
-{
-    std::replace(name.begin(), name.end(), '/', '_');
-    return "x" + name.substr(0, 200);
-}
-
 // Picks the named picture or slide-show folder in the chooser, made first in the program's
 // folder, with a picture inside the folder.
 void pick(fake::ClockRun& r, const std::string& choice)
 {
     const bool folder = (static_cast<unsigned char>(choice.front()) & 1) != 0;
-    const std::string name = entryName(choice.substr(1));
+    // A name the file system takes: no separator, not "." or "..", not too long.
+    std::string name = "x" + choice.substr(1, 200);
+    std::replace(name.begin(), name.end(), '/', '_');
     if (folder && !std::filesystem::create_directory(r.platform.pathOf(name)))
         return;
     r.platform.putFile(folder ? name + "/a.gif" : name, "picture");
