@@ -274,6 +274,8 @@ TEST(PictureChooser, TheDrives)
     r.chooser().Drive1.setDrive(r.pics());
     EXPECT_EQ(f.Dir1.path() + " " + f.File1.path() + " " + f.txtFP.text(),
               r.pics() + " " + r.pics() + " " + r.pics());
+    r.goTo(kSep);
+    EXPECT_EQ(f.Drive1.drive(), kSep) << "the drive list follows the folder";
 }
 
 TEST(PictureChooser, RussianTextsAfterASwitch)
