@@ -3,8 +3,6 @@
 #include "Bounds.h"
 #include "Platform.h"
 
-#include <QLineF>
-#include <QPoint>
 #include <QRect>
 #include <QRectF>
 #include <QSize>
