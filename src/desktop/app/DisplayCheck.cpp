@@ -70,16 +70,4 @@ bool DisplayCheck::reachWayland(std::string& reason)
     return open;
 }
 
-#else
-
-bool DisplayCheck::reachX11(std::string&)
-{
-    return true;
-}
-
-bool DisplayCheck::reachWayland(std::string&)
-{
-    return true;
-}
-
 #endif

@@ -229,7 +229,8 @@ void FacePainter::paintPictureBox(QPainter& painter, const tk::PictureBox& box)
         return;
     painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
-    painter.drawImage(picture->originIn(rect), picture->fittedInto(rect.size()));
+    const QImage& shown = picture->fittedInto(rect.size());
+    painter.drawImage(QtPicture::centredIn(rect, shown.size()), shown);
     painter.restore();
 }
 

@@ -97,14 +97,20 @@ std::string unescapedPath(const QByteArray& field)
 }
 
 // Names in the order of their letters without regard to case; names that differ only in
-// case, or in bytes that are no text, keep the order of their bytes.
+// case, or in bytes that are no text, keep the order of their bytes. Each name is read as
+// text once, not at every comparison: a folder may hold 100,000 files.
 void sortWithoutCase(FolderListing::Names& names)
 {
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        const int order =
-            QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive);
-        return order != 0 ? order < 0 : a < b;
+    std::vector<std::pair<QString, std::string>> keyed;
+    keyed.reserve(names.size());
+    for (std::string& name : names)
+        keyed.emplace_back(QString::fromStdString(name), std::move(name));
+    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+        const int order = a.first.compare(b.first, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a.second < b.second;
     });
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = std::move(keyed[i].second);
 }
 
 char lower(char c)

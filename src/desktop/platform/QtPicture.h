@@ -34,10 +34,9 @@ public:
         return m_fitted;
     }
 
-    // Where the picture, as a box of `box` shows it, stands: in the middle of the box.
-    QPoint originIn(const QRect& box) const
+    // Where a picture shown at `shown` size stands in a box: in its middle.
+    static QPoint centredIn(const QRect& box, QSize shown)
     {
-        const QSize shown = fittedInto(box.size()).size();
         return box.topLeft() +
                QPoint((box.width() - shown.width()) / 2, (box.height() - shown.height()) / 2);
     }

@@ -29,9 +29,8 @@ public:
             return kSmallestLayout;
         const double grow = std::max({1.0, double(kSmallestLayout.width()) / window.width(),
                                       double(kSmallestLayout.height()) / window.height()});
-        const double width = std::min(std::ceil(window.width() * grow), 1e6);
-        const double height = std::min(std::ceil(window.height() * grow), 1e6);
-        return QSize(int(width), int(height)).boundedTo(largestFor(largestScreen));
+        return QSize(int(std::ceil(window.width() * grow)), int(std::ceil(window.height() * grow)))
+            .boundedTo(largestFor(largestScreen));
     }
 
     explicit FaceFit(QSize layout = {})

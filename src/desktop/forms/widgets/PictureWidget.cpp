@@ -32,6 +32,6 @@ void PictureWidget::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), m_back);
     if (!m_picture)
         return;
-    const auto& picture = static_cast<const QtPicture&>(*m_picture);
-    painter.drawImage(picture.originIn(rect()), picture.fittedInto(size()));
+    const QImage& shown = static_cast<const QtPicture&>(*m_picture).fittedInto(size());
+    painter.drawImage(QtPicture::centredIn(rect(), shown.size()), shown);
 }
