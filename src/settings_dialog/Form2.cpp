@@ -135,9 +135,11 @@ void Form2::Form_Load()
 {
     setLeft(kDialogPosition);
     setTop(kDialogPosition);
-    const int left = static_cast<int>(std::nearbyint(this->left()));
-    const int top = static_cast<int>(std::nearbyint(this->top()));
-    m_run.platform().setCursorPos(left / tk::kTwipsPerPixel + 140, top / tk::kTwipsPerPixel + 50);
+    const double twipsPerPixel = m_run.platform().twipsPerPixel();
+    const auto pixels = [twipsPerPixel](float twips) {
+        return static_cast<int>(std::nearbyint(twips) / twipsPerPixel);
+    };
+    m_run.platform().setCursorPos(pixels(left()) + 140, pixels(top()) + 50);
 }
 
 void Form2::Predustanovki()

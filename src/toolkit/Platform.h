@@ -66,6 +66,8 @@ public:
     [[noreturn]] virtual void endProcess() = 0;
     // Moves the mouse pointer to a screen position in pixels.
     virtual void setCursorPos(int x, int y) = 0;
+    // How many twips a pixel of the screen is: 1440 over its dots per inch.
+    virtual double twipsPerPixel() { return kTwipsPerPixel; }
 
     // A window has just been made, before its load step runs.
     virtual void windowCreated(Window& window) = 0;

@@ -103,7 +103,7 @@ int DesktopRun::exec()
     std::unique_ptr<Presentation> presentation = makePresentation(reason);
     if (!presentation)
         return reason.empty() ? EXIT_SUCCESS : refuse(reason);
-    const ScreenUnits units;
+    const ScreenUnits units = ScreenUnits::of(presentation->screen());
     QtPlatform platform(
         m_options.clockCommandLine(), units, *presentation,
         [](const tk::Window& window) { return dynamic_cast<const Form1*>(&window) != nullptr; });

@@ -135,6 +135,11 @@ void QtPlatform::setCursorPos(int x, int y)
     m_presentation.movePointer(QPoint(x, y));
 }
 
+double QtPlatform::twipsPerPixel()
+{
+    return m_units.twipsPerPixel();
+}
+
 void QtPlatform::windowCreated(tk::Window& window)
 {
     if (!m_clock && m_isClockWindow(window)) {
@@ -276,7 +281,10 @@ tk::PictureRef QtPlatform::loadPicture(const std::string& path)
 
 tk::PictureRef QtPlatform::loadPictureFor(const std::string& path, const tk::Bounds& box)
 {
-    return shownPicture(PictureFile::read(path, m_units.toWholePixels(box).size()));
+    // On a screen of more dots per inch a picture scaled down to its box keeps the detail of
+    // the screen's own pixels.
+    const QSizeF fit = QSizeF(m_units.toWholePixels(box).size()) * m_units.devicePixelRatio();
+    return shownPicture(PictureFile::read(path, fit.toSize()));
 }
 
 tk::PictureRef QtPlatform::shownPicture(const QImage& image)
@@ -291,5 +299,5 @@ tk::PictureRef QtPlatform::shownPicture(const QImage& image)
 
 tk::PictureRef QtPlatform::builtInPicture(tk::BuiltInPicture which)
 {
-    return BuiltInPictures::make(which);
+    return BuiltInPictures::make(which, m_units.devicePixelRatio());
 }

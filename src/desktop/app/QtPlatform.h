@@ -36,6 +36,7 @@ public:
     tk::ScreenSize screenSize() override;
     [[noreturn]] void endProcess() override;
     void setCursorPos(int x, int y) override;
+    double twipsPerPixel() override;
 
     void windowCreated(tk::Window& window) override;
     void showModal(tk::Window& window) override;

@@ -63,12 +63,13 @@ void drawHand(QPainter& painter, QPointF middle, double length, double degrees, 
 
 } // namespace
 
-tk::PictureRef BuiltInPictures::make(tk::BuiltInPicture which)
+tk::PictureRef BuiltInPictures::make(tk::BuiltInPicture which, double devicePixelRatio)
 {
     if (which == tk::BuiltInPicture::CentreEmblem)
-        return std::make_shared<QtPicture>(drawCentreEmblem());
+        return std::make_shared<QtPicture>(drawCentreEmblem(devicePixelRatio));
     const QSize size = sizeOf(which);
-    return std::make_shared<LazyPicture>(size, [size] { return drawDial(size); });
+    return std::make_shared<LazyPicture>(
+        size, [size, devicePixelRatio] { return drawDial(size, devicePixelRatio); });
 }
 
 QSize BuiltInPictures::sizeOf(tk::BuiltInPicture which)
@@ -86,10 +87,19 @@ QSize BuiltInPictures::sizeOf(tk::BuiltInPicture which)
     return {};
 }
 
-QImage BuiltInPictures::drawCentreEmblem()
+// The pictures are drawn by code, so on a screen of more dots per inch they are drawn at its
+// own resolution rather than scaled up.
+QImage BuiltInPictures::blackField(QSize size, double devicePixelRatio)
 {
-    QImage image(kEmblemSide, kEmblemSide, QImage::Format_RGB32);
+    QImage image((QSizeF(size) * devicePixelRatio).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::black);
+    return image;
+}
+
+QImage BuiltInPictures::drawCentreEmblem(double devicePixelRatio)
+{
+    QImage image = blackField({kEmblemSide, kEmblemSide}, devicePixelRatio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const QPointF middle(kEmblemSide / 2.0, kEmblemSide / 2.0);
@@ -108,10 +118,9 @@ QImage BuiltInPictures::drawCentreEmblem()
     return image;
 }
 
-QImage BuiltInPictures::drawDial(QSize size)
+QImage BuiltInPictures::drawDial(QSize size, double devicePixelRatio)
 {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::black);
+    QImage image = blackField(size, devicePixelRatio);
     QPainter painter(&image);
     painter.setPen(Qt::NoPen);
     const QPointF middle(size.width() / 2, size.height() / 2);

@@ -183,9 +183,13 @@ void FacePainter::paintWindowPicture(QPainter& painter, const QRect& area)
     if (!picture)
         return;
     const QImage& image = picture->image();
-    const QRect source = area.intersected(image.rect());
-    if (!source.isEmpty())
-        painter.drawImage(source.topLeft(), image, source);
+    const QRect shown = area.intersected(QRect(QPoint(0, 0), picture->shownSize()));
+    if (shown.isEmpty())
+        return;
+    const double ratio = image.devicePixelRatio();
+    const QRectF source(shown.x() * ratio, shown.y() * ratio, shown.width() * ratio,
+                        shown.height() * ratio);
+    painter.drawImage(QRectF(shown), image, source);
 }
 
 void FacePainter::paintLightweight(QPainter& painter, const tk::Control& control)
@@ -229,8 +233,8 @@ void FacePainter::paintPictureBox(QPainter& painter, const tk::PictureBox& box)
         return;
     painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
-    const QImage& shown = picture->fittedInto(rect.size());
-    painter.drawImage(QtPicture::centredIn(rect, shown.size()), shown);
+    const QImage& shown = picture->fittedInto(rect.size(), painter.device()->devicePixelRatioF());
+    painter.drawImage(QtPicture::centredIn(rect, shown.deviceIndependentSize().toSize()), shown);
     painter.restore();
 }
 

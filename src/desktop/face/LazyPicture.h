@@ -18,8 +18,7 @@ public:
     {
     }
 
-    int widthPixels() const override { return m_size.width(); }
-    int heightPixels() const override { return m_size.height(); }
+    QSize shownSize() const override { return m_size; }
     const QImage& image() const override
     {
         if (m_maker) {

@@ -31,9 +31,11 @@ QRectF ShapeSprite::shapeBox(const tk::Shape& shape, QRectF box)
     return box;
 }
 
-ShapeSprite::Look ShapeSprite::lookOf(const tk::Shape& shape, const QRectF& box)
+ShapeSprite::Look ShapeSprite::lookOf(const tk::Shape& shape, const QRectF& box,
+                                      double devicePixelRatio)
 {
     Look look;
+    look.devicePixelRatio = devicePixelRatio;
     look.kind = static_cast<int>(shape.shape());
     look.size = box.size();
     look.outlined = shape.borderStyle() == tk::BorderStyle::Solid && shape.borderWidth() > 0;
@@ -47,7 +49,9 @@ ShapeSprite::Look ShapeSprite::lookOf(const tk::Shape& shape, const QRectF& box)
 void ShapeSprite::paint(QPainter& painter, const tk::Shape& shape, const QRectF& bounds)
 {
     const QRectF box = shapeBox(shape, bounds);
-    const Look look = lookOf(shape, box);
+    // On a screen of more dots per inch the image holds its device pixels, so that the
+    // circles stay as sharp as if they were drawn there.
+    const Look look = lookOf(shape, box, painter.device()->devicePixelRatioF());
     if (look.size.isEmpty())
         return;
     if (!(look == m_look) || m_image.isNull()) {
@@ -58,9 +62,11 @@ void ShapeSprite::paint(QPainter& painter, const tk::Shape& shape, const QRectF&
                         static_cast<int>(std::lround(box.y())) - kSpriteMargin);
     // Qt hands a copy of many spans under a complex clip to a pool of threads, which would
     // wake them every second; a few rows at a time it copies on this thread.
+    const double ratio = m_look.devicePixelRatio;
     for (int top = 0; top < m_image.height(); top += kSliceRows) {
         const QRect slice(0, top, m_image.width(), std::min(kSliceRows, m_image.height() - top));
-        painter.drawImage(origin + slice.topLeft(), m_image, slice);
+        const QRectF target(origin + QPointF(0, top / ratio), QSizeF(slice.size()) / ratio);
+        painter.drawImage(target, m_image, slice);
     }
 }
 
@@ -69,7 +75,9 @@ void ShapeSprite::render(const tk::Shape& shape)
 {
     const QSize size(static_cast<int>(std::ceil(m_look.size.width())) + 2 * kSpriteMargin,
                      static_cast<int>(std::ceil(m_look.size.height())) + 2 * kSpriteMargin);
-    m_image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    m_image = QImage((QSizeF(size) * m_look.devicePixelRatio).toSize(),
+                     QImage::Format_ARGB32_Premultiplied);
+    m_image.setDevicePixelRatio(m_look.devicePixelRatio);
     m_image.fill(Qt::transparent);
     QPainter painter(&m_image);
     painter.setRenderHint(QPainter::Antialiasing, true);

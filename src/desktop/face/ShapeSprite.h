@@ -33,10 +33,11 @@ private:
         QRgb backColour = 0;
         bool outlined = false;
         bool opaque = false;
+        double devicePixelRatio = 1.0;
         bool operator==(const Look&) const = default;
     };
 
-    static Look lookOf(const tk::Shape& shape, const QRectF& box);
+    static Look lookOf(const tk::Shape& shape, const QRectF& box, double devicePixelRatio);
     void render(const tk::Shape& shape);
 
     Look m_look;

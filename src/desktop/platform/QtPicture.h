@@ -15,21 +15,28 @@ public:
     {
     }
 
-    int widthPixels() const override { return image().width(); }
-    int heightPixels() const override { return image().height(); }
+    // In pixels of the screen's layout: an image drawn for a screen of more dots per inch
+    // holds more of its own.
+    int widthPixels() const override { return shownSize().width(); }
+    int heightPixels() const override { return shownSize().height(); }
+    virtual QSize shownSize() const { return image().deviceIndependentSize().toSize(); }
     virtual const QImage& image() const { return m_image; }
 
     // The picture as a box of `box` pixels shows it: scaled down to fit, keeping its
-    // proportions, when it is larger than the box, and as it is otherwise. The scaled image is
+    // proportions, when it is larger than the box, and as it is otherwise. On a screen of
+    // `devicePixelRatio` device pixels to each pixel the scaled image keeps that many. It is
     // kept for the next paint.
-    const QImage& fittedInto(QSize box) const
+    const QImage& fittedInto(QSize box, double devicePixelRatio = 1.0) const
     {
         const QImage& whole = image();
-        if (box.isEmpty() || (whole.width() <= box.width() && whole.height() <= box.height()))
+        const QSize shown = shownSize();
+        if (box.isEmpty() || (shown.width() <= box.width() && shown.height() <= box.height()))
             return whole;
-        if (m_fittedBox != box || m_fitted.isNull()) {
-            m_fittedBox = box;
-            m_fitted = whole.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        const QSize target = (QSizeF(box) * devicePixelRatio).toSize();
+        if (m_fittedBox != target || m_fitted.isNull()) {
+            m_fittedBox = target;
+            m_fitted = whole.scaled(target, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            m_fitted.setDevicePixelRatio(devicePixelRatio);
         }
         return m_fitted;
     }

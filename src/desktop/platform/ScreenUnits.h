@@ -5,6 +5,7 @@
 
 #include <QRect>
 #include <QRectF>
+#include <QScreen>
 #include <QSize>
 
 #include <algorithm>
@@ -13,16 +14,35 @@
 // The one conversion between the windows' units and the screen's: lengths in twips, font sizes
 // in points (20 twips each), and pixels. Every widget, the painter, the fonts and the platform
 // convert through it, so that the screen's twips per pixel is known in this one place.
+//
+// A twip is 1/1440 inch, so a pixel is 1440 / the screen's logical dots per inch. Qt scales
+// a screen of more dots per inch (Xft.dpi on X11, an output's scale on Wayland) by a device
+// pixel ratio and leaves 96 logical dots per inch, so the pixels here are Qt's device
+// independent ones; the device pixel ratio says how many of the screen's own each holds, for
+// what is drawn into images.
 class ScreenUnits {
 public:
     static constexpr double kTwipsPerPoint = 20.0;
+    static constexpr double kTwipsPerInch = 1440.0;
 
-    explicit constexpr ScreenUnits(double twipsPerPixel = tk::kTwipsPerPixel)
+    explicit constexpr ScreenUnits(double twipsPerPixel = tk::kTwipsPerPixel,
+                                   double devicePixelRatio = 1.0)
         : m_twipsPerPixel(twipsPerPixel)
+        , m_devicePixelRatio(devicePixelRatio)
     {
     }
 
+    // The units of `screen`, or those of an ordinary screen when there is none.
+    static ScreenUnits of(const QScreen* screen)
+    {
+        if (!screen || screen->logicalDotsPerInch() <= 0)
+            return ScreenUnits();
+        return ScreenUnits(kTwipsPerInch / screen->logicalDotsPerInch(),
+                           screen->devicePixelRatio());
+    }
+
     constexpr double twipsPerPixel() const { return m_twipsPerPixel; }
+    constexpr double devicePixelRatio() const { return m_devicePixelRatio; }
 
     // Exact pixels, for drawing.
     double toPixels(double twips) const { return twips / m_twipsPerPixel; }
@@ -58,4 +78,5 @@ public:
 
 private:
     double m_twipsPerPixel;
+    double m_devicePixelRatio;
 };

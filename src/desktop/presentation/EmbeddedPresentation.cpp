@@ -28,6 +28,12 @@ EmbeddedPresentation::EmbeddedPresentation(std::unique_ptr<ForeignWindow> parent
 
 EmbeddedPresentation::~EmbeddedPresentation() = default;
 
+QScreen* EmbeddedPresentation::screen() const
+{
+    QScreen* screen = m_parent ? m_parent->screen() : nullptr;
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+
 void EmbeddedPresentation::attach(ClockWindow& clock)
 {
     m_clock = &clock;

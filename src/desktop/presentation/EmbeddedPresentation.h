@@ -23,6 +23,7 @@ public:
     explicit EmbeddedPresentation(std::unique_ptr<ForeignWindow> parent);
     ~EmbeddedPresentation() override;
 
+    QScreen* screen() const override;
     QSize layoutSize() const override { return m_fit.layout(); }
     bool anotherInstanceRunning() override { return false; }
     // The pointer is the other program's; moving it would even count as the user's activity

@@ -11,6 +11,7 @@
 
 #include <xcb/xcb.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 
@@ -119,6 +120,19 @@ bool ForeignWindow::holds(std::uint32_t window) const
 
 #endif
 
+QScreen* ForeignWindow::screen() const
+{
+    return m_foreign ? m_foreign->screen() : nullptr;
+}
+
+// Qt scales a screen of more dots per inch by a device pixel ratio; a window Qt made follows a
+// size in its device-independent pixels, so the foreign window's is given in the same.
+QSize ForeignWindow::size() const
+{
+    const double ratio = m_foreign ? m_foreign->devicePixelRatio() : 1.0;
+    return QSize(int(std::ceil(m_size.width() / ratio)), int(std::ceil(m_size.height() / ratio)));
+}
+
 bool ForeignWindow::embed(QWidget& widget)
 {
     if (!m_foreign)
@@ -152,7 +166,7 @@ bool ForeignWindow::nativeEventFilter(const QByteArray& eventType, void* message
         const QSize size(configure->width, configure->height);
         if (configure->window == m_id && size != m_size) {
             m_size = size;
-            emit resized(size);
+            emit resized(this->size());
         }
         break;
     }

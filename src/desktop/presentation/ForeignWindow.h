@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+class QScreen;
 class QWidget;
 class QWindow;
 
@@ -24,7 +25,9 @@ public:
     bool isValid() const { return m_valid; }
     // Whether the window existed when the clock first asked for it, and was gone a moment later.
     bool wentAway() const { return m_wentAway; }
-    QSize size() const { return m_size; }
+    // The window's size in Qt's device-independent pixels of its screen.
+    QSize size() const;
+    QScreen* screen() const;
     // Makes `widget` a native child of the foreign window, at its top left corner; false when
     // the window is gone.
     bool embed(QWidget& widget);
@@ -47,6 +50,7 @@ private:
     bool m_valid = false;
     bool m_wentAway = false;
     bool m_isRoot = false;
+    // In the X server's pixels.
     QSize m_size;
     QWindow* m_foreign = nullptr;
 };

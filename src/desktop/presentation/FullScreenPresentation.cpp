@@ -22,10 +22,15 @@ FullScreenPresentation::FullScreenPresentation()
 
 FullScreenPresentation::~FullScreenPresentation() = default;
 
+QScreen* FullScreenPresentation::screen() const
+{
+    return QGuiApplication::primaryScreen();
+}
+
 QSize FullScreenPresentation::layoutSize() const
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->size() : QSize();
+    const QScreen* primary = screen();
+    return primary ? primary->size() : QSize();
 }
 
 bool FullScreenPresentation::anotherInstanceRunning()

@@ -17,6 +17,7 @@ public:
     FullScreenPresentation();
     ~FullScreenPresentation() override;
 
+    QScreen* screen() const override;
     QSize layoutSize() const override;
     bool anotherInstanceRunning() override;
     void movePointer(QPoint point) override;

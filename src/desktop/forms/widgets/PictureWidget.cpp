@@ -32,6 +32,7 @@ void PictureWidget::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), m_back);
     if (!m_picture)
         return;
-    const QImage& shown = static_cast<const QtPicture&>(*m_picture).fittedInto(size());
-    painter.drawImage(QtPicture::centredIn(rect(), shown.size()), shown);
+    const QImage& shown =
+        static_cast<const QtPicture&>(*m_picture).fittedInto(size(), devicePixelRatioF());
+    painter.drawImage(QtPicture::centredIn(rect(), shown.deviceIndependentSize().toSize()), shown);
 }
