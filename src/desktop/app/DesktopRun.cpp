@@ -9,6 +9,7 @@
 #include "QtPlatform.h"
 #include "ScreenUnits.h"
 #include "TikoraClock.h"
+#include "WaylandPresentation.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -76,7 +77,7 @@ int DesktopRun::exec()
         return EXIT_SUCCESS;
     }
     std::string reason;
-    if (!DisplayCheck::prepare(m_options.display(), reason))
+    if (!DisplayCheck::prepare(m_options.display(), m_options.inForeignWindow(), reason))
         return refuse(reason);
     // Qt asks for the session's runtime folder as it starts, and warns on the terminal when
     // there is none; the folder of the user's own that the lock then uses stands in for it.
@@ -116,6 +117,8 @@ std::unique_ptr<Presentation> DesktopRun::makePresentation(std::string& reason) 
 {
     switch (m_options.mode()) {
     case RunOptions::Mode::ScreenSaver:
+        if (QGuiApplication::platformName() == QStringLiteral("wayland"))
+            return std::make_unique<WaylandPresentation>();
         return std::make_unique<FullScreenPresentation>();
     case RunOptions::Mode::Window:
         return std::make_unique<EmbeddedPresentation>(nullptr);

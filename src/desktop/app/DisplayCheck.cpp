@@ -1,6 +1,8 @@
 #include "DisplayCheck.h"
 
 #include <QByteArray>
+#include <QDir>
+#include <QLibraryInfo>
 #include <QtGlobal>
 
 #ifndef _WIN32
@@ -12,12 +14,14 @@
 #include <cstring>
 #endif
 
-bool DisplayCheck::prepare(const std::string& display, std::string& reason)
+bool DisplayCheck::prepare(const std::string& display, bool inForeignWindow, std::string& reason)
 {
     if (!display.empty())
         qputenv("DISPLAY", QByteArray::fromStdString(display));
 #ifndef _WIN32
     // Another platform named in QT_QPA_PLATFORM was the user's own choice.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", !inForeignWindow && inWaylandSession() ? "wayland" : "xcb");
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (platform.isEmpty() || platform.startsWith("xcb"))
         return reachX11(reason);
@@ -30,6 +34,20 @@ bool DisplayCheck::prepare(const std::string& display, std::string& reason)
 }
 
 #ifndef _WIN32
+
+// A session whose compositor is named, on a Qt that can speak to it. An X display beside it
+// belongs to Xwayland, where the clock could neither cover the screen nor keep its dialogs in
+// front as surely.
+bool DisplayCheck::inWaylandSession()
+{
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qgetenv("XDG_SESSION_TYPE") != QByteArrayLiteral("wayland"))
+        return false;
+    const QString plugins = QLibraryInfo::path(QLibraryInfo::PluginsPath);
+    return QDir(plugins + QStringLiteral("/platforms"))
+               .entryList({QStringLiteral("libqwayland-*")}, QDir::Files)
+               .size() > 0;
+}
 
 bool DisplayCheck::reachX11(std::string& reason)
 {

@@ -157,6 +157,7 @@ FormView& QtPlatform::makeFormView(tk::Window& window)
         return *view;
     // A form view watches its window from its construction on.
     m_views.push_back(std::make_unique<FormView>(window, m_units));
+    m_presentation.adoptDialog(*m_views.back());
     return *m_views.back();
 }
 

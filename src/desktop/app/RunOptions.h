@@ -25,6 +25,8 @@ public:
     {
         return m_mode == Mode::Root || m_mode == Mode::WindowId || m_mode == Mode::Window;
     }
+    // Drawn in another program's window, which is an X window.
+    bool inForeignWindow() const { return m_mode == Mode::Root || m_mode == Mode::WindowId; }
     // The window to draw in for --window-id, and for --root when XSCREENSAVER_WINDOW names one;
     // 0 for the root window.
     std::uint32_t windowId() const { return m_windowId; }

@@ -29,6 +29,7 @@ public:
     void paint(QPainter& painter, const QRegion& area, FacePainter& face) override;
 
 protected:
+    ClockWindow* clockWindow() const { return m_clock; }
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

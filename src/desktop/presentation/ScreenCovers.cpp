@@ -50,7 +50,9 @@ void ScreenCovers::update()
             continue;
         auto cover = std::make_unique<BlackScreenWindow>(m_clock, *screen);
         connect(screen, &QScreen::geometryChanged, cover.get(), &BlackScreenWindow::cover);
-        cover->show();
+        // A window manager, or a Wayland compositor, where no window may place itself, makes
+        // it cover its monitor.
+        cover->showFullScreen();
         m_covers.emplace(screen, std::move(cover));
     }
 }
