@@ -1,0 +1,102 @@
+#pragma once
+
+#include "OrdinaryUser.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+// A Wayland session of the test's own: a headless sway, run as the ordinary user (sway refuses
+// root) with a runtime folder of its own, and the tools to look at it and act on it: grim for
+// screenshots, wtype for keys, swaymsg for outputs. The compositor goes with the object.
+class SwayDriver {
+public:
+    // Sway with its first output at `resolution` ("1024x768") and `scale`.
+    SwayDriver(const OrdinaryUser& user, const QString& resolution, int scale = 1)
+        : m_user(user)
+    {
+        QFile config(m_folder.filePath("config"));
+        if (!config.open(QIODevice::WriteOnly))
+            return;
+        config.write(QString("xwayland disable\noutput HEADLESS-1 resolution %1 scale %2\n")
+                         .arg(resolution)
+                         .arg(scale)
+                         .toUtf8());
+        config.close();
+        QDir().mkpath(runtime());
+        QFile::setPermissions(runtime(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        user.give(m_folder.path());
+        QProcessEnvironment environment = session();
+        environment.insert("WLR_BACKENDS", "headless");
+        environment.insert("WLR_RENDERER", "pixman");
+        environment.insert("WLR_LIBINPUT_NO_DEVICES", "1");
+        m_sway.setProcessEnvironment(environment);
+        m_sway.setStandardOutputFile(QProcess::nullDevice());
+        m_sway.setStandardErrorFile(QProcess::nullDevice());
+        const QStringList command = user.command("sway", {"-c", config.fileName()});
+        m_sway.start(command.first(), command.mid(1));
+        QElapsedTimer time;
+        for (time.start(); !ready() && time.elapsed() < kStartMs; QThread::msleep(50)) {
+        }
+    }
+    ~SwayDriver()
+    {
+        m_sway.terminate();
+        m_sway.waitForFinished(kStartMs);
+    }
+
+    // Whether the compositor answers.
+    bool ready() const { return !socket().isEmpty() && !swaySocket().isEmpty(); }
+    // The display's socket, which WAYLAND_DISPLAY may name by its whole path.
+    QString socket() const { return entry("wayland-?"); }
+    QString runtime() const { return m_folder.filePath("runtime"); }
+
+    QImage screenshot(const QString& output = "HEADLESS-1") const
+    {
+        return QImage::fromData(run("grim", {"-o", output, "-"}), "PNG");
+    }
+    // Presses and releases a key, held long enough to reach the window that has the focus.
+    void key(const QString& name) const
+    {
+        run("wtype", {"-s", "300", "-P", name, "-s", "150", "-p", name});
+    }
+    QByteArray swaymsg(const QStringList& arguments) const { return run("swaymsg", arguments); }
+
+private:
+    static constexpr int kStartMs = 10000;
+
+    QString entry(const QString& pattern) const
+    {
+        const QStringList names = QDir(runtime()).entryList({pattern}, QDir::System);
+        return names.isEmpty() ? QString() : runtime() + "/" + names.first();
+    }
+    QString swaySocket() const { return entry("sway-ipc.*.sock"); }
+    QProcessEnvironment session() const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", m_folder.path());
+        environment.insert("XDG_RUNTIME_DIR", runtime());
+        environment.remove("DISPLAY");
+        return environment;
+    }
+    QByteArray run(const QString& program, const QStringList& arguments) const
+    {
+        QProcessEnvironment environment = session();
+        environment.insert("WAYLAND_DISPLAY", socket());
+        environment.insert("SWAYSOCK", swaySocket());
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.setStandardErrorFile(QProcess::nullDevice());
+        const QStringList command = m_user.command(program, arguments);
+        process.start(command.first(), command.mid(1));
+        process.waitForFinished(kStartMs);
+        return process.readAllStandardOutput();
+    }
+
+    OrdinaryUser m_user;
+    QTemporaryDir m_folder;
+    QProcess m_sway;
+};
