@@ -81,8 +81,17 @@ QString makePackage(const QString& folder)
     return packages.size() == 1 ? folder + "/" + packages.first() : QString();
 }
 
+// MATE's screen saver set to show only the clock, without a lock, and told to blank the screen
+// once its daemon answers.
+const QString kMateSession =
+    "gsettings set org.mate.screensaver mode single\n"
+    "gsettings set org.mate.screensaver themes \"['screensavers-tikora-clock']\"\n"
+    "gsettings set org.mate.screensaver lock-enabled false\n"
+    "mate-screensaver --no-daemon & until mate-screensaver-command --query; do sleep 0.2; done\n"
+    "mate-screensaver-command --activate; wait";
+
 // Installing changes the machine, so it is done only where CI runs as root on Debian.
-TEST_F(InstallX, InstalledPackageRunsForAUser)
+TEST_F(InstallX, InstalledPackageRunsForAUserAndInMatesScreenSaver)
 {
     if (::geteuid() != 0 || qgetenv("CI") != "true" || !QFileInfo::exists("/etc/debian_version"))
         GTEST_SKIP() << "installs the package only in CI (CI=true) as root on Debian";
@@ -96,6 +105,25 @@ TEST_F(InstallX, InstalledPackageRunsForAUser)
     ASSERT_TRUE(clock->start({"/p"}));
     EXPECT_TRUE(clock->endsWithin(kPromptEndMs)) << clock->output();
     EXPECT_EQ(clock->readFile(kConfigSettings), kDefaultSettings);
+
+    // MATE keeps its settings with dconf, through a session bus of the user's own. Without GIO's
+    // virtual file system and the accessibility bus the session starts no other services.
+    clock->setEnvironment("XDG_CURRENT_DESKTOP", "MATE");
+    clock->setEnvironment("GIO_USE_VFS", "local");
+    clock->setEnvironment("NO_AT_BRIDGE", "1");
+    // timeout gives the session a minute at most and, as a process group of its own, ends all
+    // of it when it is ended.
+    clock->setProgram("timeout");
+    EXPECT_TRUE(clock->start({"60", "dbus-run-session", "--", "sh", "-c", kMateSession}));
+    const auto faceShown = [&] {
+        const QImage screen = x->screenshot();
+        return PixelProbe::near(screen, kCentreRim, kSeconds) &&
+               PixelProbe::count(screen, screen.rect(), kMinutes) >= 10 &&
+               PixelProbe::count(screen, screen.rect(), kHours) >= 10;
+    };
+    EXPECT_TRUE(waitFor(faceShown)) << clock->output();
+    clock->terminate();
+    EXPECT_FALSE(clock->runsAfter(kPromptEndMs));
     QProcess::execute("env", apt + QStringList{"remove", "tikora-clock"});
 }
 

@@ -113,6 +113,21 @@ TEST_F(PicturesX, ChooseOpensTheChooserBesideTheDialogAndOkShowsThePictureFitted
     EXPECT_EQ(clock->readFile(kSettingsName), settingsWith("PicCenter=" + clock->path("wide.gif")));
 }
 
+// A picture smaller than the centre's 49-pixel box at (488, 360) stands unscaled in its middle.
+TEST_F(PicturesX, SmallCentrePictureStandsUnscaledInTheMiddleOfTheBox)
+{
+    ASSERT_TRUE(clock->writeFile("small.gif", gif(Qt::green, {29, 29})));
+    const QString centre = "PicCenter=" + clock->path("small.gif");
+    ASSERT_TRUE(clock->writeFile(kSettingsName, settingsWith(centre)));
+    ASSERT_TRUE(clock->start({"/s"}, kFrozenTime));
+    ASSERT_TRUE(waitForColour(kCentre, Qt::green)) << clock->output();
+    const QImage screen = x->screenshot();
+    const QRect picture(498, 370, 29, 29);
+    EXPECT_EQ(PixelProbe::count(screen, picture, Qt::green), 29 * 29);
+    // Nothing of it one pixel beyond any edge.
+    EXPECT_EQ(PixelProbe::count(screen, picture.adjusted(-1, -1, 1, 1), Qt::green), 29 * 29);
+}
+
 // "Slide show" opens the chooser in the stored slide folder, and the clock's timers go on
 // behind it. The folder list holds the up entry and the real subfolders, never "." or "..",
 // and Enter opens the entry it stands on: "inner", then the up entry, twice; each time the
