@@ -12,10 +12,56 @@ constexpr int kFigurePixels = 12;
 constexpr QRect kHintCorner{824, 728, 200, 40};
 // The face, without the hint in the bottom right corner.
 constexpr QRect kFaceArea{200, 100, 624, 568};
+constexpr QColor kDialogColour{239, 239, 239};
+constexpr QRect kHoursRim{390, 276, 16, 72};
+// Drawn at a screen's own pixels, about 85 % of the blocks of pixels that a scaled-up picture
+// would fill with one colour are of one colour.
+constexpr double kMostScaledUp = 0.95;
+// Of a circle's rim, 35 % of the pixels are blended with the black around it when it is drawn
+// at the screen's pixels, and 57 % when it is scaled up.
+constexpr double kMostBlended = 0.45;
+constexpr double kAnyCoverage = 0.05;
+constexpr double kWholeCoverage = 0.9;
 
 using ClockX = DesktopTest;
 
-TEST_F(ClockX, FaceAtTenTwentyThirtyStandsWhereTheLayoutPutsItWithItsFiguresAndTheHint)
+// The clock at 96 dots per inch, and at 192 (Xft.dpi, a desktop's 200 %) on a screen of twice the
+// pixels: the same layout with every pixel doubled, drawn sharp.
+class ScaledClockX : public DesktopTest, public ::testing::WithParamInterface<int> {
+protected:
+    void SetUp() override
+    {
+        scale = GetParam();
+        ASSERT_NO_FATAL_FAILURE(
+            useScreens({QString("%1x%2x24").arg(1024 * scale).arg(768 * scale)}));
+        ASSERT_TRUE(
+            clock->writeFile("Xresources", QString("Xft.dpi: %1\n").arg(96 * scale).toUtf8()));
+        x->run("xrdb", {"-merge", clock->path("Xresources")});
+    }
+    QPoint at(QPoint point) const { return point * scale; }
+    QRect at(const QRect& area) const { return {area.topLeft() * scale, area.size() * scale}; }
+
+    // The share of the image's blocks of scale x scale pixels that are of one colour: all of
+    // them in a picture scaled up by the scale.
+    double shareOfOneColourBlocks(const QImage& image) const
+    {
+        int ofOneColour = 0;
+        int blocks = 0;
+        for (int y = 0; y + scale <= image.height(); y += scale) {
+            for (int x = 0; x + scale <= image.width(); x += scale, ++blocks) {
+                const QImage block = image.copy(x, y, scale, scale);
+                ofOneColour += block == QImage(block).scaled(1, 1).scaled(scale, scale);
+            }
+        }
+        return double(ofOneColour) / blocks;
+    }
+
+    int scale = 1;
+};
+
+INSTANTIATE_TEST_SUITE_P(DotsPerInch, ScaledClockX, ::testing::Values(1, 2));
+
+TEST_P(ScaledClockX, FaceAtTenTwentyThirtyStandsWhereTheLayoutPutsItWithItsFiguresAndTheHint)
 {
     ASSERT_TRUE(clock->start({}, kFrozenTime)) << clock->output();
     // "Different size" after the first tick, which turns the groups away from 3 o'clock: each
@@ -38,13 +84,14 @@ TEST_F(ClockX, FaceAtTenTwentyThirtyStandsWhereTheLayoutPutsItWithItsFiguresAndT
     for (int k = 0; k < 3; ++k)
         marks.insert(marks.end(), {{rims[k], colours[k]}, {lines[k], colours[k]}});
     const auto missing = [&](const QImage& image) {
-        std::string gone = PixelProbe::lit(image, kHintCorner) > 0 ? "" : "the hint ";
+        std::string gone = PixelProbe::lit(image, at(kHintCorner)) > 0 ? "" : "the hint ";
         for (const auto& [point, colour] : marks) {
-            if (!PixelProbe::near(image, point, colour))
+            if (!PixelProbe::near(image, at(point), colour))
                 gone += QString("(%1, %2) ").arg(point.x()).arg(point.y()).toStdString();
         }
         for (int k = 0; k < 3; ++k) {
-            if (PixelProbe::count(image, kFigures[k], colours[k]) < kFigurePixels)
+            if (PixelProbe::count(image, at(kFigures[k]), colours[k]) <
+                kFigurePixels * scale * scale)
                 gone += "figure " + std::to_string(k) + " ";
         }
         return gone;
@@ -53,9 +100,30 @@ TEST_F(ClockX, FaceAtTenTwentyThirtyStandsWhereTheLayoutPutsItWithItsFiguresAndT
         waitForScreen([&](const QImage& image) { return missing(image).empty(); });
     EXPECT_EQ(missing(screen), "");
     // Inside each circle, right of its rim and left of its figure, lies its black fill.
-    for (const QPoint rim : rims)
-        EXPECT_TRUE(PixelProbe::matches(screen.pixel(rim + QPoint(7, 0)), Qt::black)) << rim.x();
+    for (const QPoint rim : rims) {
+        EXPECT_TRUE(PixelProbe::matches(screen.pixel(at(rim + QPoint(7, 0))), Qt::black))
+            << rim.x();
+    }
     EXPECT_EQ(clock->readFile(kSettingsName), kDefaultSettings);
+
+    // "Options" keeps its size in inches, with texts drawn at the screen's pixels: a picture
+    // scaled up from fewer pixels would be made of blocks of one colour.
+    x->key("1");
+    ASSERT_TRUE(waitForWindow("Options"));
+    const QRect options = *x->shownWindow("Options");
+    EXPECT_EQ(options.size(), QSize(177, 458) * scale);
+    const QImage dialog = waitForScreen([&](const QImage& image) {
+                              return PixelProbe::count(image, options, kDialogColour) >
+                                     options.width() * options.height() / 2;
+                          }).copy(options);
+    if (scale > 1) {
+        EXPECT_LT(shareOfOneColourBlocks(dialog), kMostScaledUp) << "\"Options\"";
+        // The rim of a circle drawn at the screen's pixels has a sharp edge; scaled up, its
+        // edge is blurred over as many pixels again.
+        const int lit = PixelProbe::count(screen, at(kHoursRim), kHours, kAnyCoverage);
+        const int whole = PixelProbe::count(screen, at(kHoursRim), kHours, kWholeCoverage);
+        EXPECT_LT(lit - whole, lit * kMostBlended) << "the hours circle is blurred";
+    }
 }
 
 TEST_F(ClockX, FaceMovesEverySecondAndLeavesNoTrail)
