@@ -12,10 +12,11 @@
 #     end, the median wall time of several runs.
 # It builds both programs in release mode first and prints a Markdown table.
 #
-#   bench/measure.sh [--quick] [--no-build] [--build-dir DIR]
+#   bench/measure.sh [--quick] [--no-build] [--build-dir DIR] [--dpi N]
 #
 # --quick shortens every interval (10 s of CPU, a 2-minute slide show, about 5 minutes in all)
-# to try the script out.
+# to try the script out. --dpi sets Xft.dpi on every X server (96 by default), the scale of a
+# desktop of more dots per inch.
 # CPU time is read from /proc/PID/task/*/schedstat (nanoseconds on the CPU) where the kernel
 # has it, else from utime+stime in /proc/PID/task/*/stat (clock ticks, coarse).
 set -euo pipefail
@@ -29,19 +30,21 @@ settle_seconds=14
 soak_first=60
 soak_last=600
 startup_runs=11
+dpi=96
 while (($#)); do
     case $1 in
     --quick) cpu_seconds=10 soak_first=60 soak_last=120 startup_runs=5 ;;
     --no-build) build=0 ;;
     --build-dir) build_dir=$(realpath -m "$2") && shift ;;
-    *) echo "usage: $0 [--quick] [--no-build] [--build-dir DIR]" >&2 && exit 2 ;;
+    --dpi) dpi=$2 && shift ;;
+    *) echo "usage: $0 [--quick] [--no-build] [--build-dir DIR] [--dpi N]" >&2 && exit 2 ;;
     esac
     shift
 done
 screens=(1920x1080 3840x2160)
 slide_count=100
 
-for tool in Xvfb convert cmake; do
+for tool in Xvfb convert cmake xrdb; do
     command -v "$tool" >/dev/null || { echo "$tool is needed (see README.md)" >&2; exit 1; }
 done
 
@@ -93,11 +96,15 @@ source "$here/settings.sh"
 # start_x FOLDER WxH: starts an Xvfb for the folder, leaving its pid and display in the folder.
 start_x() {
     local folder=$1 screen=$2
-    Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -s 0 3>"$folder/display" \
+    Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset -s 0 3>"$folder/display" \
         2>/dev/null &
     echo $! >"$folder/xvfb.pid"
     for _ in $(seq 100); do
-        [[ -s $folder/display ]] && return 0
+        if [[ -s $folder/display ]]; then
+            # The desktop's scale: Qt draws at Xft.dpi / 96 device pixels to each of its own.
+            echo "Xft.dpi: $dpi" | DISPLAY=:$(head -n1 "$folder/display") xrdb -merge
+            return 0
+        fi
         sleep 0.1
     done
     echo "Xvfb did not start" >&2
@@ -271,7 +278,7 @@ wait "$soak_pid" || true
 soak_result=$(cat "$work/soak/result" 2>/dev/null || echo "no result")
 
 echo
-echo "CPU over ${cpu_seconds} s once the hint has faded; \"minimal\" is the whole-repaint window."
+echo "CPU over ${cpu_seconds} s once the hint has faded, at Xft.dpi $dpi; \"minimal\" is the whole-repaint window."
 echo
 echo "| screen | run | program ms/s | X server ms/s | total ms/s | main thread wake-ups/s | other threads wake-ups/s (busiest) | RSS MiB |"
 echo "| --- | --- | --- | --- | --- | --- | --- | --- |"

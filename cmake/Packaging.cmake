@@ -14,6 +14,6 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # font are loaded at run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xscreensaver")
 include(CPack)
