@@ -2,14 +2,29 @@
 
 #include "FullScreenPresentation.h"
 
+#include <QPointer>
+
+#include <vector>
+
 // The screen saver's own way in a Wayland session. A Wayland client can neither place its
 // windows nor move the pointer, and a compositor shows a new window over a full-screen one
 // only when it belongs to it; so the pointer stays where it is, and every dialog is made the
-// clock window's own.
+// clock window's own. A compositor may still leave the keyboard with the full-screen clock
+// (sway gives no window opened over it the focus), so while a dialog is open the keys typed
+// on the clock are the dialog's, as they would be where it takes the focus.
 class WaylandPresentation : public FullScreenPresentation {
     Q_OBJECT
 
 public:
     void movePointer(QPoint) override {}
     void adoptDialog(QWidget& dialog) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The dialog in front: a modal one, else the newest of the run's dialogs that is shown.
+    QWidget* frontDialog() const;
+
+    std::vector<QPointer<QWidget>> m_dialogs;
 };
