@@ -237,29 +237,6 @@ TEST(StartUp, CommandLineModesAndASecondInstance)
     EXPECT_TRUE(second.platform.messages.empty());
 }
 
-TEST(StartUp, TheStoredCentrePicture)
-{
-    // The file of each name holds its contents; an empty text means there is no such file.
-    const std::pair<std::string, std::string> cases[] = {
-        {"emblem.gif", "picture"}, {"missing.gif", ""}, {"broken.gif", "not a picture"}};
-    for (const auto& [name, contents] : cases) {
-        SCOPED_TRACE(name);
-        ClockRun r;
-        const std::string path = r.platform.pathOf(name);
-        if (!contents.empty())
-            r.platform.putFile(name, contents);
-        ASSERT_TRUE(r.startWith(fake::settingsWith({"PicCenter=" + path})));
-        EXPECT_EQ(std::tuple(r.centre(), r.dialog().txtOUT.text(), r.clock().Pict[0].left(),
-                             r.clock().Pict[0].top()),
-                  std::tuple(name == "emblem.gif" ? path : "built-in", contents.empty() ? "" : path,
-                             7680 - 367, 5760 - 367));
-        // Save writes back the picture the path field shows.
-        EXPECT_FALSE(r.save());
-        EXPECT_EQ(r.settingsText(),
-                  fake::settingsWith({"PicCenter=" + (contents.empty() ? "Default" : path)}));
-    }
-}
-
 TEST(InputAndExit, TypedCharactersAndMouseMovements)
 {
     for (int key : {int('1'), int('2'), int('a'), 13, 27, int(' ')}) {

@@ -125,9 +125,12 @@ TEST(PictureChooser, ListsFoldersAndPictureFilesAsTheDesktopDoes)
     EXPECT_TRUE(f.File1.entries().empty());
     r.chooser().Dir1.open(0);
     EXPECT_EQ(f.Dir1.path(), r.pics());
+    // A root has no folder above, and a file there is named with the separator twice.
     r.goTo(kSep);
     ASSERT_FALSE(f.Dir1.entries().empty());
-    EXPECT_NE(f.Dir1.entries().front(), "..") << "a root has no folder above";
+    EXPECT_NE(f.Dir1.entries().front(), "..");
+    r.pick("x.gif");
+    EXPECT_EQ(f.txtFP.text(), kSep + kSep + "x.gif");
 }
 
 TEST(PictureChooser, ThePictureModeHandsTheFileToTheDialogAndTheCentre)
@@ -210,47 +213,32 @@ TEST(PictureChooser, AFolderWithoutFilesGivesAShowWithoutSlidesAndCancelStopsIt)
         EXPECT_FALSE(r.dialog().optPIC[i].value()) << i;
 }
 
-TEST(PictureChooser, AtARootTheSeparatorAppearsTwice)
+TEST(PictureChooser, TheStoredPictureAtStartUpInTheChooserAndOnSave)
 {
-    for (const int option : {1, 2}) {
-        FolderRun r;
-        r.choose(option, kSep, [&] {
-            r.chooser().File1.setFileName("x.gif");
-            r.chooser().File1_Click();
-            r.chooser().cmdOK.click();
-        });
-        // No picture is handed over from a file that is not there; its path shows all the same.
-        EXPECT_EQ(option == 1 ? r.chooser().txtFP.text() : r.dialog().txtOUT.text(),
-                  option == 1 ? kSep + kSep + "x.gif" : kSep + kSep);
-    }
-}
-
-TEST(PictureChooser, DefaultStopsTheShowAndPutsTheBuiltInPictureBack)
-{
-    FolderRun r;
-    ASSERT_TRUE(r.startShow());
-    r.pressSetupKey();
-    EXPECT_EQ(r.state(), "closed ~/ | ~/A.GIF | ~/ | 5 5000");
-    r.dialog().optPIC[0].click();
-    EXPECT_EQ(r.state(), "closed ~/(off) | built-in | Default | 0 off");
-    EXPECT_EQ(r.clock().Pict[0].picture(),
-              r.platform.builtInPicture(tk::BuiltInPicture::CentreEmblem));
-}
-
-TEST(PictureChooser, TheStartFolder)
-{
-    // The stored picture, in "pics" unless it is "Default", and the folder the chooser opens
-    // in, the program's own folder when empty.
-    const std::pair<std::string, std::string> cases[] = {
-        {"Default", ""}, {"b.gif", "pics"}, {"gone.gif", ""}, {"", "pics"}};
-    for (const auto& [stored, folder] : cases) {
+    // The stored picture, in "pics" unless it is "Default"; what the run shows then (see
+    // state()); and whether the chooser opens in "pics" rather than the program's own folder,
+    // as it does when the picture is gone. Save writes back what the path field shows.
+    const std::tuple<std::string, std::string, bool> cases[] = {
+        {"Default", "closed  | built-in | Default | 0 off", false},
+        {"b.gif", "closed ~/b.gif | ~/b.gif | ~/b.gif | 0 off", true},
+        {"gone.gif", "closed  | built-in | ~/gone.gif | 0 off", false},
+        {"broken.bmp", "closed ~/broken.bmp | built-in | ~/broken.bmp | 0 off", true},
+        {"", "closed ~/ | built-in | ~/ | 0 off", true}};
+    for (const auto& [stored, state, inPics] : cases) {
         SCOPED_TRACE(stored);
         FolderRun r;
-        const std::string line = "PicCenter=" + (stored == "Default" ? stored : r.in(stored));
-        ASSERT_TRUE(r.openDialog(fake::settingsWith({line})));
+        const std::string picture = stored == "Default" ? stored : r.in(stored);
+        ASSERT_TRUE(r.openDialog(fake::settingsWith({"PicCenter=" + picture})));
+        EXPECT_EQ(r.state(), state);
+        EXPECT_EQ(std::pair(r.clock().Pict[0].left(), r.clock().Pict[0].top()),
+                  std::pair(7680.0f - 367, 5760.0f - 367));
         r.chooseAgain(1, "", [] {});
-        EXPECT_EQ(r.chooser().Dir1.path(), folder.empty() ? r.platform.programFolder() : r.pics());
+        EXPECT_EQ(r.chooser().Dir1.path(), inPics ? r.pics() : r.platform.programFolder());
         EXPECT_TRUE(r.chooser().visible()) << "the chooser waits for its user";
+        const std::string shown = r.dialog().txtOUT.text();
+        EXPECT_FALSE(r.save());
+        EXPECT_EQ(r.settingsText(),
+                  fake::settingsWith({"PicCenter=" + (shown.empty() ? "Default" : shown)}));
     }
 }
 
@@ -276,25 +264,6 @@ TEST(PictureChooser, TheDrives)
               r.pics() + " " + r.pics() + " " + r.pics());
     r.goTo(kSep);
     EXPECT_EQ(f.Drive1.drive(), kSep) << "the drive list follows the folder";
-}
-
-TEST(PictureChooser, RussianTextsAfterASwitch)
-{
-    FolderRun r;
-    ASSERT_TRUE(r.openDialog());
-    r.dialog().lblLOC_Click(0);
-    r.chooseAgain(2, r.in("inner"), [&] {
-        r.chooser().txtST.setText("пять");
-        r.chooser().cmdOK.click();
-        // Unselected, the slide-show option no longer makes OK take the folder.
-        r.dialog().optPIC[2].setValue(false);
-        r.chooser().cmdOK.click();
-    });
-    EXPECT_EQ(r.chooser().lblSovet.caption(), "49 x 49 px    черн. фон  gif");
-    EXPECT_EQ(r.platform.messages,
-              (std::vector{attention("Период смены картинок в слайдшоу измеряется "
-                                     "положительными целыми цифрами!"),
-                           attention("Вы не выбрали файл. Продолжить выбор?")}));
 }
 
 TEST(SlideShow, TheListGrowsByFiftyAndIsCutToItsFiles)
@@ -363,11 +332,14 @@ TEST(SlideShow, StoredPeriods)
         ASSERT_TRUE(r.startShow(stored));
         const std::string centre = show.ends_with("off") ? "built-in" : "~/a.gif";
         EXPECT_EQ(r.state(), "closed ~/ | " + centre + " | ~/ | " + show);
-        // Save writes the show back, its period with a point.
+        // Save writes the show back, its period with a point; "Default" then stops the show and
+        // puts the built-in picture back.
         EXPECT_FALSE(r.save());
         EXPECT_EQ(r.settingsText(),
                   fake::settingsWith({"PicCenter=" + r.in(""),
                                       "SlideShowTime=" + show.substr(0, show.find(' '))}));
+        r.dialog().optPIC[0].click();
+        EXPECT_EQ(r.state(), "closed ~/(off) | built-in | Default | 0 off");
     }
 }
 
