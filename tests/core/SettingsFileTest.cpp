@@ -10,10 +10,10 @@ using fake::ClockRun;
 
 namespace {
 
-TEST(SettingsFile, AFolderThatCannotBeWrittenOrAFileThatCannotBeReadIsLeftAlone)
+TEST(SettingsFile, WhereItLivesAndWhenItIsLeftAlone)
 {
-    // A folder that cannot be written: the defaults, silently. (Where it can be, the start-up
-    // tests of the command line find the default file written.)
+    // A folder that cannot be written leaves the defaults, silently. (Where it can be, the
+    // start-up tests of the command line find the default file written.)
     ClockRun unwritable;
     unwritable.platform.failWrites = true;
     ASSERT_TRUE(unwritable.start());
@@ -29,12 +29,9 @@ TEST(SettingsFile, AFolderThatCannotBeWrittenOrAFileThatCannotBeReadIsLeftAlone)
     EXPECT_EQ(unreadable.module().ViewTime, 0);
     unreadable.platform.failReads = false;
     EXPECT_EQ(unreadable.settingsText(), "ViewTime=1\r\n");
-}
 
-// An installed copy keeps its settings file and looks for its background picture in a folder
-// of the user's, not beside the program.
-TEST(SettingsFolder, SettingsAndBackgroundLiveInTheSettingsFolder)
-{
+    // An installed copy keeps its settings file and looks for its background picture in a
+    // folder of the user's, not beside the program.
     ClockRun r;
     r.platform.settingsSubfolder = "config";
     r.platform.putFile("Tikora_Clock_bg.jpg", "picture beside the program");
@@ -85,43 +82,6 @@ std::string readBack(ClockRun& r)
 
 const std::string kReadBackDefaults = "0 0 30 15 255 0 00";
 
-TEST(HostileSettings, ValuesTheDialogCannotWriteReadAsTheNearestItCan)
-{
-    // What readBack() gives, and the lines that, put into the default file, give it. What the
-    // dialog writes keeps its meaning exactly; what it cannot write reads as the nearest value
-    // it can, and a text that is no finite number keeps the default's meaning.
-    const std::pair<std::string, std::vector<std::string>> cases[] = {
-        {kReadBackDefaults,
-         {"ViewTime=-0", "ViewTime=nan", "ViewTime=inf", "ShapeWidth=NaN", "ShapeWidth=-inf",
-          "ShapeWidth=1e999", "HSize=inf", "HSize=nan", "HSize=1e999", "HColor=254.6", "HColor=nan",
-          "HColor=-inf", "CColor=-1", "Back=2", "Back=-1", "Back=nan", "Clock2=2", "Clock2=0.6",
-          "Clock2=inf"}},
-        // Any option index but 0 is the second option, and reads as 1.
-        {"1 0 30 15 255 0 00", {"ViewTime=1", "ViewTime=2", "ViewTime=-1", "ViewTime=0.5"}},
-        {"0 1 30 30 255 0 00",
-         {"ShapeWidth=1", "ShapeWidth=1e30", "ShapeWidth=-7", "ShapeWidth=0.001"}},
-        // Font sizes are held to the font picker's 1 to 1638 points.
-        {"0 0 8.25 4.125 255 0 00", {"HSize=8.25"}},
-        {"0 0 1 0.5 255 0 00", {"HSize=1", "HSize=0.001", "HSize=0", "HSize=-30"}},
-        {"0 0 1638 819 255 0 00", {"HSize=1638", "HSize=1e308", "HSize=1e30", "HSize=5000"}},
-        // Colours are held to 0 to 16777215 and rounded.
-        {"0 0 30 15 16777215 0 00", {"HColor=16777215", "HColor=16777216", "HColor=1e30"}},
-        {"0 0 30 15 0 0 00", {"HColor=0", "HColor=-5"}},
-        {"0 0 30 15 255 16777215 00", {"CColor=99999999"}},
-        // "Back" is the whole number 1, "Clock2" exactly the number 1, with the dial's own
-        // figure size.
-        {"0 0 30 15 255 0 10", {"Back=1", "Back=0.6"}},
-        {"0 1 28 28 255 0 01", {"Clock2=1", "Clock2=1.0"}}};
-    for (const auto& [expected, lines] : cases) {
-        for (const std::string& line : lines) {
-            SCOPED_TRACE(line);
-            ClockRun r;
-            ASSERT_TRUE(r.startAtTenTwenty(fake::settingsWith({line})));
-            EXPECT_EQ(readBack(r), expected);
-        }
-    }
-}
-
 TEST(SettingsFile, FilesOfEveryShapeAreReadByPositionAndNeverReplaced)
 {
     const std::string tenMegabytes(10'000'000, 'x');
@@ -139,7 +99,8 @@ TEST(SettingsFile, FilesOfEveryShapeAreReadByPositionAndNeverReplaced)
         return text;
     };
     // A file, what readBack() gives for it, and some slots of the settings as read.
-    const std::tuple<std::string, std::string, std::map<int, std::string>> cases[] = {
+    using Slots = std::map<int, std::string>;
+    std::vector<std::tuple<std::string, std::string, Slots>> cases = {
         {"", kReadBackDefaults, {{6, "255"}, {11, "Tahoma"}, {12, "0"}}},
         {"ViewTime=1\r\nShapeWidth=1\r\n", "1 1 30 30 255 0 00", {{10, "30"}}},
         // The first line's 255 is the time mode's second option, "Time from start".
@@ -169,8 +130,38 @@ TEST(SettingsFile, FilesOfEveryShapeAreReadByPositionAndNeverReplaced)
         {"\xEF\xBB\xBF", kReadBackDefaults, {}},
         {"\xEF\xBBViewTime=1\r\n", "1 0 30 15 255 0 00", {}},
         {"ViewTime=\xFF\xFE\r\nShapeWidth=1\xC3\r\nHColor=\xC3\x28\r\n", kReadBackDefaults, {}}};
+    // What readBack() gives, and the lines that, put into the default file, give it. What the
+    // dialog writes keeps its meaning exactly; what it cannot write reads as the nearest value
+    // it can, and a text that is no finite number keeps the default's meaning.
+    const std::pair<std::string, std::vector<std::string>> lines[] = {
+        {kReadBackDefaults,
+         {"ViewTime=-0", "ViewTime=nan", "ViewTime=inf", "ShapeWidth=NaN", "ShapeWidth=-inf",
+          "ShapeWidth=1e999", "HSize=inf", "HSize=nan", "HSize=1e999", "HColor=254.6", "HColor=nan",
+          "HColor=-inf", "CColor=-1", "Back=2", "Back=-1", "Back=nan", "Clock2=2", "Clock2=0.6",
+          "Clock2=inf"}},
+        // Any option index but 0 is the second option, and reads as 1.
+        {"1 0 30 15 255 0 00", {"ViewTime=1", "ViewTime=2", "ViewTime=-1", "ViewTime=0.5"}},
+        {"0 1 30 30 255 0 00",
+         {"ShapeWidth=1", "ShapeWidth=1e30", "ShapeWidth=-7", "ShapeWidth=0.001"}},
+        // Font sizes are held to the font picker's 1 to 1638 points.
+        {"0 0 8.25 4.125 255 0 00", {"HSize=8.25"}},
+        {"0 0 1 0.5 255 0 00", {"HSize=1", "HSize=0.001", "HSize=0", "HSize=-30"}},
+        {"0 0 1638 819 255 0 00", {"HSize=1638", "HSize=1e308", "HSize=1e30", "HSize=5000"}},
+        // Colours are held to 0 to 16777215 and rounded.
+        {"0 0 30 15 16777215 0 00", {"HColor=16777215", "HColor=16777216", "HColor=1e30"}},
+        {"0 0 30 15 0 0 00", {"HColor=0", "HColor=-5"}},
+        {"0 0 30 15 255 16777215 00", {"CColor=99999999"}},
+        // "Back" is the whole number 1, "Clock2" exactly the number 1, with the dial's own
+        // figure size.
+        {"0 0 30 15 255 0 10", {"Back=1", "Back=0.6"}},
+        {"0 1 28 28 255 0 01", {"Clock2=1", "Clock2=1.0"}}};
+    for (const auto& [expected, changed] : lines) {
+        for (const std::string& line : changed)
+            cases.emplace_back(fake::settingsWith({line}), expected, Slots{});
+    }
     for (const auto& [file, expected, slots] : cases) {
-        SCOPED_TRACE(file.substr(0, 40) + " (" + std::to_string(file.size()) + " bytes)");
+        SCOPED_TRACE(file.substr(0, file.size() < 200 ? 200 : 40) + " (" +
+                     std::to_string(file.size()) + " bytes)");
         ClockRun r;
         ASSERT_TRUE(r.startAtTenTwenty(file));
         EXPECT_EQ(readBack(r), expected);
