@@ -18,10 +18,11 @@ constexpr tk::Colour kSeconds = 12632319;
 constexpr tk::Colour kMinutes = 8421631;
 constexpr tk::Colour kHours = 255;
 
-TEST(SettingsDialog, ColourRows)
+TEST(SettingsDialog, PresetsAndColourRows)
 {
     // The row, the picker's answer (none: Cancel), the colour it was preset to, and the look.
-    // The row clicked again and cancelled is preset to what the first click left.
+    // The row clicked again and cancelled is preset to what the first click left. The dialog
+    // opens on the stored options, where a stored time mode of 2 means "Time from start" too.
     const std::tuple<int, std::optional<tk::Colour>, tk::Colour, std::string> cases[] = {
         {0, kGreen, kSeconds, "GMH GMH GGMH 0000 GMH0"}, {0, std::nullopt, kSeconds, kDefaultLook},
         {1, kTeal, kMinutes, "STH STH SSTH 0000 STH0"},  {1, std::nullopt, kMinutes, kDefaultLook},
@@ -30,7 +31,13 @@ TEST(SettingsDialog, ColourRows)
         for (const auto& [row, answer, preset, look] : cases) {
             SCOPED_TRACE("style " + style + " row " + std::to_string(row));
             ClockRun r;
-            ASSERT_TRUE(r.openDialog(fake::settingsWith({"ShapeWidth=" + style})));
+            const bool equal = style == "1";
+            ASSERT_TRUE(r.openDialog(fake::settingsWith(
+                {std::string("ViewTime=") + (equal ? "0" : "2"), "ShapeWidth=" + style})));
+            const Form2& d = r.dialog();
+            EXPECT_EQ(std::tuple(d.optWT[0].value(), d.optWT[1].value(), d.optSW[0].value(),
+                                 d.optSW[1].value(), r.module().ViewTime),
+                      std::tuple(equal, !equal, !equal, equal, equal ? 0.0f : 1.0f));
             r.platform.colourAnswers.push_back(answer);
             r.dialog().lblCOLOR[row].click();
             r.dialog().lblCOLOR[row].click();
@@ -125,21 +132,6 @@ TEST(SettingsDialog, BackAndClock2ExcludeEachOtherInTheDialogAndAtStartUp)
         ASSERT_TRUE(started.startWith(fake::settingsWith(
             {std::string("Back=") + stored[0], std::string("Clock2=") + stored[1]})));
         EXPECT_EQ(backAndClock2Of(started), state) << stored;
-    }
-}
-
-TEST(SettingsDialog, PresetsFollowTheSettings)
-{
-    // A stored ViewTime of 2 means "Time from start" too, and becomes 1.
-    for (const std::string viewTime : {"0", "1", "2"}) {
-        const bool fromStart = viewTime != "0";
-        ClockRun r;
-        ASSERT_TRUE(r.openDialog("ViewTime=" + viewTime +
-                                 "\r\nShapeWidth=" + (fromStart ? "0" : "1") + "\r\n"));
-        const Form2& d = r.dialog();
-        EXPECT_EQ(std::tuple(d.optWT[0].value(), d.optWT[1].value(), d.optSW[1].value()),
-                  std::tuple(!fromStart, fromStart, !fromStart));
-        EXPECT_EQ(r.module().ViewTime, fromStart ? 1 : 0) << viewTime;
     }
 }
 
