@@ -34,15 +34,9 @@ struct FolderRun : ClockRun {
     std::string in(const std::string& name) { return pics() + kSep + name; }
     std::string preview() { return fake::FakePlatform::sourceOf(chooser().picPREW.picture()); }
 
-    // Opens the dialog, then the chooser by the picture option `option`, where the user goes
-    // to the folder, if one is given, and does `inside`.
+    // Opens the chooser from the open dialog by the picture option `option`, where the user
+    // goes to the folder, if one is given, and does `inside`.
     void choose(int option, const std::string& folder, std::function<void()> inside)
-    {
-        ASSERT_TRUE(openDialog());
-        chooseAgain(option, folder, std::move(inside));
-    }
-    // Opens the chooser again from the open dialog.
-    void chooseAgain(int option, const std::string& folder, std::function<void()> inside)
     {
         platform.whileModal = [this, folder, inside] {
             if (!folder.empty())
@@ -110,33 +104,22 @@ TEST(SlidePeriod, TheCharacterCheckAndTheNumber)
         EXPECT_EQ(parseSlidePeriod(text), std::nullopt) << '"' << text << '"';
 }
 
-TEST(PictureChooser, ListsFoldersAndPictureFilesAsTheDesktopDoes)
+TEST(PictureChooser, ThePictureModeListsTheFolderAndHandsTheFileToTheDialogAndTheCentre)
 {
     FolderRun r;
-    r.choose(1, r.in(""), [] {});
-    const frmFILE& f = r.chooser();
-    EXPECT_EQ(f.Dir1.path(), r.pics());
-    EXPECT_EQ(f.Dir1.entries(), (std::vector<std::string>{"..", "inner"}));
-    EXPECT_EQ(f.File1.entries(),
-              (std::vector<std::string>{"A.GIF", "b.gif", "broken.bmp", "photo.jpg"}));
-    EXPECT_EQ(f.txtFP.text(), r.pics());
-    r.chooser().Dir1.open(1);
-    EXPECT_EQ(f.Dir1.path(), r.in("inner"));
-    EXPECT_TRUE(f.File1.entries().empty());
-    r.chooser().Dir1.open(0);
-    EXPECT_EQ(f.Dir1.path(), r.pics());
-    // A root has no folder above, and a file there is named with the separator twice.
-    r.goTo(kSep);
-    ASSERT_FALSE(f.Dir1.entries().empty());
-    EXPECT_NE(f.Dir1.entries().front(), "..");
-    r.pick("x.gif");
-    EXPECT_EQ(f.txtFP.text(), kSep + kSep + "x.gif");
-}
-
-TEST(PictureChooser, ThePictureModeHandsTheFileToTheDialogAndTheCentre)
-{
-    FolderRun r;
-    r.choose(1, r.pics(), [&] {
+    ASSERT_TRUE(r.openDialog());
+    r.choose(1, r.in(""), [&] {
+        // Folders and picture files as the desktop lists them, hidden and other files left out.
+        const frmFILE& f = r.chooser();
+        EXPECT_EQ(f.Dir1.path() + " " + f.txtFP.text(), r.pics() + " " + r.pics());
+        EXPECT_EQ(f.Dir1.entries(), (std::vector<std::string>{"..", "inner"}));
+        EXPECT_EQ(f.File1.entries(),
+                  (std::vector<std::string>{"A.GIF", "b.gif", "broken.bmp", "photo.jpg"}));
+        r.chooser().Dir1.open(1);
+        EXPECT_EQ(f.Dir1.path(), r.in("inner"));
+        EXPECT_TRUE(f.File1.entries().empty());
+        r.chooser().Dir1.open(0);
+        EXPECT_EQ(f.Dir1.path(), r.pics());
         r.pick("b.gif");
         EXPECT_EQ(r.preview(), r.in("b.gif"));
         r.pick("broken.bmp");
@@ -158,7 +141,7 @@ TEST(PictureChooser, ThePictureModeHandsTheFileToTheDialogAndTheCentre)
     // A new folder leaves no file selected, while the preview keeps its picture; OK then asks
     // whether to go on, and only its Cancel closes the chooser, handing nothing over.
     r.platform.messageAnswers = {tk::MessageAnswer::Ok, tk::MessageAnswer::Cancel};
-    r.chooseAgain(1, r.in("inner"), [&] {
+    r.choose(1, r.in("inner"), [&] {
         r.chooser().cmdOK.click();
         EXPECT_TRUE(r.chooser().visible());
         r.chooser().cmdOK.click();
@@ -168,11 +151,19 @@ TEST(PictureChooser, ThePictureModeHandsTheFileToTheDialogAndTheCentre)
     EXPECT_EQ(r.preview(), r.in("A.GIF"));
     EXPECT_FALSE(r.save());
     EXPECT_EQ(r.settingsText(), fake::settingsWith({"PicCenter=" + r.in("A.GIF")}));
+
+    // A root has no folder above, and a file there is named with the separator twice.
+    r.goTo(kSep);
+    ASSERT_FALSE(r.chooser().Dir1.entries().empty());
+    EXPECT_NE(r.chooser().Dir1.entries().front(), "..");
+    r.pick("x.gif");
+    EXPECT_EQ(r.chooser().txtFP.text(), kSep + kSep + "x.gif");
 }
 
 TEST(PictureChooser, TheSlideShowModeStartsTheShowInTheFolderAndCancelStopsIt)
 {
     FolderRun r;
+    ASSERT_TRUE(r.openDialog());
     r.choose(2, r.pics(), [&] {
         // A period the chooser cannot take is refused, and the chooser waits for another.
         for (const char* period : {"-5", "2,5", "5 сек", "ten", "", "99999"}) {
@@ -197,12 +188,12 @@ TEST(PictureChooser, TheSlideShowModeStartsTheShowInTheFolderAndCancelStopsIt)
     EXPECT_EQ(r.settingsText(), fake::settingsWith({"PicCenter=" + r.in(""), "SlideShowTime=2.5"}));
 
     // A folder without files gives a show without slides, which keeps the picture shown.
-    r.chooseAgain(2, r.in("inner"), [&] { r.chooser().cmdOK.click(); });
+    r.choose(2, r.in("inner"), [&] { r.chooser().cmdOK.click(); });
     EXPECT_EQ(r.module().SlideFiles, std::vector<std::string>{""});
     EXPECT_EQ(r.centres(1), "~/b.gif ~/b.gif");
     EXPECT_EQ(r.state(), "closed ~/inner/ | ~/b.gif | ~/inner/ | 2.5 2500");
     // Cancel, opened by "Choose", stops the show and leaves no picture option selected.
-    r.chooseAgain(1, "", [&] { r.chooser().cmdNO.click(); });
+    r.choose(1, "", [&] { r.chooser().cmdNO.click(); });
     EXPECT_EQ(r.state(), "closed ~/inner/ | ~/b.gif | ~/inner/ | 0 off");
     for (int i = 0; i < 3; ++i)
         EXPECT_FALSE(r.dialog().optPIC[i].value()) << i;
@@ -227,7 +218,7 @@ TEST(PictureChooser, TheStoredPictureAtStartUpInTheChooserAndOnSave)
         EXPECT_EQ(r.state(), state);
         EXPECT_EQ(std::pair(r.clock().Pict[0].left(), r.clock().Pict[0].top()),
                   std::pair(7680.0f - 367, 5760.0f - 367));
-        r.chooseAgain(1, "", [] {});
+        r.choose(1, "", [] {});
         EXPECT_EQ(r.chooser().Dir1.path(), inPics ? r.pics() : r.platform.programFolder());
         EXPECT_TRUE(r.chooser().visible()) << "the chooser waits for its user";
         const std::string shown = r.dialog().txtOUT.text();
@@ -248,8 +239,7 @@ TEST(PictureChooser, TheDrives)
     EXPECT_EQ(r.chooser().Drive1.drive(), r.platform.programFolder());
     EXPECT_EQ(tk::DriveListBox::driveOf({kSep, r.pics()}, r.pics() + "x"), kSep);
     // A drive that cannot be opened shows why and keeps the folder.
-    r.chooseAgain(1, r.platform.programFolder(),
-                  [&] { r.chooser().Drive1.setDrive("/media/cdrom"); });
+    r.choose(1, r.platform.programFolder(), [&] { r.chooser().Drive1.setDrive("/media/cdrom"); });
     const frmFILE& f = r.chooser();
     EXPECT_EQ(f.txtFP.text(), "/media/cdrom is not available.");
     EXPECT_EQ(f.Drive1.drive(), "/media/cdrom");
