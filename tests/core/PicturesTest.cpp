@@ -48,12 +48,6 @@ struct FolderRun : ClockRun {
     void goTo(const std::string& folder) { chooser().Dir1.setPath(folder); }
     void pick(const std::string& name) { chooser().File1.select(name); }
 
-    // Starts a stored show of the given period in the given folder, "pics" unless said.
-    bool startShow(const std::string& period = "5", const std::string& folder = {})
-    {
-        return startWith(fake::settingsWith(
-            {"PicCenter=" + (folder.empty() ? in("") : folder), "SlideShowTime=" + period}));
-    }
     // What the dialog and the clock were left with, the folder "pics" written "~": the chooser
     // open or closed, the dialog's path field ("(off)" when disabled), the centre picture, the
     // stored picture, and the slide period and the slide timer's interval ("off": disabled).
@@ -296,7 +290,8 @@ TEST(SlideShow, StoredShowsTakeTheNearestPeriodAndShowTheSlidesInTurn)
         SCOPED_TRACE(shown + " " + period + " in a folder of " + std::to_string(pictures.size()));
         FolderRun r(gone ? Files{} : pictures, broken);
         const std::string folder = gone ? "~/gone/" : "~/";
-        ASSERT_TRUE(r.startShow(period, r.in(gone ? "gone" + kSep : "")));
+        ASSERT_TRUE(r.startWith(fake::settingsWith(
+            {"PicCenter=" + r.in(gone ? "gone" + kSep : ""), "SlideShowTime=" + period})));
         std::string centres;
         for (const char slide : shown)
             centres += (slide == '-' ? "built-in" : "~/" + std::string(1, slide) + ".gif") + " ";
