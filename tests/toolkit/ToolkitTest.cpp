@@ -59,12 +59,10 @@ TEST(ControlArrayRules, LoadCopiesElementZeroAndStartsHidden)
     first.move(10, 20, 300, 400);
     first.setBorderColor(tk::rgb(4, 5, 6));
     first.setVisible(true);
-    tk::Shape& copy = shapes.load(2);
-    EXPECT_EQ(copy.index(), 2);
-    EXPECT_EQ(copy.container(), &frame);
-    EXPECT_EQ(copy.bounds(), first.bounds());
-    EXPECT_EQ(copy.borderColor(), tk::rgb(4, 5, 6));
-    EXPECT_FALSE(copy.visible());
+    const tk::Shape& copy = shapes.load(2);
+    EXPECT_EQ(std::tuple(copy.index(), copy.container(), copy.bounds(), copy.borderColor(),
+                         copy.visible()),
+              std::tuple(2, &frame, tk::Bounds{10, 20, 300, 400}, tk::rgb(4, 5, 6), false));
 }
 
 TEST(WindowRules, StackingAndNotifications)
