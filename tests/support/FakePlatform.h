@@ -121,17 +121,17 @@ public:
                                  tk::MessageIcon icon, tk::MessageButtons buttons) override
     {
         messages.push_back({text, title, icon, buttons});
-        return nextAnswer(messageAnswers).value_or(tk::MessageAnswer::Ok);
+        return nextAnswer(messageAnswers, tk::MessageAnswer::Ok);
     }
     std::optional<tk::Colour> pickColour(tk::Colour preset) override
     {
         colourPresets.push_back(preset);
-        return nextAnswer(colourAnswers).value_or(std::nullopt);
+        return nextAnswer(colourAnswers, {});
     }
     std::optional<tk::FontChoice> pickFont(const tk::FontChoice& preset) override
     {
         fontPresets.push_back(preset);
-        return nextAnswer(fontAnswers).value_or(std::nullopt);
+        return nextAnswer(fontAnswers, {});
     }
     std::vector<std::string> drives() override { return driveList; }
     std::vector<std::string> listFolders(const std::string& folder) override
@@ -218,14 +218,12 @@ private:
         std::ranges::sort(names, {}, [](const std::string& n) { return std::pair(lowered(n), n); });
         return names;
     }
-    // The next scripted answer, or nothing when the script has run out.
-    template <class T> static std::optional<T> nextAnswer(std::deque<T>& answers)
+    // The next scripted answer, or the given one when the script has run out.
+    template <class T> static T nextAnswer(std::deque<T>& answers, T otherwise)
     {
-        if (answers.empty())
-            return std::nullopt;
-        const T answer = answers.front();
-        answers.pop_front();
-        return answer;
+        if (!answers.empty())
+            otherwise = answers.front(), answers.pop_front();
+        return otherwise;
     }
 
     std::filesystem::path m_folder;

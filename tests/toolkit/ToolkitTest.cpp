@@ -3,7 +3,6 @@
 #include "Label.h"
 #include "Line.h"
 #include "NumberText.h"
-#include "OptionButton.h"
 #include "PathText.h"
 #include "Shape.h"
 #include "TextBox.h"
@@ -12,49 +11,12 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <tuple>
 
 namespace {
-
-TEST(OptionRules, SelectingUnselectsTheOthersOfItsContainerOnly)
-{
-    // Options "a" stand in one frame, "b" in another, "w" straight on the window. A step "a1"
-    // selects an option from code, "*a1" clicks it, "-a1" unselects it from code; then the
-    // options selected and the click handlers that ran.
-    const std::tuple<std::string, std::string, std::string> cases[] = {
-        {"a0 *a1", "a1 ", "a0 a1 "},
-        {"*a0 b1", "a0 b1 ", "a0 b1 "},
-        {"a2 *b0 w1", "a2 b0 w1 ", "a2 b0 w1 "},
-        {"*w0 *w1 a1", "a1 w1 ", "w0 w1 a1 "},
-        {"a1 a1 *a1", "a1 ", "a1 a1 a1 "},
-        {"a1 b0 -a1 -b0 -w0", "", "a1 b0 "}};
-    for (const auto& [steps, selected, clicks] : cases) {
-        tk::Window window("test");
-        tk::Frame frames[] = {{window, "a"}, {window, "b"}};
-        std::map<std::string, std::unique_ptr<tk::OptionButton>> options;
-        std::string ran;
-        for (const std::string name : {"a0", "a1", "a2", "b0", "b1", "w0", "w1"}) {
-            tk::Frame* frame = name[0] == 'w' ? nullptr : &frames[name[0] - 'a'];
-            options[name] = std::make_unique<tk::OptionButton>(window, name, -1, frame);
-            options[name]->onClick = [&ran, name] { ran += name + " "; };
-        }
-        std::istringstream in(steps);
-        for (std::string step; in >> step;) {
-            tk::OptionButton& option = *options[step.substr(step[0] == '*' || step[0] == '-')];
-            step[0] == '*' ? option.click() : option.setValue(step[0] != '-');
-        }
-        std::string on;
-        for (const auto& [name, option] : options)
-            on += option->value() ? name + " " : "";
-        EXPECT_EQ(on, selected) << steps;
-        EXPECT_EQ(ran, clicks) << steps;
-    }
-}
 
 TEST(TimerRules, OnlyAnEnabledTimerWithAnIntervalFires)
 {
@@ -97,12 +59,10 @@ TEST(ControlArrayRules, LoadCopiesElementZeroAndStartsHidden)
     first.move(10, 20, 300, 400);
     first.setBorderColor(tk::rgb(4, 5, 6));
     first.setVisible(true);
-    tk::Shape& copy = shapes.load(2);
-    EXPECT_EQ(copy.index(), 2);
-    EXPECT_EQ(copy.container(), &frame);
-    EXPECT_EQ(copy.bounds(), first.bounds());
-    EXPECT_EQ(copy.borderColor(), tk::rgb(4, 5, 6));
-    EXPECT_FALSE(copy.visible());
+    const tk::Shape& copy = shapes.load(2);
+    EXPECT_EQ(std::tuple(copy.index(), copy.container(), copy.bounds(), copy.borderColor(),
+                         copy.visible()),
+              std::tuple(2, &frame, tk::Bounds{10, 20, 300, 400}, tk::rgb(4, 5, 6), false));
 }
 
 TEST(WindowRules, StackingAndNotifications)
