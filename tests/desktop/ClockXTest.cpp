@@ -12,7 +12,6 @@ constexpr int kFigurePixels = 12;
 constexpr QRect kHintCorner{824, 728, 200, 40};
 // The face, without the hint in the bottom right corner.
 constexpr QRect kFaceArea{200, 100, 624, 568};
-constexpr QColor kDialogColour{239, 239, 239};
 constexpr QRect kHoursRim{390, 276, 16, 72};
 // Drawn at a screen's own pixels, about 85 % of the blocks of pixels that a scaled-up picture
 // would fill with one colour are of one colour.

@@ -32,6 +32,8 @@ public:
     static inline const QColor kHours{255, 0, 0};
     static inline const QColor kMinutes{255, 128, 128};
     static inline const QColor kSeconds{255, 192, 192};
+    // The settings dialog's and the chooser's background.
+    static inline const QColor kDialogColour{239, 239, 239};
 
 protected:
 #ifdef TIKORA_SANITIZED_PROGRAM

@@ -7,8 +7,7 @@
 
 namespace {
 
-constexpr QColor kDialogColour{239, 239, 239};
-// Most of a settings dialog of 177 x 400 pixels in the dialog's colour.
+// Most of the settings dialog, 177 x 458 pixels, in its colour.
 constexpr int kDialogPixels = 40000;
 
 class Sway : public DesktopTest {
