@@ -33,8 +33,6 @@ bool WaylandPresentation::eventFilter(QObject* watched, QEvent* event)
 
 QWidget* WaylandPresentation::frontDialog() const
 {
-    if (QWidget* modal = QApplication::activeModalWidget())
-        return modal;
     const auto shown =
         std::find_if(m_dialogs.rbegin(), m_dialogs.rend(),
                      [](const QPointer<QWidget>& dialog) { return dialog && dialog->isVisible(); });

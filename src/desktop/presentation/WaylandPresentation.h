@@ -23,7 +23,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The dialog in front: a modal one, else the newest of the run's dialogs that is shown.
+    // The newest of the run's dialogs that is shown. A modal one blocks the clock's input in Qt,
+    // so keys never reach the clock while it is open.
     QWidget* frontDialog() const;
 
     std::vector<QPointer<QWidget>> m_dialogs;
