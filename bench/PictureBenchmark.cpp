@@ -145,7 +145,8 @@ void BM_ChooserClickOnPhoto(benchmark::State& state)
 {
     BenchPlatform platform(kScreenWidth, kScreenHeight, kStartTime);
     const std::string photo = nativePath(phonePhoto());
-    const tk::Bounds preview{0, 0, 53 * tk::kTwipsPerPixel, 53 * tk::kTwipsPerPixel};
+    const auto side = static_cast<float>(tk::Units().toTwips(53));
+    const tk::Bounds preview{0, 0, side, side};
     for (auto _ : state)
         benchmark::DoNotOptimize(platform.loadPictureFor(photo, preview));
 }

@@ -1,36 +1,15 @@
-#include "Form1.h"
+#include "SecondClockStyle.h"
 
-#include "TikoraClock.h"
-
-namespace {
-
-constexpr float kDialFigureSize = 28;
-constexpr float kDialCircleWidth = 980;
-
-} // namespace
-
-// Lays the circles over the built-in dial of the screen's size, without lines.
-void Form1::DoClock2()
+int SecondClockStyle::dialFor(std::int32_t screenWidth)
 {
-    switch (ScreenWidth) {
+    switch (screenWidth) {
     case 12000:
-        setPicture(Pict[2].picture());
-        break;
+        return 2;
     case 15360:
-        setPicture(Pict[1].picture());
-        break;
+        return 1;
     case 19200:
-        setPicture(Pict[3].picture());
-        break;
+        return 3;
     default:
-        break;
+        return 0;
     }
-    for (int g = 0; g < 3; ++g) {
-        LineS[g].setVisible(false);
-        lblS[g].setFontSize(kDialFigureSize);
-        tk::Shape& circle = ShapeS[g + 2];
-        circle.setWidth(kDialCircleWidth);
-        circle.setHeight(circle.width());
-    }
-    ShapeS[1].setBorderStyle(tk::BorderStyle::None);
 }

@@ -1,6 +1,5 @@
 #include "Form1.h"
 
-#include "SettingsFile.h"
 #include "TikoraClock.h"
 
 #include <cmath>
@@ -17,7 +16,7 @@ constexpr float kLabelWidth = 700;
 // hours first, and the lines behind everything.
 void Form1::buildClockElements()
 {
-    const SettingsFile& settings = m_run.settingsFile();
+    const SettingsValues& settings = m_run.settings();
     LineS[2].setBorderColor(settings.colour(6));
     LineS[1].setBorderColor(settings.colour(7));
     LineS[0].setBorderColor(settings.colour(8));
@@ -47,14 +46,14 @@ void Form1::buildClockElements()
         lblS[k].setHeight(lblS[k].width() - 50);
         lblS[k].setFontSize(settings.fontSize(10));
         lblS[k].setFontBold(true);
-        lblS[k].setFontName(m.strSettings[11]);
+        lblS[k].setFontName(settings.strSettings[11]);
     }
 }
 
 // The centre circle: outlined in the seconds colour, filled black, in the middle of the screen.
 void Form1::placeCentreCircle(tk::Shape& circle)
 {
-    const SettingsFile& settings = m_run.settingsFile();
+    const SettingsValues& settings = m_run.settings();
     circle.setWidth(kCircleWidth);
     circle.setHeight(circle.width());
     circle.setBorderColor(settings.colour(8));

@@ -3,7 +3,7 @@
 #include "Form2.h"
 #include "NumberText.h"
 #include "Platform.h"
-#include "SettingsFile.h"
+#include "SecondClockStyle.h"
 #include "TikoraClock.h"
 #include "frmFILE.h"
 
@@ -14,13 +14,9 @@ namespace {
 
 constexpr int kClockInterval = 1000;
 constexpr tk::Colour kHintStartColour = tk::rgb(90, 90, 90);
-constexpr int kEmblemTwips = 49 * tk::kTwipsPerPixel;
-
-// The three screen widths, in twips, for which a built-in dial exists.
-bool hasDial(std::int32_t screenWidth)
-{
-    return screenWidth == 12000 || screenWidth == 15360 || screenWidth == 19200;
-}
+// The centre picture's box holds 49 x 49 pixels of an ordinary screen, the same size in
+// inches on every screen.
+constexpr int kEmblemPixels = 49;
 
 // Whole-number division of a value first taken to the nearest whole number.
 std::int32_t halfOf(float length)
@@ -31,18 +27,8 @@ std::int32_t halfOf(float length)
 } // namespace
 
 Form1::Form1(TikoraClock& run)
-    : tk::Window("Form1")
-    , lblF1(*this, "lblF1")
-    , Timer4(*this, "Timer4")
-    , TimerSHOW(*this, "TimerSHOW")
-    , Pict(*this, "Pict")
-    , picTMP1(*this, "picTMP1")
-    , ShapeS(*this, "ShapeS")
-    , LineS(*this, "LineS")
-    , lblS(*this, "lblS")
-    , ComDial(run.platform())
+    : ClockFace("Form1", run.platform())
     , m_run(run)
-    , m(run.module1())
 {
     setClientSize(10320, 8280);
     setBackColor(tk::kBlack);
@@ -72,8 +58,9 @@ Form1::Form1(TikoraClock& run)
 // The centre picture box with the built-in emblem, and the hidden boxes that hold the dials.
 void Form1::createPictures(tk::Platform& platform)
 {
+    const auto emblem = static_cast<float>(tk::Units().toTwips(kEmblemPixels));
     tk::PictureBox& centre = Pict.add(0);
-    centre.move(4800, 3600, kEmblemTwips, kEmblemTwips);
+    centre.move(4800, 3600, emblem, emblem);
     centre.setBackColor(tk::kBlack);
     centre.setPicture(platform.builtInPicture(tk::BuiltInPicture::CentreEmblem));
     const tk::BuiltInPicture dials[] = {tk::BuiltInPicture::Dial1024x768,
@@ -101,9 +88,9 @@ void Form1::Form_Load()
     StartTime = platform.timeOfDay();
     placeHint();
     // Reading the hint creates the picture chooser and, through it, the settings dialog.
-    m.strSovet = m_run.fileChooser().lblSovet.caption();
-    m_run.settingsFile().readAtStartUp();
-    if (m.SlideShowTime > 0)
+    m_run.module1().strSovet = m_run.fileChooser().lblSovet.caption();
+    m_run.readSettings();
+    if (m_run.settings().SlideShowTime > 0)
         prepareSlideShow();
     loadCentrePicture();
     buildClockElements();
@@ -112,7 +99,7 @@ void Form1::Form_Load()
     copySettingsIntoDialog();
     Do_Lines();
     CheckCommandLine();
-    m_run.form2().chkBG[1].setEnabled(hasDial(ScreenWidth));
+    m_run.form2().chkBG[Form2::kClock2].setEnabled(SecondClockStyle::dialFor(ScreenWidth) != 0);
 }
 
 void Form1::placeHint()
@@ -125,20 +112,21 @@ void Form1::placeHint()
 void Form1::loadCentrePicture()
 {
     tk::Platform& platform = m_run.platform();
+    const SettingsValues& settings = m_run.settings();
     Form2& dialog = m_run.form2();
     tk::PictureBox& centre = Pict[0];
     picTMP1.setPicture(centre.picture());
     dialog.picTMP.setPicture(picTMP1.picture());
-    if (m.SlideShowTime <= 0 && !platform.dir(m.PicCenter).empty() &&
-        m.PicCenter != dialog.optPIC[0].caption()) {
-        centre.setPicture(platform.loadPictureFor(m.PicCenter, centre.bounds()));
-        dialog.txtOUT.setText(m.strSettings[2]);
-    } else if (m.SlideShowTime > 0) {
+    if (settings.SlideShowTime <= 0 && !platform.dir(settings.PicCenter).empty() &&
+        settings.PicCenter != dialog.optPIC[0].caption()) {
+        centre.setPicture(platform.loadPictureFor(settings.PicCenter, centre.bounds()));
+        dialog.txtOUT.setText(settings.strSettings[2]);
+    } else if (settings.SlideShowTime > 0) {
         // A show without slides keeps the built-in picture.
-        if (m.SlideFiles.size() > 1)
-            centre.setPicture(
-                platform.loadPictureFor(m.PicCenter + m.SlideFiles[1], centre.bounds()));
-        dialog.txtOUT.setText(m.strSettings[2]);
+        if (slides.SlideFiles.size() > 1)
+            centre.setPicture(platform.loadPictureFor(settings.PicCenter + slides.SlideFiles[1],
+                                                      centre.bounds()));
+        dialog.txtOUT.setText(settings.strSettings[2]);
     }
     if (!centre.picture())
         centre.setPicture(picTMP1.picture());
@@ -146,14 +134,16 @@ void Form1::loadCentrePicture()
     centre.setLeft(static_cast<float>(ScreenWidth / 2 - halfOf(centre.width())));
 }
 
+// The stored check boxes, colours and sizes go into the settings dialog; ticking a box there
+// runs its handler, which applies it to the clock.
 void Form1::copySettingsIntoDialog()
 {
     Form2& dialog = m_run.form2();
-    const SettingsFile& settings = m_run.settingsFile();
-    if (tk::parseNumber(m.strSettings[12]) == 1.0)
-        dialog.chkBG[1].setValue(1);
-    dialog.chkBG[0].setValue(settings.checkValue(5));
-    m.SavedRadiusUnit = std::to_string(m.RadiusUnit);
+    const SettingsValues& settings = m_run.settings();
+    if (settings.clock2())
+        dialog.chkBG[Form2::kClock2].setValue(1);
+    dialog.chkBG[Form2::kBack].setValue(settings.checkValue(5));
+    layout.SavedRadiusUnit = std::to_string(layout.RadiusUnit);
     for (int k = 0; k < 3; ++k)
         dialog.txtCOLOR[k].setBackColor(lblS[k].foreColor());
     dialog.txtCOLOR[3].setBackColor(ShapeS[3].backColor());

@@ -1,45 +1,53 @@
 #pragma once
 
+#include "DialogRun.h"
+#include "LocalisedWindows.h"
 #include "Module1.h"
 #include "SettingsFile.h"
+#include "SettingsValues.h"
 
 #include <memory>
-
-namespace tk {
-class Platform;
-class Window;
-} // namespace tk
 
 class Form1;
 class Form2;
 class frmFILE;
 
 // One run of the screen saver. It owns the program-wide values and the three windows, each
-// made on first use, hidden, with its load step run then.
-class TikoraClock {
+// made on first use, hidden, with its load step run then; the windows meet through it.
+class TikoraClock : public DialogRun, public LocalisedWindows {
 public:
     explicit TikoraClock(tk::Platform& platform);
-    ~TikoraClock();
+    ~TikoraClock() override;
     TikoraClock(const TikoraClock&) = delete;
     TikoraClock& operator=(const TikoraClock&) = delete;
 
     // Loads the clock window and shows it; the clock then runs on its timers.
     void start();
 
-    tk::Platform& platform() const { return m_platform; }
-    Module1& module1() { return m_module1; }
-    SettingsFile& settingsFile() { return m_settingsFile; }
-
     Form1& form1();
     Form2& form2();
-    frmFILE& fileChooser();
+    frmFILE& fileChooser() override;
+
+    tk::Platform& platform() override { return m_platform; }
+    SettingsValues& settings() override { return m_settings; }
+    Module1& module1() override { return m_module1; }
+    const SettingsFile& settingsFile() const { return m_settingsFile; }
+    ClockFace& clockFace() override;
+    ChooserCaller& chooserCaller() override;
+    bool saveSettings() override;
+    void showLanguage(const LanguageTexts* texts, int chosen) override;
+
+    // Fills the settings from the file, or writes the default file when there is none.
+    void readSettings();
 
 private:
     template <class W> W& use(std::unique_ptr<W>& slot);
+    void writeDefaultSettings();
 
     tk::Platform& m_platform;
-    Module1 m_module1;
-    SettingsFile m_settingsFile;
+    SettingsValues m_settings;
+    Module1 m_module1{*this};
+    SettingsFile m_settingsFile{m_platform};
     std::unique_ptr<Form1> m_form1;
     std::unique_ptr<Form2> m_form2;
     std::unique_ptr<frmFILE> m_frmFILE;

@@ -1,38 +1,22 @@
 #pragma once
 
-#include <array>
-#include <cstdint>
+#include "LanguageTables.h"
+
 #include <string>
-#include <vector>
 
-class TikoraClock;
+class LocalisedWindows;
 
-// The program-wide values, alive for the run and shared by all windows, and the language
-// routine that puts one language's texts in place.
+// The current language and the texts that other windows show later, and the routine that
+// puts one language's texts in place.
 class Module1 {
 public:
-    explicit Module1(TikoraClock& run)
-        : m_run(run)
+    explicit Module1(LocalisedWindows& windows)
+        : m_windows(windows)
     {
     }
 
-    // The settings file's lines by position; slots 13 to 15 are never used.
-    std::array<std::string, 16> strSettings;
-    float ViewTime = 0;
-    float ShapeWidth = 0;
-    std::string PicCenter;
-    float SlideShowTime = 0;
+    // 0 Russian, 1 English.
     float Localisation = 0;
-
-    // The slide list is numbered from 1; element 0 stays empty.
-    std::vector<std::string> SlideFiles{std::string()};
-    float SlideIndex = 0;
-
-    // The layout that the circle style sets and the drawing reads.
-    std::int16_t RadiusUnit = 0;
-    std::int16_t LineSteps = 0;
-    float SpreadStep = 0;
-    std::string SavedRadiusUnit;
 
     std::string strPicNotFound;
     std::string strSlidePeriod;
@@ -42,8 +26,13 @@ public:
     // OK in the chooser on a file that no picture can be made of.
     std::string strCannotShow;
 
+    // Puts the texts of language `lang` in place: 0 Russian, 1 English, any other value
+    // none, though a value that rounds to 0 or 1 still marks that language.
     void DoLocalisation(float lang);
 
+    // The texts of a language value, or null when it names none.
+    static const LanguageTexts* textsOf(float lang);
+
 private:
-    TikoraClock& m_run;
+    LocalisedWindows& m_windows;
 };

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "SettingsFile.h"
+
 #include <optional>
 #include <string_view>
-
-// The longest slide period, a day, in seconds.
-inline constexpr double kLongestSlidePeriod = 86400;
 
 // The slide period typed into the picture chooser, in seconds, or nothing when it is rejected:
 // when it holds a Latin letter, a Cyrillic letter from а to я or А to Я, a comma or a minus;

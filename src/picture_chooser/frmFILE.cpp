@@ -1,11 +1,11 @@
 #include "frmFILE.h"
 
-#include "Form1.h"
-#include "Form2.h"
-#include "LanguageTables.h"
+#include "ChooserRun.h"
+#include "ClockFace.h"
+#include "Module1.h"
 #include "Platform.h"
+#include "SettingsValues.h"
 #include "SlidePeriod.h"
-#include "TikoraClock.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ constexpr float kSlidePeriodWidth = 360;
 
 } // namespace
 
-frmFILE::frmFILE(TikoraClock& run)
+frmFILE::frmFILE(ChooserRun& run)
     : tk::Window("frmFILE")
     , Drive1(*this, run.platform(), "Drive1")
     , Dir1(*this, run.platform(), "Dir1")
@@ -70,9 +70,16 @@ void frmFILE::placeWidgets()
 // The chooser stands directly to the right of the settings dialog.
 void frmFILE::Form_Load()
 {
-    const Form2& dialog = m_run.form2();
+    const tk::Window& dialog = m_run.chooserCaller().callerWindow();
     setTop(dialog.top());
     setLeft(dialog.left() + dialog.width());
+}
+
+void frmFILE::showTexts(const LanguageTexts& texts)
+{
+    setCaption(std::string(texts.frmFILECaption));
+    cmdNO.setCaption(std::string(texts.cmdNO));
+    lblSlideTime.setCaption(std::string(texts.lblSlideTime));
 }
 
 // A drive that cannot be opened shows why in the path field; the lists stay where they were.
@@ -107,7 +114,7 @@ void frmFILE::File1_Click()
     const std::string path = selectedPath();
     // The preview shows what the centre will show, fitted by the centre's rule.
     if (tk::PictureRef picture =
-            m_run.platform().loadPictureFor(path, m_run.form1().Pict[0].bounds()))
+            m_run.platform().loadPictureFor(path, m_run.clockFace().Pict[0].bounds()))
         picPREW.setPicture(std::move(picture));
     txtFP.setText(path);
 }
@@ -122,7 +129,7 @@ void frmFILE::File1_DblClick()
 
 void frmFILE::cmdOK_Click()
 {
-    if (!Dir1.path().empty() && m_run.form2().optPIC[2].value())
+    if (!Dir1.path().empty() && m_run.chooserCaller().slideShowChosen())
         acceptSlideShow();
     else
         acceptPicture();
@@ -130,25 +137,26 @@ void frmFILE::cmdOK_Click()
 
 void frmFILE::acceptSlideShow()
 {
-    Module1& m = m_run.module1();
+    const Module1& texts = m_run.module1();
     // A folder whose name holds a line break cannot be stored in the settings file, whose
     // values are one a line; it is refused as such a picture path is, and nothing changes.
     if (File1.path().find_first_of("\r\n") != std::string::npos) {
-        m_run.platform().messageBox(m.strPicNotFound, std::string(kAttention),
+        m_run.platform().messageBox(texts.strPicNotFound, std::string(kAttention),
                                     tk::MessageIcon::Information, tk::MessageButtons::Ok);
         return;
     }
     const std::optional<float> period = parseSlidePeriod(txtST.text());
     if (!period) {
-        m_run.platform().messageBox(m.strSlidePeriod, std::string(kAttention),
+        m_run.platform().messageBox(texts.strSlidePeriod, std::string(kAttention),
                                     tk::MessageIcon::None, tk::MessageButtons::OkCancel);
         return;
     }
-    m.SlideShowTime = *period;
-    Form2& dialog = m_run.form2();
-    dialog.txtOUT.setText(File1.path() + tk::kPathSeparator);
-    m.PicCenter = dialog.txtOUT.text();
-    m_run.form1().StartSlideShow();
+    SettingsValues& settings = m_run.settings();
+    settings.SlideShowTime = *period;
+    tk::TextBox& pathField = m_run.chooserCaller().pathField();
+    pathField.setText(File1.path() + tk::kPathSeparator);
+    settings.PicCenter = pathField.text();
+    m_run.clockFace().StartSlideShow();
     hide();
 }
 
@@ -166,14 +174,14 @@ void frmFILE::acceptPicture()
     // A file that cannot be shown would be stored only to show the built-in picture at the
     // next start; the user is told, and the chooser stays open with nothing changed.
     const std::string path = selectedPath();
-    tk::PictureBox& centre = m_run.form1().Pict[0];
+    tk::PictureBox& centre = m_run.clockFace().Pict[0];
     tk::PictureRef picture = platform.loadPictureFor(path, centre.bounds());
     if (!picture) {
         platform.messageBox(m_run.module1().strCannotShow, std::string(kAttention),
                             tk::MessageIcon::None, tk::MessageButtons::Ok);
         return;
     }
-    m_run.form2().txtOUT.setText(path);
+    m_run.chooserCaller().pathField().setText(path);
     hide();
     centre.setPicture(std::move(picture));
 }
@@ -182,7 +190,5 @@ void frmFILE::acceptPicture()
 void frmFILE::cmdNO_Click()
 {
     hide();
-    Form2& dialog = m_run.form2();
-    for (int i = 0; i < 3; ++i)
-        dialog.optPIC[i].setValue(false);
+    m_run.chooserCaller().unselectPictureOptions();
 }

@@ -5,20 +5,21 @@
 #include "DriveListBox.h"
 #include "FileListBox.h"
 #include "Label.h"
+#include "LanguageTables.h"
 #include "PictureBox.h"
 #include "TextBox.h"
 #include "Window.h"
 
 #include <string>
 
-class TikoraClock;
+class ChooserRun;
 
 // The picture chooser: drive, folder and file lists with a preview, and the slide period. It
 // delivers one picture file to the settings dialog, or a slide-show folder and period to the
 // clock, and only hides itself, so that it shows the same place when it opens again.
 class frmFILE : public tk::Window {
 public:
-    explicit frmFILE(TikoraClock& run);
+    explicit frmFILE(ChooserRun& run);
 
     tk::DriveListBox Drive1;
     tk::DirListBox Dir1;
@@ -38,6 +39,8 @@ public:
     void File1_DblClick();
     void cmdOK_Click();
     void cmdNO_Click();
+    // Puts one language's captions in place.
+    void showTexts(const LanguageTexts& texts);
 
 private:
     void placeWidgets();
@@ -47,5 +50,5 @@ private:
     void acceptSlideShow();
     void acceptPicture();
 
-    TikoraClock& m_run;
+    ChooserRun& m_run;
 };

@@ -1,8 +1,9 @@
 #include "Form2.h"
 
-#include "Form1.h"
+#include "ClockFace.h"
+#include "DialogRun.h"
 #include "NumberText.h"
-#include "TikoraClock.h"
+#include "SettingsValues.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ enum Row { Seconds = 0, Minutes = 1, Hours = 2, CirclesBackground = 3 };
 // object's values, and the steps after it run with those.
 void Form2::lblCOLOR_Click(int Index)
 {
-    Form1& clock = m_run.form1();
+    ClockFace& clock = m_run.clockFace();
     tk::CommonDialog& picker = clock.ComDial;
     switch (Index) {
     case Seconds:
@@ -52,7 +53,7 @@ void Form2::lblCOLOR_Click(int Index)
 
 void Form2::refreshSwatchTexts()
 {
-    const Form1& clock = m_run.form1();
+    const ClockFace& clock = m_run.clockFace();
     for (int k = 2; k >= 0; --k)
         txtCOLOR[k].setText(tk::currencyText(clock.lblS[k].font().size));
 }
@@ -61,7 +62,7 @@ void Form2::refreshSwatchTexts()
 // minutes and seconds sizes follow the hours size by the circle style.
 void Form2::chooseHoursFont()
 {
-    Form1& clock = m_run.form1();
+    ClockFace& clock = m_run.clockFace();
     tk::CommonDialog& picker = clock.ComDial;
     picker.flags = kFontPickerFlags;
     picker.fontName = clock.lblS[2].font().name;
@@ -72,7 +73,7 @@ void Form2::chooseHoursFont()
         clock.lblS[k].setFontName(picker.fontName);
     clock.lblS[2].setFontSize(picker.fontSize);
     const double hours = tk::toCurrency(clock.lblS[2].font().size);
-    if (m.ShapeWidth == 1) {
+    if (m_run.settings().ShapeWidth == 1) {
         clock.lblS[1].setFontSize(static_cast<float>(hours));
         clock.lblS[0].setFontSize(static_cast<float>(hours));
     } else {

@@ -1,13 +1,12 @@
 #include "Form2.h"
 
-#include "Form1.h"
-#include "LanguageTables.h"
+#include "ClockFace.h"
+#include "DialogRun.h"
+#include "Module1.h"
 #include "NumberText.h"
 #include "Platform.h"
-#include "TikoraClock.h"
+#include "SettingsValues.h"
 #include "frmFILE.h"
-
-#include <cmath>
 
 namespace {
 
@@ -16,10 +15,18 @@ constexpr float kHoursCircleWidth = 1080;
 constexpr int kPictureListHeight = 2040;
 constexpr int kSlideListHeight = 1800;
 constexpr std::string_view kPictureKinds = ", jpg, bmp";
+constexpr int kClock2Slot = 12;
+// Where the pointer is put on the dialog, in pixels from its top left corner.
+constexpr int kPointerLeft = 140;
+constexpr int kPointerTop = 50;
+// The picture options.
+constexpr int kDefaultPicture = 0;
+constexpr int kChosenPicture = 1;
+constexpr int kSlideShow = 2;
 
 } // namespace
 
-Form2::Form2(TikoraClock& run)
+Form2::Form2(DialogRun& run)
     : tk::Window("Form2")
     , lblLOC(*this, "lblLOC")
     , Line1(*this, "Line1")
@@ -34,7 +41,6 @@ Form2::Form2(TikoraClock& run)
     , lblCOLOR(*this, "lblCOLOR")
     , cmdOK(*this, "cmdOK")
     , m_run(run)
-    , m(run.module1())
 {
     setCaption("Options");
     setClientSize(2655, 6870);
@@ -70,12 +76,12 @@ void Form2::createWidgets()
     createPictureFrame();
     createColourFrame();
 
-    cmdOK.add(0).move(120, 5880, 1335, 375);
-    cmdOK[0].setCaption("Save");
-    cmdOK[0].setDefault(true);
-    cmdOK.add(1).move(1560, 5880, 975, 375);
-    cmdOK[1].setCaption("Cancel");
-    cmdOK[1].setCancel(true);
+    cmdOK.add(kSave).move(120, 5880, 1335, 375);
+    cmdOK[kSave].setCaption("Save");
+    cmdOK[kSave].setDefault(true);
+    cmdOK.add(kCancel).move(1560, 5880, 975, 375);
+    cmdOK[kCancel].setCaption("Cancel");
+    cmdOK[kCancel].setCancel(true);
 }
 
 void Form2::createPictureFrame()
@@ -87,10 +93,10 @@ void Form2::createPictureFrame()
     optPIC[1].setCaption("Choose");
     optPIC.add(2, frame).move(120, 800, 1575, 350);
     optPIC[2].setCaption("Slide show");
-    chkBG.add(0, frame).move(1470, 280, 735, 255);
-    chkBG[0].setCaption("Back");
-    chkBG.add(1, frame).move(1470, 540, 855, 255);
-    chkBG[1].setCaption("Clock2");
+    chkBG.add(kBack, frame).move(1470, 280, 735, 255);
+    chkBG[kBack].setCaption("Back");
+    chkBG.add(kClock2, frame).move(1470, 540, 855, 255);
+    chkBG[kClock2].setCaption("Clock2");
     picTMP.setContainer(frame);
     picTMP.move(2040, 840, 255, 255);
     picTMP.setVisible(false);
@@ -135,32 +141,32 @@ void Form2::Form_Load()
 {
     setLeft(kDialogPosition);
     setTop(kDialogPosition);
-    const double twipsPerPixel = m_run.platform().twipsPerPixel();
-    const auto pixels = [twipsPerPixel](float twips) {
-        return static_cast<int>(std::nearbyint(twips) / twipsPerPixel);
-    };
-    m_run.platform().setCursorPos(pixels(left()) + 140, pixels(top()) + 50);
+    const tk::Units units = m_run.platform().units();
+    m_run.platform().setCursorPos(units.toWholePixels(left()) + kPointerLeft,
+                                  units.toWholePixels(top()) + kPointerTop);
 }
 
+// Selects the stored time mode and circle style, which redraws the clock in that style.
 void Form2::Predustanovki()
 {
-    optWT[m.ViewTime == 0 ? 0 : 1].setValue(true);
-    optSW[m.ShapeWidth == 0 ? 0 : 1].setValue(true);
+    const SettingsValues& settings = m_run.settings();
+    optWT[settings.ViewTime == 0 ? 0 : 1].setValue(true);
+    optSW[settings.ShapeWidth == 0 ? 0 : 1].setValue(true);
 }
 
 void Form2::optWT_Click(int Index)
 {
-    m.ViewTime = static_cast<float>(Index);
+    m_run.settings().ViewTime = static_cast<float>(Index);
 }
 
 void Form2::optSW_Click(int Index)
 {
-    m.ShapeWidth = static_cast<float>(Index);
-    Form1& clock = m_run.form1();
+    m_run.settings().ShapeWidth = static_cast<float>(Index);
+    ClockFace& clock = m_run.clockFace();
     // While the dialog is hidden (at start-up) nothing is redrawn.
     if (visible()) {
         clock.RazmerKrugov();
-        m.SavedRadiusUnit = std::to_string(m.RadiusUnit);
+        clock.layout.SavedRadiusUnit = std::to_string(clock.layout.RadiusUnit);
         clock.Do_Lines();
     }
     txtCOLOR[1].setText(tk::currencyText(clock.lblS[1].font().size));
@@ -169,43 +175,56 @@ void Form2::optSW_Click(int Index)
 
 void Form2::optPIC_Click(int Index)
 {
-    Form1& clock = m_run.form1();
-    if (Index <= 0) {
-        m.PicCenter = optPIC[Index].caption();
+    ClockFace& clock = m_run.clockFace();
+    SettingsValues& settings = m_run.settings();
+    if (Index <= kDefaultPicture) {
+        settings.PicCenter = optPIC[Index].caption();
         txtOUT.setEnabled(false);
         clock.Pict[0].setPicture(picTMP.picture());
         clock.TimerSHOW.setEnabled(false);
-        m.SlideShowTime = 0;
+        settings.SlideShowTime = 0;
         return;
     }
     frmFILE& chooser = m_run.fileChooser();
-    if (Index == 1) {
+    const std::string& hint = m_run.module1().strSovet;
+    if (Index == kChosenPicture) {
         clock.TimerSHOW.setEnabled(false);
-        m.SlideShowTime = 0;
+        settings.SlideShowTime = 0;
         chooser.File1.setHeight(kPictureListHeight);
-        chooser.lblSovet.setCaption(m.strSovet + std::string(kPictureKinds));
+        chooser.lblSovet.setCaption(hint + std::string(kPictureKinds));
     } else {
         chooser.File1.setHeight(kSlideListHeight);
-        chooser.lblSovet.setCaption(m.strSovet);
+        chooser.lblSovet.setCaption(hint);
     }
     openChooser();
 }
 
-// Opens the chooser in the folder of the stored picture, or in the program's own folder when
-// that is gone, and waits for it.
+bool Form2::slideShowChosen() const
+{
+    return optPIC[kSlideShow].value();
+}
+
+void Form2::unselectPictureOptions()
+{
+    for (int i = 0; i < 3; ++i)
+        optPIC[i].setValue(false);
+}
+
+// Opens the chooser in the folder of the stored picture, or in the platform's picture folder
+// when that is gone, and waits for it.
 void Form2::openChooser()
 {
     tk::Platform& platform = m_run.platform();
     frmFILE& chooser = m_run.fileChooser();
     std::string folder;
-    const std::string& stored = m.strSettings[2];
+    const std::string& stored = m_run.settings().strSettings[2];
     if (!platform.dir(stored).empty()) {
         const auto separator = stored.find_last_of(tk::kPathSeparator);
         if (separator != std::string::npos)
             folder = stored.substr(0, separator + 1);
     }
     if (folder.empty())
-        folder = platform.programFolder();
+        folder = platform.defaultPictureFolder();
     chooser.Dir1.setPath(folder);
     // Volumes mounted since the last opening are there to pick.
     chooser.Drive1.refresh();
@@ -216,26 +235,27 @@ void Form2::openChooser()
 // "Back" and "Clock2" exclude each other.
 void Form2::chkBG_Click(int Index)
 {
-    Form1& clock = m_run.form1();
-    if (Index == 1) {
-        if (chkBG[1].value() != 1) {
+    ClockFace& clock = m_run.clockFace();
+    std::string& clock2 = m_run.settings().strSettings[kClock2Slot];
+    if (Index == kClock2) {
+        if (chkBG[kClock2].value() != 1) {
             clock.setPicture(nullptr);
             return;
         }
-        chkBG[0].setValue(0);
+        chkBG[kBack].setValue(0);
         optSW[1].setValue(true);
-        m.strSettings[12] = "1";
+        clock2 = "1";
         optSW[0].setEnabled(false);
         clock.DoClock2();
-    } else if (Index == 0) {
-        if (chkBG[0].value() != 1) {
+    } else if (Index == kBack) {
+        if (chkBG[kBack].value() != 1) {
             clock.setPicture(nullptr);
             return;
         }
-        chkBG[1].setValue(0);
+        chkBG[kClock2].setValue(0);
         clock.ShapeS[4].setWidth(kHoursCircleWidth);
         clock.ShapeS[4].setHeight(kHoursCircleWidth);
-        m.strSettings[12] = "0";
+        clock2 = "0";
         optSW[0].setEnabled(true);
         clock.DoBackGround();
         clock.RazmerKrugov();
@@ -244,12 +264,33 @@ void Form2::chkBG_Click(int Index)
 
 void Form2::lblLOC_Click(int Index)
 {
-    m.DoLocalisation(static_cast<float>(Index));
+    m_run.module1().DoLocalisation(static_cast<float>(Index));
+}
+
+void Form2::showLanguage(const LanguageTexts* texts, int chosen)
+{
+    for (int i = 0; i < 2; ++i)
+        lblLOC[i].setForeColor(i == chosen ? tk::kBlue : tk::kBlack);
+    if (!texts)
+        return;
+    for (int i = 0; i < 4; ++i) {
+        Frame[i].setCaption(std::string(texts->frameCaptions[i]));
+        lblCOLOR[i].setCaption(std::string(texts->lblCOLOR[i]));
+    }
+    for (int i = 0; i < 2; ++i) {
+        optWT[i].setCaption(std::string(texts->optWT[i]));
+        optSW[i].setCaption(std::string(texts->optSW[i]));
+        cmdOK[i].setCaption(std::string(texts->cmdOK[i]));
+    }
+    for (int i = 0; i < 3; ++i)
+        optPIC[i].setCaption(std::string(texts->optPIC[i]));
+    chkBG[kBack].setCaption(std::string(texts->chkBG0));
+    setCaption(std::string(texts->form2Caption));
 }
 
 void Form2::cmdOK_Click(int Index)
 {
-    if (Index == 0)
+    if (Index == kSave)
         save();
     else
         m_run.platform().endProcess();
@@ -260,17 +301,19 @@ void Form2::cmdOK_Click(int Index)
 void Form2::save()
 {
     tk::Platform& platform = m_run.platform();
+    SettingsValues& settings = m_run.settings();
+    const Module1& texts = m_run.module1();
     const std::string& path = txtOUT.text();
     if (path.empty()) {
-        m.PicCenter = optPIC[0].caption();
+        settings.PicCenter = optPIC[kDefaultPicture].caption();
     } else if (path.find_first_of("\r\n") != std::string::npos || platform.dir(path).empty()) {
-        platform.messageBox(m.strPicNotFound, std::string(kAttention), tk::MessageIcon::Information,
-                            tk::MessageButtons::Ok);
-    } else if (!optPIC[0].value()) {
-        m.PicCenter = path;
+        platform.messageBox(texts.strPicNotFound, std::string(kAttention),
+                            tk::MessageIcon::Information, tk::MessageButtons::Ok);
+    } else if (!optPIC[kDefaultPicture].value()) {
+        settings.PicCenter = path;
     }
-    if (!m_run.settingsFile().save()) {
-        platform.messageBox(m.strSaveFailed, std::string(kAttention), tk::MessageIcon::Warning,
+    if (!m_run.saveSettings()) {
+        platform.messageBox(texts.strSaveFailed, std::string(kAttention), tk::MessageIcon::Warning,
                             tk::MessageButtons::Ok);
         return;
     }

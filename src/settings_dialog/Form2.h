@@ -1,25 +1,32 @@
 #pragma once
 
 #include "CheckBox.h"
+#include "ChooserRun.h"
 #include "CommandButton.h"
 #include "ControlArray.h"
 #include "Frame.h"
 #include "Label.h"
+#include "LanguageTables.h"
 #include "Line.h"
 #include "OptionButton.h"
 #include "PictureBox.h"
 #include "TextBox.h"
 #include "Window.h"
 
-class TikoraClock;
-class Module1;
-class Form1;
+class DialogRun;
 
 // The settings dialog. It keeps no copy of the settings: every choice goes straight into the
 // program-wide values and the clock window, which shows it at once.
-class Form2 : public tk::Window {
+class Form2 : public tk::Window, public ChooserCaller {
 public:
-    explicit Form2(TikoraClock& run);
+    // The indexes of the dialog's two buttons.
+    static constexpr int kSave = 0;
+    static constexpr int kCancel = 1;
+    // The indexes of its two check boxes.
+    static constexpr int kBack = 0;
+    static constexpr int kClock2 = 1;
+
+    explicit Form2(DialogRun& run);
 
     tk::ControlArray<tk::Label> lblLOC;
     tk::Line Line1;
@@ -43,6 +50,14 @@ public:
     void lblLOC_Click(int Index);
     void lblCOLOR_Click(int Index);
     void cmdOK_Click(int Index);
+    // Puts one language's captions in place and marks the chosen language's label, or none
+    // for -1; without texts the captions stay as they are.
+    void showLanguage(const LanguageTexts* texts, int chosen);
+
+    const tk::Window& callerWindow() const override { return *this; }
+    bool slideShowChosen() const override;
+    tk::TextBox& pathField() override { return txtOUT; }
+    void unselectPictureOptions() override;
 
 private:
     void createWidgets();
@@ -54,6 +69,5 @@ private:
     void refreshSwatchTexts();
     void chooseHoursFont();
 
-    TikoraClock& m_run;
-    Module1& m;
+    DialogRun& m_run;
 };

@@ -17,6 +17,4 @@ struct Bounds {
     bool operator==(const Bounds&) const = default;
 };
 
-inline constexpr int kTwipsPerPixel = 15;
-
 } // namespace tk

@@ -4,7 +4,7 @@
 
 namespace tk {
 
-// Sizes are points; a point is 20 twips, so s points are drawn s * 20 / 15 pixels high.
+// Sizes are points, each 20 twips.
 // The sizes the font picker accepts, as the standard Windows font dialog does: whole points
 // from 1 to 1638, with decimals between.
 inline constexpr float kSmallestFontSize = 1;

@@ -3,6 +3,7 @@
 #include "Bounds.h"
 #include "Colour.h"
 #include "Picture.h"
+#include "Units.h"
 
 #include <cstdint>
 #include <optional>
@@ -59,6 +60,9 @@ public:
     // settings file, keeps them beside itself; an installed copy keeps them in the user's own
     // configuration folder. The program's folder unless a platform knows better.
     virtual std::string settingsFolder() { return programFolder(); }
+    // The folder the picture chooser opens in when no stored picture names one: the program's
+    // folder unless a platform knows a better one for an installed copy.
+    virtual std::string defaultPictureFolder() { return programFolder(); }
     // The local time of day in whole seconds since midnight.
     virtual int timeOfDay() = 0;
     virtual ScreenSize screenSize() = 0;
@@ -66,8 +70,8 @@ public:
     [[noreturn]] virtual void endProcess() = 0;
     // Moves the mouse pointer to a screen position in pixels.
     virtual void setCursorPos(int x, int y) = 0;
-    // How many twips a pixel of the screen is: 1440 over its dots per inch.
-    virtual double twipsPerPixel() { return kTwipsPerPixel; }
+    // The screen's units: how many twips a pixel is.
+    virtual Units units() { return Units(); }
 
     // A window has just been made, before its load step runs.
     virtual void windowCreated(Window& window) = 0;

@@ -35,7 +35,7 @@ TEST(SettingsDialog, PresetsAndColourRows)
                 {std::string("ViewTime=") + (equal ? "0" : "2"), "ShapeWidth=" + style})));
             const Form2& d = r.dialog();
             EXPECT_EQ(std::tuple(d.optWT[0].value(), d.optWT[1].value(), d.optSW[0].value(),
-                                 d.optSW[1].value(), r.module().ViewTime),
+                                 d.optSW[1].value(), r.settings().ViewTime),
                       std::tuple(equal, !equal, !equal, equal, equal ? 0.0f : 1.0f));
             r.platform.colourAnswers.push_back(answer);
             r.dialog().lblCOLOR[row].click();
@@ -90,7 +90,7 @@ std::string backAndClock2Of(ClockRun& r)
 {
     Form2& d = r.dialog();
     Form1& c = r.clock();
-    const Module1& m = r.module();
+    const SettingsValues& m = r.settings();
     const tk::PictureRef dial = r.platform.builtInPicture(tk::BuiltInPicture::Dial1024x768);
     const std::string picture = !c.picture() ? "none" : c.picture() == dial ? "dial" : "file";
     return std::to_string(d.chkBG[0].value()) + std::to_string(d.chkBG[1].value()) + " " + picture +
@@ -99,7 +99,7 @@ std::string backAndClock2Of(ClockRun& r)
            (c.ShapeS[1].borderStyle() == tk::BorderStyle::Solid ? " outlined " : " plain ") +
            tk::singleText(c.ShapeS[4].width()) + "x" + tk::singleText(c.ShapeS[4].height()) +
            (d.optSW[1].value() ? ", equal " : ", - ") + tk::singleText(m.ShapeWidth) + " " +
-           m.SavedRadiusUnit + " " + std::to_string(m.LineSteps);
+           c.layout.SavedRadiusUnit + " " + std::to_string(c.layout.LineSteps);
 }
 
 TEST(SettingsDialog, BackAndClock2ExcludeEachOtherInTheDialogAndAtStartUp)

@@ -26,7 +26,7 @@ TEST(SettingsFile, WhereItLivesAndWhenItIsLeftAlone)
     unreadable.platform.failReads = true;
     ASSERT_TRUE(unreadable.startWith("ViewTime=1\r\n"));
     EXPECT_EQ(unreadable.platform.writeCount, 0);
-    EXPECT_EQ(unreadable.module().ViewTime, 0);
+    EXPECT_EQ(unreadable.settings().ViewTime, 0);
     unreadable.platform.failReads = false;
     EXPECT_EQ(unreadable.settingsText(), "ViewTime=1\r\n");
 
@@ -61,7 +61,7 @@ TEST(SettingsFile, WhereItLivesAndWhenItIsLeftAlone)
     std::filesystem::create_directories(installed.platform.pathOf("config"));
     installed.platform.putFile("config/Tikora_Clock.ini", "ViewTime=0\r\nShapeWidth=1\r\n");
     ASSERT_TRUE(installed.start());
-    EXPECT_EQ(std::pair(installed.module().ViewTime, installed.module().ShapeWidth),
+    EXPECT_EQ(std::pair(installed.settings().ViewTime, installed.settings().ShapeWidth),
               std::pair(0.0f, 1.0f));
 }
 
@@ -73,12 +73,12 @@ std::string readBack(ClockRun& r)
 {
     const Form1& c = r.clock();
     const Form2& d = r.dialog();
-    const Module1& m = r.module();
+    const SettingsValues& m = r.settings();
     return tk::singleText(m.ViewTime) + " " + tk::singleText(m.ShapeWidth) + " " +
-           tk::singleText(m.Localisation) + " " + tk::singleText(c.lblS[2].font().size) + " " +
-           tk::singleText(c.lblS[0].font().size) + " " + std::to_string(c.lblS[2].foreColor()) +
-           " " + std::to_string(c.ShapeS[2].backColor()) + " " +
-           std::to_string(d.chkBG[0].value()) + std::to_string(d.chkBG[1].value());
+           tk::singleText(r.module().Localisation) + " " + tk::singleText(c.lblS[2].font().size) +
+           " " + tk::singleText(c.lblS[0].font().size) + " " +
+           std::to_string(c.lblS[2].foreColor()) + " " + std::to_string(c.ShapeS[2].backColor()) +
+           " " + std::to_string(d.chkBG[0].value()) + std::to_string(d.chkBG[1].value());
 }
 
 const std::string kReadBackDefaults = "0 0 1 30 15 255 0 00";
@@ -172,9 +172,9 @@ TEST(SettingsFile, FilesOfEveryShapeAreReadByPositionAndNeverReplaced)
         ASSERT_TRUE(r.startAtTenTwenty(file));
         EXPECT_EQ(readBack(r), expected);
         for (const auto& [slot, text] : slots)
-            EXPECT_EQ(r.module().strSettings[slot], text) << "slot " << slot;
+            EXPECT_EQ(r.settings().strSettings[slot], text) << "slot " << slot;
         EXPECT_TRUE(r.clock().Timer4.isRunning());
-        EXPECT_EQ(r.clock().lblS[0].caption(), r.module().ViewTime == 0 ? "30" : "0");
+        EXPECT_EQ(r.clock().lblS[0].caption(), r.settings().ViewTime == 0 ? "30" : "0");
         EXPECT_EQ(r.platform.writeCount, 0) << "the user's file is never replaced";
     }
     // A font name that is no UTF-8 is handed on as it stands.

@@ -25,8 +25,8 @@ void require(bool holds)
 std::string carriedOver(fake::ClockRun& r)
 {
     const Form1& c = r.clock();
-    std::string text = tk::singleText(r.module().ViewTime) + " " +
-                       tk::singleText(r.module().ShapeWidth) + " " +
+    std::string text = tk::singleText(r.settings().ViewTime) + " " +
+                       tk::singleText(r.settings().ShapeWidth) + " " +
                        tk::singleText(r.module().Localisation) + " " + r.module().PicCenter;
     for (int k = 0; k < 3; ++k)
         text += " " + std::to_string(c.lblS[k].foreColor());
@@ -38,7 +38,7 @@ std::string carriedOver(fake::ClockRun& r)
 
 void checkTheFace(fake::ClockRun& r)
 {
-    const Module1& m = r.module();
+    const SettingsValues& m = r.settings();
     require(m.ViewTime == 0 || m.ViewTime == 1);
     require(m.ShapeWidth == 0 || m.ShapeWidth == 1);
     for (int k = 0; k < 3; ++k) {

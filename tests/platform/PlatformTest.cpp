@@ -3,6 +3,7 @@
 #include "FolderListing.h"
 #include "InstanceLock.h"
 #include "PictureFile.h"
+#include "SettingsFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -178,6 +179,22 @@ TEST_F(PlatformTest, LockFolderOpenToOthersIsNotUsed)
     EXPECT_EQ(InstanceLock::defaultPath(), QString());
     qputenv("XDG_RUNTIME_DIR", runtime);
     qputenv("TMPDIR", temp);
+}
+
+// A portable copy's chooser opens beside it; an installed one in the user's pictures, or home.
+TEST_F(PlatformTest, ChooserOpensBesideAPortableCopyAndInThePicturesOfAnInstalledOne)
+{
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(m_dir.path()));
+    qunsetenv("XDG_CONFIG_HOME");
+    const QString program = qPath("Sub");
+    EXPECT_EQ(SettingsFolder::pictureFolder(program, program), program);
+    EXPECT_EQ(SettingsFolder::pictureFolder(qPath("alpha"), program), m_dir.path());
+    fs::create_directory(path("Pictures"));
+    EXPECT_EQ(SettingsFolder::pictureFolder(qPath("alpha"), program), qPath("Pictures"));
+    qputenv("HOME", home);
+    qputenv("XDG_CONFIG_HOME", config);
 }
 
 } // namespace

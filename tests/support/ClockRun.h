@@ -96,6 +96,7 @@ public:
     Form2& dialog() { return run.form2(); }
     frmFILE& chooser() { return run.fileChooser(); }
     Module1& module() { return run.module1(); }
+    SettingsValues& settings() { return run.settings(); }
     // Where the centre picture came from, as FakePlatform::sourceOf() tells it.
     std::string centre() { return FakePlatform::sourceOf(clock().Pict[0].picture()); }
     // The hours, minutes and seconds figures, as "10:20:30".
@@ -144,7 +145,7 @@ public:
                 text += tk::singleText(size) + " ";
             text += tk::singleText(label.height()) + (k < 2 ? ", " : "; ");
         }
-        const Module1& m = module();
+        const FaceLayout& m = clock().layout;
         return text + std::to_string(m.RadiusUnit) + " " + m.SavedRadiusUnit + " " +
                std::to_string(m.LineSteps) + " " + tk::singleText(m.SpreadStep);
     }

@@ -81,7 +81,7 @@ public:
     void setTime(int h, int m, int s) { time = (h * 60 + m) * 60 + s; }
     void setScreenPixels(int w, int h)
     {
-        screen = {w * tk::kTwipsPerPixel, h * tk::kTwipsPerPixel};
+        screen = {tk::Units().toWholeTwips(w), tk::Units().toWholeTwips(h)};
     }
     // A path in the program folder, joined with the platform's separator as the program joins.
     std::string pathOf(const std::string& name) const { return (m_folder / name).string(); }

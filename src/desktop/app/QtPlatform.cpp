@@ -107,6 +107,13 @@ std::string QtPlatform::programFolder()
     return toStd(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
 }
 
+std::string QtPlatform::defaultPictureFolder()
+{
+    const QString settings = QDir::fromNativeSeparators(QString::fromStdString(settingsFolder()));
+    return toStd(QDir::toNativeSeparators(
+        SettingsFolder::pictureFolder(settings, QCoreApplication::applicationDirPath())));
+}
+
 int QtPlatform::timeOfDay()
 {
     const std::tm local = localNow();
@@ -135,9 +142,9 @@ void QtPlatform::setCursorPos(int x, int y)
     m_presentation.movePointer(QPoint(x, y));
 }
 
-double QtPlatform::twipsPerPixel()
+tk::Units QtPlatform::units()
 {
-    return m_units.twipsPerPixel();
+    return m_units.units();
 }
 
 void QtPlatform::windowCreated(tk::Window& window)

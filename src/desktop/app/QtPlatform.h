@@ -32,11 +32,12 @@ public:
     std::string commandLine() override;
     std::string programFolder() override;
     std::string settingsFolder() override;
+    std::string defaultPictureFolder() override;
     int timeOfDay() override;
     tk::ScreenSize screenSize() override;
     [[noreturn]] void endProcess() override;
     void setCursorPos(int x, int y) override;
-    double twipsPerPixel() override;
+    tk::Units units() override;
 
     void windowCreated(tk::Window& window) override;
     void showModal(tk::Window& window) override;

@@ -99,7 +99,7 @@ QRegion ClockWindow::uncovered(const tk::Control& control, QRegion dirty) const
         return dirty;
     for (const tk::Control* other : m_window.controls()) {
         if (other->kind() == tk::ControlKind::PictureBox && other->visible() && !other->container())
-            dirty -= m_painter.units().toPixels(other->bounds()).toRect();
+            dirty -= m_painter.units().toWholePixels(other->bounds());
     }
     return dirty;
 }

@@ -164,7 +164,7 @@ void FacePainter::paint(QPainter& painter, const QRegion& area)
     for (const tk::Control* control : m_window.controls()) {
         // A picture box covers exactly its box, without antialiasing around it.
         if (control->kind() == tk::ControlKind::PictureBox && control->visible() &&
-            area.intersects(m_units.toPixels(control->bounds()).toRect()))
+            area.intersects(m_units.toWholePixels(control->bounds())))
             paintPictureBox(painter, static_cast<const tk::PictureBox&>(*control));
     }
     painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -226,7 +226,7 @@ void FacePainter::paintLabel(QPainter& painter, const tk::Label& label)
 // its middle, scaled down to fit when it is larger than the box.
 void FacePainter::paintPictureBox(QPainter& painter, const tk::PictureBox& box)
 {
-    const QRect rect = m_units.toPixels(box.bounds()).toRect();
+    const QRect rect = m_units.toWholePixels(box.bounds());
     painter.fillRect(rect, qtColour(box.backColor()));
     const QtPicture* picture = qtPictureOf(box.picture());
     if (!picture)

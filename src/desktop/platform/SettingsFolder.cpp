@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 
@@ -30,4 +31,12 @@ QString SettingsFolder::locate()
     // A folder that cannot be made leaves the run on its defaults, as an unwritable one does.
     QDir().mkpath(folder);
     return QDir::cleanPath(folder);
+}
+
+QString SettingsFolder::pictureFolder(const QString& settingsFolder, const QString& programFolder)
+{
+    if (QDir::cleanPath(settingsFolder) == QDir::cleanPath(programFolder))
+        return programFolder;
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
 }

@@ -9,4 +9,8 @@
 class SettingsFolder {
 public:
     static QString locate();
+    // Where the picture chooser opens when no stored picture names a folder: for a portable
+    // copy, which keeps its settings in its own folder, that folder; for an installed copy the
+    // user's pictures folder, or the home folder when there is none.
+    static QString pictureFolder(const QString& settingsFolder, const QString& programFolder);
 };

@@ -112,7 +112,7 @@ QRect FullScreenPresentation::targetGeometry() const
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             return screen->geometry();
     }
-    return m_clock->facePainter().units().toPixels(window.bounds()).toRect();
+    return m_clock->facePainter().units().toWholePixels(window.bounds());
 }
 
 // Without a window manager nobody else makes the window cover the screen, so it takes the

@@ -1,13 +1,18 @@
 #pragma once
 
-#include "Colour.h"
+#include "SettingsValues.h"
 
 #include <array>
 #include <string>
 #include <string_view>
 #include <vector>
 
-class TikoraClock;
+namespace tk {
+class Platform;
+}
+
+// The longest slide period, a day, in seconds.
+inline constexpr double kLongestSlidePeriod = 86400;
 
 // The settings file in the settings folder: 13 lines of a key, its "=" and a value, read by
 // position and written whole.
@@ -33,28 +38,31 @@ public:
         {"FName=", "Tahoma"},
         {"Clock2=", "0"},
     }};
+    using Lines = std::array<std::string, kLineCount>;
 
-    explicit SettingsFile(TikoraClock& run)
-        : m_run(run)
+    explicit SettingsFile(tk::Platform& platform)
+        : m_platform(platform)
     {
     }
 
     std::string path() const;
-    // Fills the settings from the file, or writes the default file when there is none.
-    void readAtStartUp();
-    // Writes the 13 lines from the live values; false when the file could not be written.
-    bool save();
+    // Whether there is nothing at the settings path: then the default file is written. A path
+    // that holds something that cannot be read is the user's and is never written over.
+    bool missing() const;
+    // Puts the defaults in every slot, then the file's lines over them, and reads the typed
+    // values from the slots; false, with the defaults, when the file cannot be read.
+    bool read(SettingsValues& values) const;
+    // Writes the 13 values after their keys; false when the file could not be written or a
+    // value holds a line break, which would shift every later setting by a line.
+    bool write(const Lines& values) const;
 
-    // A slot read as the colour, font size or check-box value it must be, or as its default's
-    // meaning when it does not read as a number. A number that the settings dialog could never
-    // have written reads as the nearest one it can write, so that no hand-edited file can
-    // break the face.
-    tk::Colour colour(int slot) const;
-    float fontSize(int slot) const;
-    int checkValue(int slot) const;
+    // The language a stored text names: only "0" is Russian; anything else is English.
+    static float language(const std::string& text);
     // An option's index as the dialog writes it: 0 stays 0, and any other number, which the
     // program takes as the second option, reads as 1; a text that is no number gives 0.
     static float optionIndex(const std::string& text);
+    // A period the chooser can never give runs at the nearest one it can: a negative one stops
+    // the show, a longer one shows a slide a day.
     static float slidePeriod(const std::string& text);
 
     // The text without the UTF-8 byte-order mark that some editors put at its start.
@@ -63,11 +71,8 @@ public:
     static std::vector<std::string> splitLines(std::string_view text);
     // Everything right of the first "=", or the whole line when it holds none.
     static std::string valueOf(std::string_view line);
-    static std::string compose(const std::array<std::string, kLineCount>& values);
+    static std::string compose(const Lines& values);
 
 private:
-    void readMissingFile();
-    static float numberOr(const std::string& text, float fallback);
-
-    TikoraClock& m_run;
+    tk::Platform& m_platform;
 };
