@@ -1,7 +1,7 @@
 # `cpack -G DEB` in the build folder makes a Debian package of what `cmake --install` installs.
 set(CPACK_PACKAGE_NAME tikora-clock)
 set(CPACK_PACKAGE_VENDOR "Tikora Clock")
-set(CPACK_PACKAGE_CONTACT "Tikora Clock <tikora-clock@localhost>")
+set(CPACK_PACKAGE_CONTACT "Tikora Clock developers <tikora-clock@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "clock screen saver made of circles")
 set(CPACK_PACKAGE_DESCRIPTION
     "A clock of circles that turn round a centre picture once a second, with its own\n settings dialog, for XScreenSaver or on its own.")

@@ -16,7 +16,7 @@ TEST_F(CommandLineX, RunThatCannotBeMadeIsSaidInOneLineAndEndsWithStatusOne)
         QStringList switches;
         // DISPLAY: none when null, the test's own when empty.
         const char* display;
-        // A word of the line that says why.
+        // Words of the line that says why; a window is named as the user wrote its id.
         const char* why;
     };
     const Case cases[] = {{{"/s"}, nullptr, "display"},
@@ -25,7 +25,7 @@ TEST_F(CommandLineX, RunThatCannotBeMadeIsSaidInOneLineAndEndsWithStatusOne)
                           {{"/p"}, kDeadDisplay, "display"},
                           {{"-display", kDeadDisplay}, nullptr, "display"},
                           {{"--root"}, kDeadDisplay, "display"},
-                          {{"--window-id", "0x7ffffff0"}, "", "window"}};
+                          {{"--window-id", "0x7ffffff0"}, "", "no window 0x7ffffff0 to draw in"}};
     for (const Case& run : cases) {
         SCOPED_TRACE(run.switches.join(' ').toStdString() + " on " +
                      (run.display ? run.display : "none"));

@@ -5,10 +5,13 @@
 
 namespace {
 
-const QStringList kInstalledFiles = {
-    "bin/tikora-clock", "share/xscreensaver/config/tikora-clock.xml",
-    "share/applications/tikora-clock.desktop", "share/icons/hicolor/scalable/apps/tikora-clock.svg",
-    "share/man/man6/tikora-clock.6"};
+const QStringList kInstalledFiles = {"bin/tikora-clock",
+                                     "share/xscreensaver/config/tikora-clock.xml",
+                                     "share/applications/tikora-clock.desktop",
+                                     "share/icons/hicolor/scalable/apps/tikora-clock.svg",
+                                     "share/man/man6/tikora-clock.6.gz",
+                                     "share/doc/tikora-clock/copyright",
+                                     "share/doc/tikora-clock/changelog.gz"};
 const QString kConfigSettings = "home/.config/tikora-clock/Tikora_Clock.ini";
 constexpr int kInstallMs = 120000;
 
@@ -129,7 +132,7 @@ TEST_F(InstallX, InstalledPackageRunsForAUserAndInMatesScreenSaver)
 
 using DebianPackageX = DesktopTest;
 
-TEST_F(DebianPackageX, PackageListsEveryFileAndItsDependencies)
+TEST_F(DebianPackageX, PackageListsEveryFileAndItsDependenciesAndLintianFindsNoError)
 {
     QTemporaryDir folder;
     const QString package = makePackage(folder.path());
@@ -140,6 +143,9 @@ TEST_F(DebianPackageX, PackageListsEveryFileAndItsDependencies)
     const QByteArray depends = x->run("dpkg-deb", {"--field", package, "Depends"});
     for (const char* needed : {"libqt6widgets6", "qt6-qpa-plugins", "libc6"})
         EXPECT_TRUE(depends.contains(needed)) << needed << " in " << depends.toStdString();
+    // Debian's checker: an error is a line "E: ..."; the report shows its warnings too.
+    const QByteArray report = "\n" + x->run("lintian", {package});
+    EXPECT_FALSE(report.contains("\nE:")) << report.toStdString();
 }
 
 } // namespace

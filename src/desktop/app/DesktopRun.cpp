@@ -131,7 +131,7 @@ std::unique_ptr<Presentation> DesktopRun::makePresentation(std::string& reason) 
     auto parent = std::make_unique<ForeignWindow>(m_options.windowId());
     if (!parent->isValid()) {
         if (!parent->wentAway())
-            reason = "no window " + std::to_string(m_options.windowId()) + " to draw in";
+            reason = "no window " + m_options.windowIdText() + " to draw in";
         return nullptr;
     }
     return std::make_unique<EmbeddedPresentation>(std::move(parent));

@@ -65,7 +65,8 @@ bool RunOptions::takeEmbeddingSwitch(const std::vector<std::string>& arguments, 
         m_mode = Mode::Version;
     } else if (name == "window-id") {
         m_mode = Mode::WindowId;
-        m_windowId = i + 1 < arguments.size() ? parseWindowId(arguments[++i]) : 0;
+        m_windowIdText = i + 1 < arguments.size() ? arguments[++i] : std::string();
+        m_windowId = parseWindowId(m_windowIdText);
         if (m_windowId == 0)
             m_error = "--window-id needs the id of a window, in decimal or as 0x followed by hex";
     } else {
@@ -96,7 +97,8 @@ std::string RunOptions::usage() const
 void RunOptions::useEnvironmentWindow()
 {
     const char* named = std::getenv("XSCREENSAVER_WINDOW");
-    m_windowId = named ? parseWindowId(named) : 0;
+    m_windowIdText = named ? named : "";
+    m_windowId = parseWindowId(m_windowIdText);
 }
 
 std::uint32_t RunOptions::parseWindowId(const std::string& text)

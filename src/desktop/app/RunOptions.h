@@ -30,6 +30,8 @@ public:
     // The window to draw in for --window-id, and for --root when XSCREENSAVER_WINDOW names one;
     // 0 for the root window.
     std::uint32_t windowId() const { return m_windowId; }
+    // That window's id as it was written, so that messages name it as the user knows it.
+    const std::string& windowIdText() const { return m_windowIdText; }
     // The display that -display named, or an empty text for the DISPLAY variable's.
     const std::string& display() const { return m_display; }
     // The command line as the clock reads it: the screen-saver switches, joined by blanks.
@@ -50,6 +52,7 @@ private:
 
     Mode m_mode = Mode::ScreenSaver;
     std::uint32_t m_windowId = 0;
+    std::string m_windowIdText;
     std::string m_display;
     std::string m_clockCommandLine;
     std::string m_error;
