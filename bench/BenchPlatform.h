@@ -40,6 +40,7 @@ public:
     }
     std::string settingsFolder() override { return programFolder(); }
     int timeOfDay() override { return m_time; }
+    std::int64_t steadySeconds() override { return m_time; }
     tk::ScreenSize screenSize() override { return m_screen; }
 
 private:

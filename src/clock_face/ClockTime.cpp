@@ -1,5 +1,7 @@
 #include "ClockTime.h"
 
+#include <algorithm>
+
 namespace {
 
 // One sixtieth of a turn, to five places, as the face has always turned.
@@ -7,12 +9,11 @@ constexpr double kSixDegrees = 0.10472;
 
 } // namespace
 
-int ClockTime::shownTime(int timeOfDay, int startTime, float viewTime)
+int ClockTime::shownTime(int timeOfDay, std::int64_t elapsed, float viewTime)
 {
     if (viewTime == 0)
         return timeOfDay;
-    const int shown = timeOfDay - startTime;
-    return shown < 0 ? shown + kSecondsPerDay : shown;
+    return static_cast<int>(std::max<std::int64_t>(elapsed, 0) % kSecondsPerDay);
 }
 
 std::array<std::string, 3> ClockTime::figures(int shownTime)

@@ -23,7 +23,10 @@ void Form1::Timer4_Timer()
         ++TickCount;
 
     const int now = platform.timeOfDay();
-    ShownTime = ClockTime::shownTime(now, StartTime, m_run.settings().ViewTime);
+    // "Time from start" counts the time the clock has run, whatever is done to the time of
+    // day meanwhile.
+    const std::int64_t elapsed = platform.steadySeconds() - StartSteady;
+    ShownTime = ClockTime::shownTime(now, elapsed, m_run.settings().ViewTime);
     const auto figures = ClockTime::figures(ShownTime);
     for (int k = 0; k < 3; ++k)
         lblS[k].setCaption(figures[k]);

@@ -86,6 +86,7 @@ void Form1::Form_Load()
     ScreenHeight = screen.height;
     ScreenWidth = screen.width;
     StartTime = platform.timeOfDay();
+    StartSteady = platform.steadySeconds();
     placeHint();
     // Reading the hint creates the picture chooser and, through it, the settings dialog.
     m_run.module1().strSovet = m_run.fileChooser().lblSovet.caption();

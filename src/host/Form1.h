@@ -22,6 +22,8 @@ public:
     // Times of day in whole seconds since midnight.
     int StartTime = 0;
     int ShownTime = 0;
+    // The steady clock's seconds at the start, taken with StartTime.
+    std::int64_t StartSteady = 0;
     std::string CmdSwitch;
     std::int16_t MoveCount = 0;
     std::int16_t TickCount = 0;

@@ -65,6 +65,10 @@ public:
     virtual std::string defaultPictureFolder() { return programFolder(); }
     // The local time of day in whole seconds since midnight.
     virtual int timeOfDay() = 0;
+    // Whole seconds of a clock that only runs forward: it counts on from the time of day at
+    // the program's start, in step with its seconds, and no later change of the time of day
+    // (a correction, a change of daylight-saving time) moves it.
+    virtual std::int64_t steadySeconds() = 0;
     virtual ScreenSize screenSize() = 0;
     // Ends the whole process at once; nothing after the call runs.
     [[noreturn]] virtual void endProcess() = 0;

@@ -52,6 +52,7 @@ public:
 
     // The script.
     int time = 0;
+    std::optional<std::int64_t> steady;
     std::string commandLineText;
     tk::ScreenSize screen{15360, 11520};
     bool anotherInstance = false;
@@ -105,6 +106,8 @@ public:
         return settingsSubfolder.empty() ? programFolder() : pathOf(settingsSubfolder);
     }
     int timeOfDay() override { return time; }
+    // The steady clock follows the time of day unless a test sets it apart.
+    std::int64_t steadySeconds() override { return steady.value_or(time); }
     tk::ScreenSize screenSize() override { return screen; }
     [[noreturn]] void endProcess() override { throw Ended(); }
     void setCursorPos(int x, int y) override { cursorMoves.emplace_back(x, y); }

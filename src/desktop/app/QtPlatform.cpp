@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,6 +31,7 @@
 namespace {
 
 constexpr int kSecondsPerHour = 3600;
+constexpr std::int64_t kMillisecondsPerSecond = 1000;
 constexpr int kSecondsPerMinute = 60;
 // Text files are settings-sized; whatever lies past this bound is not part of them.
 constexpr qint64 kTextFileLimit = 64 * 1024;
@@ -79,6 +81,8 @@ QtPlatform::QtPlatform(std::string commandLine, const ScreenUnits& units,
     , m_isClockWindow(std::move(isClockWindow))
 {
     PictureFile::limitAllocations();
+    m_startMilliseconds = QDateTime::currentMSecsSinceEpoch();
+    m_sinceStart.start();
     // Connected before the clock window exists: its presentation may end the run while it
     // takes the window in.
     QObject::connect(&m_presentation, &Presentation::broughtToFront, &m_presentation,
@@ -112,6 +116,11 @@ std::string QtPlatform::defaultPictureFolder()
     const QString settings = QDir::fromNativeSeparators(QString::fromStdString(settingsFolder()));
     return toStd(QDir::toNativeSeparators(
         SettingsFolder::pictureFolder(settings, QCoreApplication::applicationDirPath())));
+}
+
+std::int64_t QtPlatform::steadySeconds()
+{
+    return (m_startMilliseconds + m_sinceStart.elapsed()) / kMillisecondsPerSecond;
 }
 
 int QtPlatform::timeOfDay()

@@ -2,6 +2,8 @@
 
 #include "Platform.h"
 
+#include <QElapsedTimer>
+
 #include <functional>
 #include <memory>
 #include <vector>
@@ -34,6 +36,7 @@ public:
     std::string settingsFolder() override;
     std::string defaultPictureFolder() override;
     int timeOfDay() override;
+    std::int64_t steadySeconds() override;
     tk::ScreenSize screenSize() override;
     [[noreturn]] void endProcess() override;
     void setCursorPos(int x, int y) override;
@@ -74,6 +77,10 @@ private:
     Presentation& m_presentation;
     const ClockWindowTest m_isClockWindow;
     std::string m_settingsFolder;
+    // The time of day at the start, in milliseconds since the epoch, and the monotonic time
+    // since then.
+    std::int64_t m_startMilliseconds = 0;
+    QElapsedTimer m_sinceStart;
     std::unique_ptr<ClockWindow> m_clock;
     std::vector<std::unique_ptr<FormView>> m_views;
     std::vector<std::unique_ptr<PendingFormView>> m_pendingViews;
