@@ -14,13 +14,13 @@ void Form1::DoClock2()
 {
     switch (ScreenWidth) {
     case 12000:
-        setPicture(Pict[2].picture());
+        setPicture(Pict[2].picture(), tk::PicturePlace::Middle);
         break;
     case 15360:
-        setPicture(Pict[1].picture());
+        setPicture(Pict[1].picture(), tk::PicturePlace::Middle);
         break;
     case 19200:
-        setPicture(Pict[3].picture());
+        setPicture(Pict[3].picture(), tk::PicturePlace::Middle);
         break;
     default:
         break;
