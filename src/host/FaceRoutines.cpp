@@ -89,7 +89,7 @@ void Form1::Do_Lines()
 void Form1::DoClock2()
 {
     if (const int dial = SecondClockStyle::dialFor(ScreenWidth))
-        setPicture(Pict[dial].picture());
+        setPicture(Pict[dial].picture(), tk::PicturePlace::Middle);
     for (int g = 0; g < 3; ++g) {
         LineS[g].setVisible(false);
         lblS[g].setFontSize(SecondClockStyle::kFigureSize);

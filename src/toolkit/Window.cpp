@@ -64,11 +64,12 @@ void Window::setBackColor(Colour colour)
     windowChanged();
 }
 
-void Window::setPicture(PictureRef picture)
+void Window::setPicture(PictureRef picture, PicturePlace place)
 {
-    if (picture == m_picture)
+    if (picture == m_picture && place == m_picturePlace)
         return;
     m_picture = std::move(picture);
+    m_picturePlace = place;
     windowChanged();
 }
 

@@ -13,6 +13,10 @@ class Control;
 
 enum class WindowState { Normal = 0, Minimised = 1, Maximised = 2 };
 enum class MousePointer { Default = 0, Crosshair = 2, Custom = 99 };
+// Where the window's picture stands: at its own size from the top left corner, or with its
+// middle at the middle of what the window shows (for a maximised window, the screen's). What
+// falls outside the window is cut.
+enum class PicturePlace { TopLeft, Middle };
 
 // A top-level window: its own properties, the controls it holds, and the stacking order of
 // its light-weight controls (shapes, lines, labels). Whoever presents the window watches it
@@ -63,7 +67,8 @@ public:
     Colour backColor() const { return m_backColor; }
     void setBackColor(Colour colour);
     const PictureRef& picture() const { return m_picture; }
-    void setPicture(PictureRef picture);
+    PicturePlace picturePlace() const { return m_picturePlace; }
+    void setPicture(PictureRef picture, PicturePlace place = PicturePlace::TopLeft);
     WindowState windowState() const { return m_windowState; }
     void setWindowState(WindowState state);
     MousePointer mousePointer() const { return m_mousePointer; }
@@ -91,6 +96,7 @@ private:
     bool m_visible = false;
     Colour m_backColor = 0xC0C0C0;
     PictureRef m_picture;
+    PicturePlace m_picturePlace = PicturePlace::TopLeft;
     WindowState m_windowState = WindowState::Normal;
     MousePointer m_mousePointer = MousePointer::Default;
     std::vector<Control*> m_controls;

@@ -14,8 +14,10 @@ class Sway : public DesktopTest {
 protected:
     void SetUp() override {}
 
-    // Starts sway with an output of `resolution` and `scale`, and the clock in it.
-    void startInSession(const QString& resolution, int scale = 1)
+    // Starts sway with an output of `resolution` and `scale`, and the clock in it with
+    // `switches`.
+    void startInSession(const QString& resolution, int scale = 1,
+                        const QStringList& switches = {"/s"})
     {
         QString why;
         const auto user = OrdinaryUser::get(why);
@@ -29,7 +31,7 @@ protected:
         clock->setEnvironment("QT_QPA_PLATFORM", std::nullopt);
         clock->setEnvironment("WAYLAND_DISPLAY", sway->socket());
         // libfaketime cannot set itself up for another user, so the clock runs on.
-        ASSERT_TRUE(clock->start({"/s"}));
+        ASSERT_TRUE(clock->start(switches));
     }
     bool faceAt(int scale)
     {
@@ -73,6 +75,22 @@ TEST_F(Sway, ClockCoversEveryOutputShowsItsDialogsOverItAndEndsOnAKeyWithoutAWor
     EXPECT_TRUE(waitFor([&] { return dialogPixels() > options + kDialogPixels / 2; }))
         << "\"File manager\" is not shown over the clock";
     EXPECT_TRUE(clock->runsAfter(kStillRunningMs));
+}
+
+// "/c", as the menu starts it, shows "Options" over the full-screen clock at once, and the keys
+// are its own: "a" would end the run on the clock, Escape presses Cancel.
+TEST_F(Sway, ConfiguringShowsOptionsOverTheClockAndGivesItTheKeys)
+{
+    for (const QString& configure : {"/c", "/c:1234"}) {
+        ASSERT_NO_FATAL_FAILURE(startInSession("1024x768", 1, {configure}));
+        ASSERT_TRUE(faceAt(1)) << clock->output();
+        EXPECT_TRUE(waitFor([&] { return dialogPixels() > kDialogPixels; }))
+            << "\"Options\" is not shown over the clock at " << configure.toStdString();
+        sway->key("a");
+        EXPECT_TRUE(clock->runsAfter(kStillRunningMs)) << configure.toStdString();
+        sway->key("Escape");
+        EXPECT_TRUE(clock->endsWithin(kPromptEndMs)) << configure.toStdString();
+    }
 }
 
 // An output at twice the scale shows the face of the same layout, at twice its places.

@@ -10,7 +10,7 @@
 
 ClockWindow::ClockWindow(tk::Window& window, const ScreenUnits& units, Presenter& presenter)
     : m_window(window)
-    , m_painter(window, units)
+    , m_painter(window, units, presenter.layoutSize())
     , m_presenter(presenter)
 {
     // The face paints every pixel itself, so Qt need not clear anything first.

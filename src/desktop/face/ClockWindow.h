@@ -29,6 +29,8 @@ public:
         virtual ~Presenter() = default;
         // Makes the window one of this way: its kind of window, place, input and neighbours.
         virtual void attach(ClockWindow& clock) = 0;
+        // The screen the face is laid out for, in pixels.
+        virtual QSize layoutSize() const = 0;
         // The toolkit window's place, state, pointer or visibility changed.
         virtual void windowChanged() = 0;
         // The toolkit window was shown, which brings it to the front.

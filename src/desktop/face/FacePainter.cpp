@@ -89,9 +89,10 @@ int alignmentFlags(tk::Alignment alignment)
 
 } // namespace
 
-FacePainter::FacePainter(const tk::Window& window, const ScreenUnits& units)
+FacePainter::FacePainter(const tk::Window& window, const ScreenUnits& units, QSize faceSize)
     : m_window(window)
     , m_units(units)
+    , m_faceSize(faceSize)
 {
 }
 
@@ -176,19 +177,23 @@ void FacePainter::paint(QPainter& painter, const QRegion& area)
     painter.restore();
 }
 
-// The window's picture stands at its top left corner at its own size.
+// The window's picture stands at its own size at the top left corner, or with its middle at
+// the face's middle.
 void FacePainter::paintWindowPicture(QPainter& painter, const QRect& area)
 {
     const QtPicture* picture = qtPictureOf(m_window.picture());
     if (!picture)
         return;
     const QImage& image = picture->image();
-    const QRect shown = area.intersected(QRect(QPoint(0, 0), picture->shownSize()));
+    const QSize size = picture->shownSize();
+    const QPoint origin = m_window.picturePlace() == tk::PicturePlace::Middle
+                              ? QtPicture::centredIn(QRect(QPoint(0, 0), m_faceSize), size)
+                              : QPoint();
+    const QRect shown = area.intersected(QRect(origin, size));
     if (shown.isEmpty())
         return;
     const double ratio = image.devicePixelRatio();
-    const QRectF source(shown.x() * ratio, shown.y() * ratio, shown.width() * ratio,
-                        shown.height() * ratio);
+    const QRectF source(QPointF(shown.topLeft() - origin) * ratio, QSizeF(shown.size()) * ratio);
     painter.drawImage(QRectF(shown), image, source);
 }
 

@@ -12,6 +12,7 @@
 #include <QRect>
 #include <QRectF>
 #include <QRegion>
+#include <QSize>
 
 #include <unordered_map>
 
@@ -32,7 +33,8 @@ class Window;
 // the text boxes, which stand above them.
 class FacePainter {
 public:
-    FacePainter(const tk::Window& window, const ScreenUnits& units);
+    // `faceSize` is the screen the window is laid out for, in pixels.
+    FacePainter(const tk::Window& window, const ScreenUnits& units, QSize faceSize);
 
     // Paints the part of the window inside `area` (pixels); nothing outside it is touched.
     void paint(QPainter& painter, const QRegion& area);
@@ -68,6 +70,7 @@ private:
 
     const tk::Window& m_window;
     const ScreenUnits& m_units;
+    QSize m_faceSize;
     bool m_textBoxesShown = true;
     std::unordered_map<const tk::Control*, CachedFont> m_fonts;
     std::unordered_map<const tk::Control*, ShapeSprite> m_sprites;

@@ -17,8 +17,6 @@ class Presentation : public QObject, public ClockWindow::Presenter {
 public:
     // The screen the clock is shown on, whose dots per inch decide its units.
     virtual QScreen* screen() const = 0;
-    // The screen the face is laid out for, in pixels.
-    virtual QSize layoutSize() const = 0;
     // Takes the single-instance lock where this way has one; true when another copy holds it.
     virtual bool anotherInstanceRunning() = 0;
     // Moves the pointer to a point of the clock's screen, where this way may move it.

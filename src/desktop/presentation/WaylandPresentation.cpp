@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 // A window of its own with the clock window as its parent widget is the clock window's
 // dialog to the compositor. The run destroys its dialogs before the clock window.
@@ -15,6 +16,20 @@ void WaylandPresentation::adoptDialog(QWidget& dialog)
         return;
     dialog.setParent(clock, dialog.windowFlags());
     m_dialogs.emplace_back(&dialog);
+    if (!clock->isVisible())
+        m_shownBeforeClock.emplace_back(&dialog);
+}
+
+// A Wayland window learns its parent as it is shown, and only from a parent on the screen.
+void WaylandPresentation::shown()
+{
+    FullScreenPresentation::shown();
+    for (const QPointer<QWidget>& dialog : std::exchange(m_shownBeforeClock, {})) {
+        if (!dialog || !dialog->isVisible())
+            continue;
+        dialog->hide();
+        dialog->show();
+    }
 }
 
 bool WaylandPresentation::eventFilter(QObject* watched, QEvent* event)

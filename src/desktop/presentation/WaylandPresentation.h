@@ -18,6 +18,7 @@ class WaylandPresentation : public FullScreenPresentation {
 public:
     void movePointer(QPoint) override {}
     void adoptDialog(QWidget& dialog) override;
+    void shown() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -28,4 +29,7 @@ private:
     QWidget* frontDialog() const;
 
     std::vector<QPointer<QWidget>> m_dialogs;
+    // Dialogs shown while the clock window was not: the compositor made them windows of their
+    // own, which the full-screen clock then covers.
+    std::vector<QPointer<QWidget>> m_shownBeforeClock;
 };
