@@ -81,15 +81,15 @@ TEST_F(Sway, ClockCoversEveryOutputShowsItsDialogsOverItAndEndsOnAKeyWithoutAWor
 // are its own: "a" would end the run on the clock, Escape presses Cancel.
 TEST_F(Sway, ConfiguringShowsOptionsOverTheClockAndGivesItTheKeys)
 {
-    for (const QString& configure : {"/c", "/c:1234"}) {
+    for (const char* configure : {"/c", "/c:1234"}) {
         ASSERT_NO_FATAL_FAILURE(startInSession("1024x768", 1, {configure}));
         ASSERT_TRUE(faceAt(1)) << clock->output();
         EXPECT_TRUE(waitFor([&] { return dialogPixels() > kDialogPixels; }))
-            << "\"Options\" is not shown over the clock at " << configure.toStdString();
+            << "\"Options\" is not shown over the clock at " << configure;
         sway->key("a");
-        EXPECT_TRUE(clock->runsAfter(kStillRunningMs)) << configure.toStdString();
+        EXPECT_TRUE(clock->runsAfter(kStillRunningMs)) << configure;
         sway->key("Escape");
-        EXPECT_TRUE(clock->endsWithin(kPromptEndMs)) << configure.toStdString();
+        EXPECT_TRUE(clock->endsWithin(kPromptEndMs)) << configure;
     }
 }
 
