@@ -119,8 +119,10 @@ void DesktopRun::quietenSession() const
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
     }
     // The clock needs no session bus. Without one, Qt's accessibility bridge would have
-    // libdbus start a bus daemon of its own, which outlives the clock.
-    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+    // libdbus start a bus daemon of its own, which outlives the clock; "autolaunch:" asks
+    // libdbus for just that.
+    const QByteArray bus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+    if (bus.isEmpty() || bus.startsWith("autolaunch:"))
         qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
 #ifndef _WIN32
     if (m_options.embedded())
