@@ -1,5 +1,12 @@
 #include "DesktopTest.h"
 
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+
+#include <cstddef>
+#include <cstring>
+
 // What the program does with its command line and its display: a run it cannot make is said in
 // one line with status 1, Qt's own options are never taken, and -display names the display.
 
@@ -7,6 +14,57 @@ namespace {
 
 // A display number that no server serves.
 constexpr const char* kDeadDisplay = ":64999";
+
+// A socket listening at `path`, or with `listening` false connected to it; a leading "@" names
+// the abstract namespace. Connections to a listening socket succeed, and what is sent on them
+// waits unread until the test accepts them.
+int socketAt(const QByteArray& path, bool listening)
+{
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
+    if (path.startsWith('@'))
+        address.sun_path[0] = '\0';
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const auto length = socklen_t(offsetof(sockaddr_un, sun_path) + std::size_t(path.size()));
+    const auto* at = reinterpret_cast<const sockaddr*>(&address);
+    if (listening)
+        EXPECT_EQ(::bind(fd, at, length) | ::listen(fd, 4), 0) << path.data();
+    else
+        EXPECT_EQ(::connect(fd, at, length), 0) << path.data();
+    return fd;
+}
+
+// Passes bytes both ways between two sockets until one of them closes or both stay quiet.
+void passOn(int one, int other, int quietMs)
+{
+    pollfd ends[] = {{one, POLLIN, 0}, {other, POLLIN, 0}};
+    char buffer[4096];
+    while (::poll(ends, 2, quietMs) > 0) {
+        for (int i = 0; i < 2; ++i) {
+            if (!ends[i].revents)
+                continue;
+            const ssize_t size = ::read(ends[i].fd, buffer, sizeof(buffer));
+            if (size <= 0 || ::write(ends[1 - i].fd, buffer, std::size_t(size)) != size)
+                return;
+        }
+    }
+}
+
+// Ends the processes that still run with the run's temporary folder in their environment, such
+// as a bus daemon that the run started; how many there were.
+int endLeftBehind(const ClockProcess& run)
+{
+    const QByteArray mark =
+        QByteArray(1, '\0') + "TMPDIR=" + QFile::encodeName(run.path("tmp")) + '\0';
+    int left = 0;
+    for (const QString& process : QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs)) {
+        QFile environment("/proc/" + process + "/environ");
+        if (environment.open(QIODevice::ReadOnly) && ('\0' + environment.readAll()).contains(mark))
+            left += ::kill(process.toInt(), SIGKILL) == 0;
+    }
+    return left;
+}
 
 using CommandLineX = DesktopTest;
 
@@ -45,23 +103,24 @@ TEST_F(CommandLineX, RunThatCannotBeMadeIsSaidInOneLineAndEndsWithStatusOne)
 
 // --help and --version answer without a display, and Wayland without a compositor is said in
 // one line. A run prints nothing, without a runtime folder or a session bus too, leaves no bus
-// daemon behind, and a file-size limit of nothing kills none of it.
+// daemon behind, also when told to start one, and a file-size limit of nothing kills none of it.
 TEST_F(CommandLineX, AnswersWithoutADisplayAndRunsQuietly)
 {
-    const std::vector<std::tuple<QStringList, const char*, int, std::string>> cases = {
-        {{"--help"}, nullptr, 0, "--window-id ID"},
-        {{"--version"}, nullptr, 0, "tikora-clock 0."},
-        {{"/s"}, "wayland", 1, "Wayland display"},
-        {{"--fsize=0", clock->path("tikora-clock"), "/p"}, "prlimit", 0, ""},
-        {{"--root"}, "", 0, ""}};
+    const std::vector<std::tuple<QStringList, const char*, int, std::string, const char*>> cases = {
+        {{"--help"}, nullptr, 0, "--window-id ID", nullptr},
+        {{"--version"}, nullptr, 0, "tikora-clock 0.", nullptr},
+        {{"/s"}, "wayland", 1, "Wayland display", nullptr},
+        {{"--fsize=0", clock->path("tikora-clock"), "/p"}, "prlimit", 0, "", nullptr},
+        {{"--root"}, "", 0, "", nullptr},
+        {{"--root"}, "", 0, "", "autolaunch:"}};
     ASSERT_TRUE(QFile::copy(TIKORA_CLOCK_PROGRAM, clock->path("tikora-clock")));
-    for (const auto& [switches, kind, status, said] : cases) {
-        SCOPED_TRACE(switches.join(' ').toStdString());
+    for (const auto& [switches, kind, status, said, bus] : cases) {
+        SCOPED_TRACE(switches.join(' ').toStdString() + " on the bus " + (bus ? bus : "none"));
         const std::optional<QString> none;
         clock->setEnvironment("DISPLAY", kind && *kind != 'w' ? x->display() : none);
         clock->setEnvironment("QT_QPA_PLATFORM", kind && *kind == 'w' ? kind : none);
-        for (const char* unset : {"XDG_RUNTIME_DIR", "DBUS_SESSION_BUS_ADDRESS"})
-            clock->setEnvironment(unset, none);
+        clock->setEnvironment("XDG_RUNTIME_DIR", none);
+        clock->setEnvironment("DBUS_SESSION_BUS_ADDRESS", bus ? bus : none);
         clock->setProgram(kind && *kind == 'p' ? "prlimit" : "");
         ASSERT_TRUE(clock->start(switches));
         if (!clock->endsWithin(kPromptEndMs))
@@ -71,8 +130,56 @@ TEST_F(CommandLineX, AnswersWithoutADisplayAndRunsQuietly)
         const std::string output = clock->output();
         EXPECT_TRUE(said.empty() ? output.empty() : output.find(said) != std::string::npos)
             << output;
+        EXPECT_EQ(endLeftBehind(*clock), 0);
     }
-    EXPECT_NE(QProcess::execute("pgrep", {"-f", "dbus-launch --autolaunch"}), 0);
+}
+
+// A Wayland session whose compositor is gone (a stale name, or none named) or has hung runs on
+// the X display beside it, without a word; with no X display, the hung one is said in one line.
+TEST_F(CommandLineX, WaylandSessionThatCannotBeReachedRunsOnX11)
+{
+    const QString hung = clock->path("hung-compositor");
+    const int compositor = socketAt(QFile::encodeName(hung), true);
+    for (const auto& [variable, value] :
+         std::vector<std::pair<QString, QString>>{{"WAYLAND_DISPLAY", "wayland-stale"},
+                                                  {"XDG_SESSION_TYPE", "wayland"},
+                                                  {"WAYLAND_DISPLAY", hung}}) {
+        SCOPED_TRACE((variable + "=" + value).toStdString());
+        for (const char* session : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"})
+            clock->setEnvironment(session, std::nullopt);
+        clock->setEnvironment(variable, value);
+        ASSERT_NO_FATAL_FAILURE(startClock());
+        x->key("a");
+        EXPECT_TRUE(clock->endsWithin(kPromptEndMs));
+        EXPECT_EQ(clock->output(), "");
+    }
+    clock->setEnvironment("DISPLAY", std::nullopt);
+    ASSERT_TRUE(clock->start({"/s"}));
+    ASSERT_TRUE(clock->endsWithin(kWaitMs));
+    EXPECT_EQ(clock->exitCode(), 1);
+    EXPECT_EQ(clock->output(),
+              "tikora-clock: the Wayland display " + hung.toStdString() + " does not answer\n");
+    ::close(compositor);
+}
+
+// An X server that takes the display check's connection and no other, as one does for a moment
+// while it resets when its last client has left, ends the run with a line, not an abort.
+TEST_F(CommandLineX, DisplayLostAfterTheCheckIsSaidInOneLine)
+{
+    const int display = socketAt("@/tmp/.X11-unix/X64998", true);
+    clock->setEnvironment("DISPLAY", ":64998");
+    ASSERT_TRUE(clock->start({"/s"}));
+    pollfd check = {display, POLLIN, 0};
+    ASSERT_EQ(::poll(&check, 1, kWaitMs), 1) << "the program made no connection";
+    const int taken = ::accept(display, nullptr, nullptr);
+    ::close(display);
+    const int server = socketAt("/tmp/.X11-unix/X" + x->display().mid(1).toUtf8(), false);
+    passOn(taken, server, kWaitMs);
+    ::close(taken);
+    ::close(server);
+    ASSERT_TRUE(clock->endsWithin(kPromptEndMs)) << clock->output();
+    EXPECT_EQ(clock->exitCode(), 1);
+    EXPECT_EQ(clock->output(), "tikora-clock: cannot open display :64998\n");
 }
 
 // Qt's own options are never taken: "-platform offscreen" would make an invisible copy that no

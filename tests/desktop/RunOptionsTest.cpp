@@ -50,17 +50,31 @@ TEST(RunOptions, SwitchesAreTheProgramsOwn)
         // An embedded run leaves the screen-saver switches to no one.
         {{"--window", "/c"}, Mode::Window, 0, "", "", false},
         {{"-window"}, Mode::Window, 0, "", "", false},
+        // The screen-saver switches, in any case, reach the clock as they are.
+        {{"/S"}, kSaver, 0, "", "/S", false},
+        {{"/?"}, kSaver, 0, "", "/?", false},
+        {{"/a", "/h"}, kSaver, 0, "", "/a /h", false},
+        // A question about the program wins wherever it stands, over any other switch.
         {{"--help"}, Mode::Help, 0, "", "", false},
+        {{"-h"}, Mode::Help, 0, "", "", false},
+        {{"--HELP"}, Mode::Help, 0, "", "", false},
+        {{"--help=1"}, Mode::Help, 0, "", "", false},
+        {{"--help", "--root"}, Mode::Help, 0, "", "", false},
+        {{"/s", "--window-id", "-H"}, Mode::Help, 0, "", "", false},
         {{"-version"}, Mode::Version, 0, "", "", false},
+        {{"-display", "--Version", "--window"}, Mode::Version, 0, "", "", false},
     };
     for (const Case& c : cases) {
+        std::string line;
+        for (const char* argument : c.arguments)
+            line += std::string(argument) + " ";
+        SCOPED_TRACE(line);
         const RunOptions options = parse(c.arguments);
-        const std::string name = c.arguments.empty() ? "(none)" : c.arguments.front();
-        EXPECT_EQ(options.mode(), c.mode) << name;
-        EXPECT_EQ(options.windowId(), c.windowId) << name;
-        EXPECT_EQ(options.display(), c.display) << name;
-        EXPECT_EQ(options.clockCommandLine(), c.clockCommandLine) << name;
-        EXPECT_EQ(!options.error().empty(), c.wrong) << name;
+        EXPECT_EQ(options.mode(), c.mode);
+        EXPECT_EQ(options.windowId(), c.windowId);
+        EXPECT_EQ(options.display(), c.display);
+        EXPECT_EQ(options.clockCommandLine(), c.clockCommandLine);
+        EXPECT_EQ(!options.error().empty(), c.wrong);
         EXPECT_EQ(options.programName(), "tikora-clock");
     }
 }

@@ -45,6 +45,19 @@ void endQuietlyOnTerm()
 
 #endif
 
+// Qt aborts, after warnings of several lines, when it cannot connect to the display; the
+// run says why in its one line instead. Qt's messages while it connects, which come before such
+// an end, are left out: a run that starts prints nothing.
+void refuseWhenDisplayIsLost(QtMsgType type, const QMessageLogContext&, const QString&)
+{
+    if (type != QtFatalMsg)
+        return;
+    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                 DisplayCheck::lostReason().c_str());
+    std::fflush(stderr);
+    std::_Exit(EXIT_FAILURE);
+}
+
 } // namespace
 
 DesktopRun::DesktopRun(RunOptions options)
@@ -77,8 +90,27 @@ int DesktopRun::exec()
         return EXIT_SUCCESS;
     }
     std::string reason;
-    if (!DisplayCheck::prepare(m_options.display(), m_options.inForeignWindow(), reason))
+    DisplayCheck check;
+    const DisplayCheck::Kind kind =
+        check.prepare(m_options.display(), m_options.inForeignWindow(), reason);
+    if (kind == DisplayCheck::Kind::None)
         return refuse(reason);
+    quietenSession();
+    // Qt sees the program's name alone, so that none of its options can come from outside.
+    int qtArgc = 1;
+    std::string name = m_options.programName();
+    char* qtArgv[] = {name.data(), nullptr};
+    // A display that the check reached may still go before Qt connects to it; Qt then aborts.
+    if (kind == DisplayCheck::Kind::X11 || kind == DisplayCheck::Kind::Wayland)
+        qInstallMessageHandler(refuseWhenDisplayIsLost);
+    QApplication application(qtArgc, qtArgv);
+    qInstallMessageHandler(nullptr);
+    check.release();
+    return run(kind);
+}
+
+void DesktopRun::quietenSession() const
+{
     // Qt asks for the session's runtime folder as it starts, and warns on the terminal when
     // there is none; the folder of the user's own that the lock then uses stands in for it.
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
@@ -87,21 +119,23 @@ int DesktopRun::exec()
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
     }
     // The clock needs no session bus. Without one, Qt's accessibility bridge would have
-    // libdbus start a bus daemon of its own, which outlives the clock.
-    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+    // libdbus start a bus daemon of its own, which outlives the clock; "autolaunch:" asks
+    // libdbus for just that.
+    const QByteArray bus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+    if (bus.isEmpty() || bus.startsWith("autolaunch:"))
         qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
 #ifndef _WIN32
     if (m_options.embedded())
         endQuietlyOnTerm();
 #endif
-    // Qt sees the program's name alone, so that none of its options can come from outside.
-    int qtArgc = 1;
-    std::string name = m_options.programName();
-    char* qtArgv[] = {name.data(), nullptr};
-    QApplication application(qtArgc, qtArgv);
+}
+
+int DesktopRun::run(DisplayCheck::Kind kind) const
+{
     // A window to draw in that goes away as the run takes hold of it ends the run quietly, as
     // one that goes away later does; one that was never there is the caller's mistake.
-    std::unique_ptr<Presentation> presentation = makePresentation(reason);
+    std::string reason;
+    std::unique_ptr<Presentation> presentation = makePresentation(kind, reason);
     if (!presentation)
         return reason.empty() ? EXIT_SUCCESS : refuse(reason);
     const ScreenUnits units = ScreenUnits::of(presentation->screen());
@@ -113,11 +147,12 @@ int DesktopRun::exec()
     return QApplication::exec();
 }
 
-std::unique_ptr<Presentation> DesktopRun::makePresentation(std::string& reason) const
+std::unique_ptr<Presentation> DesktopRun::makePresentation(DisplayCheck::Kind kind,
+                                                           std::string& reason) const
 {
     switch (m_options.mode()) {
     case RunOptions::Mode::ScreenSaver:
-        if (QGuiApplication::platformName() == QStringLiteral("wayland"))
+        if (kind == DisplayCheck::Kind::Wayland)
             return std::make_unique<WaylandPresentation>();
         return std::make_unique<FullScreenPresentation>();
     case RunOptions::Mode::Window:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DisplayCheck.h"
 #include "RunOptions.h"
 
 #include <memory>
@@ -19,9 +20,15 @@ public:
 private:
     // Says in one line on the standard error what stops the run; the status to end with.
     int refuse(const std::string& reason) const;
+    // Keeps Qt from speaking to a session bus or warning of a missing runtime folder, and lets
+    // the owner of the window end an embedded run quietly.
+    void quietenSession() const;
+    // Runs the clock on the windowing system that the display check chose.
+    int run(DisplayCheck::Kind kind) const;
     // The way of presenting the clock that the command line chose, or null with the reason
     // when there is nothing to present it in.
-    std::unique_ptr<Presentation> makePresentation(std::string& reason) const;
+    std::unique_ptr<Presentation> makePresentation(DisplayCheck::Kind kind,
+                                                   std::string& reason) const;
 
     RunOptions m_options;
 };

@@ -1,7 +1,9 @@
 #include "RunOptions.h"
 
+#include <cctype>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -18,6 +20,26 @@ std::string switchName(const std::string& argument)
     return {};
 }
 
+std::string lowerCase(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// "-h", "--help", "--HELP" and "--help=1" alike ask for the usage, and "--version" in any case
+// for the version; a value after "=" changes nothing.
+std::optional<RunOptions::Mode> answerAsked(const std::string& argument)
+{
+    const std::string name = lowerCase(switchName(argument));
+    const std::string word = name.substr(0, name.find('='));
+    if (word == "h" || word == "help")
+        return RunOptions::Mode::Help;
+    if (word == "version")
+        return RunOptions::Mode::Version;
+    return std::nullopt;
+}
+
 std::string baseName(const std::string& path)
 {
     const std::size_t slash = path.find_last_of('/');
@@ -31,6 +53,14 @@ RunOptions::RunOptions(int argc, const char* const* argv)
     if (argc > 0 && argv[0] && *argv[0])
         m_programName = baseName(argv[0]);
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+    // A question about the program is answered wherever it stands on the line, whatever else
+    // the line asks for.
+    for (const std::string& argument : arguments) {
+        if (const std::optional<Mode> answer = answerAsked(argument)) {
+            m_mode = *answer;
+            return;
+        }
+    }
     std::vector<std::string> clockArguments;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string name = switchName(arguments[i]);
@@ -59,10 +89,6 @@ bool RunOptions::takeEmbeddingSwitch(const std::vector<std::string>& arguments, 
         useEnvironmentWindow();
     } else if (name == "window") {
         m_mode = Mode::Window;
-    } else if (name == "help") {
-        m_mode = Mode::Help;
-    } else if (name == "version") {
-        m_mode = Mode::Version;
     } else if (name == "window-id") {
         m_mode = Mode::WindowId;
         m_windowIdText = i + 1 < arguments.size() ? arguments[++i] : std::string();
@@ -89,7 +115,7 @@ std::string RunOptions::usage() const
            "                   0x)\n"
            "  --window         draws in a new window of its own\n"
            "  -display NAME    runs on that X display\n"
-           "  --help           shows this text\n"
+           "  -h, --help       shows this text\n"
            "  --version        shows the program's version\n";
 }
 

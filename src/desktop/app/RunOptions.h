@@ -11,7 +11,8 @@
 // Besides the screen-saver switches ("/s", "/c", "/p"), which go to the clock unchanged, the
 // switches of X11 display programs choose an embedded run: --root draws in the window that
 // XSCREENSAVER_WINDOW names (else in the root window), --window-id ID in that window and
-// --window in a new ordinary window. Each may be written with one dash or two.
+// --window in a new ordinary window. Each may be written with one dash or two. "-h" or
+// "--help" and "--version", in any case and anywhere on the line, answer instead of running.
 class RunOptions {
 public:
     enum class Mode { ScreenSaver, Root, WindowId, Window, Help, Version };
