@@ -79,8 +79,14 @@ public:
         m_process.start(command.takeFirst(), command);
         return m_process.waitForStarted();
     }
-    // Asks the program to end, as XScreenSaver does.
-    void terminate() const { ::kill(static_cast<pid_t>(m_process.processId()), SIGTERM); }
+    // Asks the program to end, as XScreenSaver does. A run that has ended is left alone: its
+    // process id is then 0, and a signal to 0 would end the whole process group, the test
+    // runner with it.
+    void terminate() const
+    {
+        if (m_process.state() == QProcess::Running && m_process.processId() > 0)
+            ::kill(static_cast<pid_t>(m_process.processId()), SIGTERM);
+    }
     int exitCode() const { return m_process.exitCode(); }
     // Whether the program ended by itself within `timeoutMs`.
     bool endsWithin(int timeoutMs)
