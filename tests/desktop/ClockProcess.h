@@ -49,8 +49,14 @@ public:
     }
     // Runs an installed program instead of a copy of the built one.
     void setProgram(const QString& program) { m_program = program; }
-    // Runs the program as `user`, who gets the run's folder.
-    void runAs(const OrdinaryUser& user) { m_user = user; }
+    // Runs the program as `user`, who gets the run's folder, with a home of their own in it.
+    void runAs(const OrdinaryUser& user)
+    {
+        m_user = user;
+        QDir().mkpath(path("home"));
+        setEnvironment("HOME", path("home"));
+        setEnvironment("XDG_CONFIG_HOME", std::nullopt);
+    }
 
     // A non-empty `frozenTime` ("2026-12-06 10:20:30") stops the program's clock there; with
     // a leading "@" the clock starts there and runs on. A run given another run's temporary

@@ -1,4 +1,4 @@
-#include "DesktopTest.h"
+#include "XTest.h"
 
 #include <poll.h>
 #include <sys/socket.h>
@@ -66,7 +66,7 @@ int endLeftBehind(const ClockProcess& run)
     return left;
 }
 
-using CommandLineX = DesktopTest;
+using CommandLineX = XTest;
 
 TEST_F(CommandLineX, RunThatCannotBeMadeIsSaidInOneLineAndEndsWithStatusOne)
 {
@@ -87,7 +87,7 @@ TEST_F(CommandLineX, RunThatCannotBeMadeIsSaidInOneLineAndEndsWithStatusOne)
     for (const Case& run : cases) {
         SCOPED_TRACE(run.switches.join(' ').toStdString() + " on " +
                      (run.display ? run.display : "none"));
-        clock = std::make_unique<ClockProcess>(x->display());
+        nextRun();
         if (!run.display)
             clock->setEnvironment("DISPLAY", std::nullopt);
         else if (*run.display)

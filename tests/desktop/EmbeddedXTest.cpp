@@ -1,4 +1,4 @@
-#include "DesktopTest.h"
+#include "XTest.h"
 
 // The clock embedded in a window it is given: a small window made by the test, as a preview
 // is, and the window of the real XScreenSaver daemon; and the switches that make it draw in a
@@ -19,7 +19,7 @@ constexpr double kFaceCoverage = 0.3;
 bool faceIn(const QImage& image, const QRect& area, double scale)
 {
     const QPoint rim = area.center() - QPoint(int(kCentreRadiusLayout * scale) - 1, 0);
-    const QColor colours[] = {DesktopTest::kSeconds, DesktopTest::kMinutes, DesktopTest::kHours};
+    const QColor colours[] = {XTest::kSeconds, XTest::kMinutes, XTest::kHours};
     return PixelProbe::near(image, rim, colours[0], 2, kFaceCoverage) &&
            std::all_of(std::begin(colours), std::end(colours), [&](const QColor& colour) {
                return PixelProbe::count(image, area, colour, kFaceCoverage) >= 10;
@@ -34,11 +34,11 @@ bool edgesBlack(const QImage& image, const QRect& area)
 }
 
 // A window of 400 x 300 pixels made by xmessage, as a preview is.
-class WindowIdX : public DesktopTest {
+class WindowIdX : public XTest {
 protected:
     void SetUp() override
     {
-        ASSERT_NO_FATAL_FAILURE(DesktopTest::SetUp());
+        ASSERT_NO_FATAL_FAILURE(XTest::SetUp());
         ASSERT_NO_FATAL_FAILURE(openWindow());
     }
     void openWindow()
@@ -89,9 +89,10 @@ TEST_F(WindowIdX, WindowThatGoesAwayEndsTheRun)
 {
     for (const int delayMs : {0, 10, 30, 100, 1000}) {
         SCOPED_TRACE(delayMs);
-        if (delayMs)
+        if (delayMs) {
             ASSERT_NO_FATAL_FAILURE(openWindow());
-        clock = std::make_unique<ClockProcess>(x->display());
+        }
+        nextRun();
         ASSERT_TRUE(clock->start({"--window-id", m_id}));
         QThread::msleep(delayMs);
         m_window->kill();
@@ -148,7 +149,7 @@ TEST_F(WindowIdX, TakesNoInputNorLockAndEndsQuietlyOnTerm)
     }
 }
 
-using XScreenSaverX = DesktopTest;
+using XScreenSaverX = XTest;
 
 // XScreenSaver's daemon, run as an ordinary user whose ~/.xscreensaver lists only the clock,
 // shows the clock in its window when it is told to blank the screen.

@@ -1,4 +1,4 @@
-#include "DesktopTest.h"
+#include "XTest.h"
 
 #include <sys/sysmacros.h>
 
@@ -29,7 +29,7 @@ std::vector<std::tuple<const char*, Make, QByteArray>> hostileSettings(const QSt
     QByteArray garbage;
     for (int i = 0; i < 4096; ++i)
         garbage += char((i * 7919 + 13) % 251);
-    const QByteArray defaults = DesktopTest::kDefaultSettings;
+    const QByteArray defaults = XTest::kDefaultSettings;
     return {
         {"link to a zero device", [=](const QString& at) { return QFile::link(zero, at); }, {}},
         {"fifo", [](const QString& at) { return ::mkfifo(QFile::encodeName(at), 0644) == 0; }, {}},
@@ -45,7 +45,7 @@ std::vector<std::tuple<const char*, Make, QByteArray>> hostileSettings(const QSt
     };
 }
 
-using HostileFilesX = DesktopTest;
+using HostileFilesX = XTest;
 
 // The program starts on the defaults, twice, so that the first run leaves nothing that blocks
 // the second, and leaves the thing in the settings file's place as the user left it, with no
@@ -63,7 +63,7 @@ TEST_F(HostileFilesX, SpecialAndDamagedFilesAreNeitherReplacedNorInTheWay)
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
     for (const auto& [name, make, contents] : hostileSettings(zero, fifo)) {
         SCOPED_TRACE(name);
-        clock = std::make_unique<ClockProcess>(x->display());
+        nextRun();
         const QString settings = clock->path(kSettingsName);
         ASSERT_TRUE(make ? make(settings) : clock->writeFile(kSettingsName, contents));
         const QByteArray before = whatIsAt(settings);
@@ -77,7 +77,6 @@ TEST_F(HostileFilesX, SpecialAndDamagedFilesAreNeitherReplacedNorInTheWay)
         const QDir::Filters all = QDir::AllEntries | QDir::System | QDir::Hidden;
         EXPECT_EQ(QDir(clock->folder()).entryList({"Tikora_Clock.ini*"}, all).size(), 1)
             << "no file written beside it";
-        TearDown();
     }
     EXPECT_TRUE(whatIsAt(zero) == zeroBefore);
 }

@@ -1,4 +1,4 @@
-#include "DesktopTest.h"
+#include "XTest.h"
 
 // Installation: `cmake --install` into a staging folder, the settings of an installed copy in
 // the user's configuration folder, and the Debian package.
@@ -16,11 +16,11 @@ const QString kConfigSettings = "home/.config/tikora-clock/Tikora_Clock.ini";
 constexpr int kInstallMs = 120000;
 
 // The program runs as the ordinary user, with a fresh home in the run's folder.
-class InstallX : public DesktopTest {
+class InstallX : public XTest {
 protected:
     void SetUp() override
     {
-        ASSERT_NO_FATAL_FAILURE(DesktopTest::SetUp());
+        ASSERT_NO_FATAL_FAILURE(XTest::SetUp());
         runAsOrdinaryUser("the installed program must run as an ordinary user");
     }
 };
@@ -130,7 +130,7 @@ TEST_F(InstallX, InstalledPackageRunsForAUserAndInMatesScreenSaver)
     QProcess::execute("env", apt + QStringList{"remove", "tikora-clock"});
 }
 
-using DebianPackageX = DesktopTest;
+using DebianPackageX = XTest;
 
 TEST_F(DebianPackageX, PackageListsEveryFileAndItsDependenciesAndLintianFindsNoError)
 {

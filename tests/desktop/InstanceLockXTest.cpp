@@ -1,4 +1,4 @@
-#include "DesktopTest.h"
+#include "XTest.h"
 
 // The single-instance lock: one copy at a time, kept where no other user can reach it, and never
 // one that another user could have put in its place.
@@ -9,7 +9,7 @@ const QString kLockName = "tikora-clock.lock";
 
 const QString kPrivateFolder = QString("tmp/tikora-clock-%1").arg(::geteuid());
 
-using InstanceLockX = DesktopTest;
+using InstanceLockX = XTest;
 
 // With XDG_RUNTIME_DIR, and without it, when the lock lives in a folder of the user's own in
 // the temporary folder.
@@ -17,7 +17,7 @@ TEST_F(InstanceLockX, ASecondCopyEndsAtOnceAndAKilledOneBlocksNoLaterStart)
 {
     for (const bool runtimeFolder : {true, false}) {
         SCOPED_TRACE(runtimeFolder ? "in the runtime folder" : "in the temporary folder");
-        clock = std::make_unique<ClockProcess>(x->display());
+        nextRun();
         ClockProcess second(x->display());
         ClockProcess third(x->display());
         for (ClockProcess* run : {clock.get(), &second, &third}) {
@@ -37,7 +37,6 @@ TEST_F(InstanceLockX, ASecondCopyEndsAtOnceAndAKilledOneBlocksNoLaterStart)
         clock->kill();
         ASSERT_TRUE(third.start({"/s"}, {}, clock->path("tmp")));
         EXPECT_TRUE(third.runsAfter(kStillRunningMs));
-        TearDown();
     }
 }
 
@@ -52,7 +51,7 @@ struct TrapCase {
     bool inPrivateFolder;
 };
 
-class LockTrapX : public DesktopTest, public ::testing::WithParamInterface<TrapCase> {};
+class LockTrapX : public XTest, public ::testing::WithParamInterface<TrapCase> {};
 
 TEST_P(LockTrapX, IsNotUsed)
 {

@@ -1,4 +1,4 @@
-#include "DesktopTest.h"
+#include "XTest.h"
 
 // Two monitors, as two X screens: the clock stands on the first, the primary one, and the
 // second is covered in black; input on either ends the run.
@@ -12,7 +12,7 @@ constexpr QRect kDialogArea{3, 3, 177, 458};
 constexpr double kLitDialog = 0.8;
 constexpr double kAllLit = 0.997;
 
-class MonitorsX : public DesktopTest {
+class MonitorsX : public XTest {
 protected:
     void SetUp() override { ASSERT_NO_FATAL_FAILURE(useScreens(kScreens, true)); }
     // Starts the clock and waits until it stands on the first screen and the second is black.
@@ -59,7 +59,7 @@ TEST_F(MonitorsX, DialogStandsAtTheTopLeftOfThePrimaryScreen)
     EXPECT_TRUE(clock->runsAfter(kStillRunningMs));
 }
 
-using MonitorChangeX = DesktopTest;
+using MonitorChangeX = XTest;
 
 // A monitor that comes while the clock runs gets a black window, and loses it when it goes.
 // Xvfb's RandR lets a test add a monitor over the top left quarter of its one screen, where

@@ -1,4 +1,4 @@
-#include "DesktopTest.h"
+#include "XTest.h"
 
 // The centre picture, the slide show and the picture chooser of the real program.
 
@@ -51,18 +51,18 @@ const QColor kEmblem{200, 160, 60};
 // Five slides at one a second, and a little more.
 constexpr int kShowCycleMs = 6000;
 
-const QPoint kChoose = DesktopTest::inDialog({120 + 120, 2520 + 510});
-const QPoint kSlideShow = DesktopTest::inDialog({120 + 120, 2520 + 800});
+const QPoint kChoose = XTest::inDialog({120 + 120, 2520 + 510});
+const QPoint kSlideShow = XTest::inDialog({120 + 120, 2520 + 800});
 // A point of the dialog's "Font and colors" frame, far from the picture options.
-const QPoint kAwayFromOptions = DesktopTest::inDialog({120 + 1500, 4200 + 1300});
+const QPoint kAwayFromOptions = XTest::inDialog({120 + 1500, 4200 + 1300});
 // An option's indicator is mostly white or light grey.
 constexpr double kLitIndicator = 0.5;
-const QPoint kFirstFolder = DesktopTest::inChooser({0, 495});
-const QPoint kFirstFile = DesktopTest::inChooser({2100, 120});
-const QPoint kPreview = DesktopTest::inChooser({4200, 120});
-const QPoint kChooserOk = DesktopTest::inChooser({3840, 2220});
+const QPoint kFirstFolder = XTest::inChooser({0, 495});
+const QPoint kFirstFile = XTest::inChooser({2100, 120});
+const QPoint kPreview = XTest::inChooser({4200, 120});
+const QPoint kChooserOk = XTest::inChooser({3840, 2220});
 
-using PicturesX = DesktopTest;
+using PicturesX = XTest;
 
 TEST_F(PicturesX, ASlideShowShowsTheGifsInTurnPastADamagedOne)
 {

@@ -1,4 +1,4 @@
-#include "DesktopTest.h"
+#include "XTest.h"
 
 // The settings dialog of the real program: what its options show at once, and how a run with
 // it ends, saved or not.
@@ -16,8 +16,8 @@ const QColor kBackground{0, 192, 0};
 const std::pair<QPoint, QColor> kInnerBand{{590, 306}, {90, 74, 62}};
 const std::pair<QPoint, QColor> kMiddleBand{{639, 257}, {105, 82, 71}};
 // At 10:20:30 in "Equal size" the seconds circle is 1080 twips wide at (7140, 9000).
-const QPoint kEqualSecondsLeft = DesktopTest::pixel(7140 + 15, 9000 + 540);
-const QPoint kEqualSecondsRight = DesktopTest::pixel(7140 + 1080 - 15, 9000 + 540);
+const QPoint kEqualSecondsLeft = XTest::pixel(7140 + 15, 9000 + 540);
+const QPoint kEqualSecondsRight = XTest::pixel(7140 + 1080 - 15, 9000 + 540);
 // On a 1280 x 800 screen, 224 pixels lower than its dial, the inner band 100 pixels above the
 // centre, left of the mark at 12 o'clock, and below right of it, half-way between the marks at
 // 4 and 5 o'clock. The dial's colours are flat, so its pixels are exactly the band's.
@@ -26,7 +26,7 @@ const QPoint kBelowRight{711, 471};
 // A font name long enough that a save cut off half-way loses most of the file.
 constexpr int kLongName = 4000;
 
-using SettingsDialogX = DesktopTest;
+using SettingsDialogX = XTest;
 
 // Equal size redraws the circles at once. Save writes the change; Cancel and Escape end the run
 // and leave the file as it was, line ends and all. The dialog shows the pointer.

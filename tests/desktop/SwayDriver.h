@@ -1,18 +1,16 @@
 #pragma once
 
-#include "OrdinaryUser.h"
+#include "SessionDriver.h"
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 
 // A Wayland session of the test's own: a headless sway, run as the ordinary user (sway refuses
 // root) with a runtime folder of its own, and the tools to look at it and act on it: grim for
 // screenshots, wtype for keys, swaymsg for outputs. The compositor goes with the object.
-class SwayDriver {
+class SwayDriver : public SessionDriver {
 public:
     // Sway with its first output at `resolution` ("1024x768") and `scale`.
     SwayDriver(const OrdinaryUser& user, const QString& resolution, int scale = 1)
@@ -42,7 +40,7 @@ public:
         for (time.start(); !ready() && time.elapsed() < kStartMs; QThread::msleep(50)) {
         }
     }
-    ~SwayDriver()
+    ~SwayDriver() override
     {
         m_sway.terminate();
         m_sway.waitForFinished(kStartMs);
@@ -54,14 +52,25 @@ public:
     QString socket() const { return entry("wayland-?"); }
     QString runtime() const { return m_folder.filePath("runtime"); }
 
-    QImage screenshot(const QString& output = "HEADLESS-1") const
+    QImage screenshot(int output = 0) const override
     {
-        return QImage::fromData(run("grim", {"-o", output, "-"}), "PNG");
+        return QImage::fromData(run("grim", {"-o", QString("HEADLESS-%1").arg(output + 1), "-"}),
+                                "PNG");
     }
-    // Presses and releases a key, held long enough to reach the window that has the focus.
-    void key(const QString& name) const
+    // A key is held long enough to reach the window that has the focus.
+    void key(const QString& name) const override
     {
         run("wtype", {"-s", "300", "-P", name, "-s", "150", "-p", name});
+    }
+    // The program, run as the user of the session, finds Wayland by itself.
+    std::unique_ptr<ClockProcess> newRun() const override
+    {
+        auto run = std::make_unique<ClockProcess>(QString());
+        run->runAs(m_user);
+        run->setEnvironment("DISPLAY", std::nullopt);
+        run->setEnvironment("QT_QPA_PLATFORM", std::nullopt);
+        run->setEnvironment("WAYLAND_DISPLAY", socket());
+        return run;
     }
     QByteArray swaymsg(const QStringList& arguments) const { return run("swaymsg", arguments); }
 
@@ -87,13 +96,7 @@ private:
         QProcessEnvironment environment = session();
         environment.insert("WAYLAND_DISPLAY", socket());
         environment.insert("SWAYSOCK", swaySocket());
-        QProcess process;
-        process.setProcessEnvironment(environment);
-        process.setStandardErrorFile(QProcess::nullDevice());
-        const QStringList command = m_user.command(program, arguments);
-        process.start(command.first(), command.mid(1));
-        process.waitForFinished(kStartMs);
-        return process.readAllStandardOutput();
+        return output(m_user.command(program, arguments), environment);
     }
 
     OrdinaryUser m_user;

@@ -1,18 +1,16 @@
 #pragma once
 
-#include <QImage>
-#include <QProcess>
+#include "SessionDriver.h"
+
 #include <QRect>
 #include <QRegularExpression>
-
-#include <gtest/gtest.h>
 
 #include <optional>
 
 // An X display of the test's own, on Xvfb, and the tools of a desktop session to look at and
 // act on it: ImageMagick's import for screenshots, xdotool for the keyboard and the pointer,
 // xwininfo for windows. The server goes with the object.
-class XDriver {
+class XDriver : public SessionDriver {
 public:
     // One X screen for each size given ("1024x768x24"); white roots show what no window covers.
     explicit XDriver(const QStringList& screens = {"1024x768x24"}, bool whiteRoots = false)
@@ -31,7 +29,7 @@ public:
             output += m_server.readAllStandardOutput();
         m_display = output.trimmed().isEmpty() ? QString() : ":" + output.trimmed();
     }
-    ~XDriver()
+    ~XDriver() override
     {
         // A polite end lets the server remove its lock file and socket.
         m_server.terminate();
@@ -41,14 +39,17 @@ public:
     // The display, such as ":1", or an empty text when no server could be started.
     const QString& display() const { return m_display; }
 
-    QImage screenshot(int screen = 0) const
+    QImage screenshot(int screen = 0) const override
     {
         const QString display = QString("%1.%2").arg(m_display).arg(screen);
         const QByteArray png = run("import", {"-display", display, "-window", "root", "png:-"});
         return QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32);
     }
-    // Types a key by its X name ("a", "1").
-    void key(const QString& name) const { run("xdotool", {"key", name}); }
+    void key(const QString& name) const override { run("xdotool", {"key", name}); }
+    std::unique_ptr<ClockProcess> newRun() const override
+    {
+        return std::make_unique<ClockProcess>(m_display);
+    }
     // One pointer movement; a move to where the pointer stands makes no event.
     void moveTo(QPoint at) const { run("xdotool", {"mousemove", number(at.x()), number(at.y())}); }
     void click(QPoint at) const
@@ -67,15 +68,9 @@ public:
     // Runs a program, such as an X client, on the display and returns what it wrote.
     QByteArray run(const QString& program, const QStringList& arguments) const
     {
-        QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("DISPLAY", m_display);
-        process.setProcessEnvironment(environment);
-        process.setStandardErrorFile(QProcess::nullDevice());
-        process.start(program, arguments);
-        if (!process.waitForFinished())
-            ADD_FAILURE() << program.toStdString() << " did not run; is it installed?";
-        return process.readAllStandardOutput();
+        return output(QStringList{program} + arguments, environment);
     }
 
 private:

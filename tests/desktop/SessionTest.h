@@ -1,0 +1,153 @@
+#pragma once
+
+#include "PixelProbe.h"
+#include "SessionDriver.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <vector>
+
+// What every test of the real program needs, whatever session it runs in: a fresh copy of the
+// program (not started yet), its settings file, the face's colours, and waiting for what the
+// screen shows. The X11 and the Wayland fixture each give it a session of its own.
+class SessionTest : public ::testing::Test {
+public:
+    // A screen pixel from twips.
+    static QPoint pixel(double x, double y) { return {int(x / 15), int(y / 15)}; }
+    static inline const QByteArray kDefaultSettings =
+        "ViewTime=0\r\nShapeWidth=0\r\nPicCenter=Default\r\nSlideShowTime=0\r\nLocalisation=1\r\n"
+        "Back=0\r\nHColor=255\r\nMColor=8421631\r\nSColor=12632319\r\nCColor=0\r\nHSize=30\r\n"
+        "FName=Tahoma\r\nClock2=0\r\n";
+    static inline const QColor kHours{255, 0, 0};
+    static inline const QColor kMinutes{255, 128, 128};
+    static inline const QColor kSeconds{255, 192, 192};
+    // The settings dialog's and the chooser's background.
+    static inline const QColor kDialogColour{239, 239, 239};
+
+protected:
+#ifdef TIKORA_SANITIZED_PROGRAM
+    // A program built with the sanitizers starts and answers several times slower.
+    static constexpr int kSlowdown = 4;
+#else
+    static constexpr int kSlowdown = 1;
+#endif
+    static constexpr int kWaitMs = 5000 * kSlowdown;
+    static constexpr int kPromptEndMs = 2000 * kSlowdown;
+    static constexpr int kStillRunningMs = 1000 * kSlowdown;
+    static constexpr int kPollPauseMs = 50;
+    // Separate movements must reach the program as separate events, not merged into one.
+    static constexpr int kMovePauseMs = 150;
+    // Movements that the program ignores before the next one ends the run.
+    static constexpr int kIgnoredMoves = 5;
+    static inline const QString kFrozenTime = "2026-12-06 10:20:30";
+    // The clock starts at 10:20:30 and runs on.
+    static inline const QString kRunningTime = "@2026-12-06 10:20:30";
+    static inline const QString kSettingsName = "Tikora_Clock.ini";
+    // The centre circle's left rim on a 1024 x 768 screen, which shows as soon as a face stands.
+    static constexpr QPoint kCentreRim{476, 384};
+    // Most of the settings dialog, 177 x 458 pixels, in its colour.
+    static constexpr int kDialogPixels = 40000;
+
+    virtual const SessionDriver& session() const = 0;
+
+    // A sanitizer's report in the program's output fails the test, even when the run ended
+    // as the test wanted.
+    void TearDown() override
+    {
+        if (clock) {
+            const std::string output = clock->output();
+            EXPECT_EQ(output.find("Sanitizer"), std::string::npos) << output;
+            EXPECT_EQ(output.find("runtime error:"), std::string::npos) << output;
+        }
+    }
+    // Checks what the run so far wrote and gives the test a fresh copy of the program.
+    void nextRun()
+    {
+        TearDown();
+        clock = session().newRun();
+    }
+
+    // The default settings file with the given "Key=value" lines, apart by "\n", in place.
+    static QByteArray settingsWith(const QString& lines)
+    {
+        QByteArray settings = kDefaultSettings;
+        for (const QByteArray& line : lines.toUtf8().split('\n')) {
+            const qsizetype at = settings.indexOf("\n" + line.left(line.indexOf('=') + 1)) + 1;
+            settings.replace(at, settings.indexOf('\r', at) - at, line);
+        }
+        return settings;
+    }
+    // Starts the clock and waits for its face.
+    void startClock(const QStringList& switches = {"/s"}, const QString& time = {})
+    {
+        ASSERT_TRUE(clock->start(switches, time));
+        ASSERT_TRUE(waitForColour(kCentreRim, kSeconds)) << clock->output();
+    }
+    // Runs the clock as the ordinary user, with a home of their own in the run's folder, or
+    // skips the test, since `need`, when there is no such user.
+    void runAsOrdinaryUser(const std::string& need)
+    {
+        QString why;
+        const auto user = OrdinaryUser::get(why);
+        if (!user)
+            GTEST_SKIP() << need << ", and " << why.toStdString();
+        clock->runAs(*user);
+    }
+
+    // Whether `done` holds, asked again and again until it does or time runs out.
+    static bool waitFor(const std::function<bool()>& done)
+    {
+        QElapsedTimer time;
+        for (time.start(); !done(); QThread::msleep(kPollPauseMs)) {
+            if (time.elapsed() >= kWaitMs)
+                return false;
+        }
+        return true;
+    }
+    // The screenshot for which `test` first holds, or the last one when time runs out.
+    QImage waitForScreen(const std::function<bool(const QImage&)>& test) const
+    {
+        QImage screen;
+        waitFor([&] { return test(screen = session().screenshot()); });
+        return screen;
+    }
+    bool waitForColour(QPoint point, const QColor& colour) const
+    {
+        return waitFor([&] { return PixelProbe::near(session().screenshot(), point, colour); });
+    }
+    // How many pixels of the first screen are of the dialogs' colour.
+    int dialogPixels() const
+    {
+        const QImage screen = session().screenshot();
+        return PixelProbe::count(screen, screen.rect(), kDialogColour);
+    }
+
+    // Watches the face in `area` change from second to second and expects its seconds group,
+    // counted at `coverage`, to keep its size: what a repaint misses stays behind as a trail.
+    // Only the group's figure and antialiasing change from one second to the next.
+    void expectMovesWithoutTrail(const QRect& area, double coverage = PixelProbe::kCoverage)
+    {
+        constexpr int kSecondsWatched = 5;
+        constexpr double kSpread = 1.25;
+        QImage face = session().screenshot().copy(area);
+        std::vector<int> pixels;
+        for (int second = 0; second < kSecondsWatched; ++second) {
+            const QImage before = face;
+            face = waitForScreen([&](const QImage& image) {
+                       return image.copy(area) != before;
+                   }).copy(area);
+            ASSERT_NE(face, before) << "the face stood still after " << second << " changes";
+            pixels.push_back(PixelProbe::count(face, face.rect(), kSeconds, coverage));
+        }
+        const auto [fewest, most] = std::minmax_element(pixels.begin(), pixels.end());
+        EXPECT_LE(*most, *fewest * kSpread) << "trails: " << ::testing::PrintToString(pixels);
+    }
+
+    std::unique_ptr<ClockProcess> clock;
+};
