@@ -3,7 +3,8 @@
 #include <sys/sysmacros.h>
 
 // The real program against settings files that are no settings file: devices, pipes, folders,
-// huge and damaged files. It must start on its defaults, keep running and leave them alone.
+// links that lead nowhere and a huge file. It must start on its defaults, keep running and leave
+// them alone. What damaged contents read as is the settings-file table's business.
 
 namespace {
 
@@ -22,35 +23,25 @@ QByteArray whatIsAt(const QString& path)
 using Make = std::function<bool(const QString&)>;
 
 // Things made in the settings file's place, or the contents of a file there: a device like
-// `zero`, fifos, a folder, links, and damaged and huge files.
+// `zero`, fifos, a folder, links, and a huge file.
 std::vector<std::tuple<const char*, Make, QByteArray>> hostileSettings(const QString& zero,
                                                                        const QString& fifo)
 {
-    QByteArray garbage;
-    for (int i = 0; i < 4096; ++i)
-        garbage += char((i * 7919 + 13) % 251);
-    const QByteArray defaults = XTest::kDefaultSettings;
     return {
         {"link to a zero device", [=](const QString& at) { return QFile::link(zero, at); }, {}},
         {"fifo", [](const QString& at) { return ::mkfifo(QFile::encodeName(at), 0644) == 0; }, {}},
         {"link to a fifo", [=](const QString& at) { return QFile::link(fifo, at); }, {}},
         {"folder", [](const QString& at) { return QDir().mkdir(at); }, {}},
         {"dangling link", [](const QString& at) { return QFile::link(at + ".gone", at); }, {}},
-        {"binary garbage", nullptr, garbage},
         {"a 10 MB line", nullptr, "ViewTime=" + QByteArray(10 << 20, '7') + "\r\n"},
-        {"CR only", nullptr, QByteArray(defaults).replace("\r\n", "\r")},
-        {"LF only", nullptr, QByteArray(defaults).replace("\r\n", "\n")},
-        {"a byte-order mark", nullptr, "\xEF\xBB\xBF" + defaults},
-        {"invalid UTF-8", nullptr, QByteArray(defaults).replace("Tahoma", "Ta\xFF\xFE\xC3(")},
     };
 }
 
 using HostileFilesX = XTest;
 
-// The program starts on the defaults, twice, so that the first run leaves nothing that blocks
-// the second, and leaves the thing in the settings file's place as the user left it, with no
-// file written beside it.
-TEST_F(HostileFilesX, SpecialAndDamagedFilesAreNeitherReplacedNorInTheWay)
+// The program starts on the defaults and leaves the thing in the settings file's place as the
+// user left it, with no file written beside it.
+TEST_F(HostileFilesX, SpecialAndHugeFilesAreNeitherReplacedNorInTheWay)
 {
     const QTemporaryDir specials;
     // A private node of /dev/zero where the test may make one, so that no fault of the program
@@ -67,12 +58,10 @@ TEST_F(HostileFilesX, SpecialAndDamagedFilesAreNeitherReplacedNorInTheWay)
         const QString settings = clock->path(kSettingsName);
         ASSERT_TRUE(make ? make(settings) : clock->writeFile(kSettingsName, contents));
         const QByteArray before = whatIsAt(settings);
-        for (const bool first : {true, false}) {
-            ASSERT_NO_FATAL_FAILURE(startClock());
-            EXPECT_TRUE(!first || clock->runsAfter(kStillRunningMs));
-            x->key("a");
-            EXPECT_TRUE(clock->endsWithin(kPromptEndMs));
-        }
+        ASSERT_NO_FATAL_FAILURE(startClock());
+        EXPECT_TRUE(clock->runsAfter(kStillRunningMs));
+        x->key("a");
+        EXPECT_TRUE(clock->endsWithin(kPromptEndMs));
         EXPECT_TRUE(whatIsAt(settings) == before) << "the settings file was changed";
         const QDir::Filters all = QDir::AllEntries | QDir::System | QDir::Hidden;
         EXPECT_EQ(QDir(clock->folder()).entryList({"Tikora_Clock.ini*"}, all).size(), 1)
