@@ -10,8 +10,6 @@ constexpr QRect kFigures[] = {{500, 595, 25, 25}, {645, 452, 34, 34}, {403, 286,
 // Enough pixels of a group's colour for two bold digits, and none without them.
 constexpr int kFigurePixels = 12;
 constexpr QRect kHintCorner{824, 728, 200, 40};
-// The face, without the hint in the bottom right corner.
-constexpr QRect kFaceArea{200, 100, 624, 568};
 constexpr QRect kHoursRim{390, 276, 16, 72};
 // Drawn at a screen's own pixels, about 85 % of the blocks of pixels that a scaled-up picture
 // would fill with one colour are of one colour.
@@ -103,7 +101,6 @@ TEST_P(ScaledClockX, FaceAtTenTwentyThirtyStandsWhereTheLayoutPutsItWithItsFigur
         EXPECT_TRUE(PixelProbe::matches(screen.pixel(at(rim + QPoint(7, 0))), Qt::black))
             << rim.x();
     }
-    EXPECT_EQ(clock->readFile(kSettingsName), kDefaultSettings);
 
     // "Options" keeps its size in inches, with texts drawn at the screen's pixels: a picture
     // scaled up from fewer pixels would be made of blocks of one colour.
@@ -123,12 +120,6 @@ TEST_P(ScaledClockX, FaceAtTenTwentyThirtyStandsWhereTheLayoutPutsItWithItsFigur
         const int whole = PixelProbe::count(screen, at(kHoursRim), kHours, kWholeCoverage);
         EXPECT_LT(lit - whole, lit * kMostBlended) << "the hours circle is blurred";
     }
-}
-
-TEST_F(ClockX, FaceMovesEverySecondAndLeavesNoTrail)
-{
-    ASSERT_NO_FATAL_FAILURE(startClock({"/s"}, kRunningTime));
-    expectMovesWithoutTrail(kFaceArea);
 }
 
 // Five moves keep the run and the sixth ends it, unless key 1 has opened the dialog. The
