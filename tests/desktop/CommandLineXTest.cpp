@@ -78,8 +78,6 @@ TEST_F(CommandLineX, RunThatCannotBeMadeIsSaidInOneLineAndEndsWithStatusOne)
         const char* why;
     };
     const Case cases[] = {{{"/s"}, nullptr, "display"},
-                          {{"/p"}, nullptr, "display"},
-                          {{"/s"}, kDeadDisplay, "display"},
                           {{"/p"}, kDeadDisplay, "display"},
                           {{"-display", kDeadDisplay}, nullptr, "display"},
                           {{"--root"}, kDeadDisplay, "display"},

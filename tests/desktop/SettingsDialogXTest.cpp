@@ -28,12 +28,12 @@ constexpr int kLongName = 4000;
 
 using SettingsDialogX = XTest;
 
-// Equal size redraws the circles at once. Save writes the change; Cancel and Escape end the run
-// and leave the file as it was, line ends and all. The dialog shows the pointer.
+// Equal size redraws the circles at once. Save writes the change; Escape, the Cancel button,
+// ends the run and leaves the file as it was, line ends and all. The dialog shows the pointer.
 TEST_F(SettingsDialogX, EqualSizeRedrawsTheCirclesAndOnlySaveWritesIt)
 {
     const QByteArray known = settingsWith("HSize=24").replace("\r\n", "\n");
-    for (const QString end : {"Cancel", "Escape", "Save"}) {
+    for (const QString end : {"Escape", "Save"}) {
         SCOPED_TRACE(end.toStdString());
         ASSERT_TRUE(clock->writeFile(kSettingsName, known));
         ASSERT_NO_FATAL_FAILURE(startConfiguring());
@@ -46,7 +46,7 @@ TEST_F(SettingsDialogX, EqualSizeRedrawsTheCirclesAndOnlySaveWritesIt)
         if (end == "Escape")
             x->key("Escape");
         else
-            x->click(inDialog(end == "Save" ? kSave : kCancel));
+            x->click(inDialog(kSave));
         ASSERT_TRUE(clock->endsWithin(kPromptEndMs));
         EXPECT_EQ(clock->readFile(kSettingsName),
                   end == "Save" ? settingsWith("ShapeWidth=1\nHSize=24") : known);
