@@ -3,8 +3,9 @@
 #include <sys/sysmacros.h>
 
 // The real program against settings files that are no settings file: devices, pipes, folders,
-// links that lead nowhere and a huge file. It must start on its defaults, keep running and leave
-// them alone. What damaged contents read as is the settings-file table's business.
+// links that lead nowhere, a huge file and a font name that is no UTF-8. It must start, keep
+// running and leave them alone. What damaged contents read as is the settings-file table's
+// business.
 
 namespace {
 
@@ -23,7 +24,7 @@ QByteArray whatIsAt(const QString& path)
 using Make = std::function<bool(const QString&)>;
 
 // Things made in the settings file's place, or the contents of a file there: a device like
-// `zero`, fifos, a folder, links, and a huge file.
+// `zero`, fifos, a folder, links, and files of a huge line and of a font name of broken UTF-8.
 std::vector<std::tuple<const char*, Make, QByteArray>> hostileSettings(const QString& zero,
                                                                        const QString& fifo)
 {
@@ -34,6 +35,9 @@ std::vector<std::tuple<const char*, Make, QByteArray>> hostileSettings(const QSt
         {"folder", [](const QString& at) { return QDir().mkdir(at); }, {}},
         {"dangling link", [](const QString& at) { return QFile::link(at + ".gone", at); }, {}},
         {"a 10 MB line", nullptr, "ViewTime=" + QByteArray(10 << 20, '7') + "\r\n"},
+        // The font name reaches Qt as it stands.
+        {"a font name that is no UTF-8", nullptr,
+         QByteArray(XTest::kDefaultSettings).replace("Tahoma", "Ta\xFF\xFE\xC3(")},
     };
 }
 
