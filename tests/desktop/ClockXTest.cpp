@@ -1,7 +1,7 @@
 #include "XTest.h"
 
-// The clock window of the real program: its face, how it moves over time, the hint, the hidden
-// pointer, and what input does to the run.
+// The clock window of the real program: its face and the hint, at 96 and 192 dots per inch, the
+// hidden pointer, and what the pointer's moves do to the run.
 
 namespace {
 

@@ -6,26 +6,6 @@
 
 namespace {
 
-// In an embedded run the face is laid out for at least 800 x 600 pixels and scaled to fit; the
-// centre circle is 1080 twips (72 layout pixels) wide.
-constexpr double kCentreRadiusLayout = 36;
-// A face drawn at half its size has rims of one pixel that stand between two pixels of the
-// screen, so that a pixel of a rim may be its colour only 30 % over black; faces drawn to scale
-// are matched alike.
-constexpr double kFaceCoverage = 0.3;
-
-// A face stands in `area`: its centre circle's rim, `scale` of its layout size, around the
-// area's centre, and pixels of each group's colour.
-bool faceIn(const QImage& image, const QRect& area, double scale)
-{
-    const QPoint rim = area.center() - QPoint(int(kCentreRadiusLayout * scale) - 1, 0);
-    const QColor colours[] = {XTest::kSeconds, XTest::kMinutes, XTest::kHours};
-    return PixelProbe::near(image, rim, colours[0], 2, kFaceCoverage) &&
-           std::all_of(std::begin(colours), std::end(colours), [&](const QColor& colour) {
-               return PixelProbe::count(image, area, colour, kFaceCoverage) >= 10;
-           });
-}
-
 // Whether the pixels just inside the edges of `area` are black: nothing of the face is cut off.
 bool edgesBlack(const QImage& image, const QRect& area)
 {

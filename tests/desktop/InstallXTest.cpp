@@ -110,13 +110,9 @@ TEST_F(InstallX, InstalledPackageRunsForAUserAndInMatesScreenSaver)
     // of it when it is ended.
     clock->setProgram("timeout");
     EXPECT_TRUE(clock->start({"60", "dbus-run-session", "--", "sh", "-c", kMateSession}));
-    const auto faceShown = [&] {
-        const QImage screen = x->screenshot();
-        return PixelProbe::near(screen, kCentreRim, kSeconds) &&
-               PixelProbe::count(screen, screen.rect(), kMinutes) >= 10 &&
-               PixelProbe::count(screen, screen.rect(), kHours) >= 10;
-    };
-    EXPECT_TRUE(waitFor(faceShown)) << clock->output();
+    EXPECT_TRUE(waitFor([&] {
+        return faceIn(x->screenshot(), {0, 0, 1024, 768}, 1);
+    })) << clock->output();
     clock->terminate();
     EXPECT_FALSE(clock->runsAfter(kPromptEndMs));
     QProcess::execute("env", apt + QStringList{"remove", "tikora-clock"});

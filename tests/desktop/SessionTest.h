@@ -51,6 +51,10 @@ protected:
     static inline const QString kSettingsName = "Tikora_Clock.ini";
     // The centre circle's left rim on a 1024 x 768 screen, which shows as soon as a face stands.
     static constexpr QPoint kCentreRim{476, 384};
+    // A face drawn at half its size has rims of one pixel that stand between two pixels of the
+    // screen, so that a pixel of a rim may be its colour only 30 % over black; faces drawn to
+    // scale are matched alike.
+    static constexpr double kFaceCoverage = 0.3;
     // Most of the settings dialog, 177 x 458 pixels, in its colour.
     static constexpr int kDialogPixels = 40000;
 
@@ -120,6 +124,18 @@ protected:
     bool waitForColour(QPoint point, const QColor& colour) const
     {
         return waitFor([&] { return PixelProbe::near(session().screenshot(), point, colour); });
+    }
+    // Whether a face stands in `area`: its centre circle's rim, `scale` of its size in a layout
+    // of at least 800 x 600 pixels, around the area's centre, and pixels of each group's colour.
+    static bool faceIn(const QImage& image, const QRect& area, double scale)
+    {
+        // The centre circle is 1080 twips (72 layout pixels) wide.
+        const QPoint rim = area.center() - QPoint(int(36 * scale) - 1, 0);
+        const QColor colours[] = {kSeconds, kMinutes, kHours};
+        return PixelProbe::near(image, rim, colours[0], 2, kFaceCoverage) &&
+               std::all_of(std::begin(colours), std::end(colours), [&](const QColor& colour) {
+                   return PixelProbe::count(image, area, colour, kFaceCoverage) >= 10;
+               });
     }
     // How many pixels of the first screen are of the dialogs' colour.
     int dialogPixels() const
