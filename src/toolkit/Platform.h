@@ -6,6 +6,7 @@
 #include "Units.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -111,6 +112,16 @@ public:
         return loadPicture(path);
     }
     virtual PictureRef builtInPicture(BuiltInPicture which) = 0;
+    // Runs `work`, which may wait on the file system, without holding the program up for
+    // more than a moment: `then` runs on the program's thread once `work` is done, before
+    // this call returns when it is done within that moment, else later. Work that never ends,
+    // as on a mount whose server has gone away, leaves `then` unrun. `work` may only ask the
+    // platform for listings and pictures.
+    virtual void whenDone(std::function<void()> work, std::function<void()> then)
+    {
+        work();
+        then();
+    }
 
     // The first name that listDirectory() gives, or an empty text.
     std::string dir(const std::string& pattern)
