@@ -7,6 +7,7 @@
 #include "FullScreenPresentation.h"
 #include "InstanceLock.h"
 #include "QtPlatform.h"
+#include "ScaleRange.h"
 #include "ScreenUnits.h"
 #include "TikoraClock.h"
 #include "WaylandPresentation.h"
@@ -19,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 
 #ifndef _WIN32
@@ -52,9 +54,14 @@ DesktopRun::DesktopRun(RunOptions options)
 {
 }
 
+void DesktopRun::say(const std::string& line) const
+{
+    std::fprintf(stderr, "%s: %s\n", m_options.programName().c_str(), line.c_str());
+}
+
 int DesktopRun::refuse(const std::string& reason) const
 {
-    std::fprintf(stderr, "%s: %s\n", m_options.programName().c_str(), reason.c_str());
+    say(reason);
     return EXIT_FAILURE;
 }
 
@@ -98,7 +105,14 @@ int DesktopRun::exec()
     int qtArgc = 1;
     std::string name = m_options.programName();
     char* qtArgv[] = {name.data(), nullptr};
-    QApplication application(qtArgc, qtArgv);
+    // Qt reads the scale only as it starts, so a scale out of range takes a new start.
+    ScaleRange scale;
+    scale.prepare();
+    std::optional<QApplication> application(std::in_place, qtArgc, qtArgv);
+    while (scale.needsNewStart(QGuiApplication::primaryScreen()))
+        application.emplace(qtArgc, qtArgv);
+    if (const std::string line = scale.message(QGuiApplication::primaryScreen()); !line.empty())
+        say(line);
     // A window to draw in that goes away as the run takes hold of it ends the run quietly, as
     // one that goes away later does; one that was never there is the caller's mistake.
     std::unique_ptr<Presentation> presentation = makePresentation(reason);
