@@ -4,6 +4,7 @@
 #include "InstanceLock.h"
 #include "PictureFile.h"
 #include "SettingsFolder.h"
+#include "WorkedExamples.h"
 
 #include <QDir>
 #include <QFile>
@@ -104,6 +105,28 @@ TEST_F(PlatformTest, LinksToRegularFilesAreReadAndNothingElse)
     fs::create_symlink(path("red.png"), path("red-link.png"));
     EXPECT_EQ(PictureFile::read(path("red-link.png")).size(), QSize(7, 5));
     EXPECT_TRUE(PictureFile::read(path("zero.gif")).isNull());
+}
+
+// Text files are settings-sized: of a file of megabytes only the first bytes up to the limit
+// are read from the disk, so that a hostile file costs no more than a valid one.
+TEST_F(PlatformTest, OnlyTheStartOfALargeTextFileIsRead)
+{
+    const std::string file = worked::kDefaultSettings + std::string(8'000'000, 'x');
+    write("large.ini", file);
+    const auto bytesRead = [] {
+        std::ifstream io("/proc/self/io");
+        std::string key;
+        long long count = 0;
+        while (io >> key >> count && key != "rchar:") {
+        }
+        return count;
+    };
+    const long long before = bytesRead();
+    const auto bytes = BoundedFile::read(path("large.ini"), tk::kTextFileLimit);
+    const long long read = bytesRead() - before;
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(bytes->toStdString(), file.substr(0, tk::kTextFileLimit));
+    EXPECT_LT(read, 4 * static_cast<long long>(tk::kTextFileLimit));
 }
 
 // A picture is kept at no more than the size it is shown at: fitted into a picture box, or

@@ -31,8 +31,6 @@ namespace {
 
 constexpr int kSecondsPerHour = 3600;
 constexpr int kSecondsPerMinute = 60;
-// Text files are settings-sized; whatever lies past this bound is not part of them.
-constexpr qint64 kTextFileLimit = 64 * 1024;
 
 std::string toStd(const QString& text)
 {
@@ -257,7 +255,7 @@ std::vector<std::string> QtPlatform::listDirectory(const std::string& pattern)
 
 std::optional<std::string> QtPlatform::readFile(const std::string& path)
 {
-    const auto bytes = BoundedFile::read(path, kTextFileLimit);
+    const auto bytes = BoundedFile::read(path, tk::kTextFileLimit);
     if (!bytes)
         return std::nullopt;
     return bytes->toStdString();
