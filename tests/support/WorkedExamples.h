@@ -56,41 +56,32 @@ struct Face {
 // Only the seconds line differs between the first and a later drawing of "Different size".
 inline constexpr Group kDifferentMinutes{9862.4, 7020.0, 9510.1, 6637.0, 9682.3, 6788.2};
 inline constexpr Group kDifferentHours{6393.1, 4680.1, 5859.2, 4145.2, 6052.2, 4297.2};
-inline constexpr Face kDifferentFirst{
-    "DifferentSizeFirstDrawing",
-    0,
-    false,
-    420,
-    {700, 850, 1080},
-    {15, 21, 30},
-    {{{7680.0, 9120.0, 7330.0, 8770.0, 7502.2, 8921.2}, kDifferentMinutes, kDifferentHours}}};
-inline constexpr Face kDifferentLater{
-    "DifferentSizeLaterDrawing",
-    0,
-    false,
-    380,
-    {700, 850, 1080},
-    {15, 21, 30},
-    {{{7680.0, 8800.0, 7330.0, 8770.0, 7502.2, 8921.2}, kDifferentMinutes, kDifferentHours}}};
-inline constexpr Face kEqual{"EqualSize",
-                             1,
-                             false,
-                             540,
-                             {1080, 1080, 1080},
-                             {30, 30, 30},
-                             {{{7680.0, 9000.0, 7140.0, 9000.0, 7345.2, 9167.4},
-                               {9550.6, 6840.0, 9478.3, 6570.0, 9683.5, 6737.4},
-                               {6852.7, 5065.8, 5899.0, 4178.7, 6092.0, 4330.7}}}};
+inline constexpr Group kFirstSeconds{7680.0, 9120.0, 7330.0, 8770.0, 7502.2, 8921.2};
+inline constexpr Group kLaterSeconds{7680.0, 8800.0, 7330.0, 8770.0, 7502.2, 8921.2};
+inline constexpr std::array<Group, 3> kEqualGroups{
+    {{7680.0, 9000.0, 7140.0, 9000.0, 7345.2, 9167.4},
+     {9550.6, 6840.0, 9478.3, 6570.0, 9683.5, 6737.4},
+     {6852.7, 5065.8, 5899.0, 4178.7, 6092.0, 4330.7}}};
 // The lines are hidden; their ends are those of "Equal size".
-inline constexpr Face kClock2{"Clock2",
-                              1,
-                              true,
-                              540,
-                              {980, 980, 980},
-                              {28, 28, 28},
-                              {{{7680.0, 9000.0, 7190.0, 9050.0, 7340.0, 9170.0},
-                                {9550.6, 6840.0, 9528.3, 6620.0, 9678.3, 6740.0},
-                                {6852.7, 5065.8, 5949.0, 4228.7, 6099.0, 4348.7}}}};
+inline constexpr std::array<Group, 3> kClock2Groups{
+    {{7680.0, 9000.0, 7190.0, 9050.0, 7340.0, 9170.0},
+     {9550.6, 6840.0, 9528.3, 6620.0, 9678.3, 6740.0},
+     {6852.7, 5065.8, 5949.0, 4228.7, 6099.0, 4348.7}}};
+
+inline constexpr std::array<Group, 3> kFirstGroups{kFirstSeconds, kDifferentMinutes,
+                                                   kDifferentHours};
+inline constexpr std::array<Group, 3> kLaterGroups{kLaterSeconds, kDifferentMinutes,
+                                                   kDifferentHours};
+inline constexpr std::array<float, 3> kWidths{700, 850, 1080};
+inline constexpr std::array<float, 3> kFigures{15, 21, 30};
+
+inline constexpr Face kDifferentFirst{"DifferentFirst", 0,        false,       420,
+                                      kWidths,          kFigures, kFirstGroups};
+inline constexpr Face kDifferentLater{"DifferentLater", 0,        false,       380,
+                                      kWidths,          kFigures, kLaterGroups};
+inline constexpr Face kEqual{"Equal",      1,           false, 540, {1080, 1080, 1080},
+                             {30, 30, 30}, kEqualGroups};
+inline constexpr Face kClock2{"Clock2", 1, true, 540, {980, 980, 980}, {28, 28, 28}, kClock2Groups};
 inline constexpr std::array<Face, 4> kFaces{kDifferentFirst, kDifferentLater, kEqual, kClock2};
 
 } // namespace worked
