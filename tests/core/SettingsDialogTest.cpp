@@ -17,20 +17,28 @@ namespace {
 constexpr tk::Colour kSeconds = 12632319;
 constexpr tk::Colour kMinutes = 8421631;
 constexpr tk::Colour kHours = 255;
+const std::string kDefaultFonts = "15/15 21/21 30/30 Tahoma";
+const std::string kEqualFonts = "30/30 30/30 30/30 Tahoma";
 
-TEST(SettingsDialog, PresetsAndColourRows)
+TEST(SettingsDialog, PresetsAndColourAndFontRows)
 {
-    // The stored circle style, the row, the picker's answer (none: Cancel), the colour it was
-    // preset to, and the look. The row clicked again and cancelled is preset to what the first
-    // click left. The dialog opens on the stored options, where a stored time mode of 2 means
-    // "Time from start" too.
-    const std::tuple<int, int, std::optional<tk::Colour>, tk::Colour, std::string> rows[] = {
-        {0, 0, kGreen, kSeconds, "GMH GMH GGMH 0000 GMH0"},
-        {1, 0, std::nullopt, kSeconds, kDefaultLook},
-        {0, 1, kTeal, kMinutes, "STH STH SSTH 0000 STH0"},
-        {1, 3, kTeal, 0, "SMH SMH SSMH 0TTT SMHT"},
-        {0, 3, std::nullopt, 0, kDefaultLook}};
-    for (const auto& [style, row, answer, preset, look] : rows) {
+    // The stored circle style, the row clicked twice, the picker's first answer (none:
+    // Cancel; the second is always Cancel), the colours it was preset to, the look, and the
+    // figures' sizes and swatch texts then, seconds first, and their font. The dialog opens
+    // on the stored options, where a stored time mode of 2 means "Time from start" too.
+    using Font = std::optional<tk::FontChoice>;
+    const Font green{{"", 0, kGreen}}, teal{{"", 0, kTeal}};
+    const Font arial{{"Arial", 24, kHours}}, verdana{{"Verdana", 24, kTeal}};
+    const std::tuple<int, int, Font, std::vector<tk::Colour>, std::string, std::string> rows[] = {
+        {0, 0, green, {kSeconds, kGreen}, "GMH GMH GGMH 0000 GMH0", kDefaultFonts},
+        {1, 0, {}, {kSeconds, kSeconds}, kDefaultLook, kEqualFonts},
+        {0, 1, teal, {kMinutes, kTeal}, "STH STH SSTH 0000 STH0", kDefaultFonts},
+        {1, 3, teal, {0, kTeal}, "SMH SMH SSMH 0TTT SMHT", kEqualFonts},
+        {0, 3, {}, {0, 0}, kDefaultLook, kDefaultFonts},
+        {0, 2, arial, {kHours, kHours}, kDefaultLook, "12/12 16/16 24/24 Arial"},
+        {1, 2, verdana, {kHours, kTeal}, "SMT SMT SSMT 0000 SMT0", "24/24 24/24 24/24 Verdana"},
+        {0, 2, {}, {kHours, kHours}, kDefaultLook, "15/15 20/20 30/30 Tahoma"}};
+    for (const auto& [style, row, answer, presets, look, fonts] : rows) {
         SCOPED_TRACE("style " + std::to_string(style) + " row " + std::to_string(row));
         ClockRun r;
         ASSERT_TRUE(r.openDialog(worked::settingsWith(
@@ -38,42 +46,27 @@ TEST(SettingsDialog, PresetsAndColourRows)
         const Form2& d = r.dialog();
         EXPECT_EQ(std::tuple(d.optWT[1].value(), d.optSW[1].value(), r.settings().ViewTime),
                   std::tuple(style == 0, style == 1, style == 0 ? 1.0f : 0.0f));
-        r.platform.colourAnswers.push_back(answer);
+        if (row == 2)
+            r.platform.fontAnswers.push_back(answer);
+        else
+            r.platform.colourAnswers.push_back(answer ? std::optional(answer->colour)
+                                                      : std::nullopt);
         r.dialog().lblCOLOR[row].click();
         r.dialog().lblCOLOR[row].click();
-        EXPECT_EQ(r.look(), look);
-        EXPECT_EQ(r.platform.colourPresets, (std::vector{preset, answer.value_or(preset)}));
-    }
-}
-
-TEST(SettingsDialog, FontRow)
-{
-    // The circle style, the picker's answer (none: Cancel), the figures' sizes, swatch texts
-    // and font names then, seconds first, and the look.
-    using Case = std::tuple<std::string, std::optional<tk::FontChoice>, std::string, std::string>;
-    const Case cases[] = {
-        {"0", tk::FontChoice{"Arial", 24, kHours}, "12 12 Arial, 16 16 Arial, 24 24 Arial, ",
-         kDefaultLook},
-        {"1", tk::FontChoice{"Verdana", 24, kTeal}, "24 24 Verdana, 24 24 Verdana, 24 24 Verdana, ",
-         "SMT SMT SSMT 0000 SMT0"},
-        {"0", std::nullopt, "15 15 Tahoma, 20 20 Tahoma, 30 30 Tahoma, ", kDefaultLook},
-        {"1", std::nullopt, "30 30 Tahoma, 30 30 Tahoma, 30 30 Tahoma, ", kDefaultLook}};
-    for (const auto& [style, answer, sizes, look] : cases) {
-        SCOPED_TRACE("style " + style + " " + sizes);
-        ClockRun r;
-        ASSERT_TRUE(r.openDialog(worked::settingsWith({"ShapeWidth=" + style})));
-        r.platform.fontAnswers.push_back(answer);
-        r.dialog().lblCOLOR[2].click();
-        ASSERT_EQ(r.platform.fontPresets.size(), 1u);
-        const tk::FontChoice& preset = r.platform.fontPresets[0];
-        EXPECT_EQ(std::tuple(preset.name, preset.size, preset.colour),
-                  std::tuple("Tahoma", 30.0f, kHours));
+        std::vector<tk::Colour> shownPresets = r.platform.colourPresets;
+        for (const tk::FontChoice& preset : r.platform.fontPresets)
+            shownPresets.push_back(preset.colour);
+        EXPECT_EQ(shownPresets, presets);
+        if (row == 2) {
+            const tk::FontChoice& first = r.platform.fontPresets.at(0);
+            EXPECT_EQ(first.name + " " + tk::singleText(first.size), "Tahoma 30");
+        }
         std::string shown;
-        for (int k = 0; k < 3; ++k)
-            shown += tk::singleText(r.clock().lblS[k].font().size) + " " +
-                     r.dialog().txtCOLOR[k].text() + " " + r.clock().lblS[k].font().name + ", ";
-        EXPECT_EQ(shown, sizes);
-        EXPECT_EQ(r.look(), look);
+        for (const int k : {0, 1, 2})
+            shown +=
+                tk::singleText(r.clock().lblS[k].font().size) + "/" + d.txtCOLOR[k].text() + " ";
+        shown += r.clock().lblS[0].font().name;
+        EXPECT_EQ(std::pair(r.look(), shown), std::pair(look, fonts));
     }
 }
 
