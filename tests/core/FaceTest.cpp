@@ -59,8 +59,8 @@ TEST(ClockFace, StartUpThenTheHintFadesAndTheTickCounterStops)
     ClockRun r;
     r.platform.time = 1;
     r.platform.setScreenPixels(800, 600);
-    ASSERT_TRUE(r.startWith(
-        worked::settingsWith({"ViewTime=1", "ShapeWidth=1", "HSize=24", "FName=Verdana"})));
+    ASSERT_TRUE(r.startWith(worked::settingsWith({"ViewTime=1", "ShapeWidth=1", "MColor=65280",
+                                                  "CColor=8421376", "HSize=24", "FName=Verdana"})));
     Form1& clock = r.clock();
     // The dialog stands at the top left with the pointer on it, the chooser to its right.
     EXPECT_EQ(r.platform.createdWindows, (std::vector<std::string>{"Form1", "frmFILE", "Form2"}));
@@ -78,6 +78,7 @@ TEST(ClockFace, StartUpThenTheHintFadesAndTheTickCounterStops)
         EXPECT_EQ(std::pair(clock.lblS[k].font().size, clock.lblS[k].font().name),
                   std::pair(24.0f, std::string("Verdana")));
     }
+    EXPECT_EQ(r.look(), "SGH SGH SSGH 0TTT SGHT") << "the colours of the file";
     // The second style's dial is the screen's; without a background file it stays.
     EXPECT_TRUE(r.dialog().chkBG[Form2::kClock2].enabled());
     clock.DoClock2();
