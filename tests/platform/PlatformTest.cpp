@@ -4,6 +4,7 @@
 #include "InstanceLock.h"
 #include "PictureFile.h"
 #include "SettingsFolder.h"
+#include "WorkedExamples.h"
 
 #include <QDir>
 #include <QFile>
@@ -114,6 +115,28 @@ std::string gif(int width, int height, int frame)
             QByteArray::fromHex("000000ffffff2c00000000") + word(frame) + word(frame) +
             QByteArray::fromHex("0002024401003b"))
         .toStdString();
+}
+
+// Text files are settings-sized: of a file of megabytes only the first bytes up to the limit
+// are read from the disk, so that a hostile file costs no more than a valid one.
+TEST_F(PlatformTest, OnlyTheStartOfALargeTextFileIsRead)
+{
+    const std::string file = worked::kDefaultSettings + std::string(8'000'000, 'x');
+    write("large.ini", file);
+    const auto bytesRead = [] {
+        std::ifstream io("/proc/self/io");
+        std::string key;
+        long long count = 0;
+        while (io >> key >> count && key != "rchar:") {
+        }
+        return count;
+    };
+    const long long before = bytesRead();
+    const auto bytes = BoundedFile::read(path("large.ini"), tk::kTextFileLimit);
+    const long long read = bytesRead() - before;
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(bytes->toStdString(), file.substr(0, tk::kTextFileLimit));
+    EXPECT_LT(read, 4 * static_cast<long long>(tk::kTextFileLimit));
 }
 
 // A picture is kept at no more than the size it is shown at: fitted into a picture box, or

@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <map>
 #include <random>
 #include <string_view>
@@ -161,14 +160,16 @@ public:
             return {name};
         return {};
     }
-    // Only regular files are read, as on the desktop.
+    // Only regular files are read, and only their start, as on the desktop.
     std::optional<std::string> readFile(const std::string& path) override
     {
         if (failReads || !std::filesystem::is_regular_file(path, m_ignoredError))
             return std::nullopt;
         std::ifstream in(path, std::ios::binary);
-        return in ? std::optional(std::string(std::istreambuf_iterator<char>(in), {}))
-                  : std::nullopt;
+        std::string bytes(tk::kTextFileLimit, '\0');
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        bytes.resize(static_cast<std::size_t>(in.gcount()));
+        return in || in.eof() ? std::optional(bytes) : std::nullopt;
     }
     bool writeFile(const std::string& path, const std::string& contents) override
     {

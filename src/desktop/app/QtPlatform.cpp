@@ -35,8 +35,6 @@ namespace {
 constexpr int kSecondsPerHour = 3600;
 constexpr std::int64_t kMillisecondsPerSecond = 1000;
 constexpr int kSecondsPerMinute = 60;
-// Text files are settings-sized; whatever lies past this bound is not part of them.
-constexpr qint64 kTextFileLimit = 64 * 1024;
 
 std::string toStd(const QString& text)
 {
@@ -282,7 +280,7 @@ void QtPlatform::whenDone(std::function<void()> work, std::function<void()> then
 
 std::optional<std::string> QtPlatform::readFile(const std::string& path)
 {
-    const auto bytes = BoundedFile::read(path, kTextFileLimit);
+    const auto bytes = BoundedFile::read(path, tk::kTextFileLimit);
     if (!bytes)
         return std::nullopt;
     return bytes->toStdString();
