@@ -227,6 +227,41 @@ TEST(PictureChooser, StoredPicturesAndShowsAtStartUpInTheChooserAndOnSave)
     }
 }
 
+// A file system that answers late: the built-in picture and the stored path stand until the
+// stored picture, slides or next slide come, unless the user has chosen another meanwhile.
+TEST(PictureChooser, StoredPicturesThatComeLate)
+{
+    const std::tuple<std::string, std::string, std::string, std::string> late[] = {
+        {"b.gif", "0", "~/b.gif", "~/b.gif ~/b.gif ~/b.gif"},
+        {"", "5", "~/A.GIF", "~/A.GIF ~/b.gif ~/A.GIF"}};
+    for (const auto& [picture, period, first, shown] : late) {
+        SCOPED_TRACE(picture + " " + period);
+        for (const bool changedMeanwhile : {false, true}) {
+            FolderRun r;
+            r.platform.slowFileSystem = true;
+            ASSERT_TRUE(r.openDialog(
+                worked::settingsWith({"PicCenter=" + r.in(picture), "SlideShowTime=" + period})));
+            EXPECT_EQ(r.centre() + " " + r.tilde(r.dialog().txtOUT.text()),
+                      "built-in ~/" + picture);
+            if (changedMeanwhile)
+                r.dialog().optPIC[0].click();
+            r.platform.answerLate();
+            EXPECT_EQ(r.tilde(r.centre()), changedMeanwhile ? "built-in" : first);
+            if (changedMeanwhile)
+                continue;
+            // A slide on its way holds the show until it comes: two ticks, one slide.
+            std::string centres = r.tilde(r.centre());
+            for (int tick = 0; tick < 2; ++tick) {
+                r.clock().TimerSHOW.fire();
+                r.clock().TimerSHOW.fire();
+                r.platform.answerLate();
+                centres += " " + r.tilde(r.centre());
+            }
+            EXPECT_EQ(centres, shown);
+        }
+    }
+}
+
 TEST(PictureChooser, TheDrives)
 {
     // The drive list starts on the drive that holds the program folder: the longest drive
