@@ -150,7 +150,8 @@ TEST(InputAndExit, TypedCharactersAndMouseMovements)
         r.platform.commandLineText = commandLine;
         ASSERT_TRUE(r.start());
         dialogShown ? r.pressSetupKey() : r.dialog().hide();
-        bool running = !key || r.runs([&] { r.clock().Form_KeyPress(key); });
+        const int typed = key;
+        bool running = !typed || r.runs([&] { r.clock().Form_KeyPress(typed); });
         for (int i = 0; i < moves && running; ++i)
             running = r.runs([&] { r.clock().Form_MouseMove(); });
         EXPECT_EQ(std::tuple(running, r.clock().MoveCount),
