@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The clock's peak memory (VmHWM) against settings and pictures that a careless reader would load
 # whole: font names of 10 and 50 MB, damaged and hostile files as the centre and background
-# pictures, and a slide show that passes over such files. The runs take turns on one Xvfb; the
-# script prints a Markdown table of each peak and of how far it stands above a run on the
-# defaults. The figures are reported, not judged: nothing here passes or fails.
+# pictures, GIFs of 7999 x 7999 pixels (a header alone, and a whole one) and of 2000 x 2000, and
+# slide shows that pass over such files. The runs take turns on one Xvfb; the script prints a Markdown table of
+# each peak, of how far it stands above a run on the defaults, and of the CPU time the run took
+# a second once started (utime and stime of /proc/PID/stat, after the first two seconds). The
+# figures are reported, not judged: nothing here passes or fails.
 #
 #   bench/memory.sh [--no-build] [--build-dir DIR]
 #
@@ -15,7 +17,8 @@ source_dir=$(dirname "$here")
 build_dir=$source_dir/build-bench
 build=1
 run_seconds=4
-slide_seconds=8
+slide_seconds=12
+settle_seconds=2
 while (($#)); do
     case $1 in
     --no-build) build=0 ;;
@@ -69,8 +72,72 @@ hostile() {
     ln -s /dev/zero "$folder/$stem-zero.gif"
 }
 
+# bytes VALUE...: writes each value as one byte.
+bytes() {
+    local text
+    printf -v text '\\x%02x' "$@"
+    printf "$text"
+}
+
+# solid_gif WIDTH HEIGHT FILE: a GIF of one colour whose every pixel is coded, in the longest
+# runs that LZW allows, so that a canvas of many megapixels takes some tens of KiB.
+solid_gif() {
+    local width=$1 height=$2 file=$3
+    local left=$((width * height)) bits=0 held=0 size=3 next=6 run=1 take at
+    local -a data=()
+    put() { # CODE: appends a code of the current size, least significant bit first.
+        held=$((held | $1 << bits)) && bits=$((bits + size))
+        while ((bits >= 8)); do
+            data+=($((held & 255))) && held=$((held >> 8)) && bits=$((bits - 8))
+        done
+    }
+    put 4
+    while ((left > 0)); do
+        # After a clear code the colour itself covers one pixel, and every later code one more,
+        # each a new entry of the decoder's table; codes grow a bit at each power of two.
+        if ((run == 1)); then
+            put 1 && left=$((left - 1)) && run=2 && continue
+        fi
+        take=$((left < run ? left : run))
+        if ((take == 1)); then put 1; else put $((take + 4)); fi
+        left=$((left - take)) && run=$((run + 1)) && next=$((next + 1))
+        while ((next >= 1 << size && size < 12)); do size=$((size + 1)); done
+        if ((next >= 4000 && left > 0)); then put 4 && size=3 && next=6 && run=1; fi
+    done
+    put 5
+    if ((bits > 0)); then data+=($((held & 255))); fi
+    {
+        printf GIF89a
+        bytes $((width & 255)) $((width >> 8)) $((height & 255)) $((height >> 8)) 0x81 0 0
+        bytes 0 0 0 255 0 0 0 0 0 255 255 255
+        bytes 0x2C 0 0 0 0 $((width & 255)) $((width >> 8)) $((height & 255)) $((height >> 8)) 0 2
+        for ((at = 0; at < ${#data[@]}; at += 255)); do
+            local block=("${data[@]:at:255}")
+            bytes "${#block[@]}" "${block[@]}"
+        done
+        bytes 0 0x3B
+    } >"$file"
+}
+
+# header_gif WIDTH HEIGHT FILE: a GIF whose header and image claim WIDTH x HEIGHT pixels, with
+# the data of one pixel.
+header_gif() {
+    local width=$1 height=$2 file=$3
+    {
+        printf GIF89a
+        bytes $((width & 255)) $((width >> 8)) $((height & 255)) $((height >> 8)) 0x80 0 0
+        bytes 255 0 0 0 0 0
+        bytes 0x2C 0 0 0 0 $((width & 255)) $((width >> 8)) $((height & 255)) $((height >> 8)) 0
+        bytes 2 2 0x44 1 0 0x3B
+    } >"$file"
+}
+
+# cpu_ticks PID: the time the process has had on the CPU so far, in clock ticks.
+cpu_ticks() { awk '{ sub(/.*\) /, ""); print $12 + $13 }' "/proc/$1/stat" 2>/dev/null || echo 0; }
+
 # peak NAME SECONDS SETUP...: runs "/s" in a fresh folder that SETUP prepares (called with the
-# folder), and prints the run's peak memory in KiB after SECONDS, or "ended" when it ended.
+# folder), and prints the run's peak memory in KiB after SECONDS, or "ended" when it ended, and
+# its CPU time in ms a second after the first seconds.
 peak() {
     local name=$1 seconds=$2 && shift 2
     local folder=$work/$name
@@ -81,8 +148,13 @@ peak() {
         exec ./tikora-clock /s) >/dev/null 2>&1 &
     local pid=$!
     echo "$pid" >"$folder/program.pid"
-    sleep "$seconds"
-    awk '$1 == "VmHWM:" { print $2 }' "/proc/$pid/status" 2>/dev/null || echo ended
+    sleep "$settle_seconds"
+    local ticks
+    ticks=$(cpu_ticks "$pid")
+    sleep $((seconds - settle_seconds))
+    local kib
+    kib=$(awk '$1 == "VmHWM:" { print $2 }' "/proc/$pid/status" 2>/dev/null || echo ended)
+    echo "$kib" $((($(cpu_ticks "$pid") - ticks) * 1000 / $(getconf CLK_TCK) / (seconds - settle_seconds)))
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
 }
@@ -113,33 +185,54 @@ slides() {
     convert -size 49x49 xc:green "GIF:$work/slides/a-good.gif"
     write_settings "$1" "PicCenter=$work/slides/" SlideShowTime=1
 }
+# shown PATH FOLDER: the picture at PATH, or the slide show of the folder PATH at 1 s, at the
+# centre.
+shown() {
+    if [[ -d $1 ]]; then
+        write_settings "$2" "PicCenter=$1/" SlideShowTime=1
+    else
+        write_settings "$2" "PicCenter=$1"
+    fi
+}
 
-# The runs, one at a time, share one X server.
+# The runs, one at a time, share one X server, which stays up between them (-noreset): one that
+# resets as its last client leaves would turn away a run that starts in that moment.
 mkdir "$work/x"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/x/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/x/display" >/dev/null 2>&1 &
 echo $! >"$work/x/xvfb.pid"
 for _ in $(seq 100); do [[ -s $work/x/display ]] && break; sleep 0.1; done
 display=:$(head -n1 "$work/x/display")
 
 hostile "$work/hostile" centre
 hostile "$work/slides" b
-plain_kib=$(peak plain "$run_seconds" plain)
+mkdir "$work/big" "$work/largest"
+header_gif 7999 7999 "$work/big/header.gif"
+solid_gif 7999 7999 "$work/big/whole.gif"
+solid_gif 2000 2000 "$work/largest/whole.gif"
+read -r plain_kib plain_cpu < <(peak plain "$run_seconds" plain)
 row() {
-    local name=$1 kib=$2
+    local name=$1 kib=$2 cpu=$3
     if [[ $kib == ended ]]; then
-        echo "| $name | ended | |"
+        echo "| $name | ended | | |"
     else
-        awk -v name="$name" -v kib="$kib" -v plain="$plain_kib" \
-            'BEGIN { printf "| %s | %.1f | %+.1f |\n", name, kib / 1024, (kib - plain) / 1024 }'
+        awk -v name="$name" -v kib="$kib" -v plain="$plain_kib" -v cpu="$cpu" \
+            'BEGIN { printf "| %s | %.1f | %+.1f | %d |\n", name, kib / 1024, (kib - plain) / 1024, cpu }'
     fi
 }
-echo "| run | peak (VmHWM) MiB | above the defaults MiB |"
-echo "| --- | --- | --- |"
-row "defaults" "$plain_kib"
+echo "| run | peak (VmHWM) MiB | above the defaults MiB | CPU ms/s |"
+echo "| --- | --- | --- | --- |"
+row "defaults" "$plain_kib" "$plain_cpu"
 for megabytes in 10 50; do
-    row "font name of $megabytes MB" "$(peak "font-$megabytes" "$run_seconds" font_name "$megabytes")"
+    row "font name of $megabytes MB" $(peak "font-$megabytes" "$run_seconds" font_name "$megabytes")
 done
 for kind in empty truncated broken text huge pipe zero; do
-    row "$kind file as centre and background" "$(peak "centre-$kind" "$run_seconds" centre "$kind")"
+    row "$kind file as centre and background" $(peak "centre-$kind" "$run_seconds" centre "$kind")
 done
-row "slide show over the damaged files" "$(peak slides "$slide_seconds" slides)"
+row "slide show over the damaged files" $(peak slides "$slide_seconds" slides)
+row "GIF header of 7999 x 7999 ($(stat -c %s "$work/big/header.gif") bytes) as centre" \
+    $(peak big-header "$run_seconds" shown "$work/big/header.gif")
+row "whole GIF of 7999 x 7999 ($(($(stat -c %s "$work/big/whole.gif") >> 10)) KiB) as centre" \
+    $(peak big-whole "$run_seconds" shown "$work/big/whole.gif")
+row "slide show over both at 1 s" $(peak big-slides "$slide_seconds" shown "$work/big")
+row "whole GIF of 2000 x 2000 as centre" $(peak largest "$run_seconds" shown "$work/largest/whole.gif")
+row "slide show over it at 1 s" $(peak largest-slides "$slide_seconds" shown "$work/largest")

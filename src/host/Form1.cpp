@@ -91,8 +91,6 @@ void Form1::Form_Load()
     // Reading the hint creates the picture chooser and, through it, the settings dialog.
     m_run.module1().strSovet = m_run.fileChooser().lblSovet.caption();
     m_run.readSettings();
-    if (m_run.settings().SlideShowTime > 0)
-        prepareSlideShow();
     loadCentrePicture();
     buildClockElements();
     DoBackGround();
@@ -110,25 +108,24 @@ void Form1::placeHint()
     lblF1.setForeColor(kHintStartColour);
 }
 
+// The built-in picture is kept for "Default", and the stored picture or slide show is looked up.
 void Form1::loadCentrePicture()
 {
-    tk::Platform& platform = m_run.platform();
     const SettingsValues& settings = m_run.settings();
     Form2& dialog = m_run.form2();
     tk::PictureBox& centre = Pict[0];
     picTMP1.setPicture(centre.picture());
     dialog.picTMP.setPicture(picTMP1.picture());
-    if (settings.SlideShowTime <= 0 && !platform.dir(settings.PicCenter).empty() &&
-        settings.PicCenter != dialog.optPIC[0].caption()) {
-        centre.setPicture(platform.loadPictureFor(settings.PicCenter, centre.bounds()));
-        dialog.txtOUT.setText(settings.strSettings[2]);
-    } else if (settings.SlideShowTime > 0) {
-        // A show without slides keeps the built-in picture.
-        if (slides.SlideFiles.size() > 1)
-            centre.setPicture(platform.loadPictureFor(settings.PicCenter + slides.SlideFiles[1],
-                                                      centre.bounds()));
+    const bool slideShow = settings.SlideShowTime > 0;
+    if (slideShow) {
+        slides.SlideFiles.assign(1, std::string());
+        slides.SlideIndex = 1;
+        TimerSHOW.setInterval(SlideShow::interval(settings.SlideShowTime));
+        TimerSHOW.setEnabled(true);
         dialog.txtOUT.setText(settings.strSettings[2]);
     }
+    if (slideShow || settings.PicCenter != dialog.optPIC[0].caption())
+        lookUpStoredPicture(slideShow);
     if (!centre.picture())
         centre.setPicture(picTMP1.picture());
     centre.setTop(static_cast<float>(ScreenHeight / 2 - halfOf(centre.height())));

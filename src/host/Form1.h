@@ -55,11 +55,13 @@ public:
 private:
     void createPictures(tk::Platform& platform);
     void placeHint();
-    void prepareSlideShow();
     void loadCentrePicture();
+    void lookUpStoredPicture(bool slideShow);
     void buildClockElements();
     void placeCentreCircle(tk::Shape& circle);
     void copySettingsIntoDialog();
 
     TikoraClock& m_run;
+    // A slide still on its way from the file system; the show waits for it.
+    bool m_slidePending = false;
 };

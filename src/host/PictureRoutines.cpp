@@ -50,22 +50,67 @@ void Form1::StartSlideShow()
     TimerSHOW.setEnabled(true);
 }
 
-// The start-up's part of the show: the path field shows the stored folder when it is there.
-void Form1::prepareSlideShow()
+// What the file system says of the stored picture or slide folder comes at once from an
+// ordinary disk; from a mount that does not answer it comes later, or never, and the built-in
+// picture stands in meanwhile. The path field keeps the stored path, so that Save keeps it too.
+void Form1::lookUpStoredPicture(bool slideShow)
 {
-    StartSlideShow();
-    const std::string& folder = m_run.settings().PicCenter;
-    if (!m_run.platform().dir(folder).empty())
-        m_run.form2().txtOUT.setText(folder);
+    struct Found {
+        bool present = false;
+        std::vector<std::string> slides;
+        tk::PictureRef picture;
+        bool arrived = false;
+    };
+    tk::Platform& platform = m_run.platform();
+    const std::string path = m_run.settings().PicCenter;
+    const tk::Bounds box = Pict[0].bounds();
+    auto found = std::make_shared<Found>();
+    const auto lookUp = [&platform, found, path, box, slideShow] {
+        found->present = !platform.dir(path).empty();
+        if (slideShow && found->present)
+            found->slides = platform.listDirectory(path + std::string(kSlidePattern));
+        const std::string first = slideShow ? found->slides.empty() ? "" : path + found->slides[0]
+                                  : found->present ? path
+                                                   : "";
+        if (!first.empty())
+            found->picture = platform.loadPictureFor(first, box);
+    };
+    const auto show = [this, found, path, slideShow] {
+        found->arrived = true;
+        // A show or picture that the user has changed meanwhile is no longer the stored one.
+        if (m_run.settings().PicCenter != path || TimerSHOW.enabled() != slideShow)
+            return;
+        if (slideShow)
+            slides.SlideFiles = SlideShow::numbered(std::move(found->slides));
+        else if (found->present)
+            m_run.form2().txtOUT.setText(path);
+        if (found->picture)
+            Pict[0].setPicture(found->picture);
+    };
+    platform.whenDone(lookUp, show);
+    if (!found->arrived)
+        m_run.form2().txtOUT.setText(path);
 }
 
+// Shows the next slide once it has come from the file system.
 void Form1::TimerSHOW_Timer()
 {
+    if (m_slidePending)
+        return;
     const int index = slides.advance();
     if (index == 0)
         return;
-    const std::string path =
-        m_run.settings().PicCenter + slides.SlideFiles[static_cast<std::size_t>(index)];
-    if (tk::PictureRef picture = m_run.platform().loadPictureFor(path, Pict[0].bounds()))
-        Pict[0].setPicture(std::move(picture));
+    tk::Platform& platform = m_run.platform();
+    const std::string folder = m_run.settings().PicCenter;
+    const std::string path = folder + slides.SlideFiles[static_cast<std::size_t>(index)];
+    const tk::Bounds box = Pict[0].bounds();
+    auto picture = std::make_shared<tk::PictureRef>();
+    m_slidePending = true;
+    platform.whenDone(
+        [&platform, picture, path, box] { *picture = platform.loadPictureFor(path, box); },
+        [this, picture, folder] {
+            m_slidePending = false;
+            if (*picture && TimerSHOW.enabled() && m_run.settings().PicCenter == folder)
+                Pict[0].setPicture(*picture);
+        });
 }

@@ -5,7 +5,9 @@
 #include "Picture.h"
 #include "Units.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,6 +39,9 @@ struct DriveFolder {
 };
 
 enum class BuiltInPicture { CentreEmblem, Dial800x600, Dial1024x768, Dial1280x1024 };
+
+// Text files are settings-sized: whatever lies past this many bytes of one is not read.
+inline constexpr std::size_t kTextFileLimit = 64 * 1024;
 
 #ifdef _WIN32
 inline constexpr char kPathSeparator = '\\';
@@ -97,8 +102,8 @@ public:
     // The names of the visible subfolders of a folder, sorted without regard to case.
     virtual std::vector<std::string> listFolders(const std::string& folder) = 0;
     virtual DriveFolder openDrive(const std::string& drive) = 0;
-    // The start of a regular text file, at most 64 KiB of it; empty when the path is missing,
-    // unreadable or no regular file.
+    // The start of a regular text file, at most kTextFileLimit bytes of it; empty when the path
+    // is missing, unreadable or no regular file.
     virtual std::optional<std::string> readFile(const std::string& path) = 0;
     // Writes the whole file or, on any failure, leaves the old one untouched.
     virtual bool writeFile(const std::string& path, const std::string& contents) = 0;
@@ -111,6 +116,16 @@ public:
         return loadPicture(path);
     }
     virtual PictureRef builtInPicture(BuiltInPicture which) = 0;
+    // Runs `work`, which may wait on the file system, without holding the program up for
+    // more than a moment: `then` runs on the program's thread once `work` is done, before
+    // this call returns when it is done within that moment, else later. Work that never ends,
+    // as on a mount whose server has gone away, leaves `then` unrun. `work` may only ask the
+    // platform for listings and pictures.
+    virtual void whenDone(std::function<void()> work, std::function<void()> then)
+    {
+        work();
+        then();
+    }
 
     // The first name that listDirectory() gives, or an empty text.
     std::string dir(const std::string& pattern)

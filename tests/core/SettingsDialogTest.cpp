@@ -1,4 +1,5 @@
 #include "ClockRun.h"
+#include "NumberText.h"
 
 #include <gtest/gtest.h>
 
@@ -16,70 +17,56 @@ namespace {
 constexpr tk::Colour kSeconds = 12632319;
 constexpr tk::Colour kMinutes = 8421631;
 constexpr tk::Colour kHours = 255;
+const std::string kDefaultFonts = "15/15 21/21 30/30 Tahoma";
+const std::string kEqualFonts = "30/30 30/30 30/30 Tahoma";
 
-TEST(SettingsDialog, PresetsAndColourRows)
+TEST(SettingsDialog, PresetsAndColourAndFontRows)
 {
-    // The row, the picker's answer (none: Cancel), the colour it was preset to, and the look.
-    // The row clicked again and cancelled is preset to what the first click left. The dialog
-    // opens on the stored options, where a stored time mode of 2 means "Time from start" too.
-    const std::tuple<int, std::optional<tk::Colour>, tk::Colour, std::string> cases[] = {
-        {0, kGreen, kSeconds, "GMH GMH GGMH 0000 GMH0"}, {0, std::nullopt, kSeconds, kDefaultLook},
-        {1, kTeal, kMinutes, "STH STH SSTH 0000 STH0"},  {1, std::nullopt, kMinutes, kDefaultLook},
-        {3, kTeal, 0, "SMH SMH SSMH 0TTT SMHT"},         {3, std::nullopt, 0, kDefaultLook}};
-    for (const std::string style : {"0", "1"}) {
-        for (const auto& [row, answer, preset, look] : cases) {
-            SCOPED_TRACE("style " + style + " row " + std::to_string(row));
-            ClockRun r;
-            const bool equal = style == "1";
-            ASSERT_TRUE(r.openDialog(fake::settingsWith(
-                {std::string("ViewTime=") + (equal ? "0" : "2"), "ShapeWidth=" + style})));
-            const Form2& d = r.dialog();
-            EXPECT_EQ(std::tuple(d.optWT[0].value(), d.optWT[1].value(), d.optSW[0].value(),
-                                 d.optSW[1].value(), r.settings().ViewTime),
-                      std::tuple(equal, !equal, !equal, equal, equal ? 0.0f : 1.0f));
-            r.platform.colourAnswers.push_back(answer);
-            r.dialog().lblCOLOR[row].click();
-            r.dialog().lblCOLOR[row].click();
-            EXPECT_EQ(r.look(), look);
-            EXPECT_EQ(r.platform.colourPresets, (std::vector{preset, answer.value_or(preset)}));
-            EXPECT_EQ(r.clock().ComDial.color, answer.value_or(preset));
-        }
-    }
-}
-
-TEST(SettingsDialog, FontRow)
-{
-    // The circle style, the picker's answer (none: Cancel), the figures' sizes then, seconds
-    // first, and the look. A colour row picked next finds the font in the picker.
-    using Case = std::tuple<std::string, std::optional<tk::FontChoice>, std::string, std::string>;
-    const Case cases[] = {
-        {"0", tk::FontChoice{"Arial", 24, kHours}, "12 16 24", kDefaultLook},
-        {"0", tk::FontChoice{"Arial", 24, kGreen}, "12 16 24", "SMG SMG SSMG 0000 SMG0"},
-        {"1", tk::FontChoice{"Verdana", 24, kTeal}, "24 24 24", "SMT SMT SSMT 0000 SMT0"},
-        {"0", std::nullopt, "15 20 30", kDefaultLook},
-        {"1", std::nullopt, "30 30 30", kDefaultLook}};
-    for (const auto& [style, answer, sizes, look] : cases) {
-        SCOPED_TRACE("style " + style + " " + sizes);
+    // The stored circle style, the row clicked twice, the picker's first answer (none:
+    // Cancel; the second is always Cancel), the colours it was preset to, the look, and the
+    // figures' sizes and swatch texts then, seconds first, and their font. The dialog opens
+    // on the stored options, where a stored time mode of 2 means "Time from start" too.
+    using Font = std::optional<tk::FontChoice>;
+    const Font green{{"", 0, kGreen}}, teal{{"", 0, kTeal}};
+    const Font arial{{"Arial", 24, kHours}}, verdana{{"Verdana", 24, kTeal}};
+    const std::tuple<int, int, Font, std::vector<tk::Colour>, std::string, std::string> rows[] = {
+        {0, 0, green, {kSeconds, kGreen}, "GMH GMH GGMH 0000 GMH0", kDefaultFonts},
+        {1, 0, {}, {kSeconds, kSeconds}, kDefaultLook, kEqualFonts},
+        {0, 1, teal, {kMinutes, kTeal}, "STH STH SSTH 0000 STH0", kDefaultFonts},
+        {1, 3, teal, {0, kTeal}, "SMH SMH SSMH 0TTT SMHT", kEqualFonts},
+        {0, 3, {}, {0, 0}, kDefaultLook, kDefaultFonts},
+        {0, 2, arial, {kHours, kHours}, kDefaultLook, "12/12 16/16 24/24 Arial"},
+        {1, 2, verdana, {kHours, kTeal}, "SMT SMT SSMT 0000 SMT0", "24/24 24/24 24/24 Verdana"},
+        {0, 2, {}, {kHours, kHours}, kDefaultLook, "15/15 20/20 30/30 Tahoma"}};
+    for (const auto& [style, row, answer, presets, look, fonts] : rows) {
+        SCOPED_TRACE("style " + std::to_string(style) + " row " + std::to_string(row));
         ClockRun r;
-        ASSERT_TRUE(r.openDialog(fake::settingsWith({"ShapeWidth=" + style})));
-        r.platform.fontAnswers.push_back(answer);
-        r.dialog().lblCOLOR[2].click();
-        ASSERT_EQ(r.platform.fontPresets.size(), 1u);
-        const tk::FontChoice& preset = r.platform.fontPresets[0];
-        EXPECT_TRUE(preset.name == "Tahoma" && preset.size == 30 && preset.colour == kHours);
-        std::string fontSizes, swatchTexts;
-        for (int k = 0; k < 3; ++k) {
-            fontSizes += (k ? " " : "") + tk::singleText(r.clock().lblS[k].font().size);
-            swatchTexts += (k ? " " : "") + r.dialog().txtCOLOR[k].text();
-            EXPECT_EQ(r.clock().lblS[k].font().name, answer ? answer->name : "Tahoma");
+        ASSERT_TRUE(r.openDialog(worked::settingsWith(
+            {"ViewTime=" + std::to_string(2 - 2 * style), "ShapeWidth=" + std::to_string(style)})));
+        const Form2& d = r.dialog();
+        EXPECT_EQ(std::tuple(d.optWT[1].value(), d.optSW[1].value(), r.settings().ViewTime),
+                  std::tuple(style == 0, style == 1, style == 0 ? 1.0f : 0.0f));
+        if (row == 2)
+            r.platform.fontAnswers.push_back(answer);
+        else
+            r.platform.colourAnswers.push_back(answer ? std::optional(answer->colour)
+                                                      : std::nullopt);
+        r.dialog().lblCOLOR[row].click();
+        r.dialog().lblCOLOR[row].click();
+        std::vector<tk::Colour> shownPresets = r.platform.colourPresets;
+        for (const tk::FontChoice& preset : r.platform.fontPresets)
+            shownPresets.push_back(preset.colour);
+        EXPECT_EQ(shownPresets, presets);
+        if (row == 2) {
+            const tk::FontChoice& first = r.platform.fontPresets.at(0);
+            EXPECT_EQ(first.name + " " + tk::singleText(first.size), "Tahoma 30");
         }
-        r.dialog().lblCOLOR[0].click();
-        EXPECT_EQ(fontSizes + " " + swatchTexts, sizes + " " + sizes);
-        EXPECT_EQ(r.look(), look);
-        const tk::CommonDialog& picker = r.clock().ComDial;
-        EXPECT_EQ(std::tuple(picker.fontName, picker.fontSize, picker.color, picker.flags),
-                  std::tuple(answer ? answer->name : "Tahoma", answer ? 24.0f : 30.0f, kSeconds,
-                             1048833));
+        std::string shown;
+        for (const int k : {0, 1, 2})
+            shown +=
+                tk::singleText(r.clock().lblS[k].font().size) + "/" + d.txtCOLOR[k].text() + " ";
+        shown += r.clock().lblS[0].font().name;
+        EXPECT_EQ(std::pair(r.look(), shown), std::pair(look, fonts));
     }
 }
 
@@ -128,7 +115,7 @@ TEST(SettingsDialog, BackAndClock2ExcludeEachOtherInTheDialogAndAtStartUp)
         {"10", "10 none different 0 lines outlined 1080x1080, - 0 420 4"}};
     for (const auto& [stored, state] : cases) {
         ClockRun started;
-        ASSERT_TRUE(started.startWith(fake::settingsWith(
+        ASSERT_TRUE(started.startWith(worked::settingsWith(
             {std::string("Back=") + stored[0], std::string("Clock2=") + stored[1]})));
         EXPECT_EQ(backAndClock2Of(started), state) << stored;
     }
@@ -155,7 +142,7 @@ TEST(SaveAndCancel, SaveWritesTheLiveValuesAndEndsOnceItCanWrite)
                                        {{"Не удалось сохранить настройки.", "Attention",
                                          tk::MessageIcon::Warning, tk::MessageButtons::Ok}}));
     EXPECT_TRUE(d.visible());
-    EXPECT_EQ(r.settingsText(), fake::kDefaultSettings);
+    EXPECT_EQ(r.settingsText(), worked::kDefaultSettings);
     r.platform.failWrites = false;
     EXPECT_FALSE(r.runs([&] { d.cmdOK[0].click(); }));
     EXPECT_EQ(r.settingsText(), "ViewTime=1\r\nShapeWidth=1\r\nPicCenter=Встроенная\r\n"
@@ -170,7 +157,7 @@ TEST(SaveAndCancel, SaveWritesTheLiveValuesAndEndsOnceItCanWrite)
     cancelled.dialog().optWT[1].click();
     EXPECT_FALSE(cancelled.runs([&] { cancelled.dialog().cmdOK[1].click(); }));
     EXPECT_EQ(cancelled.platform.writeCount, 0);
-    EXPECT_EQ(cancelled.settingsText(), fake::kDefaultSettings);
+    EXPECT_EQ(cancelled.settingsText(), worked::kDefaultSettings);
 }
 
 TEST(SaveAndCancel, SaveSettlesThePictureFromThePathField)
@@ -189,63 +176,24 @@ TEST(SaveAndCancel, SaveSettlesThePictureFromThePathField)
         for (const char* name : {"old.gif", "new.gif", "new.gif\n"})
             r.platform.putFile(name, "picture");
         ASSERT_TRUE(
-            r.openDialog(fake::settingsWith({"PicCenter=" + r.platform.pathOf("old.gif")})));
+            r.openDialog(worked::settingsWith({"PicCenter=" + r.platform.pathOf("old.gif")})));
         if (pickDefault)
             r.dialog().optPIC[0].click();
         r.dialog().txtOUT.setText(typed.empty() ? "" : r.platform.pathOf(typed));
         r.dialog().optWT[1].click();
         EXPECT_FALSE(r.runs([&] { r.dialog().cmdOK[0].click(); }));
         const std::string picture = saved == "Default" ? saved : r.platform.pathOf(saved);
-        EXPECT_EQ(r.settingsText(), fake::settingsWith({"ViewTime=1", "PicCenter=" + picture}));
+        EXPECT_EQ(r.settingsText(), worked::settingsWith({"ViewTime=1", "PicCenter=" + picture}));
         const fake::MessageRecord notFound{"Picture not found! Old is remained.", "Attention",
                                            tk::MessageIcon::Information, tk::MessageButtons::Ok};
         EXPECT_EQ(r.platform.messages, std::vector<fake::MessageRecord>(warns ? 1 : 0, notFound));
     }
 }
 
-// Every text that the language routine may set: the captions of the dialog and the chooser and
-// of their controls, text fields left out, in the order they were made; then the messages.
-std::string textsOf(ClockRun& r)
-{
-    std::string texts;
-    for (const tk::Window* window : std::initializer_list<tk::Window*>{&r.dialog(), &r.chooser()}) {
-        texts += window->caption() + "|";
-        for (const tk::Control* c : window->controls()) {
-            if (c->kind() != tk::ControlKind::TextBox && !c->caption().empty())
-                texts += c->caption() + "|";
-        }
-    }
-    const Module1& m = r.module();
-    for (const std::string* text : {&m.strPicNotFound, &m.strSovet, &m.strSlidePeriod, &m.strNoFile,
-                                    &m.strSaveFailed, &m.strCannotShow})
-        texts += *text + "|";
-    return texts;
-}
-
 TEST(Language, TheStoredLanguageAtStartUpThenTheLabelsSwitchLive)
 {
-    // The chooser's hint takes the language's text only when a picture option opens it.
-    const std::string russian =
-        "Установки|Russian|English|Время|Круги|Картинка|Шрифт и цвета|Текущее время|"
-        "Время отсутствия|Разного размера|Одинакового размера|Встроенная|Выбор|Слайд-шоу|"
-        "Фон|Clock2|Цвет часов, Ширифт|Цвет минут|Цвет секунд|Фон кругов|Сохранить|"
-        "Отмена|Работа с файлами|Нет|OK|49 x 49 px    black back  gif|"
-        "Смена слайдов          сек.|Путь к картинке не найден! Осталась старая.|"
-        "49 x 49 px    черн. фон  gif|"
-        "Период смены картинок в слайдшоу измеряется положительными целыми цифрами!|"
-        "Вы не выбрали файл. Продолжить выбор?|Не удалось сохранить настройки.|"
-        "Этот файл нельзя показать как рисунок.|";
-    const std::string english =
-        "Options|Russian|English|Time|Circles|Picture|Font and colors|Current time|"
-        "Time from start|Different size|Equal size|Default|Choose|Slide show|Back|Clock2|"
-        "Hours color, Font|Minutes color|Seconds color|Circles's background|Save|Cancel|"
-        "File manager|Cancel|OK|49 x 49 px    black back  gif|"
-        "      Slide period             sec|Picture not found! Old is remained.|"
-        "49 x 49 px    black back  gif|Slide show period must be integer number!|"
-        "No selected file. Continue?|Settings could not be saved.|"
-        "This file cannot be shown as a picture.|";
     ClockRun r;
-    ASSERT_TRUE(r.startWith(fake::settingsWith({"Localisation=0"})));
+    ASSERT_TRUE(r.startWith(worked::settingsWith({"Localisation=0"})));
     bool started = false;
     for (int language : {0, 1, 1, 0}) {
         // The first pass looks at the start-up, each later one clicks the language's label.
@@ -253,9 +201,20 @@ TEST(Language, TheStoredLanguageAtStartUpThenTheLabelsSwitchLive)
         if (std::exchange(started, true))
             r.dialog().lblLOC[language].click();
         const Form2& d = r.dialog();
-        EXPECT_EQ(std::tuple(textsOf(r), r.module().Localisation, d.lblLOC[language].foreColor(),
+        const frmFILE& f = r.chooser();
+        const LanguageTexts& t = language == 0 ? kRussian : kEnglish;
+        // The captions of the windows, the last of each group, which the routine fills in turn.
+        using Texts = std::vector<std::string_view>;
+        EXPECT_EQ(
+            (Texts{d.caption(), d.Frame[3].caption(), d.optWT[1].caption(), d.optSW[1].caption(),
+                   d.optPIC[2].caption(), d.chkBG[0].caption(), d.lblCOLOR[3].caption(),
+                   d.cmdOK[1].caption(), f.caption(), f.cmdNO.caption(), f.lblSlideTime.caption()}),
+            (Texts{t.form2Caption, t.frameCaptions[3], t.optWT[1], t.optSW[1], t.optPIC[2],
+                   t.chkBG0, t.lblCOLOR[3], t.cmdOK[1], t.frmFILECaption, t.cmdNO,
+                   t.lblSlideTime}));
+        EXPECT_EQ(std::tuple(r.module().Localisation, d.lblLOC[language].foreColor(),
                              d.lblLOC[1 - language].foreColor()),
-                  std::tuple(language == 0 ? russian : english, language, tk::kBlue, tk::kBlack));
+                  std::tuple(language, tk::kBlue, tk::kBlack));
     }
 }
 

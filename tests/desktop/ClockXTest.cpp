@@ -122,6 +122,36 @@ TEST_P(ScaledClockX, FaceAtTenTwentyThirtyStandsWhereTheLayoutPutsItWithItsFigur
     }
 }
 
+// Scales that no screen has, from Xft.dpi and QT_SCALE_FACTOR: the face is drawn at a scale
+// held within range, around the screen's centre, the run says so in one line and a key ends it.
+TEST_F(ClockX, ScaleThatNoScreenHasIsHeldInRangeAndSaidOnce)
+{
+    // Around the centre circle, whose rim is of the seconds' colour at any scale in range.
+    constexpr QRect kCentre{432, 304, 160, 160};
+    constexpr int kRimPixels = 100;
+    const std::pair<int, const char*> cases[] = {
+        {10000, nullptr}, {1, nullptr}, {96, "0"}, {96, "nan"}, {96, "1e9"}};
+    const QString said = "tikora-clock: the desktop's scale (";
+    for (const auto& [dpi, factor] : cases) {
+        SCOPED_TRACE(std::to_string(dpi) + " dpi, QT_SCALE_FACTOR " + (factor ? factor : "unset"));
+        clock = std::make_unique<ClockProcess>(x->display());
+        ASSERT_TRUE(clock->writeFile("Xresources", QString("Xft.dpi: %1\n").arg(dpi).toUtf8()));
+        x->run("xrdb", {"-merge", clock->path("Xresources")});
+        clock->setEnvironment("QT_SCALE_FACTOR",
+                              factor ? std::optional<QString>(factor) : std::nullopt);
+        ASSERT_TRUE(clock->start({"/s"}, kFrozenTime));
+        const auto drawn = [&](const QImage& image) {
+            return PixelProbe::count(image, kCentre, kSeconds) >= kRimPixels;
+        };
+        EXPECT_TRUE(drawn(waitForScreen(drawn)));
+        x->key("Escape");
+        EXPECT_TRUE(clock->endsWithin(kPromptEndMs));
+        const QString output = QString::fromStdString(clock->output());
+        EXPECT_EQ(output.count(said), 1) << output.toStdString();
+        EXPECT_TRUE(output.startsWith(said)) << output.toStdString();
+    }
+}
+
 // Five moves keep the run and the sixth ends it, unless key 1 has opened the dialog. The
 // pointer is hidden over the clock.
 TEST_F(ClockX, TheSixthMoveEndsTheRunUnlessKeyOneOpenedTheDialog)

@@ -1,4 +1,5 @@
 #include "ClockRun.h"
+#include "NumberText.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -27,7 +28,7 @@ std::string carriedOver(fake::ClockRun& r)
     const Form1& c = r.clock();
     std::string text = tk::singleText(r.settings().ViewTime) + " " +
                        tk::singleText(r.settings().ShapeWidth) + " " +
-                       tk::singleText(r.module().Localisation) + " " + r.module().PicCenter;
+                       tk::singleText(r.module().Localisation) + " " + r.settings().PicCenter;
     for (int k = 0; k < 3; ++k)
         text += " " + std::to_string(c.lblS[k].foreColor());
     text += " " + std::to_string(c.ShapeS[2].backColor()) + " " +

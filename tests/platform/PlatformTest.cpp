@@ -4,6 +4,7 @@
 #include "InstanceLock.h"
 #include "PictureFile.h"
 #include "SettingsFolder.h"
+#include "WorkedExamples.h"
 
 #include <QDir>
 #include <QFile>
@@ -106,9 +107,41 @@ TEST_F(PlatformTest, LinksToRegularFilesAreReadAndNothingElse)
     EXPECT_TRUE(PictureFile::read(path("zero.gif")).isNull());
 }
 
+// A GIF of WIDTH x HEIGHT whose first frame, of FRAME x FRAME pixels, holds the data of one.
+std::string gif(int width, int height, int frame)
+{
+    const auto word = [](int value) { return QByteArray(1, char(value)) + char(value >> 8); };
+    return (QByteArray("GIF89a") + word(width) + word(height) + QByteArray::fromHex("800000") +
+            QByteArray::fromHex("000000ffffff2c00000000") + word(frame) + word(frame) +
+            QByteArray::fromHex("0002024401003b"))
+        .toStdString();
+}
+
+// Text files are settings-sized: of a file of megabytes only the first bytes up to the limit
+// are read from the disk, so that a hostile file costs no more than a valid one.
+TEST_F(PlatformTest, OnlyTheStartOfALargeTextFileIsRead)
+{
+    const std::string file = worked::kDefaultSettings + std::string(8'000'000, 'x');
+    write("large.ini", file);
+    const auto bytesRead = [] {
+        std::ifstream io("/proc/self/io");
+        std::string key;
+        long long count = 0;
+        while (io >> key >> count && key != "rchar:") {
+        }
+        return count;
+    };
+    const long long before = bytesRead();
+    const auto bytes = BoundedFile::read(path("large.ini"), tk::kTextFileLimit);
+    const long long read = bytesRead() - before;
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(bytes->toStdString(), file.substr(0, tk::kTextFileLimit));
+    EXPECT_LT(read, 4 * static_cast<long long>(tk::kTextFileLimit));
+}
+
 // A picture is kept at no more than the size it is shown at: fitted into a picture box, or
-// cut to the screen as a background; a GIF whose canvas is far larger than its first frame
-// counts at its canvas.
+// cut to the screen as a background. A GIF counts at its canvas, which may be far larger than
+// its first frame, and one of over 4 megapixels is refused, as Qt would clear it whole.
 TEST_F(PlatformTest, PicturesAreKeptAtTheSizeTheyAreShown)
 {
     PictureFile::limitAllocations();
@@ -116,15 +149,16 @@ TEST_F(PlatformTest, PicturesAreKeptAtTheSizeTheyAreShown)
     photo.fill(Qt::blue);
     ASSERT_TRUE(photo.save(qPath("photo.jpg")));
     ASSERT_TRUE(photo.save(qPath("photo.bmp")));
-    // A 1 x 1 frame on a canvas of 7999 x 7999.
-    write("canvas.gif", QByteArray::fromHex("474946383961 3f1f 3f1f 800000 000000ffffff"
-                                            "2c 0000 0000 0100 0100 00 02 024401 00 3b")
-                            .toStdString());
+    write("canvas.gif", gif(2000, 2000, 1));
+    write("wider.gif", gif(2000, 2001, 1));
+    write("frame.gif", gif(7999, 7999, 1));
+    write("header.gif", gif(7999, 7999, 7999));
     const std::vector<std::tuple<std::string, QSize, QSize, QSize>> cases = {
         {"photo.jpg", {49, 49}, {}, {49, 36}},     {"photo.bmp", {49, 49}, {}, {49, 36}},
         {"photo.jpg", {}, {640, 480}, {640, 480}}, {"photo.bmp", {}, {2000, 2000}, {1000, 750}},
         {"canvas.gif", {49, 49}, {}, {49, 49}},    {"canvas.gif", {}, {800, 600}, {800, 600}},
-        {"red.png", {49, 49}, {}, {7, 5}}};
+        {"wider.gif", {49, 49}, {}, {0, 0}},       {"frame.gif", {49, 49}, {}, {0, 0}},
+        {"header.gif", {49, 49}, {}, {0, 0}},      {"red.png", {49, 49}, {}, {7, 5}}};
     for (const auto& [name, fit, clip, shown] : cases) {
         SCOPED_TRACE(name);
         EXPECT_EQ(PictureFile::read(path(name), fit, clip).size(), shown);

@@ -3,38 +3,14 @@
 #include "FakePlatform.h"
 #include "Form1.h"
 #include "Form2.h"
-#include "NumberText.h"
 #include "TikoraClock.h"
+#include "WorkedExamples.h"
 #include "frmFILE.h"
 
 #include <map>
 #include <string>
-#include <vector>
 
 namespace fake {
-
-// The settings file that a first start writes, byte for byte.
-inline const std::string kDefaultSettings =
-    "ViewTime=0\r\nShapeWidth=0\r\nPicCenter=Default\r\nSlideShowTime=0\r\nLocalisation=1\r\n"
-    "Back=0\r\nHColor=255\r\nMColor=8421631\r\nSColor=12632319\r\nCColor=0\r\nHSize=30\r\n"
-    "FName=Tahoma\r\nClock2=0\r\n";
-
-// The default settings file with some lines changed, each given whole ("Back=1").
-inline std::string settingsWith(const std::vector<std::string>& lines)
-{
-    std::string file = "\n" + kDefaultSettings;
-    for (const std::string& line : lines) {
-        const auto start = file.find("\n" + line.substr(0, line.find('=') + 1)) + 1;
-        file.replace(start, file.find('\r', start) - start, line);
-    }
-    return file.substr(1);
-}
-
-// The two circle styles, "Different size" and "Equal size", as ClockRun::sizes() gives them.
-inline const std::string kDifferentSizes =
-    "700 700 15 380 380, 850 850 21 510 510, 1080 1080 30 700 650; 380 420 4 1.8";
-inline const std::string kEqualSizes =
-    "1080 1080 30 700 700, 1080 1080 30 700 700, 1080 1080 30 700 650; 540 540 3 2";
 
 // Two colours that no default uses, for the pickers to answer with.
 inline constexpr tk::Colour kGreen = 65280;
@@ -58,7 +34,7 @@ public:
         return start();
     }
     // Starts with the given settings file and shows the dialog as the key "1" does.
-    bool openDialog(const std::string& settings = kDefaultSettings)
+    bool openDialog(const std::string& settings = worked::kDefaultSettings)
     {
         const bool started = startWith(settings);
         pressSetupKey();
@@ -77,7 +53,7 @@ public:
     // One tick of the clock timer at the platform's current time.
     void tick() { clock().Timer4.fire(); }
     // Starts at 10:20:30 and lets the clock tick once.
-    bool startAtTenTwenty(const std::string& settings = kDefaultSettings)
+    bool startAtTenTwenty(const std::string& settings = worked::kDefaultSettings)
     {
         platform.setTime(10, 20, 30);
         const bool started = startWith(settings);
@@ -132,24 +108,6 @@ public:
         add(0, 4, [&](int k) { return dialog().txtCOLOR[k].backColor(); });
         return text;
     }
-    // For the seconds, minutes and hours groups: the circle's width and height, the figures'
-    // size, the label's width and height; then RadiusUnit, SavedRadiusUnit, LineSteps and
-    // SpreadStep.
-    std::string sizes()
-    {
-        std::string text;
-        for (int k = 0; k < 3; ++k) {
-            const tk::Shape& circle = clock().ShapeS[k + 2];
-            const tk::Label& label = clock().lblS[k];
-            for (float size : {circle.width(), circle.height(), label.font().size, label.width()})
-                text += tk::singleText(size) + " ";
-            text += tk::singleText(label.height()) + (k < 2 ? ", " : "; ");
-        }
-        const FaceLayout& m = clock().layout;
-        return text + std::to_string(m.RadiusUnit) + " " + m.SavedRadiusUnit + " " +
-               std::to_string(m.LineSteps) + " " + tk::singleText(m.SpreadStep);
-    }
-
     FakePlatform platform;
     TikoraClock run{platform};
 };

@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <map>
 #include <random>
 #include <string_view>
@@ -58,6 +57,8 @@ public:
     bool anotherInstance = false;
     bool failWrites = false;
     bool failReads = false;
+    // Work handed to whenDone() waits, as on a mount that does not answer, until answerLate().
+    bool slowFileSystem = false;
     // A folder of the program folder to keep the settings in, as an installed copy does, or
     // empty for the program folder itself.
     std::string settingsSubfolder;
@@ -161,14 +162,33 @@ public:
             return {name};
         return {};
     }
-    // Only regular files are read, as on the desktop.
+    void whenDone(std::function<void()> work, std::function<void()> then) override
+    {
+        if (slowFileSystem) {
+            m_waiting.emplace_back(std::move(work), std::move(then));
+            return;
+        }
+        work();
+        then();
+    }
+    // The file system answers all that waits for it.
+    void answerLate()
+    {
+        for (auto& [work, then] : std::exchange(m_waiting, {})) {
+            work();
+            then();
+        }
+    }
+    // Only regular files are read, and only their start, as on the desktop.
     std::optional<std::string> readFile(const std::string& path) override
     {
         if (failReads || !std::filesystem::is_regular_file(path, m_ignoredError))
             return std::nullopt;
         std::ifstream in(path, std::ios::binary);
-        return in ? std::optional(std::string(std::istreambuf_iterator<char>(in), {}))
-                  : std::nullopt;
+        std::string bytes(tk::kTextFileLimit, '\0');
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        bytes.resize(static_cast<std::size_t>(in.gcount()));
+        return in || in.eof() ? std::optional(bytes) : std::nullopt;
     }
     bool writeFile(const std::string& path, const std::string& contents) override
     {
@@ -231,6 +251,7 @@ private:
 
     std::filesystem::path m_folder;
     std::error_code m_ignoredError;
+    std::vector<std::pair<std::function<void()>, std::function<void()>>> m_waiting;
     std::map<tk::BuiltInPicture, tk::PictureRef> m_builtIn;
 };
 

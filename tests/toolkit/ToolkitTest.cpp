@@ -102,6 +102,10 @@ TEST(NumberText, CurrencyTextsAndNumbers)
         {24, "24"}, {15.75, "15.75"}, {20.00004, "20"}, {12.34567, "12.3457"}, {-0.00001, "0"}};
     for (const auto& [value, text] : currencies)
         EXPECT_EQ(tk::currencyText(value), text) << value;
+    const std::pair<float, const char*> singles[] = {
+        {30, "30"}, {8.25f, "8.25"}, {0.0004f, "4e-04"}, {16777215, "16777215"}};
+    for (const auto& [value, text] : singles)
+        EXPECT_EQ(tk::singleText(value), text) << value;
     // Numbers are read with blanks around them only, with a point or a comma.
     const std::pair<const char*, std::optional<double>> numbers[] = {
         {" 12 ", 12.0}, {"  8.25", 8.25}, {"1e3", 1000.0},  {"-4", -4.0},  {"+7", 7.0},

@@ -7,6 +7,7 @@
 #include "FullScreenPresentation.h"
 #include "InstanceLock.h"
 #include "QtPlatform.h"
+#include "ScaleRange.h"
 #include "ScreenUnits.h"
 #include "TikoraClock.h"
 #include "WaylandPresentation.h"
@@ -19,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 
 #ifndef _WIN32
@@ -65,9 +67,14 @@ DesktopRun::DesktopRun(RunOptions options)
 {
 }
 
+void DesktopRun::say(const std::string& line) const
+{
+    std::fprintf(stderr, "%s: %s\n", m_options.programName().c_str(), line.c_str());
+}
+
 int DesktopRun::refuse(const std::string& reason) const
 {
-    std::fprintf(stderr, "%s: %s\n", m_options.programName().c_str(), reason.c_str());
+    say(reason);
     return EXIT_FAILURE;
 }
 
@@ -103,9 +110,16 @@ int DesktopRun::exec()
     // A display that the check reached may still go before Qt connects to it; Qt then aborts.
     if (kind == DisplayCheck::Kind::X11 || kind == DisplayCheck::Kind::Wayland)
         qInstallMessageHandler(refuseWhenDisplayIsLost);
-    QApplication application(qtArgc, qtArgv);
+    // Qt reads the scale only as it starts, so a scale out of range takes a new start.
+    ScaleRange scale;
+    scale.prepare();
+    std::optional<QApplication> application(std::in_place, qtArgc, qtArgv);
+    while (scale.needsNewStart(QGuiApplication::primaryScreen()))
+        application.emplace(qtArgc, qtArgv);
     qInstallMessageHandler(nullptr);
     check.release();
+    if (const std::string line = scale.message(QGuiApplication::primaryScreen()); !line.empty())
+        say(line);
     return run(kind);
 }
 

@@ -18,6 +18,8 @@ public:
     int exec();
 
 private:
+    // Says a line on the standard error, after the program's name.
+    void say(const std::string& line) const;
     // Says in one line on the standard error what stops the run; the status to end with.
     int refuse(const std::string& reason) const;
     // Keeps Qt from speaking to a session bus or warning of a missing runtime folder, and lets

@@ -7,6 +7,7 @@
 #include "FolderListing.h"
 #include "FontPickerDialog.h"
 #include "FormView.h"
+#include "PatientQuestion.h"
 #include "PendingFormView.h"
 #include "PictureFile.h"
 #include "Presentation.h"
@@ -23,6 +24,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QSaveFile>
+#include <QThread>
 
 #include <algorithm>
 #include <cstdlib>
@@ -33,8 +35,6 @@ namespace {
 constexpr int kSecondsPerHour = 3600;
 constexpr std::int64_t kMillisecondsPerSecond = 1000;
 constexpr int kSecondsPerMinute = 60;
-// Text files are settings-sized; whatever lies past this bound is not part of them.
-constexpr qint64 kTextFileLimit = 64 * 1024;
 
 std::string toStd(const QString& text)
 {
@@ -259,14 +259,28 @@ tk::DriveFolder QtPlatform::openDrive(const std::string& drive)
     return {drive, {}};
 }
 
+// Whether a file or folder holds anything is asked patiently on the program's thread, so that a
+// picture path on a mount whose server has gone away holds up neither Save nor the chooser.
+// Listings by wildcard are the chooser's, of folders the user has just opened, and are taken
+// as they come.
 std::vector<std::string> QtPlatform::listDirectory(const std::string& pattern)
 {
-    return FolderListing::files(pattern);
+    const bool wildcard = pattern.find_first_of("*?") != std::string::npos;
+    if (wildcard || QThread::currentThread() != qApp->thread())
+        return FolderListing::files(pattern);
+    using Names = std::vector<std::string>;
+    return PatientQuestion::ask<Names>([pattern] { return FolderListing::files(pattern); })
+        .value_or(Names());
+}
+
+void QtPlatform::whenDone(std::function<void()> work, std::function<void()> then)
+{
+    PatientQuestion::whenDone(&m_presentation, std::move(work), std::move(then));
 }
 
 std::optional<std::string> QtPlatform::readFile(const std::string& path)
 {
-    const auto bytes = BoundedFile::read(path, kTextFileLimit);
+    const auto bytes = BoundedFile::read(path, tk::kTextFileLimit);
     if (!bytes)
         return std::nullopt;
     return bytes->toStdString();

@@ -57,6 +57,7 @@ public:
     bool writeFile(const std::string& path, const std::string& contents) override;
     tk::PictureRef loadPicture(const std::string& path) override;
     tk::PictureRef loadPictureFor(const std::string& path, const tk::Bounds& box) override;
+    void whenDone(std::function<void()> work, std::function<void()> then) override;
     tk::PictureRef builtInPicture(tk::BuiltInPicture which) override;
 
     // The Qt windows of the run; null until the toolkit window exists, and for a dialog-like

@@ -1,5 +1,7 @@
 #include "FolderListing.h"
 
+#include "PatientQuestion.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStorageInfo>
@@ -8,11 +10,8 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <future>
-#include <memory>
 #include <set>
 #include <system_error>
-#include <thread>
 
 #ifndef _WIN32
 #include <unistd.h>
@@ -223,14 +222,10 @@ std::string FolderListing::whyNotOpen(const std::string& folder)
     return {};
 }
 
-// A thread that never comes back is left to itself; it holds nothing but its own answer.
 std::string FolderListing::openFailure(const std::string& drive, const OpenCheck& check,
                                        std::chrono::milliseconds patience)
 {
-    auto answer = std::make_shared<std::promise<std::string>>();
-    std::future<std::string> result = answer->get_future();
-    std::thread([answer, check, drive] { answer->set_value(check(drive)); }).detach();
-    if (result.wait_for(patience) != std::future_status::ready)
-        return drive + " is not available.";
-    return result.get();
+    const auto failure =
+        PatientQuestion::ask<std::string>([check, drive] { return check(drive); }, patience);
+    return failure.value_or(drive + " is not available.");
 }

@@ -23,7 +23,7 @@ bool isCutShortGif(QFile& file)
 }
 
 // A GIF is drawn on a canvas of the size its header gives, which its first frame, whose size
-// is all that Qt's reader tells ahead, may be far smaller than.
+// is all that Qt's reader tells ahead, may be far smaller than. Anything else has no canvas.
 QSize gifCanvas(QFile& file)
 {
     const QByteArray header = file.peek(10);
@@ -33,6 +33,11 @@ QSize gifCanvas(QFile& file)
         return int(quint8(header[at])) | int(quint8(header[at + 1])) << 8;
     };
     return {word(6), word(8)};
+}
+
+qint64 pixels(QSize size)
+{
+    return qint64(size.width()) * qint64(size.height());
 }
 
 // Whether a picture of `size` reaches past a bound; an empty bound is none.
@@ -53,12 +58,16 @@ QImage PictureFile::read(const std::string& path, QSize fit, QSize clip)
     const std::unique_ptr<QFile> file = BoundedFile::open(path);
     if (!file || file->size() > kLargestFile || isCutShortGif(*file))
         return {};
+    // A GIF's canvas is known from its first bytes; one too large is refused before Qt's
+    // reader scans the whole file for the sizes of its frames.
     const QSize canvas = gifCanvas(*file);
+    const qint64 most = canvas.isValid() ? kMostGifPixels : kMostPixels;
+    if (canvas.isValid() && pixels(canvas) > most)
+        return {};
     QImageReader reader(file.get());
     reader.setDecideFormatFromContent(true);
     const QSize size = reader.size().expandedTo(canvas);
-    if (!size.isValid() || size.isEmpty() ||
-        qint64(size.width()) * qint64(size.height()) > kMostPixels)
+    if (!size.isValid() || size.isEmpty() || pixels(size) > most)
         return {};
     // JPEG decodes straight to a smaller size; the other formats are decoded whole and then
     // scaled or cut at once, so that no more than the shown size is kept.

@@ -18,6 +18,10 @@ public:
     // The most pixels a picture may have; a larger one is never decoded. Decoded at 4 bytes a
     // pixel, it takes up to 256 MB.
     static constexpr qint64 kMostPixels = 64'000'000;
+    // The most pixels a GIF's canvas may have. Qt's GIF reader cannot decode to a smaller
+    // size: it draws every frame on a canvas of 4 bytes a pixel, which it clears whole first,
+    // so a GIF costs its canvas even when its header is all the file holds.
+    static constexpr qint64 kMostGifPixels = 4'000'000;
 
     // Tells Qt's image reader to allocate no more than the largest picture needs.
     static void limitAllocations();

@@ -1,0 +1,107 @@
+#include "DesktopTest.h"
+
+#include <cmath>
+
+// Steps of the time of day while the clock runs, made with libfaketime: "Time from start" keeps
+// counting the time the clock has run, and "Current time" follows the time of day at once.
+
+namespace {
+
+struct ClockStep {
+    const char* name;
+    const char* zone;
+    bool fromStart;
+    // The time of day at the start, what it is set to once the face stands (nothing: it runs
+    // on), and, for a run without a step, the time after it.
+    const char* start;
+    const char* stepTo;
+    const char* after;
+    // Where the hours circle then stands: the hour, and the minutes figure, which gives the
+    // hour's fraction.
+    int hour;
+    int minutesFigure;
+};
+
+const ClockStep kSteps[] = {
+    {"FromStartBackAnHour", "UTC", true, "@2026-12-06 10:20:30", "@2026-12-06 09:20:30",
+     "@2026-12-06 09:20:30", 9, 0},
+    {"CurrentTimeBackAnHour", "UTC", false, "@2026-12-06 10:20:30", "@2026-12-06 09:20:30",
+     "@2026-12-06 09:20:30", 9, 20},
+    {"FromStartADayOn", "UTC", true, "@2026-12-06 10:20:30", "@2026-12-07 10:20:30",
+     "@2026-12-07 10:20:30", 10, 0},
+    {"CurrentTimeADayOn", "UTC", false, "@2026-12-06 10:20:30", "@2026-12-07 10:20:30",
+     "@2026-12-07 10:20:30", 10, 20},
+    {"FromStartSpringForward", "Europe/Berlin", true, "@2026-03-29 01:59:58", "",
+     "@2026-03-29 03:00:00", 3, 0},
+    {"CurrentTimeSpringForward", "Europe/Berlin", false, "@2026-03-29 01:59:58", "",
+     "@2026-03-29 03:00:00", 3, 0},
+};
+
+void PrintTo(const ClockStep& step, std::ostream* out)
+{
+    *out << step.name;
+}
+
+class ClockStepsX : public DesktopTest, public ::testing::WithParamInterface<ClockStep> {
+protected:
+    // The hours circle of "Different size": 4.4 units of 380 twips from the centre.
+    static QRect hoursCircle(int hour, int minutesFigure)
+    {
+        constexpr double kDistance = 4.4 * 380;
+        constexpr double kHalf = 540;
+        const double angle = ((hour - 3) * 5 + minutesFigure / 12.0) * 0.10472;
+        const QPoint corner = pixel(7680 + kDistance * std::cos(angle) - kHalf,
+                                    5760 + kDistance * std::sin(angle) - kHalf);
+        return {corner, QSize(72, 72)};
+    }
+    // Starts the clock at the time the file names, with the time of day read from the file
+    // at every look, and waits for its first tick, which writes the figures: the hint in the
+    // corner fades at each.
+    void startAt(const char* time)
+    {
+        ASSERT_TRUE(clock->writeFile("faketime", time));
+        clock->kill();
+        ASSERT_NO_FATAL_FAILURE(startClock());
+        const QRect hint(824, 728, 200, 40);
+        const QImage first = x->screenshot().copy(hint);
+        ASSERT_TRUE(waitFor([&] { return x->screenshot().copy(hint) != first; }));
+    }
+    int hoursPixels(const QRect& circle) const
+    {
+        return PixelProbe::count(x->screenshot(), circle, kHours);
+    }
+};
+
+// The hours circle, with its rim and its figure, is what a run without the step shows at the
+// same time of day after the same time: "0" hours from the start, or the hour of the day.
+TEST_P(ClockStepsX, FaceIsThatOfARunWithoutTheStep)
+{
+    const ClockStep& step = GetParam();
+    clock->setEnvironment("TZ", step.zone);
+    clock->setEnvironment("LD_PRELOAD", "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1");
+    clock->setEnvironment("FAKETIME_TIMESTAMP_FILE", clock->path("faketime"));
+    clock->setEnvironment("FAKETIME_NO_CACHE", "1");
+    clock->setEnvironment("FAKETIME_DONT_FAKE_MONOTONIC", "1");
+    ASSERT_TRUE(clock->writeFile(kSettingsName,
+                                 settingsWith(step.fromStart ? "ViewTime=1" : "ViewTime=0")));
+    const QRect circle = hoursCircle(step.hour, step.minutesFigure);
+    ASSERT_NO_FATAL_FAILURE(startAt(step.after));
+    const int expected = hoursPixels(circle);
+    ASSERT_GT(expected, 0) << "the hours circle is not where it was looked for";
+
+    ASSERT_NO_FATAL_FAILURE(startAt(step.start));
+    if (*step.stepTo) {
+        ASSERT_TRUE(clock->writeFile("faketime", step.stepTo));
+    }
+    constexpr int kTolerance = 20;
+    int shown = 0;
+    EXPECT_TRUE(waitFor([&] {
+        return std::abs((shown = hoursPixels(circle)) - expected) <= kTolerance;
+    })) << shown
+        << " pixels of the hours colour, where a run without the step shows " << expected;
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, ClockStepsX, ::testing::ValuesIn(kSteps),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
