@@ -69,17 +69,19 @@ TEST_P(ScaledClockX, FaceAtTenTwentyThirtyStandsWhereTheLayoutPutsItWithItsFigur
     const auto leftRim = [](double left, double top, double width) {
         return pixel(left + 15, top + width / 2);
     };
-    // The middle of a line from the clock's centre (7680, 5760) to (x2, y2) in twips.
+    // The middle of a line from the clock's centre to (x2, y2) in twips.
     const auto halfway = [](double x2, double y2) {
-        return pixel((7680 + x2) / 2, (5760 + y2) / 2);
+        return pixel((worked::kCentreX + x2) / 2, (worked::kCentreY + y2) / 2);
     };
-    const QPoint rims[] = {leftRim(7330.0, 8770.0, 700), leftRim(9510.1, 6637.0, 850),
-                           leftRim(5859.2, 4145.2, 1080)};
-    const QPoint lines[] = {halfway(7680.0, 8800.0), halfway(9862.4, 7020.0),
-                            halfway(6393.1, 4680.1)};
+    const worked::Face& face = worked::kDifferentLater;
     std::vector<std::pair<QPoint, QColor>> marks = {{leftRim(7140, 5220, 1080), kSeconds}};
-    for (int k = 0; k < 3; ++k)
-        marks.insert(marks.end(), {{rims[k], colours[k]}, {lines[k], colours[k]}});
+    std::vector<QPoint> rims;
+    for (int k = 0; k < 3; ++k) {
+        const worked::Group& group = face.groups[k];
+        rims.push_back(leftRim(group.circleLeft, group.circleTop, face.circleWidths[k]));
+        marks.insert(marks.end(), {{rims.back(), colours[k]},
+                                   {halfway(group.lineX2, group.lineY2), colours[k]}});
+    }
     const auto missing = [&](const QImage& image) {
         std::string gone = PixelProbe::lit(image, at(kHintCorner)) > 0 ? "" : "the hint ";
         for (const auto& [point, colour] : marks) {

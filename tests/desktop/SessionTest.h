@@ -2,6 +2,7 @@
 
 #include "PixelProbe.h"
 #include "SessionDriver.h"
+#include "WorkedExamples.h"
 
 #include <QElapsedTimer>
 #include <QThread>
@@ -21,9 +22,7 @@ public:
     // A screen pixel from twips.
     static QPoint pixel(double x, double y) { return {int(x / 15), int(y / 15)}; }
     static inline const QByteArray kDefaultSettings =
-        "ViewTime=0\r\nShapeWidth=0\r\nPicCenter=Default\r\nSlideShowTime=0\r\nLocalisation=1\r\n"
-        "Back=0\r\nHColor=255\r\nMColor=8421631\r\nSColor=12632319\r\nCColor=0\r\nHSize=30\r\n"
-        "FName=Tahoma\r\nClock2=0\r\n";
+        QByteArray::fromStdString(worked::kDefaultSettings);
     static inline const QColor kHours{255, 0, 0};
     static inline const QColor kMinutes{255, 128, 128};
     static inline const QColor kSeconds{255, 192, 192};
@@ -80,12 +79,10 @@ protected:
     // The default settings file with the given "Key=value" lines, apart by "\n", in place.
     static QByteArray settingsWith(const QString& lines)
     {
-        QByteArray settings = kDefaultSettings;
-        for (const QByteArray& line : lines.toUtf8().split('\n')) {
-            const qsizetype at = settings.indexOf("\n" + line.left(line.indexOf('=') + 1)) + 1;
-            settings.replace(at, settings.indexOf('\r', at) - at, line);
-        }
-        return settings;
+        std::vector<std::string> changed;
+        for (const QString& line : lines.split('\n'))
+            changed.push_back(line.toStdString());
+        return QByteArray::fromStdString(worked::settingsWith(changed));
     }
     // Starts the clock and waits for its face.
     void startClock(const QStringList& switches = {"/s"}, const QString& time = {})
