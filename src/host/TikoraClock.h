@@ -31,7 +31,6 @@ public:
     tk::Platform& platform() override { return m_platform; }
     SettingsValues& settings() override { return m_settings; }
     Module1& module1() override { return m_module1; }
-    const SettingsFile& settingsFile() const { return m_settingsFile; }
     ClockFace& clockFace() override;
     ChooserCaller& chooserCaller() override;
     bool saveSettings() override;

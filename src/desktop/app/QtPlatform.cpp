@@ -74,7 +74,7 @@ QMessageBox::Icon qtIcon(tk::MessageIcon icon)
 } // namespace
 
 QtPlatform::QtPlatform(std::string commandLine, const ScreenUnits& units,
-                       Presentation& presentation, ClockWindowTest isClockWindow)
+                       Presentation& presentation, ClockWindowFinder isClockWindow)
     : m_commandLine(std::move(commandLine))
     , m_units(units)
     , m_presentation(presentation)

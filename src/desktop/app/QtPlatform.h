@@ -22,10 +22,10 @@ class ScreenUnits;
 class QtPlatform : public tk::Platform {
 public:
     // Tells the clock window from the run's other windows.
-    using ClockWindowTest = std::function<bool(const tk::Window&)>;
+    using ClockWindowFinder = std::function<bool(const tk::Window&)>;
 
     QtPlatform(std::string commandLine, const ScreenUnits& units, Presentation& presentation,
-               ClockWindowTest isClockWindow);
+               ClockWindowFinder isClockWindow);
     ~QtPlatform() override;
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;
@@ -76,7 +76,7 @@ private:
     const std::string m_commandLine;
     const ScreenUnits& m_units;
     Presentation& m_presentation;
-    const ClockWindowTest m_isClockWindow;
+    const ClockWindowFinder m_isClockWindow;
     std::string m_settingsFolder;
     // The time of day at the start, in milliseconds since the epoch, and the monotonic time
     // since then.
