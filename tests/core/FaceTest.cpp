@@ -50,7 +50,6 @@ TEST(ClockFace, TheWindowDrawsTheWorkedExamples)
         const CircleStyle& style = CircleStyle::of(r.settings().ShapeWidth);
         EXPECT_EQ((std::array{c.lblS[0].width(), c.lblS[1].height()}),
                   (std::array{style.secondsLabel, style.minutesLabel}));
-        EXPECT_EQ(r.figures(), "10:20:30");
     }
 }
 
@@ -91,7 +90,6 @@ TEST(ClockFace, StartUpThenTheHintFadesAndTheTickCounterStops)
     for (int tick = 1; tick <= 9; ++tick) {
         r.tick();
         EXPECT_EQ(hint.visible(), tick < 9) << "tick " << tick;
-        EXPECT_TRUE(tick != 4 || hint.foreColor() == tk::rgb(50, 50, 50));
     }
     // "Time from start" counts the time the steady clock has run: here a day less a second,
     // across midnight.
