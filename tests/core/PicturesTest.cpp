@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <sstream>
 
 using fake::ClockRun;
 using fake::kSep;
@@ -15,19 +16,20 @@ using fake::kSep;
 namespace {
 
 // A run with a folder "pics" in its program folder that holds the given pictures, the given
-// files that are no picture, and an empty subfolder "inner". Unless a test says otherwise, the
-// pictures are two GIF files, a JPEG, a hidden picture and a file that is no picture by its
-// name, and "broken.bmp" is no picture by its contents.
+// files that are no picture (names apart by blanks), and an empty subfolder "inner". Unless a test
+// says otherwise, the pictures are two GIF files, a JPEG, a hidden picture and a file that is no
+// picture by its name, and "broken.bmp" is no picture by its contents.
 struct FolderRun : ClockRun {
-    explicit FolderRun(const std::vector<std::string>& pictures = {"b.gif", "A.GIF", "photo.jpg",
-                                                                   ".hidden.gif", "notes.txt"},
-                       const std::vector<std::string>& broken = {"broken.bmp"})
+    explicit FolderRun(const std::string& pictures = "b.gif A.GIF photo.jpg .hidden.gif notes.txt",
+                       const std::string& broken = "broken.bmp")
     {
         std::filesystem::create_directories(platform.pathOf("pics" + kSep + "inner"));
-        for (const std::string& name : pictures)
-            platform.putFile("pics" + kSep + name, "picture");
-        for (const std::string& name : broken)
-            platform.putFile("pics" + kSep + name, "GIF89a, cut short");
+        for (const auto& [names, contents] :
+             {std::pair(pictures, "picture"), std::pair(broken, "GIF89a, cut short")}) {
+            std::istringstream list(names);
+            for (std::string name; list >> name;)
+                platform.putFile("pics" + kSep + name, contents);
+        }
     }
     std::string pics() { return platform.pathOf("pics"); }
     // A path in "pics"; "" gives the folder with a separator at its end, as a show stores it.
@@ -180,28 +182,20 @@ TEST(PictureChooser, StoredPicturesAndShowsAtStartUpInTheChooserAndOnSave)
     // a slide that is no picture left in place. The chooser opens in "pics" where the stored
     // path names something, else in the program's folder; Save writes back what the path
     // field shows, and "Default" then puts the built-in picture back.
-    using Files = std::vector<std::string>;
-    const Files pictures = {"b.gif", "photo.jpg"};
-    const std::tuple<Files, Files, std::string, std::string, std::string, std::string> stored[] = {
-        {pictures, {}, "Default", "0", "closed  | built-in | Default | 0 off", "------"},
-        {pictures, {}, "b.gif", "0", "closed ~/b.gif | ~/b.gif | ~/b.gif | 0 off", "bbbbbb"},
-        {pictures, {}, "gone.gif", "0", "closed  | built-in | ~/gone.gif | 0 off", "------"},
-        {{},
-         {"broken.bmp"},
-         "broken.bmp",
-         "0",
-         "closed ~/broken.bmp | built-in | ~/broken.bmp | 0 off",
-         "------"},
-        {{"a.gif", "b.gif", "c.gif", "photo.jpg"},
-         {},
-         "",
-         "5",
-         "closed ~/ | ~/a.gif | ~/ | 5 5000",
-         "abcabc"},
-        {{"a.gif", "c.gif"}, {"b.gif"}, "", "5", "closed ~/ | ~/a.gif | ~/ | 5 5000", "aacaac"},
-        {{"photo.jpg"}, {}, "", "5", "closed ~/ | built-in | ~/ | 5 5000", "------"},
-        {{}, {}, "gone/", "5", "closed ~/gone/ | built-in | ~/gone/ | 5 5000", "------"},
-        {{"a.gif"}, {}, "", "-3", "closed ~/ | built-in | ~/ | 0 off", "------"}};
+    const std::tuple<std::string, std::string, std::string, std::string, std::string, std::string>
+        stored[] = {
+            {"b.gif photo.jpg", "", "Default", "0", "closed  | built-in | Default | 0 off",
+             "------"},
+            {"b.gif photo.jpg", "", "b.gif", "0", "closed ~/b.gif | ~/b.gif | ~/b.gif | 0 off",
+             "bbbbbb"},
+            {"b.gif", "", "gone.gif", "0", "closed  | built-in | ~/gone.gif | 0 off", "------"},
+            {"", "broken.bmp", "broken.bmp", "0",
+             "closed ~/broken.bmp | built-in | ~/broken.bmp | 0 off", "------"},
+            {"a.gif b.gif c.gif photo.jpg", "", "", "5", "closed ~/ | ~/a.gif | ~/ | 5 5000",
+             "abcabc"},
+            {"a.gif c.gif", "b.gif", "", "5", "closed ~/ | ~/a.gif | ~/ | 5 5000", "aacaac"},
+            {"", "", "gone/", "5", "closed ~/gone/ | built-in | ~/gone/ | 5 5000", "------"},
+            {"a.gif", "", "", "-3", "closed ~/ | built-in | ~/ | 0 off", "------"}};
     for (const auto& [files, broken, picture, period, state, shown] : stored) {
         SCOPED_TRACE(picture + " " + period + " " + shown);
         FolderRun r(files, broken);
