@@ -191,6 +191,7 @@ TEST(SettingsFileRules, FilesOfEveryShapeAreReadByPosition)
         {std::string(64, '\0'), kReadBackDefaults, {}},
         // The byte-order mark some editors write is no part of the first value.
         {"\xEF\xBB\xBFViewTime=1\r\n", "1 0 1 30 255 0 00", {{0, "1"}}},
+        {"\xEF\xBB\xBF", kReadBackDefaults, {{0, "0"}}},
         {"\xEF\xBBViewTime=1\r\n", "1 0 1 30 255 0 00", {}},
         {"ViewTime=\xFF\xFE\r\nShapeWidth=1\xC3\r\nHColor=\xC3\x28\r\n",
          kReadBackDefaults,
