@@ -256,26 +256,4 @@ TEST(PictureChooser, StoredPicturesThatComeLate)
     }
 }
 
-TEST(PictureChooser, TheDrives)
-{
-    // The drive list starts on the drive that holds the program folder: the longest drive
-    // whose folder holds it, where a drive's name must end at a separator of the path.
-    FolderRun r;
-    r.platform.driveList = {r.platform.programFolder(), kSep, "/media/cdrom", r.pics()};
-    r.platform.driveFailures["/media/cdrom"] = "/media/cdrom is not available.";
-    ASSERT_TRUE(r.openDialog());
-    const frmFILE& f = r.chooser();
-    EXPECT_EQ(f.Drive1.drive(), r.platform.programFolder());
-    EXPECT_EQ(tk::DriveListBox::driveOf({kSep, r.pics()}, r.pics() + "x"), kSep);
-    // A drive that cannot be opened shows why and keeps the folder.
-    r.choose(1, r.platform.programFolder(), [&] { r.chooser().Drive1.setDrive("/media/cdrom"); });
-    EXPECT_EQ(f.txtFP.text() + " " + f.Drive1.drive() + " " + f.Dir1.path(),
-              "/media/cdrom is not available. /media/cdrom " + r.platform.programFolder());
-    r.chooser().Drive1.setDrive(r.pics());
-    EXPECT_EQ(f.Dir1.path() + " " + f.File1.path() + " " + f.txtFP.text(),
-              r.pics() + " " + r.pics() + " " + r.pics());
-    r.chooser().Dir1.setPath(kSep);
-    EXPECT_EQ(f.Drive1.drive(), kSep) << "the drive list follows the folder";
-}
-
 } // namespace

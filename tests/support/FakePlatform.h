@@ -66,9 +66,6 @@ public:
     std::deque<std::optional<tk::FontChoice>> fontAnswers;
     // Message boxes answer from this queue, and with OK once it is empty.
     std::deque<tk::MessageAnswer> messageAnswers;
-    // The drives, and the failures of those that cannot be opened.
-    std::vector<std::string> driveList{std::string(1, tk::kPathSeparator)};
-    std::map<std::string, std::string> driveFailures;
     // What the user does in the next modal window.
     std::function<void()> whileModal;
 
@@ -137,17 +134,12 @@ public:
         fontPresets.push_back(preset);
         return nextAnswer(fontAnswers, {});
     }
-    std::vector<std::string> drives() override { return driveList; }
+    std::vector<std::string> drives() override { return {std::string(1, tk::kPathSeparator)}; }
     std::vector<std::string> listFolders(const std::string& folder) override
     {
         return visibleEntries(folder, "*", true);
     }
-    tk::DriveFolder openDrive(const std::string& drive) override
-    {
-        const auto failure = driveFailures.find(drive);
-        return failure == driveFailures.end() ? tk::DriveFolder{drive, {}}
-                                              : tk::DriveFolder{{}, failure->second};
-    }
+    tk::DriveFolder openDrive(const std::string& drive) override { return {drive, {}}; }
     // Lists the real folder as the desktop does: "folder/" every file, "folder/wildcard" the
     // files it matches without regard to case, "folder/name" the file itself; hidden entries
     // left out, names sorted without regard to case.

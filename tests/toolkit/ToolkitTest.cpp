@@ -1,100 +1,13 @@
-#include "ControlArray.h"
-#include "Frame.h"
-#include "Label.h"
-#include "Line.h"
 #include "NumberText.h"
 #include "PathText.h"
-#include "Shape.h"
-#include "TextBox.h"
-#include "Timer.h"
-#include "Window.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <sstream>
 #include <string>
 #include <tuple>
 
 namespace {
-
-TEST(TimerRules, OnlyAnEnabledTimerWithAnIntervalFires)
-{
-    tk::Window window("test");
-    tk::Timer timer(window, "tmr");
-    std::string fired;
-    timer.onTimer = [&] { fired += std::to_string(timer.interval()) + " "; };
-    timer.fire(); // a new timer is disabled
-    for (const auto& [interval, enabled] : {std::pair(0, true), {1000, false}, {1000, true}}) {
-        timer.setInterval(interval);
-        timer.setEnabled(enabled);
-        timer.fire();
-    }
-    EXPECT_EQ(fired, "1000 ") << "only the last fire, enabled with an interval";
-}
-
-// Writes every notification a window sends to whoever presents it into a log.
-class RecordingObserver : public tk::Window::Observer {
-public:
-    void controlChanged(tk::Control& control, const tk::Bounds& before) override
-    {
-        log << control.name();
-        for (const tk::Bounds& b : {before, control.bounds()})
-            log << " " << b.left << "," << b.top << "," << b.width << "," << b.height;
-        log << "; ";
-    }
-    void windowChanged() override { log << "window; "; }
-    void stackingChanged() override { log << "stacking; "; }
-    void shown() override { log << "shown; "; }
-
-    std::ostringstream log;
-};
-
-TEST(ControlArrayRules, LoadCopiesElementZeroAndStartsHidden)
-{
-    tk::Window window("test");
-    tk::Frame frame(window, "frame");
-    tk::ControlArray<tk::Shape> shapes(window, "ShapeS");
-    tk::Shape& first = shapes.add(0, &frame);
-    first.move(10, 20, 300, 400);
-    first.setBorderColor(tk::rgb(4, 5, 6));
-    first.setVisible(true);
-    const tk::Shape& copy = shapes.load(2);
-    EXPECT_EQ(std::tuple(copy.index(), copy.container(), copy.bounds(), copy.borderColor(),
-                         copy.visible()),
-              std::tuple(2, &frame, tk::Bounds{10, 20, 300, 400}, tk::rgb(4, 5, 6), false));
-}
-
-TEST(WindowRules, StackingAndNotifications)
-{
-    tk::Window window("test");
-    RecordingObserver observer;
-    window.setObserver(&observer);
-    tk::Label label(window, "label");
-    tk::Line line(window, "line");
-    tk::Label other(window, "other");
-    tk::TextBox box(window, "box"); // windowed: never in the stacking order
-    label.move(100, 200, 300, 400);
-    label.setWidth(50);
-    label.setForeColor(tk::kBlue);
-    label.move(100, 200, 50, 400); // no change, no notification
-    line.setEnds(10, 20, 30, 60);
-    line.setEnds(40, 0, 10, 20);
-    window.zOrder(label, 0); // to the front
-    window.zOrder(other, 1); // to the back
-    window.zOrder(box, 0);   // not stacked: nothing to tell
-    window.show();
-    window.show(); // shown again: only brought to the front
-    window.hide();
-    std::string backToFront;
-    for (const tk::Control* control : window.stacking())
-        backToFront += control->name() + " ";
-    EXPECT_EQ(backToFront, "other line label ");
-    EXPECT_EQ(observer.log.str(),
-              "label 0,0,0,0 100,200,300,400; label 100,200,300,400 100,200,50,400; "
-              "label 100,200,50,400 100,200,50,400; line 0,0,0,0 10,20,20,40; "
-              "line 10,20,20,40 10,0,30,20; stacking; stacking; window; shown; shown; window; ");
-}
 
 TEST(NumberText, CurrencyTextsAndNumbers)
 {
