@@ -107,16 +107,6 @@ TEST_F(PlatformTest, LinksToRegularFilesAreReadAndNothingElse)
     EXPECT_TRUE(PictureFile::read(path("zero.gif")).isNull());
 }
 
-// A GIF of WIDTH x HEIGHT whose first frame, of FRAME x FRAME pixels, holds the data of one.
-std::string gif(int width, int height, int frame)
-{
-    const auto word = [](int value) { return QByteArray(1, char(value)) + char(value >> 8); };
-    return (QByteArray("GIF89a") + word(width) + word(height) + QByteArray::fromHex("800000") +
-            QByteArray::fromHex("000000ffffff2c00000000") + word(frame) + word(frame) +
-            QByteArray::fromHex("0002024401003b"))
-        .toStdString();
-}
-
 // Text files are settings-sized: of a file of megabytes only the first bytes up to the limit
 // are read from the disk, so that a hostile file costs no more than a valid one.
 TEST_F(PlatformTest, OnlyTheStartOfALargeTextFileIsRead)
@@ -137,32 +127,6 @@ TEST_F(PlatformTest, OnlyTheStartOfALargeTextFileIsRead)
     ASSERT_TRUE(bytes);
     EXPECT_EQ(bytes->toStdString(), file.substr(0, tk::kTextFileLimit));
     EXPECT_LT(read, 4 * static_cast<long long>(tk::kTextFileLimit));
-}
-
-// A picture is kept at no more than the size it is shown at: fitted into a picture box, or
-// cut to the screen as a background. A GIF counts at its canvas, which may be far larger than
-// its first frame, and one of over 4 megapixels is refused, as Qt would clear it whole.
-TEST_F(PlatformTest, PicturesAreKeptAtTheSizeTheyAreShown)
-{
-    PictureFile::limitAllocations();
-    QImage photo(1000, 750, QImage::Format_RGB32);
-    photo.fill(Qt::blue);
-    ASSERT_TRUE(photo.save(qPath("photo.jpg")));
-    ASSERT_TRUE(photo.save(qPath("photo.bmp")));
-    write("canvas.gif", gif(2000, 2000, 1));
-    write("wider.gif", gif(2000, 2001, 1));
-    write("frame.gif", gif(7999, 7999, 1));
-    write("header.gif", gif(7999, 7999, 7999));
-    const std::vector<std::tuple<std::string, QSize, QSize, QSize>> cases = {
-        {"photo.jpg", {49, 49}, {}, {49, 36}},     {"photo.bmp", {49, 49}, {}, {49, 36}},
-        {"photo.jpg", {}, {640, 480}, {640, 480}}, {"photo.bmp", {}, {2000, 2000}, {1000, 750}},
-        {"canvas.gif", {49, 49}, {}, {49, 49}},    {"canvas.gif", {}, {800, 600}, {800, 600}},
-        {"wider.gif", {49, 49}, {}, {0, 0}},       {"frame.gif", {49, 49}, {}, {0, 0}},
-        {"header.gif", {49, 49}, {}, {0, 0}},      {"red.png", {49, 49}, {}, {7, 5}}};
-    for (const auto& [name, fit, clip, shown] : cases) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(PictureFile::read(path(name), fit, clip).size(), shown);
-    }
 }
 
 // The drives come from the kernel's mount table alone, so a mount that never answers cannot

@@ -70,11 +70,9 @@ public:
     std::function<void()> whileModal;
 
     // What the program did.
-    std::vector<std::pair<int, int>> cursorMoves;
     std::vector<MessageRecord> messages;
     std::vector<tk::Colour> colourPresets;
     std::vector<tk::FontChoice> fontPresets;
-    std::vector<std::string> createdWindows;
     int writeCount = 0;
 
     void setTime(int h, int m, int s) { time = (h * 60 + m) * 60 + s; }
@@ -108,8 +106,8 @@ public:
     std::int64_t steadySeconds() override { return steady.value_or(time); }
     tk::ScreenSize screenSize() override { return screen; }
     [[noreturn]] void endProcess() override { throw Ended(); }
-    void setCursorPos(int x, int y) override { cursorMoves.emplace_back(x, y); }
-    void windowCreated(tk::Window& window) override { createdWindows.push_back(window.name()); }
+    void setCursorPos(int, int) override {}
+    void windowCreated(tk::Window&) override {}
     // Shows the window and runs what the user does in it, if the script says; the window stays
     // shown when that does not hide it, as a modal window waits for its user.
     void showModal(tk::Window& window) override
