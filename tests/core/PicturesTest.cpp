@@ -75,16 +75,6 @@ struct FolderRun : ClockRun {
         std::replace(text.begin(), text.end(), tk::kPathSeparator, '/');
         return text;
     }
-    // The message boxes shown since the last call: the text of each, then its icon and its
-    // buttons by number.
-    std::vector<std::string> messages()
-    {
-        std::vector<std::string> texts;
-        for (const auto& [text, title, icon, buttons] : std::exchange(platform.messages, {}))
-            texts.push_back(text + " " + title + std::to_string(int(icon)) +
-                            std::to_string(int(buttons)));
-        return texts;
-    }
 };
 
 TEST(PictureChooser, ThePictureModeListsTheFolderAndHandsTheFileToTheDialogAndTheCentre)
@@ -108,7 +98,7 @@ TEST(PictureChooser, ThePictureModeListsTheFolderAndHandsTheFileToTheDialogAndTh
         r.chooser().File1.select("A.GIF");
         r.chooser().cmdOK.click();
     });
-    EXPECT_EQ(r.messages(),
+    EXPECT_EQ(std::exchange(r.platform.messages, {}),
               std::vector<std::string>{"This file cannot be shown as a picture. Attention00"});
     EXPECT_EQ(r.state(), "closed ~/A.GIF | ~/A.GIF | Default | 0 off");
     EXPECT_EQ(f.lblSovet.caption(), "49 x 49 px    black back  gif, jpg, bmp");
@@ -121,7 +111,8 @@ TEST(PictureChooser, ThePictureModeListsTheFolderAndHandsTheFileToTheDialogAndTh
         EXPECT_TRUE(f.visible());
         r.chooser().cmdOK.click();
     });
-    EXPECT_EQ(r.messages(), std::vector<std::string>(2, "No selected file. Continue? Attention01"));
+    EXPECT_EQ(std::exchange(r.platform.messages, {}),
+              std::vector<std::string>(2, "No selected file. Continue? Attention01"));
     EXPECT_EQ(r.state(), "closed ~/A.GIF | ~/A.GIF | Default | 0 off");
     EXPECT_FALSE(r.save());
     EXPECT_EQ(r.settingsText(), worked::settingsWith({"PicCenter=" + r.in("A.GIF")}));
@@ -148,7 +139,7 @@ TEST(PictureChooser, TheSlideShowModeStartsTheShowInTheFolderAndCancelStopsIt)
         // A double-click in the slide-show mode hands over the folder, not the file.
         r.chooser().File1.doubleClick();
     });
-    EXPECT_EQ(r.messages(),
+    EXPECT_EQ(std::exchange(r.platform.messages, {}),
               std::vector<std::string>(4, "Slide show period must be integer number! Attention01"));
     EXPECT_EQ(r.state(), "closed ~/ | built-in | ~/ | 2.5 2500");
     EXPECT_EQ(r.chooser().lblSovet.caption(), "49 x 49 px    black back  gif");

@@ -12,13 +12,9 @@
 #include <map>
 #include <random>
 #include <string_view>
-#include <tuple>
 #include <utility>
 
 namespace fake {
-
-// A message box the program showed: its text, title, icon and buttons.
-using MessageRecord = std::tuple<std::string, std::string, tk::MessageIcon, tk::MessageButtons>;
 
 // A scripted platform for headless tests: a settable clock and screen, a real temporary
 // program folder, and pickers that answer from queues (an empty queue cancels). Ending the
@@ -70,7 +66,8 @@ public:
     std::function<void()> whileModal;
 
     // What the program did.
-    std::vector<MessageRecord> messages;
+    // The message boxes shown: the text of each, its title, then its icon and buttons by number.
+    std::vector<std::string> messages;
     std::vector<tk::Colour> colourPresets;
     std::vector<tk::FontChoice> fontPresets;
     int writeCount = 0;
@@ -119,7 +116,8 @@ public:
     tk::MessageAnswer messageBox(const std::string& text, const std::string& title,
                                  tk::MessageIcon icon, tk::MessageButtons buttons) override
     {
-        messages.push_back({text, title, icon, buttons});
+        messages.push_back(text + " " + title + std::to_string(int(icon)) +
+                           std::to_string(int(buttons)));
         return nextAnswer(messageAnswers, tk::MessageAnswer::Ok);
     }
     std::optional<tk::Colour> pickColour(tk::Colour preset) override
