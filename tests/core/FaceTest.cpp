@@ -118,34 +118,6 @@ TEST(StartUp, CommandLineModesAndASecondInstance)
     EXPECT_EQ(second.platform.writeCount, 0);
 }
 
-TEST(InputAndExit, TypedCharactersAndMouseMovements)
-{
-    // A typed character (0: none), the switch, whether the dialog is shown, and the movements;
-    // then whether the run goes on.
-    const std::tuple<int, std::string, bool, int, bool> inputs[] = {
-        {'1', "/s", false, 0, true}, {'2', "/s", false, 0, false}, {27, "/s", false, 0, false},
-        {0, "/s", false, 5, true},   {0, "/s", false, 6, false},   {0, "/s", true, 40, true},
-        {0, "/c", false, 6, true}};
-    for (const auto& [key, commandLine, dialogShown, moves, keepsRunning] : inputs) {
-        SCOPED_TRACE(std::to_string(key) + commandLine + " " + std::to_string(moves));
-        ClockRun r;
-        r.platform.commandLineText = commandLine;
-        ASSERT_TRUE(r.start());
-        dialogShown ? r.pressSetupKey() : r.dialog().hide();
-        const int typed = key;
-        bool running = !typed || r.runs([&] { r.clock().Form_KeyPress(typed); });
-        for (int i = 0; i < moves && running; ++i)
-            running = r.runs([&] { r.clock().Form_MouseMove(); });
-        EXPECT_EQ(std::tuple(running, r.clock().MoveCount),
-                  std::tuple(keepsRunning, std::min(moves, 6)));
-        // The key "1" shows the dialog; a movement brings it to the front.
-        const bool configuring = dialogShown || key == '1';
-        EXPECT_EQ(r.dialog().visible(), configuring || (keepsRunning && moves > 5));
-        EXPECT_EQ(r.clock().mousePointer() == tk::MousePointer::Crosshair,
-                  configuring || commandLine == "/c");
-    }
-}
-
 TEST(SettingsFile, WhereItLivesAndWhenItIsLeftAlone)
 {
     // A folder that cannot be written leaves the defaults, silently; a file that exists but
