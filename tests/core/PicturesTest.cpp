@@ -77,52 +77,6 @@ struct FolderRun : ClockRun {
     }
 };
 
-TEST(PictureChooser, ThePictureModeListsTheFolderAndHandsTheFileToTheDialogAndTheCentre)
-{
-    FolderRun r;
-    ASSERT_TRUE(r.openDialog());
-    const frmFILE& f = r.chooser();
-    r.choose(1, r.in(""), [&] {
-        // Folders and picture files as the desktop lists them, hidden and other files left out.
-        EXPECT_EQ(f.Dir1.path() + " " + f.txtFP.text(), r.pics() + " " + r.pics());
-        EXPECT_EQ(f.Dir1.entries(), (std::vector<std::string>{"..", "inner"}));
-        EXPECT_EQ(f.File1.entries(),
-                  (std::vector<std::string>{"A.GIF", "b.gif", "broken.bmp", "photo.jpg"}));
-        r.chooser().File1.select("b.gif");
-        r.chooser().File1.select("broken.bmp");
-        EXPECT_EQ(r.tilde(r.platform.sourceOf(f.picPREW.picture()) + " " + f.txtFP.text()),
-                  "~/b.gif ~/broken.bmp")
-            << "no picture keeps the preview";
-        r.chooser().cmdOK.click();
-        EXPECT_TRUE(f.visible()) << "a file that cannot be shown is refused";
-        r.chooser().File1.select("A.GIF");
-        r.chooser().cmdOK.click();
-    });
-    EXPECT_EQ(std::exchange(r.platform.messages, {}),
-              std::vector<std::string>{"This file cannot be shown as a picture. Attention00"});
-    EXPECT_EQ(r.state(), "closed ~/A.GIF | ~/A.GIF | Default | 0 off");
-    EXPECT_EQ(f.lblSovet.caption(), "49 x 49 px    black back  gif, jpg, bmp");
-
-    // A new folder leaves no file selected; OK then asks whether to go on, and only its Cancel
-    // closes the chooser, handing nothing over.
-    r.platform.messageAnswers = {tk::MessageAnswer::Ok, tk::MessageAnswer::Cancel};
-    r.choose(1, r.in("inner"), [&] {
-        r.chooser().cmdOK.click();
-        EXPECT_TRUE(f.visible());
-        r.chooser().cmdOK.click();
-    });
-    EXPECT_EQ(std::exchange(r.platform.messages, {}),
-              std::vector<std::string>(2, "No selected file. Continue? Attention01"));
-    EXPECT_EQ(r.state(), "closed ~/A.GIF | ~/A.GIF | Default | 0 off");
-    EXPECT_FALSE(r.save());
-    EXPECT_EQ(r.settingsText(), worked::settingsWith({"PicCenter=" + r.in("A.GIF")}));
-
-    // A file at a root is named with the separator twice.
-    r.chooser().Dir1.setPath(kSep);
-    r.chooser().File1.select("x.gif");
-    EXPECT_EQ(f.txtFP.text(), kSep + kSep + "x.gif");
-}
-
 TEST(PictureChooser, TheSlideShowModeStartsTheShowInTheFolderAndCancelStopsIt)
 {
     FolderRun r;
@@ -209,41 +163,6 @@ TEST(PictureChooser, StoredPicturesAndShowsAtStartUpInTheChooserAndOnSave)
         EXPECT_EQ(
             r.settingsText(),
             worked::settingsWith({"PicCenter=" + (shownPath.empty() ? "Default" : shownPath)}));
-    }
-}
-
-// A file system that answers late: the built-in picture and the stored path stand until the
-// stored picture, slides or next slide come, unless the user has chosen another meanwhile.
-TEST(PictureChooser, StoredPicturesThatComeLate)
-{
-    const std::tuple<std::string, std::string, std::string, std::string> late[] = {
-        {"b.gif", "0", "~/b.gif", "~/b.gif ~/b.gif ~/b.gif"},
-        {"", "5", "~/A.GIF", "~/A.GIF ~/b.gif ~/A.GIF"}};
-    for (const auto& [picture, period, first, shown] : late) {
-        SCOPED_TRACE(picture + " " + period);
-        for (const bool changedMeanwhile : {false, true}) {
-            FolderRun r;
-            r.platform.slowFileSystem = true;
-            ASSERT_TRUE(r.openDialog(
-                worked::settingsWith({"PicCenter=" + r.in(picture), "SlideShowTime=" + period})));
-            EXPECT_EQ(r.centre() + " " + r.tilde(r.dialog().txtOUT.text()),
-                      "built-in ~/" + picture);
-            if (changedMeanwhile)
-                r.dialog().optPIC[0].click();
-            r.platform.answerLate();
-            EXPECT_EQ(r.tilde(r.centre()), changedMeanwhile ? "built-in" : first);
-            if (changedMeanwhile)
-                continue;
-            // A slide on its way holds the show until it comes: two ticks, one slide.
-            std::string centres = r.tilde(r.centre());
-            for (int tick = 0; tick < 2; ++tick) {
-                r.clock().TimerSHOW.fire();
-                r.clock().TimerSHOW.fire();
-                r.platform.answerLate();
-                centres += " " + r.tilde(r.centre());
-            }
-            EXPECT_EQ(centres, shown);
-        }
     }
 }
 

@@ -17,7 +17,8 @@
 namespace fake {
 
 // A scripted platform for headless tests: a settable clock and screen, a real temporary
-// program folder, and pickers that answer from queues (an empty queue cancels). Ending the
+// program folder, pickers that answer from queues (an empty queue cancels) and message boxes
+// that answer OK. Ending the
 // process throws Ended, so that the handler stops there and the test can look at what it left.
 class FakePlatform : public tk::Platform {
 public:
@@ -53,15 +54,11 @@ public:
     bool anotherInstance = false;
     bool failWrites = false;
     bool failReads = false;
-    // Work handed to whenDone() waits, as on a mount that does not answer, until answerLate().
-    bool slowFileSystem = false;
     // A folder of the program folder to keep the settings in, as an installed copy does, or
     // empty for the program folder itself.
     std::string settingsSubfolder;
     std::deque<std::optional<tk::Colour>> colourAnswers;
     std::deque<std::optional<tk::FontChoice>> fontAnswers;
-    // Message boxes answer from this queue, and with OK once it is empty.
-    std::deque<tk::MessageAnswer> messageAnswers;
     // What the user does in the next modal window.
     std::function<void()> whileModal;
 
@@ -118,7 +115,7 @@ public:
     {
         messages.push_back(text + " " + title + std::to_string(int(icon)) +
                            std::to_string(int(buttons)));
-        return nextAnswer(messageAnswers, tk::MessageAnswer::Ok);
+        return tk::MessageAnswer::Ok;
     }
     std::optional<tk::Colour> pickColour(tk::Colour preset) override
     {
@@ -149,23 +146,6 @@ public:
         if (name.front() != '.' && std::filesystem::is_regular_file(folder + name, m_ignoredError))
             return {name};
         return {};
-    }
-    void whenDone(std::function<void()> work, std::function<void()> then) override
-    {
-        if (slowFileSystem) {
-            m_waiting.emplace_back(std::move(work), std::move(then));
-            return;
-        }
-        work();
-        then();
-    }
-    // The file system answers all that waits for it.
-    void answerLate()
-    {
-        for (auto& [work, then] : std::exchange(m_waiting, {})) {
-            work();
-            then();
-        }
     }
     // Only regular files are read, and only their start, as on the desktop.
     std::optional<std::string> readFile(const std::string& path) override
@@ -239,7 +219,6 @@ private:
 
     std::filesystem::path m_folder;
     std::error_code m_ignoredError;
-    std::vector<std::pair<std::function<void()>, std::function<void()>>> m_waiting;
     std::map<tk::BuiltInPicture, tk::PictureRef> m_builtIn;
 };
 
