@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <regex>
 #include <tuple>
 
 // The rules of the clock, called as they stand, without windows or a run.
@@ -150,13 +151,6 @@ std::string readBack(const SettingsValues& v)
 
 const std::string kReadBackDefaults = "0 0 1 30 255 0 00";
 
-std::string replaced(std::string text, const std::string& from, const std::string& to)
-{
-    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at))
-        text.replace(at, from.size(), to), at += to.size();
-    return text;
-}
-
 // Settings files that no settings dialog wrote: edited by hand, damaged or hostile.
 TEST(SettingsFileRules, FilesOfEveryShapeAreReadByPosition)
 {
@@ -177,8 +171,10 @@ TEST(SettingsFileRules, FilesOfEveryShapeAreReadByPosition)
         {"ViewTime=0\r\nShapeWidth=0\r\nPicCenter=/a=b\r\n", kReadBackDefaults, {{2, "/a=b"}}},
         {"just text\r\nShapeWidth=1", "0 1 1 30 255 0 00", {{0, "just text"}}},
         {"ViewTime=1\r\nShapeWidth=1\nPicCenter=x\r", "1 1 1 30 255 0 00", {{2, "x"}}},
-        {replaced(withEqualSize, "\r\n", "\r"), "0 1 1 24 255 0 00", {}},
-        {replaced(withEqualSize, "\r\n", "\n"), "0 1 1 24 255 0 00", {{3, "0"}}},
+        {std::regex_replace(withEqualSize, std::regex("\r\n"), "\r"), "0 1 1 24 255 0 00", {}},
+        {std::regex_replace(withEqualSize, std::regex("\r\n"), "\n"),
+         "0 1 1 24 255 0 00",
+         {{3, "0"}}},
         {withEqualSize + cut + fourMegabytes, "0 1 1 24 255 0 00", {{12, "0"}, {13, cut}}},
         // Line n gives slot n the value n, and the lines past the 16th are not read.
         {manyLines, "0 1 1 10 6 9 00", {{2, "2"}, {12, "12"}, {15, "15"}}},

@@ -41,12 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(line.find_first_of("\r\n") == std::string::npos);
 
     fake::ClockRun r;
-    r.platform.setTime(10, 20, 30);
+    r.platform.time = worked::kTime;
     if (!r.startWith(file))
         return 0;
     r.tick();
     checkTheFace(r);
-    r.pressSetupKey();
+    r.clock().Form_KeyPress('1');
     r.tick();
     checkTheFace(r);
     // Save ends the run; a picture path that no longer exists ends it without writing.
@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(SettingsFile::splitLines(saved).size() == 13);
     // The saved file reads back as the same clock, which saves the same file again.
     fake::ClockRun again;
-    again.platform.setTime(10, 20, 30);
+    again.platform.time = worked::kTime;
     require(again.openDialog(saved));
     again.runs([&] { again.dialog().cmdOK_Click(0); });
     require(again.settingsText() == saved);

@@ -37,7 +37,7 @@ public:
     bool openDialog(const std::string& settings = worked::kDefaultSettings)
     {
         const bool started = startWith(settings);
-        pressSetupKey();
+        clock().Form_KeyPress('1');
         return started;
     }
     // Runs a handler; false when it ended the program.
@@ -52,16 +52,6 @@ public:
     }
     // One tick of the clock timer at the platform's current time.
     void tick() { clock().Timer4.fire(); }
-    // Starts at 10:20:30 and lets the clock tick once.
-    bool startAtTenTwenty(const std::string& settings = worked::kDefaultSettings)
-    {
-        platform.setTime(10, 20, 30);
-        const bool started = startWith(settings);
-        tick();
-        return started;
-    }
-    // Shows the dialog as the key "1" does.
-    void pressSetupKey() { clock().Form_KeyPress('1'); }
     // The dialog's Save; false when it ended the program, as a successful save does.
     bool save()
     {
@@ -75,12 +65,6 @@ public:
     SettingsValues& settings() { return run.settings(); }
     // Where the centre picture came from, as FakePlatform::sourceOf() tells it.
     std::string centre() { return FakePlatform::sourceOf(clock().Pict[0].picture()); }
-    // The hours, minutes and seconds figures, as "10:20:30".
-    std::string figures()
-    {
-        return clock().lblS[2].caption() + ":" + clock().lblS[1].caption() + ":" +
-               clock().lblS[0].caption();
-    }
     std::string settingsText()
     {
         return platform.readFile(platform.pathOf("Tikora_Clock.ini")).value_or("<missing>");

@@ -69,7 +69,6 @@ public:
     std::vector<tk::FontChoice> fontPresets;
     int writeCount = 0;
 
-    void setTime(int h, int m, int s) { time = (h * 60 + m) * 60 + s; }
     void setScreenPixels(int w, int h)
     {
         screen = {tk::Units().toWholeTwips(w), tk::Units().toWholeTwips(h)};

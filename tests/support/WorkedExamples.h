@@ -42,14 +42,13 @@ struct Group {
 // One drawing of the face: the circle style (ShapeWidth), whether it is the second style with
 // its dial and no lines, the radius unit the drawing starts from (a first drawing starts from
 // the style's own; a later one from what the hours group left), the seconds, minutes and hours
-// circles' widths and figure sizes, and where the three groups stand.
+// circles' widths, and where the three groups stand.
 struct Face {
     const char* name;
     float shapeWidth;
     bool clock2;
     int radiusUnitBefore;
     std::array<float, 3> circleWidths;
-    std::array<float, 3> figureSizes;
     std::array<Group, 3> groups;
 };
 
@@ -73,15 +72,11 @@ inline constexpr std::array<Group, 3> kFirstGroups{kFirstSeconds, kDifferentMinu
 inline constexpr std::array<Group, 3> kLaterGroups{kLaterSeconds, kDifferentMinutes,
                                                    kDifferentHours};
 inline constexpr std::array<float, 3> kWidths{700, 850, 1080};
-inline constexpr std::array<float, 3> kFigures{15, 21, 30};
 
-inline constexpr Face kDifferentFirst{"DifferentFirst", 0,        false,       420,
-                                      kWidths,          kFigures, kFirstGroups};
-inline constexpr Face kDifferentLater{"DifferentLater", 0,        false,       380,
-                                      kWidths,          kFigures, kLaterGroups};
-inline constexpr Face kEqual{"Equal",      1,           false, 540, {1080, 1080, 1080},
-                             {30, 30, 30}, kEqualGroups};
-inline constexpr Face kClock2{"Clock2", 1, true, 540, {980, 980, 980}, {28, 28, 28}, kClock2Groups};
+inline constexpr Face kDifferentFirst{"DifferentFirst", 0, false, 420, kWidths, kFirstGroups};
+inline constexpr Face kDifferentLater{"DifferentLater", 0, false, 380, kWidths, kLaterGroups};
+inline constexpr Face kEqual{"Equal", 1, false, 540, {1080, 1080, 1080}, kEqualGroups};
+inline constexpr Face kClock2{"Clock2", 1, true, 540, {980, 980, 980}, kClock2Groups};
 inline constexpr std::array<Face, 4> kFaces{kDifferentFirst, kDifferentLater, kEqual, kClock2};
 
 } // namespace worked
