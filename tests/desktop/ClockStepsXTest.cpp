@@ -1,4 +1,4 @@
-#include "DesktopTest.h"
+#include "XTest.h"
 
 #include <cmath>
 
@@ -42,7 +42,7 @@ void PrintTo(const ClockStep& step, std::ostream* out)
     *out << step.name;
 }
 
-class ClockStepsX : public DesktopTest, public ::testing::WithParamInterface<ClockStep> {
+class ClockStepsX : public XTest, public ::testing::WithParamInterface<ClockStep> {
 protected:
     // The hours circle of "Different size": 4.4 units of 380 twips from the centre.
     static QRect hoursCircle(int hour, int minutesFigure)
