@@ -1,7 +1,7 @@
 #include "XTest.h"
 
-// The clock window of the real program: its face and the hint, at 96 and 192 dots per inch, the
-// hidden pointer, and what the pointer's moves do to the run.
+// The clock window of the real program: its face and the hint, at 96 and 192 dots per inch, and
+// a scale that no screen has.
 
 namespace {
 
@@ -151,25 +151,6 @@ TEST_F(ClockX, ScaleThatNoScreenHasIsHeldInRangeAndSaidOnce)
         const QString output = QString::fromStdString(clock->output());
         EXPECT_EQ(output.count(said), 1) << output.toStdString();
         EXPECT_TRUE(output.startsWith(said)) << output.toStdString();
-    }
-}
-
-// Five moves keep the run and the sixth ends it, unless key 1 has opened the dialog. The
-// pointer is hidden over the clock.
-TEST_F(ClockX, TheSixthMoveEndsTheRunUnlessKeyOneOpenedTheDialog)
-{
-    for (const bool dialog : {false, true}) {
-        SCOPED_TRACE(dialog ? "with the dialog" : "without the dialog");
-        ASSERT_NO_FATAL_FAILURE(startClock());
-        if (dialog) {
-            x->key("1");
-            ASSERT_TRUE(waitForWindow("Options"));
-        }
-        moveOverClock(kIgnoredMoves);
-        EXPECT_TRUE(dialog || !pointerShown()) << "the pointer shows over the clock";
-        ASSERT_TRUE(clock->runsAfter(kStillRunningMs));
-        moveOverClock(3);
-        EXPECT_EQ(clock->endsWithin(kPromptEndMs), !dialog);
     }
 }
 
