@@ -60,10 +60,13 @@ protected:
         EXPECT_TRUE(answer == "visible" || answer == "hidden") << "no XFixes";
         return answer == "visible";
     }
-    // Holds an exclusive lock on `file` from another process for the rest of the test.
+    // Holds an exclusive lock on `file` from another process for the rest of the test, or until
+    // the next lock it holds.
     void holdLock(const QString& file)
     {
         QDir().mkpath(QFileInfo(file).path());
+        m_lockHolder.kill();
+        m_lockHolder.waitForFinished();
         m_lockHolder.start("flock", {"--nonblock", file, "sleep", "30"});
         ASSERT_TRUE(m_lockHolder.waitForStarted()) << "flock (util-linux) is needed";
         ASSERT_FALSE(m_lockHolder.waitForFinished(300)) << "the lock was not held";
