@@ -59,7 +59,8 @@ const QPoint kAwayFromOptions = XTest::inDialog({120 + 1500, 4200 + 1300});
 constexpr double kLitIndicator = 0.5;
 const QPoint kFirstFolder = XTest::inChooser({0, 495});
 const QPoint kFirstFile = XTest::inChooser({2100, 120});
-const QPoint kPreview = XTest::inChooser({4200, 120});
+// The middle of the preview, a box of 53 pixels.
+const QPoint kPreview = XTest::pixel(2705 + 4200, 50 + 120) + QPoint(26, 26);
 const QPoint kChooserOk = XTest::inChooser({3840, 2220});
 
 using PicturesX = XTest;
@@ -82,10 +83,9 @@ TEST_F(PicturesX, ChooseOpensTheChooserBesideTheDialogAndOkShowsThePictureFitted
     x->key("Down");
     // 200 x 100 fitted by the centre's rule, 49 x 24, in the middle of the preview's 53 pixels
     // and of the centre's 49: black above and below it.
-    const QPoint preview = pixel(2705 + 4200, 50 + 120) + QPoint(26, 0);
-    EXPECT_TRUE(waitForColour(preview + QPoint(0, 26), Qt::blue));
-    for (const int y : {5, 47})
-        EXPECT_TRUE(PixelProbe::matches(x->screenshot().pixel(preview + QPoint(0, y)), Qt::black));
+    EXPECT_TRUE(waitForColour(kPreview, Qt::blue));
+    for (const int y : {-21, 21})
+        EXPECT_TRUE(PixelProbe::matches(x->screenshot().pixel(kPreview + QPoint(0, y)), Qt::black));
     EXPECT_TRUE(PixelProbe::near(x->screenshot(), kCentre, kEmblem, 0));
     x->click(kChooserOk);
     EXPECT_TRUE(waitForColour({488 + 24, 360 + 24}, Qt::blue));
@@ -95,21 +95,6 @@ TEST_F(PicturesX, ChooseOpensTheChooserBesideTheDialogAndOkShowsThePictureFitted
     x->click(inDialog(kSave));
     ASSERT_TRUE(clock->endsWithin(kPromptEndMs));
     EXPECT_EQ(clock->readFile(kSettingsName), settingsWith("PicCenter=" + clock->path("wide.gif")));
-}
-
-// A picture smaller than the centre's 49-pixel box at (488, 360) stands unscaled in its middle.
-TEST_F(PicturesX, SmallCentrePictureStandsUnscaledInTheMiddleOfTheBox)
-{
-    ASSERT_TRUE(clock->writeFile("small.gif", gif(Qt::green, {29, 29})));
-    const QString centre = "PicCenter=" + clock->path("small.gif");
-    ASSERT_TRUE(clock->writeFile(kSettingsName, settingsWith(centre)));
-    ASSERT_TRUE(clock->start({"/s"}, kFrozenTime));
-    ASSERT_TRUE(waitForColour(kCentre, Qt::green)) << clock->output();
-    const QImage screen = x->screenshot();
-    const QRect picture(498, 370, 29, 29);
-    EXPECT_EQ(PixelProbe::count(screen, picture, Qt::green), 29 * 29);
-    // Nothing of it one pixel beyond any edge.
-    EXPECT_EQ(PixelProbe::count(screen, picture.adjusted(-1, -1, 1, 1), Qt::green), 29 * 29);
 }
 
 // "Slide show" opens the chooser in the stored slide folder, and the clock's timers go on
@@ -163,7 +148,7 @@ TEST_F(PicturesX, ChooserOpensFoldersWithEnterAndEscapeLeavesNoOptionSelected)
 // file stays.
 TEST_F(PicturesX, SlidesAndPreviewsGoPastDamagedFilesAndLeaveThePreviousPicture)
 {
-    ASSERT_TRUE(clock->writeFile("slides/a-green.gif", gif(Qt::green)));
+    ASSERT_TRUE(clock->writeFile("slides/a-green.gif", gif(Qt::green, {29, 29})));
     ASSERT_EQ(writeHostile(*clock, "slides/b").size(), 7);
     ASSERT_TRUE(clock->writeFile("slides/c-blue.gif", gif(Qt::blue)));
     ASSERT_TRUE(QFile::link(clock->path("slides/b-pipe.gif"), clock->path("Tikora_Clock_bg.jpg")));
@@ -172,7 +157,13 @@ TEST_F(PicturesX, SlidesAndPreviewsGoPastDamagedFilesAndLeaveThePreviousPicture)
     ASSERT_TRUE(clock->writeFile(kSettingsName, settings));
     ASSERT_NO_FATAL_FAILURE(startConfiguring());
     ASSERT_TRUE(waitForColour(kCentre, Qt::green)) << clock->output();
-    EXPECT_TRUE(PixelProbe::matches(x->screenshot().pixel(700, 100), Qt::black));
+    // Smaller than the centre's 49-pixel box at (488, 360), the first slide stands unscaled in
+    // its middle, with nothing of it one pixel beyond any edge.
+    const QImage screen = x->screenshot();
+    const QRect small(498, 370, 29, 29);
+    EXPECT_EQ(PixelProbe::count(screen, small, Qt::green), 29 * 29);
+    EXPECT_EQ(PixelProbe::count(screen, small.adjusted(-1, -1, 1, 1), Qt::green), 29 * 29);
+    EXPECT_TRUE(PixelProbe::matches(screen.pixel(700, 100), Qt::black));
     // Green through the four damaged GIFs, blue, and green again: only these two ever show.
     QString shown = "g";
     QElapsedTimer time;
