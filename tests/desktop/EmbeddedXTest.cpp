@@ -41,7 +41,8 @@ protected:
 // behind, and follows the window's size, also to other proportions.
 TEST_F(WindowIdX, FaceStandsWholeInTheWindowMovesWithoutTrailsAndFollowsItsSize)
 {
-    ASSERT_TRUE(clock->start({"--window-id", m_id}, kRunningTime));
+    // The clock starts at 10:20:30 and runs on.
+    ASSERT_TRUE(clock->start({"--window-id", m_id}, "@" + kFrozenTime));
     ASSERT_EQ(area().size(), QSize(400, 300));
     // 400 x 300 is half of the 800 x 600 the face is laid out for.
     QImage screen = waitForScreen([&](const QImage& image) { return faceIn(image, area(), 0.5); });
