@@ -19,7 +19,6 @@ protected:
     // in the dialog plus the widget's place in the frame.
     static constexpr QPoint kEqualSize = QPoint{120, 1440} + QPoint{120, 510};
     static constexpr QPoint kSave{120, 5880};
-    static constexpr QPoint kCancel{1560, 5880};
 
     void SetUp() override { ASSERT_NO_FATAL_FAILURE(useScreens({"1024x768x24"})); }
     // A display of screens of the given sizes, for a fresh copy of the program; white roots show
