@@ -74,52 +74,49 @@ using CommandLineX = XTest;
 // of it.
 TEST_F(CommandLineX, AnswersAndFailuresAreSaidAndRunsAreQuiet)
 {
-    struct Case {
-        QStringList switches;
-        // DISPLAY: none when null, the test's own when empty.
-        const char* display;
-        const char* platform;
-        const char* bus;
-        int status;
-        // Words of what the run says, or nothing; a window is named as the user wrote its id.
-        std::string said;
-    };
+    // The switches; DISPLAY, none when null and the test's own when empty; QT_QPA_PLATFORM; the
+    // session bus; the status; and words of what the run says, or nothing (a window is named as
+    // the user wrote its id).
     const QString program = clock->path("tikora-clock");
-    const Case cases[] = {
-        {{"/s"}, nullptr, nullptr, nullptr, 1, "display"},
-        {{"/p"}, kDeadDisplay, nullptr, nullptr, 1, "display"},
-        {{"-display", kDeadDisplay}, nullptr, nullptr, nullptr, 1, "display"},
-        {{"--root"}, kDeadDisplay, nullptr, nullptr, 1, "display"},
-        {{"--window-id", "0x7ffffff0"}, "", nullptr, nullptr, 1, "no window 0x7ffffff0 to draw in"},
-        {{"/s"}, nullptr, "wayland", nullptr, 1, "Wayland display"},
-        {{"--help"}, nullptr, nullptr, nullptr, 0, "--window-id ID"},
-        {{"--version"}, nullptr, nullptr, nullptr, 0, "tikora-clock 0."},
-        {{"--fsize=0", program, "/p"}, "", nullptr, nullptr, 0, ""},
-        {{"--root"}, "", nullptr, nullptr, 0, ""},
-        {{"--root"}, "", nullptr, "autolaunch:", 0, ""}};
+    const std::tuple<QStringList, const char*, const char*, const char*, int, std::string> cases[] =
+        {{{"/s"}, nullptr, nullptr, nullptr, 1, "display"},
+         {{"/p"}, kDeadDisplay, nullptr, nullptr, 1, "display"},
+         {{"-display", kDeadDisplay}, nullptr, nullptr, nullptr, 1, "display"},
+         {{"--root"}, kDeadDisplay, nullptr, nullptr, 1, "display"},
+         {{"--window-id", "0x7ffffff0"},
+          "",
+          nullptr,
+          nullptr,
+          1,
+          "no window 0x7ffffff0 to draw in"},
+         {{"/s"}, nullptr, "wayland", nullptr, 1, "Wayland display"},
+         {{"--help"}, nullptr, nullptr, nullptr, 0, "--window-id ID"},
+         {{"--version"}, nullptr, nullptr, nullptr, 0, "tikora-clock 0."},
+         {{"--fsize=0", program, "/p"}, "", nullptr, nullptr, 0, ""},
+         {{"--root"}, "", nullptr, nullptr, 0, ""},
+         {{"--root"}, "", nullptr, "autolaunch:", 0, ""}};
     ASSERT_TRUE(QFile::copy(TIKORA_CLOCK_PROGRAM, program));
-    for (const Case& run : cases) {
-        SCOPED_TRACE(run.switches.join(' ').toStdString() + " on " +
-                     (run.display ? run.display : "no display") + " with the bus " +
-                     (run.bus ? run.bus : "none"));
+    for (const auto& [switches, display, platform, bus, status, said] : cases) {
+        SCOPED_TRACE(switches.join(' ').toStdString() + " on " +
+                     (display ? display : "no display") + " with the bus " + (bus ? bus : "none"));
         const std::optional<QString> none;
-        const QString display = run.display && *run.display ? run.display : x->display();
-        clock->setEnvironment("DISPLAY", run.display ? display : none);
-        clock->setEnvironment("QT_QPA_PLATFORM", run.platform ? run.platform : none);
+        const QString named = display && *display ? display : x->display();
+        clock->setEnvironment("DISPLAY", display ? named : none);
+        clock->setEnvironment("QT_QPA_PLATFORM", platform ? platform : none);
         clock->setEnvironment("XDG_RUNTIME_DIR", none);
-        clock->setEnvironment("DBUS_SESSION_BUS_ADDRESS", run.bus ? run.bus : none);
-        clock->setProgram(run.switches.first() == "--fsize=0" ? "prlimit" : "");
-        ASSERT_TRUE(clock->start(run.switches));
+        clock->setEnvironment("DBUS_SESSION_BUS_ADDRESS", bus ? bus : none);
+        clock->setProgram(switches.first() == "--fsize=0" ? "prlimit" : "");
+        ASSERT_TRUE(clock->start(switches));
         // A run on the root window goes on until it is asked to end. One that has ended already
         // takes no other process with it when asked, this test neither.
         clock->endsWithin(kPromptEndMs);
         clock->terminate();
         EXPECT_TRUE(clock->endsWithin(kPromptEndMs));
-        EXPECT_EQ(clock->exitCode(), run.status);
+        EXPECT_EQ(clock->exitCode(), status);
         const std::string output = clock->output();
-        EXPECT_TRUE(run.said.empty() ? output.empty() : output.find(run.said) != std::string::npos)
+        EXPECT_TRUE(said.empty() ? output.empty() : output.find(said) != std::string::npos)
             << output;
-        EXPECT_TRUE(!run.status || std::count(output.begin(), output.end(), '\n') == 1) << output;
+        EXPECT_TRUE(!status || std::count(output.begin(), output.end(), '\n') == 1) << output;
         EXPECT_EQ(endLeftBehind(*clock), 0);
     }
 }
