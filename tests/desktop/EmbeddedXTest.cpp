@@ -1,8 +1,8 @@
 #include "XTest.h"
 
-// The clock embedded in a window it is given, a small window made by the test as a preview or
-// XScreenSaver's is, and the switches that make it draw in a window of its own or in the root
-// window instead.
+// The clock embedded in a window it is given: a small window made by the test, as a preview
+// is, and the window of the real XScreenSaver daemon; and the switches that make it draw in a
+// window of its own or in the root window instead.
 
 namespace {
 
@@ -132,6 +132,33 @@ TEST_F(WindowIdX, TakesNoInputNorLockAndEndsQuietlyOnTerm)
         EXPECT_EQ(clock->readFile(kSettingsName),
                   mode.endsWith("root") ? kDefaultSettings : settings);
     }
+}
+
+using XScreenSaverX = XTest;
+
+// XScreenSaver's daemon, run as an ordinary user whose ~/.xscreensaver lists only the clock,
+// shows the clock in its window when it is told to blank the screen.
+TEST_F(XScreenSaverX, ActivatedDaemonShowsTheClockInItsWindow)
+{
+    QString why;
+    const auto user = OrdinaryUser::get(why);
+    if (!user)
+        GTEST_SKIP() << "XScreenSaver refuses to run display programs as root; "
+                     << why.toStdString();
+    clock->runAs(*user);
+    // A copy of the clock in the home keeps its own settings beside itself.
+    const QString program = clock->path("home/tikora-clock");
+    ASSERT_TRUE(QFile::copy(TIKORA_CLOCK_PROGRAM, program));
+    ASSERT_TRUE(clock->writeFile("home/.xscreensaver", "mode: one\nselected: 0\nlock: False\n"
+                                                       "programs: \"Tikora Clock\" " +
+                                                           program.toUtf8() + " --root \\n\n"));
+    clock->setProgram("xscreensaver");
+    ASSERT_TRUE(clock->start({"-no-splash"}));
+    // The daemon answers commands once it has started.
+    EXPECT_TRUE(waitFor([&] {
+        x->run("xscreensaver-command", {"-activate"});
+        return faceIn(x->screenshot(), {0, 0, 1024, 768}, 1);
+    })) << clock->output();
 }
 
 } // namespace
