@@ -11,29 +11,17 @@ const QString kPrivateFolder = QString("tmp/tikora-clock-%1").arg(::geteuid());
 
 using InstanceLockX = XTest;
 
-// With XDG_RUNTIME_DIR, and without it, when the lock lives in a folder of the user's own in
-// the temporary folder.
 TEST_F(InstanceLockX, ASecondCopyEndsAtOnceAndAKilledOneBlocksNoLaterStart)
 {
-    for (const bool runtimeFolder : {true, false}) {
-        SCOPED_TRACE(runtimeFolder ? "in the runtime folder" : "in the temporary folder");
-        nextRun();
-        ClockProcess second(x->display());
-        ClockProcess third(x->display());
-        for (ClockProcess* run : {clock.get(), &second, &third}) {
-            if (!runtimeFolder)
-                run->setEnvironment("XDG_RUNTIME_DIR", std::nullopt);
-        }
-        ASSERT_NO_FATAL_FAILURE(startClock());
-        EXPECT_TRUE(runtimeFolder ||
-                    QFileInfo::exists(clock->path(kPrivateFolder + "/" + kLockName)));
-        ASSERT_TRUE(second.start({"/s"}, {}, clock->path("tmp")));
-        EXPECT_TRUE(second.endsWithin(kPromptEndMs));
-        EXPECT_TRUE(clock->runsAfter(0));
-        clock->kill();
-        ASSERT_TRUE(third.start({"/s"}, {}, clock->path("tmp")));
-        EXPECT_TRUE(third.runsAfter(kStillRunningMs));
-    }
+    ClockProcess second(x->display());
+    ClockProcess third(x->display());
+    ASSERT_NO_FATAL_FAILURE(startClock());
+    ASSERT_TRUE(second.start({"/s"}, {}, clock->path("tmp")));
+    EXPECT_TRUE(second.endsWithin(kPromptEndMs));
+    EXPECT_TRUE(clock->runsAfter(0));
+    clock->kill();
+    ASSERT_TRUE(third.start({"/s"}, {}, clock->path("tmp")));
+    EXPECT_TRUE(third.runsAfter(kStillRunningMs));
 }
 
 // Something in the lock's place that its maker could use to stop the clock or to have it make

@@ -52,12 +52,6 @@ const QColor kEmblem{200, 160, 60};
 constexpr int kShowCycleMs = 13000;
 
 const QPoint kChoose = XTest::inDialog({120 + 120, 2520 + 510});
-const QPoint kSlideShow = XTest::inDialog({120 + 120, 2520 + 800});
-// A point of the dialog's "Font and colors" frame, far from the picture options.
-const QPoint kAwayFromOptions = XTest::inDialog({120 + 1500, 4200 + 1300});
-// An option's indicator is mostly white or light grey.
-constexpr double kLitIndicator = 0.5;
-const QPoint kFirstFolder = XTest::inChooser({0, 495});
 const QPoint kFirstFile = XTest::inChooser({2100, 120});
 // The middle of the preview, a box of 53 pixels.
 const QPoint kPreview = XTest::pixel(2705 + 4200, 50 + 120) + QPoint(26, 26);
@@ -97,55 +91,9 @@ TEST_F(PicturesX, ChooseOpensTheChooserBesideTheDialogAndOkShowsThePictureFitted
     EXPECT_EQ(clock->readFile(kSettingsName), settingsWith("PicCenter=" + clock->path("wide.gif")));
 }
 
-// "Slide show" opens the chooser in the stored slide folder, and the clock's timers go on
-// behind it. The folder list holds the up entry and the real subfolders, never "." or "..",
-// and Enter opens the entry it stands on: "inner", then the up entry, twice; each time the
-// first file shows which folder is open. Escape closes the chooser and leaves no picture
-// option selected.
-TEST_F(PicturesX, ChooserOpensFoldersWithEnterAndEscapeLeavesNoOptionSelected)
-{
-    ASSERT_TRUE(clock->writeFile("pictures/up.gif", gif(Qt::white)));
-    ASSERT_TRUE(clock->writeFile("pictures/sub/1-red.gif", gif(Qt::red)));
-    ASSERT_TRUE(clock->writeFile("pictures/sub/2-blue.gif", gif(Qt::blue)));
-    ASSERT_TRUE(clock->writeFile("pictures/sub/inner/green.gif", gif(Qt::green)));
-    const QString show = "PicCenter=" + clock->path("pictures/sub/") + "\nSlideShowTime=1";
-    ASSERT_TRUE(clock->writeFile(kSettingsName, settingsWith(show)));
-    ASSERT_NO_FATAL_FAILURE(startConfiguring());
-    // The indicator as the dialog first paints it, light; before that the clock shows there.
-    const QRect indicator(kSlideShow.x() - 12, kSlideShow.y() - 9, 14, 16);
-    const QImage unselected = waitForScreen([&](const QImage& screen) {
-                                  return PixelProbe::litShare(screen, indicator) > kLitIndicator;
-                              }).copy(indicator);
-    x->click(kSlideShow);
-    ASSERT_TRUE(waitForWindow("File manager"));
-    EXPECT_NE(x->screenshot().copy(indicator), unselected) << "selected while the chooser is open";
-    EXPECT_TRUE(waitForColour(kCentre, Qt::red));
-    EXPECT_TRUE(waitForColour(kCentre, Qt::blue));
-    // In "sub" the second entry is "inner"; in "inner" the last entry is the up entry.
-    const std::pair<const char*, QColor> steps[] = {
-        {"Down", Qt::green}, {"End", Qt::red}, {"", Qt::white}};
-    for (const auto& [key, colour] : steps) {
-        SCOPED_TRACE(key);
-        x->click(kFirstFolder);
-        if (*key)
-            x->key(key);
-        x->key("Return");
-        QThread::msleep(kMovePauseMs);
-        x->click(kFirstFile);
-        EXPECT_TRUE(waitForColour(kPreview, colour));
-    }
-    // Away from the options, so that none is drawn as hovered.
-    x->moveTo(kAwayFromOptions);
-    x->key("Escape");
-    EXPECT_TRUE(waitFor([&] { return !x->shownWindow("File manager"); }));
-    EXPECT_TRUE(waitFor([&] { return x->screenshot().copy(indicator) == unselected; }));
-    EXPECT_TRUE(clock->runsAfter(0));
-}
-
 // A slide show goes round its GIFs in turn, past the damaged ones, which leave the previous
-// picture; the chooser's preview tries each file in turn and does the same. A background that is
-// a pipe leaves the screen black, a font name that is no UTF-8 reaches Qt as it stands, and the
-// file stays.
+// picture. A background that is a pipe leaves the screen black, a font name that is no UTF-8
+// reaches Qt as it stands, and the file stays.
 TEST_F(PicturesX, SlidesAndPreviewsGoPastDamagedFilesAndLeaveThePreviousPicture)
 {
     ASSERT_TRUE(clock->writeFile("slides/a-green.gif", gif(Qt::green, {29, 29})));
@@ -177,18 +125,6 @@ TEST_F(PicturesX, SlidesAndPreviewsGoPastDamagedFilesAndLeaveThePreviousPicture)
             shown += now;
     }
     EXPECT_EQ(shown, "gbg");
-    // The chooser opens in the stored slide folder, where the damaged files stand between the two.
-    x->click(kSlideShow);
-    ASSERT_TRUE(waitForWindow("File manager"));
-    x->click(kFirstFile);
-    ASSERT_TRUE(waitForColour(kPreview, Qt::green));
-    for (int i = 0; i < 5; ++i) {
-        x->key("Down");
-        QThread::msleep(kMovePauseMs);
-        EXPECT_TRUE(PixelProbe::near(x->screenshot(), kPreview, Qt::green, 0)) << i;
-    }
-    x->key("Down");
-    EXPECT_TRUE(waitForColour(kPreview, Qt::blue));
     EXPECT_TRUE(clock->runsAfter(0)) << clock->output();
     EXPECT_EQ(clock->readFile(kSettingsName), settings);
 }

@@ -18,11 +18,6 @@ const std::pair<QPoint, QColor> kMiddleBand{{639, 257}, {105, 82, 71}};
 // At 10:20:30 in "Equal size" the seconds circle is 1080 twips wide at (7140, 9000).
 const QPoint kEqualSecondsLeft = XTest::pixel(7140 + 15, 9000 + 540);
 const QPoint kEqualSecondsRight = XTest::pixel(7140 + 1080 - 15, 9000 + 540);
-// On a 1280 x 800 screen, 224 pixels lower than its dial, the inner band 100 pixels above the
-// centre, left of the mark at 12 o'clock, and below right of it, half-way between the marks at
-// 4 and 5 o'clock. The dial's colours are flat, so its pixels are exactly the band's.
-const QPoint kAboveCentre{620, 300};
-const QPoint kBelowRight{711, 471};
 // A font name long enough that a save cut off half-way loses most of the file.
 constexpr int kLongName = 4000;
 
@@ -93,18 +88,6 @@ TEST_F(SettingsDialogX, ASaveThatCannotBeWrittenWholeLeavesTheOldFileWhole)
     EXPECT_EQ(clock->readFile(kSettingsName), known);
     EXPECT_EQ(QDir(clock->folder()).entryList({"Tikora_Clock.ini*"}).size(), 1)
         << "no piece of the new file is left beside it";
-}
-
-// The dial's middle stands at the clock's centre on a screen of another height than the dial's.
-TEST_F(SettingsDialogX, DialStandsAtTheCentreOfALowerScreen)
-{
-    ASSERT_NO_FATAL_FAILURE(useScreens({"1280x800x24"}));
-    ASSERT_TRUE(clock->writeFile(kSettingsName, settingsWith("Clock2=1")));
-    ASSERT_TRUE(clock->start({"/s"}, kFrozenTime));
-    for (const QPoint& band : {kAboveCentre, kBelowRight}) {
-        EXPECT_TRUE(waitFor([&] { return x->screenshot().pixelColor(band) == kInnerBand.second; }))
-            << "(" << band.x() << ", " << band.y() << ")";
-    }
 }
 
 } // namespace

@@ -48,12 +48,4 @@ TEST_F(Sway, ConfiguringShowsOptionsOverTheClockAndGivesItTheKeys)
     }
 }
 
-// An output at twice the scale shows the face of the same layout, at twice its places.
-TEST_F(Sway, ScaledOutputShowsTheFaceAtTwiceItsPlaces)
-{
-    ASSERT_NO_FATAL_FAILURE(useOutput("2048x1536", 2));
-    ASSERT_TRUE(clock->start({"/s"}));
-    EXPECT_TRUE(waitForColour(kCentreRim * 2, kSeconds)) << clock->output();
-}
-
 } // namespace
