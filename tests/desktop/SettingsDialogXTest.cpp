@@ -8,7 +8,6 @@ namespace {
 // Places of widgets in the settings dialog's client area, in twips.
 constexpr QPoint kBackBox = QPoint{120, 2520} + QPoint{1470, 280};
 constexpr QPoint kClock2Box = QPoint{120, 2520} + QPoint{1470, 540};
-constexpr QPoint kRussian{1150, 120};
 
 const QColor kBackground{0, 192, 0};
 // The dial's inner and middle bands, 110 and 180 pixels up right from the screen's centre,
@@ -24,9 +23,9 @@ constexpr int kLongName = 4000;
 using SettingsDialogX = XTest;
 
 // Each option shows at once: "Equal size" the circles redrawn, "Back" the picture at the top
-// left corner, "Clock2" the dial and no lines, and with it no picture, for the two exclude each
-// other; Russian the Russian captions. Save writes the change; Escape, the Cancel button, ends
-// the run and leaves the file as it was, line ends and all. The dialog shows the pointer.
+// left corner, "Clock2" the dial, and with it no picture, for the two exclude each other. Save
+// writes the change; Escape, the Cancel button, ends the run and leaves the file as it was, line
+// ends and all. The dialog shows the pointer.
 TEST_F(SettingsDialogX, OptionsShowAtOnceAndOnlySaveWritesThem)
 {
     const QByteArray known = settingsWith("HSize=24").replace("\r\n", "\n");
@@ -55,14 +54,6 @@ TEST_F(SettingsDialogX, OptionsShowAtOnceAndOnlySaveWritesThem)
             EXPECT_TRUE(waitForColour(kInnerBand.first, kInnerBand.second));
             EXPECT_TRUE(waitForColour(kMiddleBand.first, kMiddleBand.second));
             EXPECT_TRUE(waitForColour({300, 50}, Qt::black));
-            // Half-way along the seconds and minutes lines of "Equal size".
-            const QImage screen = x->screenshot();
-            EXPECT_FALSE(PixelProbe::near(screen, pixel(7680, (5760 + 9000) / 2), kSeconds, 1));
-            EXPECT_FALSE(PixelProbe::near(screen, pixel((7680 + 9550.6) / 2, (5760 + 6840) / 2),
-                                          kMinutes, 1));
-            x->click(inDialog(kRussian));
-            EXPECT_TRUE(waitForWindow("Установки"));
-            EXPECT_FALSE(x->shownWindow("Options"));
             x->key("Escape");
         }
         ASSERT_TRUE(clock->endsWithin(kPromptEndMs));
