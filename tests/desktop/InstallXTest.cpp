@@ -42,7 +42,7 @@ TEST_F(InstallX, StagedInstallPutsEveryFileInPlaceAndKeepsSettingsInTheUsersFold
     for (const QString& file : kInstalledFiles)
         EXPECT_TRUE(QFileInfo(stage + file).isFile()) << file.toStdString();
     // Readable to the user, and the program's folder, like an installed one, not writable.
-    QProcess::execute("chmod", {"-R", "a+rX", install.folder()});
+    QProcess::execute("chmod", {"-R", "a+rX", install.path("")});
     QProcess::execute("chmod", {"a-w", stage + "bin"});
     clock->setProgram(stage + "bin/tikora-clock");
     ASSERT_TRUE(clock->start({"/p"}));

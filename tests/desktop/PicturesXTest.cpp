@@ -48,10 +48,11 @@ const QColor kEmblem{200, 160, 60};
 constexpr int kShowCycleMs = 13000;
 
 const QPoint kChoose = XTest::inDialog({120 + 120, 2520 + 510});
-const QPoint kFirstFile = XTest::inChooser({2100, 120});
+// Places in the chooser, which stands right of the dialog's 2655 twips.
+const QPoint kFirstFile = XTest::inDialog({2655 + 2100, 120});
 // The middle of the preview, a box of 53 pixels.
 const QPoint kPreview = XTest::pixel(2705 + 4200, 50 + 120) + QPoint(26, 26);
-const QPoint kChooserOk = XTest::inChooser({3840, 2220});
+const QPoint kChooserOk = XTest::inDialog({2655 + 3840, 2220});
 
 using PicturesX = XTest;
 

@@ -77,7 +77,7 @@ TEST_F(SettingsDialogX, ASaveThatCannotBeWrittenWholeLeavesTheOldFileWhole)
     x->click(inDialog(kSave));
     EXPECT_TRUE(clock->runsAfter(kStillRunningMs)) << "the dialog stays for another try";
     EXPECT_EQ(clock->readFile(kSettingsName), known);
-    EXPECT_EQ(QDir(clock->folder()).entryList({"Tikora_Clock.ini*"}).size(), 1)
+    EXPECT_EQ(QDir(clock->path("")).entryList({"Tikora_Clock.ini*"}).size(), 1)
         << "no piece of the new file is left beside it";
 }
 

@@ -11,8 +11,6 @@ public:
     // corner, in twips of that area, as a screen pixel a little inside the widget that starts
     // there.
     static QPoint inDialog(QPointF at) { return pixel(50 + at.x() + 150, 50 + at.y() + 120); }
-    // The same for the picture chooser, which stands right of the dialog's 2655 twips.
-    static QPoint inChooser(QPointF at) { return inDialog(at + QPointF(2655, 0)); }
 
 protected:
     // Places of the settings dialog's buttons in its client area, in twips: the frame's place
