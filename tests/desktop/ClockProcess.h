@@ -25,7 +25,6 @@ public:
     }
     ~ClockProcess() { kill(); }
 
-    QString folder() const { return m_folder.path(); }
     QString path(const QString& name) const { return m_folder.filePath(name); }
     QByteArray readFile(const QString& name) const
     {

@@ -1,10 +1,8 @@
 #include "XTest.h"
 
-#include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 
-#include <cstddef>
 #include <cstring>
 
 // What the program does with its command line and its display: a run it cannot make is said in
@@ -15,40 +13,17 @@ namespace {
 // A display number that no server serves.
 constexpr const char* kDeadDisplay = ":64999";
 
-// A socket listening at `path`, or with `listening` false connected to it; a leading "@" names
-// the abstract namespace. Connections to a listening socket succeed, and what is sent on them
-// waits unread until the test accepts them.
-int socketAt(const QByteArray& path, bool listening)
+// A socket listening at `path`: connections to it succeed, and what is sent on them waits unread,
+// as with a compositor that has hung.
+int listeningAt(const QByteArray& path)
 {
     sockaddr_un address = {};
     address.sun_family = AF_UNIX;
     std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
-    if (path.startsWith('@'))
-        address.sun_path[0] = '\0';
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    const auto length = socklen_t(offsetof(sockaddr_un, sun_path) + std::size_t(path.size()));
     const auto* at = reinterpret_cast<const sockaddr*>(&address);
-    if (listening)
-        EXPECT_EQ(::bind(fd, at, length) | ::listen(fd, 4), 0) << path.data();
-    else
-        EXPECT_EQ(::connect(fd, at, length), 0) << path.data();
+    EXPECT_EQ(::bind(fd, at, sizeof(address)) | ::listen(fd, 4), 0) << path.data();
     return fd;
-}
-
-// Passes bytes both ways between two sockets until one of them closes or both stay quiet.
-void passOn(int one, int other, int quietMs)
-{
-    pollfd ends[] = {{one, POLLIN, 0}, {other, POLLIN, 0}};
-    char buffer[4096];
-    while (::poll(ends, 2, quietMs) > 0) {
-        for (int i = 0; i < 2; ++i) {
-            if (!ends[i].revents)
-                continue;
-            const ssize_t size = ::read(ends[i].fd, buffer, sizeof(buffer));
-            if (size <= 0 || ::write(ends[1 - i].fd, buffer, std::size_t(size)) != size)
-                return;
-        }
-    }
 }
 
 // Ends the processes that still run with the run's temporary folder in their environment, such
@@ -68,140 +43,88 @@ int endLeftBehind(const ClockProcess& run)
 
 using CommandLineX = XTest;
 
-TEST_F(CommandLineX, RunThatCannotBeMadeIsSaidInOneLineAndEndsWithStatusOne)
+// A run that cannot be made is said in one line with status 1, and --help and --version answer
+// without a display. A run prints nothing, without a runtime folder or a session bus too, leaves
+// no bus daemon behind, also when told to start one, and a file-size limit of nothing kills none
+// of it.
+TEST_F(CommandLineX, AnswersAndFailuresAreSaidAndRunsAreQuiet)
 {
-    struct Case {
-        QStringList switches;
-        // DISPLAY: none when null, the test's own when empty.
-        const char* display;
-        // Words of the line that says why; a window is named as the user wrote its id.
-        const char* why;
-    };
-    const Case cases[] = {{{"/s"}, nullptr, "display"},
-                          {{"/p"}, kDeadDisplay, "display"},
-                          {{"-display", kDeadDisplay}, nullptr, "display"},
-                          {{"--root"}, kDeadDisplay, "display"},
-                          {{"--window-id", "0x7ffffff0"}, "", "no window 0x7ffffff0 to draw in"}};
-    for (const Case& run : cases) {
-        SCOPED_TRACE(run.switches.join(' ').toStdString() + " on " +
-                     (run.display ? run.display : "none"));
-        nextRun();
-        if (!run.display)
-            clock->setEnvironment("DISPLAY", std::nullopt);
-        else if (*run.display)
-            clock->setEnvironment("DISPLAY", QString(run.display));
-        ASSERT_TRUE(clock->start(run.switches));
-        ASSERT_TRUE(clock->endsWithin(kPromptEndMs));
-        // Asked to end once it has ended, it takes no other process with it, this test neither.
-        clock->terminate();
-        EXPECT_EQ(clock->exitCode(), 1);
-        const std::string output = clock->output();
-        EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
-        EXPECT_NE(output.find(run.why), std::string::npos) << output;
-    }
-}
-
-// --help and --version answer without a display, and Wayland without a compositor is said in
-// one line. A run prints nothing, without a runtime folder or a session bus too, leaves no bus
-// daemon behind, also when told to start one, and a file-size limit of nothing kills none of it.
-TEST_F(CommandLineX, AnswersWithoutADisplayAndRunsQuietly)
-{
-    const std::vector<std::tuple<QStringList, const char*, int, std::string, const char*>> cases = {
-        {{"--help"}, nullptr, 0, "--window-id ID", nullptr},
-        {{"--version"}, nullptr, 0, "tikora-clock 0.", nullptr},
-        {{"/s"}, "wayland", 1, "Wayland display", nullptr},
-        {{"--fsize=0", clock->path("tikora-clock"), "/p"}, "prlimit", 0, "", nullptr},
-        {{"--root"}, "", 0, "", nullptr},
-        {{"--root"}, "", 0, "", "autolaunch:"}};
-    ASSERT_TRUE(QFile::copy(TIKORA_CLOCK_PROGRAM, clock->path("tikora-clock")));
-    for (const auto& [switches, kind, status, said, bus] : cases) {
-        SCOPED_TRACE(switches.join(' ').toStdString() + " on the bus " + (bus ? bus : "none"));
+    // The switches; DISPLAY, none when null and the test's own when empty; QT_QPA_PLATFORM; the
+    // session bus; the status; and words of what the run says, or nothing (a window is named as
+    // the user wrote its id).
+    const QString program = clock->path("tikora-clock");
+    const std::tuple<QStringList, const char*, const char*, const char*, int, std::string> cases[] =
+        {{{"/s"}, nullptr, nullptr, nullptr, 1, "display"},
+         {{"/p"}, kDeadDisplay, nullptr, nullptr, 1, "display"},
+         {{"-display", kDeadDisplay}, nullptr, nullptr, nullptr, 1, "display"},
+         {{"--root"}, kDeadDisplay, nullptr, nullptr, 1, "display"},
+         {{"--window-id", "0x7ffffff0"}, "", nullptr, nullptr, 1, "no window 0x7ffffff0"},
+         {{"/s"}, nullptr, "wayland", nullptr, 1, "Wayland display"},
+         {{"--help"}, nullptr, nullptr, nullptr, 0, "--window-id ID"},
+         {{"--version"}, nullptr, nullptr, nullptr, 0, "tikora-clock 0."},
+         {{"--fsize=0", program, "/p"}, "", nullptr, nullptr, 0, ""},
+         {{"--root"}, "", nullptr, nullptr, 0, ""},
+         {{"--root"}, "", nullptr, "autolaunch:", 0, ""}};
+    ASSERT_TRUE(QFile::copy(TIKORA_CLOCK_PROGRAM, program));
+    for (const auto& [switches, display, platform, bus, status, said] : cases) {
+        SCOPED_TRACE(switches.join(' ').toStdString() + " on " +
+                     (display ? display : "no display") + " with the bus " + (bus ? bus : "none"));
         const std::optional<QString> none;
-        clock->setEnvironment("DISPLAY", kind && *kind != 'w' ? x->display() : none);
-        clock->setEnvironment("QT_QPA_PLATFORM", kind && *kind == 'w' ? kind : none);
+        const QString named = display && *display ? display : x->display();
+        clock->setEnvironment("DISPLAY", display ? named : none);
+        clock->setEnvironment("QT_QPA_PLATFORM", platform ? platform : none);
         clock->setEnvironment("XDG_RUNTIME_DIR", none);
         clock->setEnvironment("DBUS_SESSION_BUS_ADDRESS", bus ? bus : none);
-        clock->setProgram(kind && *kind == 'p' ? "prlimit" : "");
+        clock->setProgram(switches.first() == "--fsize=0" ? "prlimit" : "");
         ASSERT_TRUE(clock->start(switches));
-        if (!clock->endsWithin(kPromptEndMs))
-            clock->terminate();
+        // A run on the root window goes on until it is asked to end. One that has ended already
+        // takes no other process with it when asked, this test neither.
+        clock->endsWithin(kPromptEndMs);
+        clock->terminate();
         EXPECT_TRUE(clock->endsWithin(kPromptEndMs));
         EXPECT_EQ(clock->exitCode(), status);
         const std::string output = clock->output();
         EXPECT_TRUE(said.empty() ? output.empty() : output.find(said) != std::string::npos)
             << output;
+        EXPECT_TRUE(!status || std::count(output.begin(), output.end(), '\n') == 1) << output;
         EXPECT_EQ(endLeftBehind(*clock), 0);
     }
 }
 
 // A Wayland session whose compositor is gone (a stale name, or none named) or has hung runs on
-// the X display beside it, without a word; with no X display, the hung one is said in one line.
-TEST_F(CommandLineX, WaylandSessionThatCannotBeReachedRunsOnX11)
-{
-    const QString hung = clock->path("hung-compositor");
-    const int compositor = socketAt(QFile::encodeName(hung), true);
-    for (const auto& [variable, value] :
-         std::vector<std::pair<QString, QString>>{{"WAYLAND_DISPLAY", "wayland-stale"},
-                                                  {"XDG_SESSION_TYPE", "wayland"},
-                                                  {"WAYLAND_DISPLAY", hung}}) {
-        SCOPED_TRACE((variable + "=" + value).toStdString());
-        for (const char* session : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"})
-            clock->setEnvironment(session, std::nullopt);
-        clock->setEnvironment(variable, value);
-        ASSERT_NO_FATAL_FAILURE(startClock());
-        x->key("a");
-        EXPECT_TRUE(clock->endsWithin(kPromptEndMs));
-        EXPECT_EQ(clock->output(), "");
-    }
-    clock->setEnvironment("DISPLAY", std::nullopt);
-    ASSERT_TRUE(clock->start({"/s"}));
-    ASSERT_TRUE(clock->endsWithin(kWaitMs));
-    EXPECT_EQ(clock->exitCode(), 1);
-    EXPECT_EQ(clock->output(),
-              "tikora-clock: the Wayland display " + hung.toStdString() + " does not answer\n");
-    ::close(compositor);
-}
-
-// An X server that takes the display check's connection and no other, as one does for a moment
-// while it resets when its last client has left, ends the run with a line, not an abort.
-TEST_F(CommandLineX, DisplayLostAfterTheCheckIsSaidInOneLine)
-{
-    const int display = socketAt("@/tmp/.X11-unix/X64998", true);
-    clock->setEnvironment("DISPLAY", ":64998");
-    ASSERT_TRUE(clock->start({"/s"}));
-    pollfd check = {display, POLLIN, 0};
-    ASSERT_EQ(::poll(&check, 1, kWaitMs), 1) << "the program made no connection";
-    const int taken = ::accept(display, nullptr, nullptr);
-    ::close(display);
-    const int server = socketAt("/tmp/.X11-unix/X" + x->display().mid(1).toUtf8(), false);
-    passOn(taken, server, kWaitMs);
-    ::close(taken);
-    ::close(server);
-    ASSERT_TRUE(clock->endsWithin(kPromptEndMs)) << clock->output();
-    EXPECT_EQ(clock->exitCode(), 1);
-    EXPECT_EQ(clock->output(), "tikora-clock: cannot open display :64998\n");
-}
-
-// Qt's own options are never taken: "-platform offscreen" would make an invisible copy that no
-// input can end, and "-qwindowgeometry 100x100" would leave most of the screen uncovered. The
-// program's own "-display" names the display.
-TEST_F(CommandLineX, QtOptionsAreNotTakenAndDisplayNamesTheDisplay)
+// the X display beside it, and Qt's own options are never taken: "-platform offscreen" would make
+// an invisible copy that no input can end, and "-qwindowgeometry 100x100" would leave most of the
+// screen uncovered; the program's own "-display" names the display. Each run covers the screen
+// without a word until a key ends it.
+TEST_F(CommandLineX, RunsOnX11WhateverWaylandAndQtAreTold)
 {
     ASSERT_NO_FATAL_FAILURE(useScreens({"1024x768x24"}, true));
-    for (const QStringList& option :
-         {QStringList{"-platform", "offscreen"}, QStringList{"-qwindowgeometry", "100x100"},
-          QStringList{"-display", x->display()}}) {
-        SCOPED_TRACE(option.join(' ').toStdString());
-        if (option.first() == "-display")
-            clock->setEnvironment("DISPLAY", std::nullopt);
-        ASSERT_NO_FATAL_FAILURE(startClock(option + QStringList{"/s"}));
+    const QString hung = clock->path("hung-compositor");
+    const int compositor = listeningAt(QFile::encodeName(hung));
+    // A variable of the session set ("NAME=value") or removed ("NAME"), and switches before "/s".
+    const std::vector<std::pair<QString, QStringList>> cases = {
+        {"WAYLAND_DISPLAY=wayland-stale", {}}, {"XDG_SESSION_TYPE=wayland", {}},
+        {"WAYLAND_DISPLAY=" + hung, {}},       {"", {"-platform", "offscreen"}},
+        {"", {"-qwindowgeometry", "100x100"}}, {"DISPLAY", {"-display", x->display()}}};
+    for (const auto& [variable, options] : cases) {
+        SCOPED_TRACE((variable + " " + options.join(' ')).toStdString());
+        for (const char* session : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"})
+            clock->setEnvironment(session, std::nullopt);
+        if (!variable.isEmpty()) {
+            clock->setEnvironment(variable.section('=', 0, 0),
+                                  variable.contains('=') ? std::optional(variable.section('=', 1))
+                                                         : std::nullopt);
+        }
+        ASSERT_NO_FATAL_FAILURE(startClock(options + QStringList{"/s"}));
         const QImage screen = x->screenshot();
         for (const QPoint corner :
              {QPoint(1, 1), QPoint(1022, 1), QPoint(1, 766), QPoint(600, 700)})
             EXPECT_TRUE(PixelProbe::matches(screen.pixel(corner), Qt::black)) << corner.x();
         x->key("a");
         EXPECT_TRUE(clock->endsWithin(kPromptEndMs));
+        EXPECT_EQ(clock->output(), "");
     }
+    ::close(compositor);
 }
 
 } // namespace

@@ -14,15 +14,12 @@ int main()
     int error = 0;
     XFixesCursorImage* image =
         XFixesQueryExtension(display, &event, &error) ? XFixesGetCursorImage(display) : nullptr;
-    if (!image) {
-        XCloseDisplay(display);
+    // The connection and the image go with the process.
+    if (!image)
         return 2;
-    }
     bool visible = false;
     for (int i = 0; i < image->width * image->height; ++i)
         visible = visible || (image->pixels[i] >> 24 & 0xFF) != 0;
     std::printf("%s\n", visible ? "visible" : "hidden");
-    XFree(image);
-    XCloseDisplay(display);
     return 0;
 }

@@ -1,4 +1,4 @@
-#include "DesktopTest.h"
+#include "XTest.h"
 
 #include <unistd.h>
 
@@ -7,7 +7,7 @@
 
 namespace {
 
-using DeadMountX = DesktopTest;
+using DeadMountX = XTest;
 
 // The clock and "Options" come up with the built-in picture, a key ends the run, and Save keeps
 // the stored path, which it cannot find, as it stands.

@@ -41,7 +41,8 @@ protected:
 // behind, and follows the window's size, also to other proportions.
 TEST_F(WindowIdX, FaceStandsWholeInTheWindowMovesWithoutTrailsAndFollowsItsSize)
 {
-    ASSERT_TRUE(clock->start({"--window-id", m_id}, kRunningTime));
+    // The clock starts at 10:20:30 and runs on.
+    ASSERT_TRUE(clock->start({"--window-id", m_id}, "@" + kFrozenTime));
     ASSERT_EQ(area().size(), QSize(400, 300));
     // 400 x 300 is half of the 800 x 600 the face is laid out for.
     QImage screen = waitForScreen([&](const QImage& image) { return faceIn(image, area(), 0.5); });
@@ -83,20 +84,23 @@ TEST_F(WindowIdX, WindowThatGoesAwayEndsTheRun)
 }
 
 // Input, the lock and the settings file belong to XScreenSaver and to the other runs. An
-// embedded run, in the window it is given, in a window of its own or in the root window, beside
-// a copy that holds the lock, still draws, whole and without the setup hint, which tells of a
-// key it does not take; no input ends it; SIGTERM ends it at once and quietly; and it leaves
-// the settings file as it found it, or, like any run, writes the default one when there is none.
+// embedded run, in the window it is given by its id or by XScreenSaver's variable, in a window
+// of its own or in the root window, beside a copy that holds the lock, still draws, whole and
+// without the setup hint, which tells of a key it does not take; no input ends it; SIGTERM ends
+// it at once and quietly; and it leaves the settings file as it found it, or, like any run,
+// writes the default one when there is none.
 TEST_F(WindowIdX, TakesNoInputNorLockAndEndsQuietlyOnTerm)
 {
     const QByteArray settings = "ViewTime=1\r\n";
     ASSERT_TRUE(clock->writeFile(kSettingsName, settings));
     ASSERT_NO_FATAL_FAILURE(holdLock(clock->path("tmp/tikora-clock.lock")));
-    clock->setEnvironment("XSCREENSAVER_WINDOW", std::nullopt);
     const QString hexId = QString("0x%1").arg(m_id.toULong(), 0, 16);
-    for (const QString mode : {"-window-id", "--window", "-root"}) {
+    for (const QString mode : {"-window-id", "--window", "-root", "--root"}) {
         SCOPED_TRACE(mode.toStdString());
         const bool own = mode == "--window";
+        // XScreenSaver names the window that "--root" means.
+        clock->setEnvironment("XSCREENSAVER_WINDOW",
+                              mode == "--root" ? std::optional<QString>(hexId) : std::nullopt);
         if (mode == "-root") {
             ASSERT_TRUE(QFile::remove(clock->path(kSettingsName)));
         }
@@ -107,7 +111,7 @@ TEST_F(WindowIdX, TakesNoInputNorLockAndEndsQuietlyOnTerm)
                              : mode == "-root" ? QRect(0, 0, 1024, 768)
                                                : area();
         EXPECT_TRUE(!own || inside.size() == QSize(800, 600));
-        const double scale = mode == "-window-id" ? 0.5 : 1;
+        const double scale = inside == area() ? 0.5 : 1;
         const QImage screen =
             waitForScreen([&](const QImage& image) { return faceIn(image, inside, scale); });
         EXPECT_TRUE(faceIn(screen, inside, scale)) << clock->output();
@@ -125,7 +129,8 @@ TEST_F(WindowIdX, TakesNoInputNorLockAndEndsQuietlyOnTerm)
         EXPECT_TRUE(clock->endsWithin(kTermEndMs));
         EXPECT_EQ(clock->exitCode(), 0);
         EXPECT_EQ(clock->output(), "");
-        EXPECT_EQ(clock->readFile(kSettingsName), mode == "-root" ? kDefaultSettings : settings);
+        EXPECT_EQ(clock->readFile(kSettingsName),
+                  mode.endsWith("root") ? kDefaultSettings : settings);
     }
 }
 
@@ -135,25 +140,24 @@ using XScreenSaverX = XTest;
 // shows the clock in its window when it is told to blank the screen.
 TEST_F(XScreenSaverX, ActivatedDaemonShowsTheClockInItsWindow)
 {
-    ASSERT_NO_FATAL_FAILURE(
-        runAsOrdinaryUser("XScreenSaver refuses to run display programs as root"));
-    if (IsSkipped())
-        return;
+    QString why;
+    const auto user = OrdinaryUser::get(why);
+    if (!user)
+        GTEST_SKIP() << "XScreenSaver refuses to run display programs as root; "
+                     << why.toStdString();
+    clock->runAs(*user);
     // A copy of the clock in the home keeps its own settings beside itself.
     const QString program = clock->path("home/tikora-clock");
     ASSERT_TRUE(QFile::copy(TIKORA_CLOCK_PROGRAM, program));
-    ASSERT_TRUE(clock->writeFile("home/.xscreensaver",
-                                 "mode: one\nselected: 0\nlock: False\nfade: False\nunfade: False\n"
-                                 "splash: False\ndpmsEnabled: False\ntimeout: 1:00:00\n"
-                                 "programs: \"Tikora Clock\" " +
-                                     program.toUtf8() + " --root \\n\n"));
+    ASSERT_TRUE(clock->writeFile("home/.xscreensaver", "mode: one\nselected: 0\nlock: False\n"
+                                                       "programs: \"Tikora Clock\" " +
+                                                           program.toUtf8() + " --root \\n\n"));
     clock->setProgram("xscreensaver");
     ASSERT_TRUE(clock->start({"-no-splash"}));
     // The daemon answers commands once it has started.
-    const QRect screen(0, 0, 1024, 768);
     EXPECT_TRUE(waitFor([&] {
         x->run("xscreensaver-command", {"-activate"});
-        return faceIn(x->screenshot(), screen, 1);
+        return faceIn(x->screenshot(), {0, 0, 1024, 768}, 1);
     })) << clock->output();
 }
 

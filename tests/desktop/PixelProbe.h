@@ -50,10 +50,6 @@ public:
     {
         return area.width() * area.height() - count(image, area, Qt::black);
     }
-    static double litShare(const QImage& image, const QRect& area)
-    {
-        return double(lit(image, area)) / (area.width() * area.height());
-    }
 
 private:
     static constexpr int kTolerance = 16;

@@ -45,8 +45,6 @@ protected:
     // Movements that the program ignores before the next one ends the run.
     static constexpr int kIgnoredMoves = 5;
     static inline const QString kFrozenTime = "2026-12-06 10:20:30";
-    // The clock starts at 10:20:30 and runs on.
-    static inline const QString kRunningTime = "@2026-12-06 10:20:30";
     static inline const QString kSettingsName = "Tikora_Clock.ini";
     // The centre circle's left rim on a 1024 x 768 screen, which shows as soon as a face stands.
     static constexpr QPoint kCentreRim{476, 384};
@@ -89,16 +87,6 @@ protected:
     {
         ASSERT_TRUE(clock->start(switches, time));
         ASSERT_TRUE(waitForColour(kCentreRim, kSeconds)) << clock->output();
-    }
-    // Runs the clock as the ordinary user, with a home of their own in the run's folder, or
-    // skips the test, since `need`, when there is no such user.
-    void runAsOrdinaryUser(const std::string& need)
-    {
-        QString why;
-        const auto user = OrdinaryUser::get(why);
-        if (!user)
-            GTEST_SKIP() << need << ", and " << why.toStdString();
-        clock->runAs(*user);
     }
 
     // Whether `done` holds, asked again and again until it does or time runs out.

@@ -11,15 +11,12 @@ public:
     // corner, in twips of that area, as a screen pixel a little inside the widget that starts
     // there.
     static QPoint inDialog(QPointF at) { return pixel(50 + at.x() + 150, 50 + at.y() + 120); }
-    // The same for the picture chooser, which stands right of the dialog's 2655 twips.
-    static QPoint inChooser(QPointF at) { return inDialog(at + QPointF(2655, 0)); }
 
 protected:
     // Places of the settings dialog's buttons in its client area, in twips: the frame's place
     // in the dialog plus the widget's place in the frame.
     static constexpr QPoint kEqualSize = QPoint{120, 1440} + QPoint{120, 510};
     static constexpr QPoint kSave{120, 5880};
-    static constexpr QPoint kCancel{1560, 5880};
 
     void SetUp() override { ASSERT_NO_FATAL_FAILURE(useScreens({"1024x768x24"})); }
     // A display of screens of the given sizes, for a fresh copy of the program; white roots show
@@ -60,10 +57,13 @@ protected:
         EXPECT_TRUE(answer == "visible" || answer == "hidden") << "no XFixes";
         return answer == "visible";
     }
-    // Holds an exclusive lock on `file` from another process for the rest of the test.
+    // Holds an exclusive lock on `file` from another process for the rest of the test, or until
+    // the next lock it holds.
     void holdLock(const QString& file)
     {
         QDir().mkpath(QFileInfo(file).path());
+        m_lockHolder.kill();
+        m_lockHolder.waitForFinished();
         m_lockHolder.start("flock", {"--nonblock", file, "sleep", "30"});
         ASSERT_TRUE(m_lockHolder.waitForStarted()) << "flock (util-linux) is needed";
         ASSERT_FALSE(m_lockHolder.waitForFinished(300)) << "the lock was not held";
