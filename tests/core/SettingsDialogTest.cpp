@@ -79,7 +79,11 @@ std::string backAndClock2Of(ClockRun& r)
     Form1& c = r.clock();
     const SettingsValues& m = r.settings();
     const tk::PictureRef dial = r.platform.builtInPicture(tk::BuiltInPicture::Dial1024x768);
-    const std::string picture = !c.picture() ? "none" : c.picture() == dial ? "dial" : "file";
+    // The dial stands in the middle of the face, whatever the screen's shape.
+    const bool middle = c.picturePlace() == tk::PicturePlace::Middle;
+    const std::string picture = !c.picture()                    ? "none"
+                                : c.picture() == dial && middle ? "dial"
+                                                                : "file";
     return std::to_string(d.chkBG[0].value()) + std::to_string(d.chkBG[1].value()) + " " + picture +
            (d.optSW[0].enabled() ? " different " : " equal-only ") + m.strSettings[12] +
            (c.LineS[0].visible() ? " lines" : " no-lines") +
