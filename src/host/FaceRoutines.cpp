@@ -25,7 +25,7 @@ void Form1::Timer4_Timer()
     const int now = platform.timeOfDay();
     // "Time from start" counts the time the clock has run, whatever is done to the time of
     // day meanwhile.
-    const std::int64_t elapsed = platform.steadySeconds() - StartSteady;
+    const std::int64_t elapsed = platform.steadySeconds() - StartTime;
     ShownTime = ClockTime::shownTime(now, elapsed, m_run.settings().ViewTime);
     const auto figures = ClockTime::figures(ShownTime);
     for (int k = 0; k < 3; ++k)

@@ -85,8 +85,7 @@ void Form1::Form_Load()
     const tk::ScreenSize screen = platform.screenSize();
     ScreenHeight = screen.height;
     ScreenWidth = screen.width;
-    StartTime = platform.timeOfDay();
-    StartSteady = platform.steadySeconds();
+    StartTime = platform.steadySeconds();
     placeHint();
     // Reading the hint creates the picture chooser and, through it, the settings dialog.
     m_run.module1().strSovet = m_run.fileChooser().lblSovet.caption();

@@ -19,11 +19,10 @@ class Form1 : public ClockFace {
 public:
     explicit Form1(TikoraClock& run);
 
-    // Times of day in whole seconds since midnight.
-    int StartTime = 0;
+    // The steady clock's seconds at start-up, which "Time from start" counts from.
+    std::int64_t StartTime = 0;
+    // The time the figures show, in whole seconds since midnight.
     int ShownTime = 0;
-    // The steady clock's seconds at the start, taken with StartTime.
-    std::int64_t StartSteady = 0;
     std::string CmdSwitch;
     std::int16_t MoveCount = 0;
     std::int16_t TickCount = 0;

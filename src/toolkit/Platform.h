@@ -70,9 +70,9 @@ public:
     virtual std::string defaultPictureFolder() { return programFolder(); }
     // The local time of day in whole seconds since midnight.
     virtual int timeOfDay() = 0;
-    // Whole seconds of a clock that only runs forward: it counts on from the time of day at
-    // the program's start, in step with its seconds, and no later change of the time of day
-    // (a correction, a change of daylight-saving time) moves it.
+    // Whole seconds of a clock that only runs forward, from any origin: only the difference
+    // of two readings counts. Its seconds turn in step with the time of day's, and no later
+    // change of the time of day (a correction, a change of daylight-saving time) moves it.
     virtual std::int64_t steadySeconds() = 0;
     virtual ScreenSize screenSize() = 0;
     // Ends the whole process at once; nothing after the call runs.
