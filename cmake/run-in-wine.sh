@@ -38,6 +38,14 @@ case $1 in
     wineserver --kill 2>/dev/null || true
     ;;
 *)
+    # Wine 8.0 on Debian 12 now and then trips an assertion of the dynamic loader as a process
+    # ends ("Inconsistency detected by ld.so: dl-fini.c"), after the program is done; the loader
+    # then gives the status 127. Such a run is made once more. A program that gives 127 itself
+    # fails the second run alike.
+    status=0
+    wine "$@" || status=$?
+    [ "$status" -eq 127 ] || exit "$status"
+    echo "run-in-wine.sh: Wine ended with status 127; running the program again" >&2
     exec wine "$@"
     ;;
 esac
