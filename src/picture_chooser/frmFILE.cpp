@@ -3,6 +3,7 @@
 #include "ChooserRun.h"
 #include "ClockFace.h"
 #include "Module1.h"
+#include "PathText.h"
 #include "Platform.h"
 #include "SettingsValues.h"
 #include "SlidePeriod.h"
@@ -103,7 +104,7 @@ void frmFILE::Dir1_Change()
 
 std::string frmFILE::selectedPath() const
 {
-    return File1.path() + tk::kPathSeparator + File1.fileName();
+    return tk::path::join(File1.path(), File1.fileName());
 }
 
 // A file that is no picture leaves the preview as it was.
@@ -154,7 +155,8 @@ void frmFILE::acceptSlideShow()
     SettingsValues& settings = m_run.settings();
     settings.SlideShowTime = *period;
     tk::TextBox& pathField = m_run.chooserCaller().pathField();
-    pathField.setText(File1.path() + tk::kPathSeparator);
+    // A slide show is stored as its folder with a separator at the end.
+    pathField.setText(tk::path::join(File1.path(), ""));
     settings.PicCenter = pathField.text();
     m_run.clockFace().StartSlideShow();
     hide();

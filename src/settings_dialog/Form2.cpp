@@ -4,6 +4,7 @@
 #include "DialogRun.h"
 #include "Module1.h"
 #include "NumberText.h"
+#include "PathText.h"
 #include "Platform.h"
 #include "SettingsValues.h"
 #include "frmFILE.h"
@@ -218,11 +219,8 @@ void Form2::openChooser()
     frmFILE& chooser = m_run.fileChooser();
     std::string folder;
     const std::string& stored = m_run.settings().strSettings[2];
-    if (!platform.dir(stored).empty()) {
-        const auto separator = stored.find_last_of(tk::kPathSeparator);
-        if (separator != std::string::npos)
-            folder = stored.substr(0, separator + 1);
-    }
+    if (!platform.dir(stored).empty())
+        folder = tk::path::folderOf(stored);
     if (folder.empty())
         folder = platform.defaultPictureFolder();
     chooser.Dir1.setPath(folder);

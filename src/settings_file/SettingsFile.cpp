@@ -1,6 +1,7 @@
 #include "SettingsFile.h"
 
 #include "NumberText.h"
+#include "PathText.h"
 #include "Platform.h"
 
 #include <algorithm>
@@ -22,7 +23,7 @@ float numberOr(const std::string& text, float fallback)
 
 std::string SettingsFile::path() const
 {
-    return m_platform.settingsFolder() + tk::kPathSeparator + std::string(kFileName);
+    return tk::path::join(m_platform.settingsFolder(), kFileName);
 }
 
 bool SettingsFile::missing() const

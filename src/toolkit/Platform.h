@@ -43,12 +43,6 @@ enum class BuiltInPicture { CentreEmblem, Dial800x600, Dial1024x768, Dial1280x10
 // Text files are settings-sized: whatever lies past this many bytes of one is not read.
 inline constexpr std::size_t kTextFileLimit = 64 * 1024;
 
-#ifdef _WIN32
-inline constexpr char kPathSeparator = '\\';
-#else
-inline constexpr char kPathSeparator = '/';
-#endif
-
 // Everything outside the program: the process, the screen, the files, the pickers and the
 // message boxes. The desktop implements it with Qt; tests implement it with a scripted fake.
 class Platform {

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
-#include <tuple>
 
 namespace {
 
@@ -33,31 +33,76 @@ TEST(NumberText, CurrencyTextsAndNumbers)
         EXPECT_EQ(tk::parseWholeNumber(text), number) << '"' << text << '"';
 }
 
+// The path written with '/', in the platform's own separator.
+std::string native(std::string path)
+{
+    std::ranges::replace(path, '/', tk::kPathSeparator);
+    return path;
+}
+
 TEST(PathText, FoldersAndNames)
 {
-#ifndef _WIN32
-    // A path, the same path normalised, and its parent.
-    const std::tuple<std::string, std::string, std::string> folders[] = {
-        {"/", "/", "/"},          {"//", "/", "/"},         {"/home", "/home", "/"},
-        {"/home/", "/home", "/"}, {"/a/b//", "/a/b", "/a"}, {"/a/C:", "/a/C:", "/a"},
-        {"C:", "C:", "C:"}};
-    for (const auto& [path, normal, parent] : folders) {
-        EXPECT_EQ(tk::path::normalised(path), normal) << path;
-        EXPECT_EQ(tk::path::parentOf(path), parent) << path;
-        EXPECT_EQ(tk::path::isRoot(path), path == "/") << path;
+    const bool windows = tk::kWindowsPaths;
+    struct Folder {
+        const char* name;
+        std::string path, normal, parent;
+        bool root;
+    };
+    const Folder folders[] = {
+        {"the root", native("/"), native("/"), native("/"), true},
+        {"a doubled root", native("//"), native("/"), native("/"), false},
+        {"a folder at the root", native("/home"), native("/home"), native("/"), false},
+        {"a trailing separator", native("/home/"), native("/home"), native("/"), false},
+        {"separators at the end", native("/a/b//"), native("/a/b"), native("/a"), false},
+        {"a colon in a folder's name", native("/a/C:"), native("/a/C:"), native("/a"), false},
+        {"a drive letter, a root on Windows only", "C:", native(windows ? "C:/" : "C:"),
+         native(windows ? "C:/" : "C:"), windows},
+        {"'/' separates on Windows too", "C:/pics/", "C:/pics", native(windows ? "C:/" : "C:"),
+         false},
+        {"'\\' separates on Windows only", "/a\\b", "/a\\b", windows ? "/a" : "/", false}};
+    for (const auto& row : folders) {
+        EXPECT_EQ(tk::path::normalised(row.path), row.normal) << row.name;
+        EXPECT_EQ(tk::path::parentOf(row.path), row.parent) << row.name;
+        EXPECT_EQ(tk::path::isRoot(row.path), row.root) << row.name;
     }
-    EXPECT_EQ(tk::path::join("/", "a.gif") + " " + tk::path::join("/pics", "*.gif"),
-              "/a.gif /pics/*.gif");
-    // A folder, a path, and whether the path is the folder or lies in it.
-    const std::tuple<const char*, const char*, bool> inside[] = {
-        {"/", "/home/user", true},
-        {"/home/user", "/home/user", true},
-        {"/home/u", "/home/user", false},
-        {"/home/user/", "/home/user/pics", true},
-        {"/home/user", "/home", false}};
-    for (const auto& [folder, path, in] : inside)
-        EXPECT_EQ(tk::path::contains(folder, path), in) << folder << " " << path;
-#endif
+
+    struct Split {
+        const char* name;
+        std::string folder, file, joined, folderPart, namePart;
+    };
+    const Split splits[] = {
+        {"a file at the root", native("/"), "a.gif", native("/a.gif"), native("/"), "a.gif"},
+        {"a wildcard in a folder", native("/pics"), "*.gif", native("/pics/*.gif"),
+         native("/pics/"), "*.gif"},
+        {"a folder with its separator at the end", native("/pics/"), "", native("/pics/"),
+         native("/pics/"), ""}};
+    for (const auto& row : splits) {
+        const std::string joined = tk::path::join(row.folder, row.file);
+        EXPECT_EQ(joined, row.joined) << row.name;
+        EXPECT_EQ(tk::path::folderOf(joined), row.folderPart) << row.name;
+        EXPECT_EQ(tk::path::nameOf(joined), row.namePart) << row.name;
+    }
+    EXPECT_EQ(std::pair(tk::path::folderOf("a.gif"), tk::path::nameOf("a.gif")),
+              std::pair(std::string_view(), std::string_view("a.gif")))
+        << "a name without a folder";
+    EXPECT_EQ(tk::path::nameOf("C:/pics\\a.gif"), windows ? "a.gif" : "pics\\a.gif")
+        << "both separators end a folder on Windows";
+
+    struct Inside {
+        const char* name;
+        std::string folder, path;
+        bool inside;
+    };
+    const Inside inside[] = {
+        {"everything lies in the root", native("/"), native("/home/user"), true},
+        {"a folder lies in itself", native("/home/user"), native("/home/user"), true},
+        {"a name's start is no folder", native("/home/u"), native("/home/user"), false},
+        {"a trailing separator", native("/home/user/"), native("/home/user/pics"), true},
+        {"a parent is not inside", native("/home/user"), native("/home"), false},
+        {"case counts on Linux only", native("/Home/User"), native("/home/user/pics"), windows}};
+    for (const auto& row : inside)
+        EXPECT_EQ(tk::path::contains(row.folder, row.path), row.inside) << row.name;
+
     EXPECT_EQ(tk::path::compareWithoutCase("a.gif", "B.GIF"), -1);
     EXPECT_EQ(tk::path::compareWithoutCase("Photo.JPG", "photo.jpg"), 0);
     EXPECT_EQ(tk::path::compareWithoutCase("ab", "a"), 1);
