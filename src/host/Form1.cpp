@@ -39,7 +39,7 @@ Form1::Form1(TikoraClock& run)
 
     lblF1.move(0, 0, 2055, 285);
     lblF1.setCaption("Click <1> for setup");
-    lblF1.setFont({"Arial", 9, false, 0});
+    lblF1.setFont({"Arial", 9, false});
     lblF1.setBackColor(tk::kBlack);
     createPictures(run.platform());
 
@@ -51,7 +51,7 @@ Form1::Form1(TikoraClock& run)
         tk::Label& label = lblS.add(i);
         label.setVisible(false);
         label.setAlignment(tk::Alignment::Centre);
-        label.setFont({"Tahoma", 8.25f, false, 0});
+        label.setFont({"Tahoma", 8.25f, false});
     }
 }
 

@@ -63,7 +63,8 @@ void Form2::createWidgets()
         tk::Frame& frame = Frame.add(i);
         frame.move(120, frameTops[i], 2415, frameHeights[i]);
         frame.setCaption(frameCaptions[i]);
-        frame.setFont({"MS Sans Serif", 8.25f, true, 204});
+        // The texts are Unicode, so the Russian captions need no character set of their own.
+        frame.setFont({"MS Sans Serif", 8.25f, true});
     }
     optWT.add(0, &Frame[0]).move(120, 240, 1935, 375);
     optWT[0].setCaption("Current time");

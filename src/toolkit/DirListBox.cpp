@@ -7,15 +7,15 @@ namespace tk {
 
 void DirListBox::setPath(const std::string& path)
 {
-    const std::string next = path::normalised(path);
-    const bool moved = next != m_path;
-    m_path = next;
-    m_entries.clear();
+    const bool moved = replace(m_path, path::normalised(path));
+    std::vector<std::string> entries;
     if (!path::isRoot(m_path))
-        m_entries.emplace_back(kUp);
+        entries.emplace_back(kUp);
     for (std::string& name : m_platform.listFolders(m_path))
-        m_entries.push_back(std::move(name));
-    changed();
+        entries.push_back(std::move(name));
+    // The same folder is read again, and reported only when its subfolders have changed.
+    if (replace(m_entries, std::move(entries)) || moved)
+        changed();
     if (moved && onChange)
         onChange();
 }
