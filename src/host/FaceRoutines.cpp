@@ -53,7 +53,7 @@ void Form1::RazmerKrugov()
     ShapeS[2].setWidth(style.secondsCircle);
     ShapeS[2].setHeight(ShapeS[2].width());
     const double hoursSize = lblS[2].font().size;
-    const float stored = m_run.settings().fontSize(10);
+    const float stored = m_run.settings().fontSize(SettingsSlot::HSize);
     lblS[0].setFontSize(CircleStyle::secondsFigureSize(shapeWidth, hoursSize, stored));
     lblS[1].setFontSize(CircleStyle::minutesFigureSize(shapeWidth, hoursSize, stored));
     lblS[0].setWidth(style.secondsLabel);

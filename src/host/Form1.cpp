@@ -121,7 +121,7 @@ void Form1::loadCentrePicture()
         slides.SlideIndex = 1;
         TimerSHOW.setInterval(SlideShow::interval(settings.SlideShowTime));
         TimerSHOW.setEnabled(true);
-        dialog.txtOUT.setText(settings.strSettings[2]);
+        dialog.txtOUT.setText(settings.text(SettingsSlot::PicCenter));
     }
     if (slideShow || settings.PicCenter != dialog.optPIC[0].caption())
         lookUpStoredPicture(slideShow);
@@ -139,7 +139,7 @@ void Form1::copySettingsIntoDialog()
     const SettingsValues& settings = m_run.settings();
     if (settings.clock2())
         dialog.chkBG[Form2::kClock2].setValue(1);
-    dialog.chkBG[Form2::kBack].setValue(settings.checkValue(5));
+    dialog.chkBG[Form2::kBack].setValue(settings.checkValue(SettingsSlot::Back));
     layout.SavedRadiusUnit = std::to_string(layout.RadiusUnit);
     for (int k = 0; k < 3; ++k)
         dialog.txtCOLOR[k].setBackColor(lblS[k].foreColor());

@@ -15,7 +15,6 @@ constexpr float kHoursCircleWidth = 1080;
 constexpr int kPictureListHeight = 2040;
 constexpr int kSlideListHeight = 1800;
 constexpr std::string_view kPictureKinds = ", jpg, bmp";
-constexpr int kClock2Slot = 12;
 // Where the pointer is put on the dialog, in pixels from its top left corner.
 constexpr int kPointerLeft = 140;
 constexpr int kPointerTop = 50;
@@ -218,7 +217,7 @@ void Form2::openChooser()
     tk::Platform& platform = m_run.platform();
     frmFILE& chooser = m_run.fileChooser();
     std::string folder;
-    const std::string& stored = m_run.settings().strSettings[2];
+    const std::string& stored = m_run.settings().text(SettingsSlot::PicCenter);
     if (!platform.dir(stored).empty()) {
         const auto separator = stored.find_last_of(tk::kPathSeparator);
         if (separator != std::string::npos)
@@ -237,7 +236,7 @@ void Form2::openChooser()
 void Form2::chkBG_Click(int Index)
 {
     ClockFace& clock = m_run.clockFace();
-    std::string& clock2 = m_run.settings().strSettings[kClock2Slot];
+    std::string& clock2 = m_run.settings().text(SettingsSlot::Clock2);
     if (Index == kClock2) {
         if (chkBG[kClock2].value() != 1) {
             clock.setPicture(nullptr);

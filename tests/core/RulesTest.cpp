@@ -143,10 +143,11 @@ TEST(BackgroundRules, TheSlideList)
 std::string readBack(const SettingsValues& v)
 {
     return tk::singleText(v.ViewTime) + " " + tk::singleText(v.ShapeWidth) + " " +
-           tk::singleText(SettingsFile::language(v.strSettings[4])) + " " +
-           tk::singleText(v.fontSize(10)) + " " + std::to_string(v.colour(6)) + " " +
-           std::to_string(v.colour(9)) + " " + std::to_string(v.checkValue(5)) +
-           std::to_string(v.clock2());
+           tk::singleText(SettingsFile::language(v.text(SettingsSlot::Localisation))) + " " +
+           tk::singleText(v.fontSize(SettingsSlot::HSize)) + " " +
+           std::to_string(v.colour(SettingsSlot::HColor)) + " " +
+           std::to_string(v.colour(SettingsSlot::CColor)) + " " +
+           std::to_string(v.checkValue(SettingsSlot::Back)) + std::to_string(v.clock2());
 }
 
 const std::string kReadBackDefaults = "0 0 1 30 255 0 00";
