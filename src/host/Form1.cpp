@@ -7,6 +7,7 @@
 #include "TikoraClock.h"
 #include "frmFILE.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 
@@ -63,15 +64,18 @@ void Form1::createPictures(tk::Platform& platform)
     centre.move(4800, 3600, emblem, emblem);
     centre.setBackColor(tk::kBlack);
     centre.setPicture(platform.builtInPicture(tk::BuiltInPicture::CentreEmblem));
-    const tk::BuiltInPicture dials[] = {tk::BuiltInPicture::Dial1024x768,
-                                        tk::BuiltInPicture::Dial800x600,
-                                        tk::BuiltInPicture::Dial1280x1024};
     for (int i = 1; i <= 3; ++i) {
         tk::PictureBox& dial = Pict.add(i);
         dial.setVisible(false);
-        dial.setPicture(platform.builtInPicture(dials[i - 1]));
+        dial.setPicture(platform.builtInPicture(kDialBoxes[i - 1]));
     }
     picTMP1.setVisible(false);
+}
+
+int Form1::dialBox(tk::BuiltInPicture dial)
+{
+    const auto* found = std::find(kDialBoxes.begin(), kDialBoxes.end(), dial);
+    return static_cast<int>(found - kDialBoxes.begin()) + 1;
 }
 
 void Form1::Form_Load()
@@ -97,7 +101,8 @@ void Form1::Form_Load()
     copySettingsIntoDialog();
     Do_Lines();
     CheckCommandLine();
-    m_run.form2().chkBG[Form2::kClock2].setEnabled(SecondClockStyle::dialFor(ScreenWidth) != 0);
+    m_run.form2().chkBG[Form2::kClock2].setEnabled(
+        SecondClockStyle::dialFor(ScreenWidth).has_value());
 }
 
 void Form1::placeHint()
