@@ -1,6 +1,7 @@
 #include "Bounds.h"
 #include "CheckBox.h"
 #include "CommandButton.h"
+#include "ControlArray.h"
 #include "Frame.h"
 #include "Label.h"
 #include "Line.h"
@@ -91,6 +92,26 @@ TEST(ChangeNotices, EverySetterTellsOfAChangeOnceAndOfNothingElse)
         row.change(watched);
         EXPECT_EQ(watched.notices, 0) << row.name << " set again to the same";
     }
+}
+
+TEST(ToolkitRules, ATimerOfNoIntervalAndANewElementOfAGroup)
+{
+    tk::Window window("window");
+    tk::Timer timer(window, "timer");
+    int fired = 0;
+    timer.onTimer = [&fired] { ++fired; };
+    timer.setEnabled(true);
+    timer.fire();
+    EXPECT_EQ(fired, 0) << "a timer of interval 0 never fires";
+    timer.setInterval(1000);
+    timer.fire();
+    EXPECT_EQ(fired, 1) << "a timer with an interval fires";
+
+    tk::ControlArray<tk::Shape> shapes(window, "ShapeS");
+    shapes.add(0).setBorderWidth(3);
+    const tk::Shape& loaded = shapes.load(1);
+    EXPECT_EQ(std::pair(loaded.visible(), loaded.borderWidth()), std::pair(false, 3))
+        << "a loaded element starts hidden, with element 0's look";
 }
 
 struct BoundsRow {
