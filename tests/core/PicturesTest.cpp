@@ -77,7 +77,7 @@ struct FolderRun : ClockRun {
     }
 };
 
-TEST(PictureChooser, TheSlideShowModeStartsTheShowInTheFolderAndCancelStopsIt)
+TEST(PictureChooser, TheSlideShowModeStartsTheShowAndChooseTakesOnlyAPictureItCanShow)
 {
     FolderRun r;
     ASSERT_TRUE(r.openDialog());
