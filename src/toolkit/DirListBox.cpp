@@ -13,9 +13,10 @@ void DirListBox::setPath(const std::string& path)
         entries.emplace_back(kUp);
     for (std::string& name : m_platform.listFolders(m_path))
         entries.push_back(std::move(name));
-    // The same folder is read again, and reported only when its subfolders have changed.
-    if (replace(m_entries, std::move(entries)) || moved)
-        changed();
+    // Even the same folder is a fresh list, with no row picked, so it is always reported: a
+    // presenter then drops the row its user had highlighted.
+    m_entries = std::move(entries);
+    changed();
     if (moved && onChange)
         onChange();
 }
