@@ -7,6 +7,7 @@
 #include "TikoraClock.h"
 #include "frmFILE.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 
@@ -39,7 +40,7 @@ Form1::Form1(TikoraClock& run)
 
     lblF1.move(0, 0, 2055, 285);
     lblF1.setCaption("Click <1> for setup");
-    lblF1.setFont({"Arial", 9, false, 0});
+    lblF1.setFont({"Arial", 9, false});
     lblF1.setBackColor(tk::kBlack);
     createPictures(run.platform());
 
@@ -51,7 +52,7 @@ Form1::Form1(TikoraClock& run)
         tk::Label& label = lblS.add(i);
         label.setVisible(false);
         label.setAlignment(tk::Alignment::Centre);
-        label.setFont({"Tahoma", 8.25f, false, 0});
+        label.setFont({"Tahoma", 8.25f, false});
     }
 }
 
@@ -63,15 +64,18 @@ void Form1::createPictures(tk::Platform& platform)
     centre.move(4800, 3600, emblem, emblem);
     centre.setBackColor(tk::kBlack);
     centre.setPicture(platform.builtInPicture(tk::BuiltInPicture::CentreEmblem));
-    const tk::BuiltInPicture dials[] = {tk::BuiltInPicture::Dial1024x768,
-                                        tk::BuiltInPicture::Dial800x600,
-                                        tk::BuiltInPicture::Dial1280x1024};
     for (int i = 1; i <= 3; ++i) {
         tk::PictureBox& dial = Pict.add(i);
         dial.setVisible(false);
-        dial.setPicture(platform.builtInPicture(dials[i - 1]));
+        dial.setPicture(platform.builtInPicture(kDialBoxes[i - 1]));
     }
     picTMP1.setVisible(false);
+}
+
+int Form1::dialBox(tk::BuiltInPicture dial)
+{
+    const auto* found = std::find(kDialBoxes.begin(), kDialBoxes.end(), dial);
+    return static_cast<int>(found - kDialBoxes.begin()) + 1;
 }
 
 void Form1::Form_Load()
@@ -97,7 +101,8 @@ void Form1::Form_Load()
     copySettingsIntoDialog();
     Do_Lines();
     CheckCommandLine();
-    m_run.form2().chkBG[Form2::kClock2].setEnabled(SecondClockStyle::dialFor(ScreenWidth) != 0);
+    m_run.form2().chkBG[Form2::kClock2].setEnabled(
+        SecondClockStyle::dialFor(ScreenWidth).has_value());
 }
 
 void Form1::placeHint()
@@ -121,7 +126,7 @@ void Form1::loadCentrePicture()
         slides.SlideIndex = 1;
         TimerSHOW.setInterval(SlideShow::interval(settings.SlideShowTime));
         TimerSHOW.setEnabled(true);
-        dialog.txtOUT.setText(settings.strSettings[2]);
+        dialog.txtOUT.setText(settings.text(SettingsSlot::PicCenter));
     }
     if (slideShow || settings.PicCenter != dialog.optPIC[0].caption())
         lookUpStoredPicture(slideShow);
@@ -139,7 +144,7 @@ void Form1::copySettingsIntoDialog()
     const SettingsValues& settings = m_run.settings();
     if (settings.clock2())
         dialog.chkBG[Form2::kClock2].setValue(1);
-    dialog.chkBG[Form2::kBack].setValue(settings.checkValue(5));
+    dialog.chkBG[Form2::kBack].setValue(settings.checkValue(SettingsSlot::Back));
     layout.SavedRadiusUnit = std::to_string(layout.RadiusUnit);
     for (int k = 0; k < 3; ++k)
         dialog.txtCOLOR[k].setBackColor(lblS[k].foreColor());

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "ClockFace.h"
+#include "Platform.h"
 #include "SlideShow.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -52,6 +54,13 @@ public:
     void TimerSHOW_Timer();
 
 private:
+    // The dials that the hidden picture boxes 1 to 3 hold, in their order.
+    static constexpr std::array<tk::BuiltInPicture, 3> kDialBoxes{
+        tk::BuiltInPicture::Dial1024x768, tk::BuiltInPicture::Dial800x600,
+        tk::BuiltInPicture::Dial1280x1024};
+    // The index of the picture box that holds the dial.
+    static int dialBox(tk::BuiltInPicture dial);
+
     void createPictures(tk::Platform& platform);
     void placeHint();
     void loadCentrePicture();

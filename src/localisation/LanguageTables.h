@@ -17,6 +17,7 @@ struct LanguageTexts {
     std::string_view frmFILECaption;
     std::string_view cmdNO;
     std::string_view lblSlideTime;
+    // The messages, each described where Module1 keeps it.
     std::string_view strPicNotFound;
     std::string_view strSovet;
     std::string_view strSlidePeriod;

@@ -18,10 +18,16 @@ public:
     // 0 Russian, 1 English.
     float Localisation = 0;
 
+    // On saving, when the chosen picture's path is not found and the old picture stays; also
+    // for a slide folder whose name cannot be stored.
     std::string strPicNotFound;
+    // When the slide period typed in the chooser is rejected.
     std::string strSlidePeriod;
+    // OK in the chooser with no file selected: a question whether to go on choosing.
     std::string strNoFile;
+    // The chooser's hint: the size, back and kind of picture the centre wants.
     std::string strSovet;
+    // When "Save" cannot write the settings file.
     std::string strSaveFailed;
     // OK in the chooser on a file that no picture can be made of.
     std::string strCannotShow;

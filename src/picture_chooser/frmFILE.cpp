@@ -62,7 +62,8 @@ void frmFILE::placeWidgets()
     picPREW.move(4200, 120, 800, 800);
     picPREW.setBackColor(tk::kBlack);
     lblSovet.move(4200, 960, 855, 735);
-    lblSovet.setFont({"Arial Narrow", 8.25f, false, 204});
+    // The texts are Unicode, so the Russian hint needs no character set of its own.
+    lblSovet.setFont({"Arial Narrow", 8.25f, false});
     lblSovet.setCaption("49 x 49 px    black back  gif");
     lblSlideTime.move(2140, 1890, 1935, 255);
     lblSlideTime.setCaption("      Slide period             sec");

@@ -26,9 +26,15 @@ enum class MessageIcon { None, Information, Warning };
 enum class MessageButtons { Ok, OkCancel };
 enum class MessageAnswer { Ok, Cancel };
 
+// What a system's font dialog gives and takes: the face, the size in points, the style, the
+// effects and the colour.
 struct FontChoice {
     std::string name;
     float size = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikethrough = false;
     Colour colour = kBlack;
 };
 
@@ -84,7 +90,9 @@ public:
                                      MessageIcon icon, MessageButtons buttons) = 0;
     // Modal pickers; an empty answer means the user cancelled.
     virtual std::optional<Colour> pickColour(Colour preset) = 0;
-    virtual std::optional<FontChoice> pickFont(const FontChoice& preset) = 0;
+    // `flags` are the options of the Windows common font dialog (CF_SCREENFONTS, CF_EFFECTS,
+    // ...), as the window set them; a platform honours those it can.
+    virtual std::optional<FontChoice> pickFont(const FontChoice& preset, int flags) = 0;
 
     // The names of the plain, visible files that a pattern matches, sorted without regard to
     // case: "folder/" lists every file of the folder, "folder/*.gif" those the wildcard matches

@@ -26,6 +26,12 @@ TEST(ClockFace, StartUpThenTheHintFadesAndTheTickCounterStops)
                   std::pair(24.0f, std::string("Verdana")));
     }
     EXPECT_EQ(r.look(), "SGH SGH SSGH 0TTT SGHT") << "the colours of the file";
+    EXPECT_EQ(clock.lblF1.text(), "Click <1> for setup") << "the setup hint";
+    // The lines start in the middle of the 12000 x 9000 twip screen.
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_NEAR(clock.LineS[k].x1(), 6000, 0.1) << "line " << k << " starts at the centre";
+        EXPECT_NEAR(clock.LineS[k].y1(), 4500, 0.1) << "line " << k << " starts at the centre";
+    }
     // The second style's dial is the screen's; without a background file it stays.
     EXPECT_TRUE(r.dialog().chkBG[Form2::kClock2].enabled());
     clock.DoClock2();
@@ -72,6 +78,23 @@ TEST(StartUp, CommandLineModesAndASecondInstance)
         // writes it too.
         EXPECT_EQ(std::tuple(r.settingsText(), r.platform.writeCount, r.platform.messages.size()),
                   std::tuple(worked::kDefaultSettings, 1, 0u));
+        if (!runs)
+            continue;
+        // The sixth movement ends the run while the dialog is hidden, but not a "/c" run,
+        // which shows its dialog again; "1" shows the dialog with the pointer over the clock.
+        r.dialog().hide();
+        const bool moved = r.runs([&] {
+            for (int move = 0; move < 6; ++move)
+                r.clock().Form_MouseMove();
+        });
+        EXPECT_EQ(std::pair(moved, r.dialog().visible()), std::pair(configures, configures))
+            << "six movements with the dialog hidden";
+        r.dialog().hide();
+        r.clock().setMousePointer(tk::MousePointer::Custom);
+        ASSERT_TRUE(r.runs([&] { r.clock().Form_KeyPress('1'); }));
+        EXPECT_EQ(std::pair(r.dialog().visible(), r.clock().mousePointer()),
+                  std::pair(true, tk::MousePointer::Crosshair))
+            << "the key 1";
     }
     // A second instance ends at once and writes nothing.
     ClockRun second;

@@ -77,7 +77,7 @@ struct FolderRun : ClockRun {
     }
 };
 
-TEST(PictureChooser, TheSlideShowModeStartsTheShowInTheFolderAndCancelStopsIt)
+TEST(PictureChooser, TheSlideShowModeStartsTheShowAndChooseTakesOnlyAPictureItCanShow)
 {
     FolderRun r;
     ASSERT_TRUE(r.openDialog());
@@ -116,6 +116,24 @@ TEST(PictureChooser, TheSlideShowModeStartsTheShowInTheFolderAndCancelStopsIt)
     EXPECT_EQ(r.state(), "closed ~/inner/ | built-in | Default | 0 off");
     for (int i = 0; i < 3; ++i)
         EXPECT_FALSE(r.dialog().optPIC[i].value()) << i;
+
+    // "Choose": Enter on the first row goes up; OK asks for a file, refuses one that cannot
+    // be shown, and the chooser stays open for a picture.
+    r.choose(1, r.in("inner"), [&] {
+        r.chooser().Dir1.open(0);
+        EXPECT_EQ(r.chooser().Dir1.path(), r.pics()) << "the first row opens the parent";
+        r.chooser().cmdOK.click();
+        r.chooser().File1.select("broken.bmp");
+        r.chooser().cmdOK.click();
+        EXPECT_EQ(r.state(), "open ~/inner/ | built-in | Default | 0 off")
+            << "a file that cannot be shown is not taken";
+        r.chooser().File1.select("b.gif");
+        r.chooser().cmdOK.click();
+    });
+    EXPECT_EQ(r.platform.messages,
+              (std::vector<std::string>{"No selected file. Continue? Attention01",
+                                        "This file cannot be shown as a picture. Attention00"}));
+    EXPECT_EQ(r.state(), "closed ~/b.gif | ~/b.gif | Default | 0 off");
 }
 
 TEST(PictureChooser, StoredPicturesAndShowsAtStartUpInTheChooserAndOnSave)

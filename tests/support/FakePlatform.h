@@ -30,8 +30,6 @@ public:
             : source(std::move(source))
         {
         }
-        int widthPixels() const override { return 49; }
-        int heightPixels() const override { return 49; }
         const std::string source;
     };
 
@@ -68,6 +66,7 @@ public:
     std::vector<std::string> messages;
     std::vector<tk::Colour> colourPresets;
     std::vector<tk::FontChoice> fontPresets;
+    std::vector<int> fontFlags;
     int writeCount = 0;
 
     void setScreenPixels(int w, int h)
@@ -132,9 +131,10 @@ public:
         colourPresets.push_back(preset);
         return nextAnswer(colourAnswers, {});
     }
-    std::optional<tk::FontChoice> pickFont(const tk::FontChoice& preset) override
+    std::optional<tk::FontChoice> pickFont(const tk::FontChoice& preset, int flags) override
     {
         fontPresets.push_back(preset);
+        fontFlags.push_back(flags);
         return nextAnswer(fontAnswers, {});
     }
     std::vector<std::string> drives() override { return {utf8(m_folder.root_path())}; }

@@ -1,13 +1,140 @@
+#include "Bounds.h"
+#include "CheckBox.h"
+#include "CommandButton.h"
+#include "ControlArray.h"
+#include "Frame.h"
+#include "Label.h"
+#include "Line.h"
 #include "NumberText.h"
+#include "OptionButton.h"
 #include "PathText.h"
+#include "PictureBox.h"
+#include "Shape.h"
+#include "Timer.h"
+#include "Window.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace {
+
+// A window of one control of each kind that counts what it tells its observer.
+struct WatchedWindow : tk::Window::Observer {
+    WatchedWindow() { window.setObserver(this); }
+    void controlChanged(tk::Control&, const tk::Bounds&) override { ++notices; }
+    void windowChanged() override { ++notices; }
+    void stackingChanged() override {}
+    void shown() override {}
+
+    tk::Window window{"window"};
+    tk::Frame frame{window, "frame"};
+    tk::Label label{window, "label"};
+    tk::CommandButton button{window, "button"};
+    tk::Shape shape{window, "shape"};
+    tk::Line line{window, "line"};
+    tk::Timer timer{window, "timer"};
+    tk::PictureBox box{window, "box"};
+    tk::CheckBox check{window, "check"};
+    tk::OptionButton option{window, "option"};
+    int notices = 0;
+};
+
+struct NoticeRow {
+    const char* name;
+    std::function<void(WatchedWindow&)> change;
+};
+
+TEST(ChangeNotices, EverySetterTellsOfAChangeOnceAndOfNothingElse)
+{
+    const auto picture = std::make_shared<const tk::Picture>();
+    const NoticeRow rows[] = {
+        {"left", [](WatchedWindow& w) { w.label.setLeft(120); }},
+        {"visible", [](WatchedWindow& w) { w.label.setVisible(false); }},
+        {"enabled", [](WatchedWindow& w) { w.button.setEnabled(false); }},
+        {"fore colour", [](WatchedWindow& w) { w.label.setForeColor(255); }},
+        {"back colour", [](WatchedWindow& w) { w.box.setBackColor(255); }},
+        {"caption", [](WatchedWindow& w) { w.button.setCaption("OK"); }},
+        {"font name", [](WatchedWindow& w) { w.label.setFontName("Tahoma"); }},
+        {"font size", [](WatchedWindow& w) { w.label.setFontSize(30); }},
+        {"bold", [](WatchedWindow& w) { w.label.setFontBold(true); }},
+        {"container", [](WatchedWindow& w) { w.option.setContainer(&w.frame); }},
+        {"label alignment", [](WatchedWindow& w) { w.label.setAlignment(tk::Alignment::Centre); }},
+        {"default button", [](WatchedWindow& w) { w.button.setDefault(true); }},
+        {"cancel button", [](WatchedWindow& w) { w.button.setCancel(true); }},
+        {"shape", [](WatchedWindow& w) { w.shape.setShape(tk::ShapeKind::Circle); }},
+        {"shape border", [](WatchedWindow& w) { w.shape.setBorderWidth(3); }},
+        {"line end", [](WatchedWindow& w) { w.line.setX2(600); }},
+        {"line colour", [](WatchedWindow& w) { w.line.setBorderColor(255); }},
+        {"timer interval", [](WatchedWindow& w) { w.timer.setInterval(1000); }},
+        {"timer alignment", [](WatchedWindow& w) { w.timer.setAlignedToWallClock(true); }},
+        {"picture", [&picture](WatchedWindow& w) { w.box.setPicture(picture); }},
+        {"check box value", [](WatchedWindow& w) { w.check.setValue(1); }},
+        {"option value", [](WatchedWindow& w) { w.option.setValue(true); }},
+        {"window caption", [](WatchedWindow& w) { w.window.setCaption("Options"); }},
+        {"window left", [](WatchedWindow& w) { w.window.setLeft(300); }},
+        {"window size", [](WatchedWindow& w) { w.window.setClientSize(4000, 3000); }},
+        {"window colour", [](WatchedWindow& w) { w.window.setBackColor(0); }},
+        {"window state",
+         [](WatchedWindow& w) { w.window.setWindowState(tk::WindowState::Maximised); }},
+        {"pointer", [](WatchedWindow& w) { w.window.setMousePointer(tk::MousePointer::Custom); }},
+        {"window shown", [](WatchedWindow& w) { w.window.show(); }},
+    };
+    for (const NoticeRow& row : rows) {
+        WatchedWindow watched;
+        row.change(watched);
+        EXPECT_EQ(watched.notices, 1) << row.name << " changed";
+        watched.notices = 0;
+        row.change(watched);
+        EXPECT_EQ(watched.notices, 0) << row.name << " set again to the same";
+    }
+}
+
+TEST(ToolkitRules, ATimerOfNoIntervalAndANewElementOfAGroup)
+{
+    tk::Window window("window");
+    tk::Timer timer(window, "timer");
+    int fired = 0;
+    timer.onTimer = [&fired] { ++fired; };
+    timer.setEnabled(true);
+    timer.fire();
+    EXPECT_EQ(fired, 0) << "a timer of interval 0 never fires";
+    timer.setInterval(1000);
+    timer.fire();
+    EXPECT_EQ(fired, 1) << "a timer with an interval fires";
+
+    tk::ControlArray<tk::Shape> shapes(window, "ShapeS");
+    shapes.add(0).setBorderWidth(3);
+    const tk::Shape& loaded = shapes.load(1);
+    EXPECT_EQ(std::pair(loaded.visible(), loaded.borderWidth()), std::pair(false, 3))
+        << "a loaded element starts hidden, with element 0's look";
+}
+
+struct BoundsRow {
+    const char* name;
+    tk::Bounds bounds;
+    bool empty;
+    bool spansNothing;
+};
+
+TEST(Bounds, EmptyIsNoAreaAndSpansNothingIsNotEvenALine)
+{
+    const BoundsRow rows[] = {
+        {"an area", {10, 10, 100, 50}, false, false},
+        {"a horizontal line", {10, 10, 100, 0}, true, false},
+        {"a vertical line", {10, 10, 0, 100}, true, false},
+        {"a point", {10, 10, 0, 0}, true, true},
+        {"turned inside out", {10, 10, -5, 50}, true, false},
+    };
+    for (const BoundsRow& row : rows) {
+        EXPECT_EQ(row.bounds.isEmpty(), row.empty) << row.name;
+        EXPECT_EQ(row.bounds.spansNothing(), row.spansNothing) << row.name;
+    }
+}
 
 TEST(NumberText, CurrencyTextsAndNumbers)
 {

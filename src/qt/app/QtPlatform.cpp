@@ -12,6 +12,7 @@
 #include "PictureFile.h"
 #include "Presentation.h"
 #include "QtPicture.h"
+#include "QtText.h"
 #include "ScreenUnits.h"
 #include "SettingsFolder.h"
 
@@ -39,11 +40,6 @@ constexpr int kSecondsPerMinute = 60;
 std::string toStd(const QString& text)
 {
     return text.toStdString();
-}
-
-QString toQt(const std::string& text)
-{
-    return QString::fromStdString(text);
 }
 
 std::tm localNow()
@@ -236,7 +232,9 @@ std::optional<tk::Colour> QtPlatform::pickColour(tk::Colour preset)
     return tkColour(colour);
 }
 
-std::optional<tk::FontChoice> QtPlatform::pickFont(const tk::FontChoice& preset)
+// Qt's picker always lists the screen's fonts, always shows the colour and offers no style, so
+// it is what the options the settings dialog asks for describe; it takes no other options.
+std::optional<tk::FontChoice> QtPlatform::pickFont(const tk::FontChoice& preset, int /*flags*/)
 {
     return FontPickerDialog::pick(preset, m_units, dialogParent());
 }

@@ -47,7 +47,7 @@ public:
     tk::MessageAnswer messageBox(const std::string& text, const std::string& title,
                                  tk::MessageIcon icon, tk::MessageButtons buttons) override;
     std::optional<tk::Colour> pickColour(tk::Colour preset) override;
-    std::optional<tk::FontChoice> pickFont(const tk::FontChoice& preset) override;
+    std::optional<tk::FontChoice> pickFont(const tk::FontChoice& preset, int flags) override;
 
     std::vector<std::string> drives() override;
     std::vector<std::string> listFolders(const std::string& folder) override;

@@ -76,16 +76,16 @@ QRegion ClockWindow::dirtyArea(const tk::Control& control, const tk::Bounds& bef
         const auto seen = m_lines.find(&control);
         if (seen != m_lines.end())
             dirty = FacePainter::lineArea(seen->second, line.borderWidth());
-        else if (!before.isEmpty())
+        else if (!before.spansNothing())
             dirty = m_painter.paintedArea(control, before);
         dirty += FacePainter::lineArea(now, line.borderWidth());
         m_lines[&control] = now;
         return dirty;
     }
     const tk::Bounds now = control.bounds();
-    if (!before.isEmpty())
+    if (!before.spansNothing())
         dirty = m_painter.paintedArea(control, before);
-    if (!now.isEmpty())
+    if (!now.spansNothing())
         dirty += m_painter.paintedArea(control, now);
     return dirty;
 }
