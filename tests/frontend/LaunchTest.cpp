@@ -18,149 +18,108 @@ namespace {
 
 using tk::RunMode;
 
+using Mode = LaunchMode;
+
+CommandLine parse(std::vector<std::string> arguments, const char* path = "/usr/bin/tikora-clock",
+                  const char* screenSaverWindow = "")
+{
+    arguments.insert(arguments.begin(), path);
+    return CommandLine(arguments, screenSaverWindow);
+}
+
 struct CommandLineRow {
     const char* name;
     std::vector<std::string> arguments;
-    LaunchMode mode = LaunchMode::ScreenSaver;
-    std::uint64_t handle = 0;
-    tk::RunRequest request = {};
+    Mode mode;
+    std::uint64_t handle;
+    tk::RunRequest request;
     std::string display = {};
     bool wrong = false;
-    const char* screenSaverWindow = "";
-    const char* path = "/usr/bin/tikora-clock";
-    const char* program = "tikora-clock";
 };
 
+const tk::RunRequest kClock = {};
+const tk::RunRequest kConfigure = {RunMode::Configure};
+
+// clang-format off
 const CommandLineRow kCommandLines[] = {
-    {.name = "no switch runs the clock", .arguments = {}},
-    {.name = "/S with blanks around it", .arguments = {"  /S  "}},
-    {.name = "-S", .arguments = {"-S"}},
-    {.name = "/a runs the clock", .arguments = {"/a"}},
-    {.name = "/C in capitals configures",
-     .arguments = {"/C"},
-     .mode = LaunchMode::Configure,
-     .request = {RunMode::Configure}},
-    {.name = "-c configures",
-     .arguments = {"-c"},
-     .mode = LaunchMode::Configure,
-     .request = {RunMode::Configure}},
-    {.name = "/c:1234 names the dialog's owner",
-     .arguments = {"/c:1234"},
-     .mode = LaunchMode::Configure,
-     .handle = 1234,
-     .request = {RunMode::Configure, 1234}},
-    {.name = "/c and the owner in the next word",
-     .arguments = {"/c", "4321"},
-     .mode = LaunchMode::Configure,
-     .handle = 4321,
-     .request = {RunMode::Configure, 4321}},
-    {.name = "/cfoo is told by its first two letters",
-     .arguments = {"/cfoo"},
-     .mode = LaunchMode::Configure,
-     .request = {RunMode::Configure}},
-    {.name = "/p with the preview's window in hex",
-     .arguments = {"/p", "0x1F2E"},
-     .mode = LaunchMode::Preview,
-     .handle = 0x1F2E,
-     .request = {RunMode::Preview, 0x1F2E}},
-    {.name = "/P: with a window past 32 bits",
-     .arguments = {"/P:0X123456789A"},
-     .mode = LaunchMode::Preview,
-     .handle = 0x123456789A,
-     .request = {RunMode::Preview, 0x123456789A}},
-    {.name = "-P with a window",
-     .arguments = {"-P", "12"},
-     .mode = LaunchMode::Preview,
-     .handle = 12,
-     .request = {RunMode::Preview, 12}},
-    {.name = "/p with a window that is no number",
-     .arguments = {"/p", "12abc"},
-     .mode = LaunchMode::Preview,
-     .request = {RunMode::Preview}},
-    {.name = "a word before /c hides it", .arguments = {"foo", "/c"}},
-    {.name = "Qt's -platform is no -p", .arguments = {"-platform", "offscreen", "/s"}},
-    {.name = "-display NAME",
-     .arguments = {"-display", ":3", "/c"},
-     .mode = LaunchMode::Configure,
-     .request = {RunMode::Configure},
-     .display = ":3"},
-    {.name = "--display NAME", .arguments = {"--display", ":4.1"}, .display = ":4.1"},
-    {.name = "--display=NAME", .arguments = {"--display=:5"}, .display = ":5"},
-    {.name = "-display without a name", .arguments = {"/s", "-display"}, .wrong = true},
-    {.name = "--window-id in hex with a capital X",
-     .arguments = {"--window-id", "0X1F"},
-     .mode = LaunchMode::WindowId,
-     .handle = 31},
-    {.name = "-window-id in decimal",
-     .arguments = {"-window-id", "4194312"},
-     .mode = LaunchMode::WindowId,
-     .handle = 4194312},
-    {.name = "--window-id of the largest X window",
-     .arguments = {"--window-id", "0xffffffff"},
-     .mode = LaunchMode::WindowId,
-     .handle = 0xffffffff},
-    {.name = "--window-id past 32 bits",
-     .arguments = {"--window-id", "4294967296"},
-     .mode = LaunchMode::WindowId,
-     .wrong = true},
-    {.name = "--window-id 0x",
-     .arguments = {"--window-id", "0x"},
-     .mode = LaunchMode::WindowId,
-     .wrong = true},
-    {.name = "--window-id 12abc",
-     .arguments = {"--window-id", "12abc"},
-     .mode = LaunchMode::WindowId,
-     .wrong = true},
-    {.name = "--window-id without an id",
-     .arguments = {"--window-id"},
-     .mode = LaunchMode::WindowId,
-     .wrong = true},
-    {.name = "an embedded run leaves /c to no one",
-     .arguments = {"--window", "/c"},
-     .mode = LaunchMode::Window},
-    {.name = "--root draws in XScreenSaver's window",
-     .arguments = {"--root"},
-     .mode = LaunchMode::Root,
-     .handle = 0x400007,
-     .screenSaverWindow = "0x400007"},
-    {.name = "-root without one draws in the root window",
-     .arguments = {"-root"},
-     .mode = LaunchMode::Root},
-    {.name = "-H anywhere asks for help",
-     .arguments = {"/s", "--window-id", "-H"},
-     .mode = LaunchMode::Help},
-    {.name = "--help=1", .arguments = {"--help=1"}, .mode = LaunchMode::Help},
-    {.name = "--Version wins over other switches",
-     .arguments = {"-display", "--Version", "--window"},
-     .mode = LaunchMode::Version},
-    {.name = "a program named x.scr",
-     .arguments = {"/c:5"},
-     .mode = LaunchMode::Configure,
-     .handle = 5,
-     .request = {RunMode::Configure, 5},
-     .path = "x.scr",
-     .program = "x.scr"},
-    {.name = "a screen saver in Windows' system folder",
-     .arguments = {"/s"},
-     .path = R"(C:\Windows\System32\tikora-clock.scr)",
-     .program = "tikora-clock.scr"},
+    {"no switch runs the clock", {}, Mode::ScreenSaver, 0, kClock},
+    {"/S with blanks around it", {"  /S  "}, Mode::ScreenSaver, 0, kClock},
+    {"-S", {"-S"}, Mode::ScreenSaver, 0, kClock},
+    {"/a runs the clock", {"/a"}, Mode::ScreenSaver, 0, kClock},
+    {"/C in capitals configures", {"/C"}, Mode::Configure, 0, kConfigure},
+    {"-c configures", {"-c"}, Mode::Configure, 0, kConfigure},
+    {"/c:1234 names the dialog's owner", {"/c:1234"}, Mode::Configure, 1234,
+     {RunMode::Configure, 1234}},
+    {"/c and the owner in the next word", {"/c", "4321"}, Mode::Configure, 4321,
+     {RunMode::Configure, 4321}},
+    {"/cfoo is told by its first two letters", {"/cfoo"}, Mode::Configure, 0, kConfigure},
+    {"/p with the preview's window in hex", {"/p", "0x1F2E"}, Mode::Preview, 0x1F2E,
+     {RunMode::Preview, 0x1F2E}},
+    {"/P: with a window past 32 bits", {"/P:0X123456789A"}, Mode::Preview, 0x123456789A,
+     {RunMode::Preview, 0x123456789A}},
+    {"-P with a window", {"-P", "12"}, Mode::Preview, 12, {RunMode::Preview, 12}},
+    {"/p with a window that is no number", {"/p", "12abc"}, Mode::Preview, 0,
+     {RunMode::Preview}},
+    {"a word before /c hides it", {"foo", "/c"}, Mode::ScreenSaver, 0, kClock},
+    {"Qt's -platform is no -p", {"-platform", "offscreen", "/s"}, Mode::ScreenSaver, 0, kClock},
+    {"-display NAME", {"-display", ":3", "/c"}, Mode::Configure, 0, kConfigure, ":3"},
+    {"--display NAME", {"--display", ":4.1"}, Mode::ScreenSaver, 0, kClock, ":4.1"},
+    {"--display=NAME", {"--display=:5"}, Mode::ScreenSaver, 0, kClock, ":5"},
+    {"-display without a name", {"/s", "-display"}, Mode::ScreenSaver, 0, kClock, "", true},
+    {"--window-id in hex with a capital X", {"--window-id", "0X1F"}, Mode::WindowId, 31, kClock},
+    {"-window-id in decimal", {"-window-id", "4194312"}, Mode::WindowId, 4194312, kClock},
+    {"--window-id of the largest X window", {"--window-id", "0xffffffff"}, Mode::WindowId,
+     0xffffffff, kClock},
+    {"--window-id past 32 bits", {"--window-id", "4294967296"}, Mode::WindowId, 0, kClock, "",
+     true},
+    {"--window-id 0x", {"--window-id", "0x"}, Mode::WindowId, 0, kClock, "", true},
+    {"--window-id 12abc", {"--window-id", "12abc"}, Mode::WindowId, 0, kClock, "", true},
+    {"--window-id without an id", {"--window-id"}, Mode::WindowId, 0, kClock, "", true},
+    {"an embedded run leaves /c to no one", {"--window", "/c"}, Mode::Window, 0, kClock},
+    {"-root without XSCREENSAVER_WINDOW draws in the root window", {"-root"}, Mode::Root, 0,
+     kClock},
+    {"-H anywhere asks for help", {"/s", "--window-id", "-H"}, Mode::Help, 0, kClock},
+    {"--help=1", {"--help=1"}, Mode::Help, 0, kClock},
+    {"--Version wins over other switches", {"-display", "--Version", "--window"}, Mode::Version,
+     0, kClock},
 };
+// clang-format on
 
 TEST(CommandLine, BothConventions)
 {
     for (const CommandLineRow& row : kCommandLines) {
         SCOPED_TRACE(row.name);
-        std::vector<std::string> arguments = row.arguments;
-        arguments.insert(arguments.begin(), row.path);
-        const CommandLine line(arguments, row.screenSaverWindow);
+        const CommandLine line = parse(row.arguments);
         EXPECT_EQ(line.mode(), row.mode) << "the mode";
         EXPECT_EQ(line.windowHandle(), row.handle) << "the window";
         EXPECT_EQ(line.clockRequest(), row.request) << "what the system is asked";
         EXPECT_EQ(line.display(), row.display) << "the display";
         EXPECT_EQ(!line.error().empty(), row.wrong) << "whether the line is wrong";
-        EXPECT_EQ(line.programName(), row.program) << "the program's name";
+    }
+    EXPECT_EQ(parse({"--root"}, "tikora-clock", "0x400007").windowHandle(), 0x400007u)
+        << "--root draws in the window that XSCREENSAVER_WINDOW names";
+}
+
+TEST(CommandLine, TheProgramIsNamedAsItWasCalled)
+{
+    struct Row {
+        const char* name;
+        const char* path;
+        const char* program;
+    };
+    const Row rows[] = {
+        {"installed on Linux", "/usr/bin/tikora-clock", "tikora-clock"},
+        {"a screen saver beside the user", "x.scr", "x.scr"},
+        {"in Windows' system folder", R"(C:\Windows\System32\tikora-clock.scr)",
+         "tikora-clock.scr"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const CommandLine line = parse({"/s"}, row.path);
+        EXPECT_EQ(line.programName(), row.program);
         EXPECT_EQ(line.usage().rfind("Usage: " + std::string(row.program) + " ", 0), 0u)
-            << "the usage names the program as it was called";
+            << "the usage names the program";
+        EXPECT_EQ(line.mode(), Mode::ScreenSaver);
     }
 }
 
@@ -221,9 +180,7 @@ TEST(RunPolicy, EachWayTakesWhatIsItsOwn)
     };
     for (const PolicyRow& row : rows) {
         SCOPED_TRACE(row.name);
-        std::vector<std::string> arguments = row.arguments;
-        arguments.insert(arguments.begin(), "tikora-clock");
-        const CommandLine line(arguments);
+        const CommandLine line = parse(row.arguments);
         const RunWay way = RunPolicies::wayFor(line, row.desktop);
         const RunPolicy& policy = RunPolicies::of(way);
         EXPECT_EQ(way, row.way) << "the way";
