@@ -20,8 +20,8 @@ struct BenchPresentation {
 class BenchPlatform : private BenchPresentation, public QtPlatform {
 public:
     BenchPlatform(int widthPixels, int heightPixels, int time)
-        : QtPlatform({}, units, presentation)
-        , m_screen(units.toTwips(QSize(widthPixels, heightPixels)))
+        : QtPlatform({}, BenchPresentation::units, presentation)
+        , m_screen(BenchPresentation::units.toTwips(QSize(widthPixels, heightPixels)))
         , m_time(time)
     {
     }
