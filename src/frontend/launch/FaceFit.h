@@ -1,7 +1,6 @@
 #pragma once
 
 #include "PixelGeometry.h"
-#include "Units.h"
 
 // How a face laid out for one screen size stands in a window of another: scaled to fit and
 // centred. The window it is given may be far smaller than any screen (a preview), so the face is
