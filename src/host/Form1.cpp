@@ -7,6 +7,7 @@
 #include "TikoraClock.h"
 #include "frmFILE.h"
 
+#include <cctype>
 #include <cmath>
 
 namespace {

@@ -157,6 +157,8 @@ int DesktopRun::run(DisplayCheck::Kind kind) const
 std::unique_ptr<Presentation> DesktopRun::makePresentation(const RunPolicy& policy,
                                                            std::string& reason) const
 {
+    // The Windows preview's way is never chosen here, where "/p" runs full screen until the
+    // system ends it.
     switch (policy.way) {
     case RunWay::FullScreen:
     case RunWay::Configure:
