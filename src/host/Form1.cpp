@@ -34,6 +34,7 @@ Form1::Form1(TikoraClock& run)
     setClientSize(10320, 8280);
     setBackColor(tk::kBlack);
     setMousePointer(tk::MousePointer::Custom);
+    setRole(tk::WindowRole::ClockFace);
     Timer4.setAlignedToWallClock(true);
     Timer4.onTimer = [this] { Timer4_Timer(); };
     TimerSHOW.onTimer = [this] { TimerSHOW_Timer(); };
@@ -153,19 +154,22 @@ void Form1::copySettingsIntoDialog()
         dialog.txtCOLOR[k].setText(tk::singleText(lblS[k].font().size));
 }
 
+// The front end has read the command line already; CmdSwitch keeps its switch for the input
+// handlers, which let mouse movement in configure mode bring the dialog forward.
 void Form1::CheckCommandLine()
 {
-    std::string line = m_run.platform().commandLine();
-    const auto first = line.find_first_not_of(' ');
-    const auto last = line.find_last_not_of(' ');
-    line = first == std::string::npos ? std::string() : line.substr(first, last - first + 1);
-    for (char& c : line)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    CmdSwitch = line.substr(0, 2);
-    if (CmdSwitch == "/c") {
+    const tk::RunRequest request = m_run.platform().commandLine();
+    switch (request.mode) {
+    case tk::RunMode::ScreenSaver:
+        CmdSwitch = "/s";
+        break;
+    case tk::RunMode::Configure:
+        CmdSwitch = "/c";
         m_run.form2().show();
         setMousePointer(tk::MousePointer::Crosshair);
-    } else if (CmdSwitch == "/p") {
+        break;
+    case tk::RunMode::Preview:
+        CmdSwitch = "/p";
         m_run.platform().endProcess();
     }
 }

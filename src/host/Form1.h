@@ -25,6 +25,7 @@ public:
     std::int64_t StartTime = 0;
     // The time the figures show, in whole seconds since midnight.
     int ShownTime = 0;
+    // The screen-saver switch the run was started with: "/s", "/c" or "/p".
     std::string CmdSwitch;
     std::int16_t MoveCount = 0;
     std::int16_t TickCount = 0;

@@ -3,6 +3,7 @@
 #include "Bounds.h"
 #include "Colour.h"
 #include "Picture.h"
+#include "RunRequest.h"
 #include "Units.h"
 
 #include <cstddef>
@@ -57,7 +58,8 @@ public:
 
     // Takes the single-instance lock; true when another copy of the program already holds it.
     virtual bool anotherInstanceRunning() = 0;
-    virtual std::string commandLine() = 0;
+    // The command line, already read: the mode the system is to run in, and the window it names.
+    virtual RunRequest commandLine() = 0;
     // The folder of the executable, without a trailing separator.
     virtual std::string programFolder() = 0;
     // The folder of the settings file and of the background picture, without a trailing

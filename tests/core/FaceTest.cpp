@@ -57,16 +57,23 @@ TEST(ClockFace, StartUpThenTheHintFadesAndTheTickCounterStops)
 
 TEST(StartUp, CommandLineModesAndASecondInstance)
 {
-    // The command line and the switch read from it: "/p" ends, "/c" shows the dialog.
-    const std::pair<std::string, std::string> lines[] = {{"", ""},          {"  /S  ", "/s"},
-                                                         {"/C", "/c"},      {"/c:123", "/c"},
-                                                         {"/P 1234", "/p"}, {"/a", "/a"}};
-    for (const auto& [line, cmdSwitch] : lines) {
-        SCOPED_TRACE('"' + line + '"');
+    // The mode the command line asked for and the switch the clock keeps: "/p" ends, "/c" shows
+    // the dialog.
+    struct Row {
+        const char* name;
+        tk::RunRequest request;
+        std::string cmdSwitch;
+    };
+    const Row rows[] = {{"no switch", {}, "/s"},
+                        {"configure, with its owner", {tk::RunMode::Configure, 123}, "/c"},
+                        {"preview, with its window", {tk::RunMode::Preview, 1234}, "/p"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string& cmdSwitch = row.cmdSwitch;
         const bool runs = cmdSwitch != "/p";
         const bool configures = cmdSwitch == "/c";
         ClockRun r;
-        r.platform.commandLineText = line;
+        r.platform.request = row.request;
         EXPECT_EQ(r.start(), runs);
         const Form1& c = r.clock();
         EXPECT_EQ(std::tuple(c.CmdSwitch, r.dialog().visible(), c.visible(), c.mousePointer(),
@@ -74,6 +81,9 @@ TEST(StartUp, CommandLineModesAndASecondInstance)
                   std::tuple(cmdSwitch, configures, runs,
                              configures ? tk::MousePointer::Crosshair : tk::MousePointer::Custom,
                              tk::WindowState::Maximised, true, 1000));
+        EXPECT_EQ(std::pair(c.role(), r.dialog().role()),
+                  std::pair(tk::WindowRole::ClockFace, tk::WindowRole::Form))
+            << "the front end tells the clock window by its role";
         // The missing file is written, silently, before the switch is looked at, so "/p"
         // writes it too.
         EXPECT_EQ(std::tuple(r.settingsText(), r.platform.writeCount, r.platform.messages.size()),

@@ -48,7 +48,7 @@ public:
     // The script.
     int time = 0;
     std::optional<std::int64_t> steady;
-    std::string commandLineText;
+    tk::RunRequest request;
     tk::ScreenSize screen{15360, 11520};
     bool anotherInstance = false;
     bool failWrites = false;
@@ -96,7 +96,7 @@ public:
     }
 
     bool anotherInstanceRunning() override { return anotherInstance; }
-    std::string commandLine() override { return commandLineText; }
+    tk::RunRequest commandLine() override { return request; }
     std::string programFolder() override { return utf8(m_folder); }
     std::string settingsFolder() override
     {

@@ -46,11 +46,7 @@ std::tm localNow()
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
     localtime_r(&now, &local);
-#endif
     return local;
 }
 
@@ -69,12 +65,10 @@ QMessageBox::Icon qtIcon(tk::MessageIcon icon)
 
 } // namespace
 
-QtPlatform::QtPlatform(std::string commandLine, const ScreenUnits& units,
-                       Presentation& presentation, ClockWindowFinder isClockWindow)
-    : m_commandLine(std::move(commandLine))
+QtPlatform::QtPlatform(tk::RunRequest request, const ScreenUnits& units, Presentation& presentation)
+    : m_request(request)
     , m_units(units)
     , m_presentation(presentation)
-    , m_isClockWindow(std::move(isClockWindow))
 {
     PictureFile::limitAllocations();
     m_startMilliseconds = QDateTime::currentMSecsSinceEpoch();
@@ -97,9 +91,9 @@ bool QtPlatform::anotherInstanceRunning()
     return m_presentation.anotherInstanceRunning();
 }
 
-std::string QtPlatform::commandLine()
+tk::RunRequest QtPlatform::commandLine()
 {
-    return m_commandLine;
+    return m_request;
 }
 
 std::string QtPlatform::programFolder()
@@ -154,7 +148,7 @@ tk::Units QtPlatform::units()
 
 void QtPlatform::windowCreated(tk::Window& window)
 {
-    if (!m_clock && m_isClockWindow(window)) {
+    if (!m_clock && window.role() == tk::WindowRole::ClockFace) {
         m_clock = std::make_unique<ClockWindow>(window, m_units, m_presentation);
         return;
     }

@@ -21,17 +21,13 @@ class ScreenUnits;
 // and the lock and the pointer are taken, as the run's presentation has it.
 class QtPlatform : public tk::Platform {
 public:
-    // Tells the clock window from the run's other windows.
-    using ClockWindowFinder = std::function<bool(const tk::Window&)>;
-
-    QtPlatform(std::string commandLine, const ScreenUnits& units, Presentation& presentation,
-               ClockWindowFinder isClockWindow);
+    QtPlatform(tk::RunRequest request, const ScreenUnits& units, Presentation& presentation);
     ~QtPlatform() override;
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;
 
     bool anotherInstanceRunning() override;
-    std::string commandLine() override;
+    tk::RunRequest commandLine() override;
     std::string programFolder() override;
     std::string settingsFolder() override;
     std::string defaultPictureFolder() override;
@@ -73,10 +69,9 @@ private:
     static tk::PictureRef shownPicture(const QImage& image);
     FormView& makeFormView(tk::Window& window);
 
-    const std::string m_commandLine;
+    const tk::RunRequest m_request;
     const ScreenUnits& m_units;
     Presentation& m_presentation;
-    const ClockWindowFinder m_isClockWindow;
     std::string m_settingsFolder;
     // The time of day at the start, in milliseconds since the epoch, and the monotonic time
     // since then.
