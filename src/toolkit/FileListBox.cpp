@@ -1,5 +1,6 @@
 #include "FileListBox.h"
 
+#include "NameOrder.h"
 #include "PathText.h"
 #include "Platform.h"
 
@@ -58,11 +59,7 @@ void FileListBox::list()
             start = end + 1;
         }
     }
-    const auto before = [](const std::string& a, const std::string& b) {
-        const int order = path::compareWithoutCase(a, b);
-        return order != 0 ? order < 0 : a < b;
-    };
-    std::sort(m_entries.begin(), m_entries.end(), before);
+    names::sort(m_entries);
     m_entries.erase(std::unique(m_entries.begin(), m_entries.end()), m_entries.end());
     changed();
 }

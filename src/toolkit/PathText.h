@@ -17,7 +17,5 @@ std::string parentOf(std::string_view path);
 std::string join(std::string_view folder, std::string_view name);
 // Whether `path` is `folder` or lies inside it.
 bool contains(std::string_view folder, std::string_view path);
-// Orders two names without regard to the case of ASCII letters: below, at or above 0.
-int compareWithoutCase(std::string_view a, std::string_view b);
 
 } // namespace tk::path

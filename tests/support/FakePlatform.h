@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BoundedFile.h"
+#include "NameOrder.h"
 #include "Platform.h"
 #include "Window.h"
 
@@ -54,6 +56,8 @@ public:
     bool anotherInstance = false;
     bool failWrites = false;
     bool failReads = false;
+    // The drives that cannot be opened, and why.
+    std::map<std::string, tk::DriveFailure> driveFailures;
     // A folder of the program folder to keep the settings in, as an installed copy does, or
     // empty for the program folder itself.
     std::string settingsSubfolder;
@@ -131,7 +135,13 @@ public:
     {
         return visibleEntries(folder, "*", true);
     }
-    tk::DriveFolder openDrive(const std::string& drive) override { return {drive, {}}; }
+    tk::DriveFolder openDrive(const std::string& drive) override
+    {
+        const auto failure = driveFailures.find(drive);
+        if (failure != driveFailures.end())
+            return {{}, failure->second};
+        return {drive, {}};
+    }
     // Lists the real folder as the desktop does: "folder/" every file, "folder/wildcard" the
     // files it matches without regard to case, "folder/name" the file itself; hidden entries
     // left out, names sorted without regard to case.
@@ -146,16 +156,12 @@ public:
             return {name};
         return {};
     }
-    // Only regular files are read, and only their start, as on the desktop.
+    // Only regular files are read, and only their start, by the desktop's own bounded read.
     std::optional<std::string> readFile(const std::string& path) override
     {
-        if (failReads || !std::filesystem::is_regular_file(path, m_ignoredError))
+        if (failReads)
             return std::nullopt;
-        std::ifstream in(path, std::ios::binary);
-        std::string bytes(tk::kTextFileLimit, '\0');
-        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        bytes.resize(static_cast<std::size_t>(in.gcount()));
-        return in || in.eof() ? std::optional(bytes) : std::nullopt;
+        return os::boundedFile::readText(path);
     }
     bool writeFile(const std::string& path, const std::string& contents) override
     {
@@ -205,7 +211,7 @@ private:
             if (kind && name.front() != '.' && matches(wildcard, name))
                 names.push_back(name);
         }
-        std::ranges::sort(names, {}, [](const std::string& n) { return std::pair(lowered(n), n); });
+        tk::names::sort(names);
         return names;
     }
     // The next scripted answer, or the given one when the script has run out.

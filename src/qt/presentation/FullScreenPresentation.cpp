@@ -16,7 +16,7 @@ constexpr char16_t kDelete = 0x7F;
 } // namespace
 
 FullScreenPresentation::FullScreenPresentation()
-    : m_lock(InstanceLock::defaultPath())
+    : m_lock(os::InstanceLock::defaultPlace())
 {
 }
 
