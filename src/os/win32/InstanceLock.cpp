@@ -30,7 +30,11 @@ bool InstanceLock::heldElsewhere()
     if (mutex == nullptr)
         return false;
     m_heldElsewhere = ::GetLastError() == ERROR_ALREADY_EXISTS;
-    m_handle = reinterpret_cast<std::intptr_t>(mutex);
+    // A refused copy lets go of the mutex, so that it does not outlive the copy that holds it.
+    if (m_heldElsewhere)
+        ::CloseHandle(mutex);
+    else
+        m_handle = reinterpret_cast<std::intptr_t>(mutex);
     return m_heldElsewhere;
 }
 
