@@ -8,7 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <future>
+#include <random>
 
 // The file rules every front end shares: wildcards, the names' order, the picture limits,
 // the settings folder and the patience with file systems that may never answer.
@@ -186,6 +189,52 @@ TEST(FileRules, TheSettingsFolderAndTheChoosersFirstFolder)
             << row.name;
 }
 
+std::filesystem::path utf8Path(const std::string& text)
+{
+    return std::u8string(text.begin(), text.end());
+}
+
+// Listings of a real folder whose names are UTF-8 on every system: hidden entries and
+// others' kinds left out, wildcards without regard to case, the names' order.
+TEST(FileRules, ListingsOfAFolder)
+{
+    namespace fs = std::filesystem;
+    fs::path folder =
+        fs::temp_directory_path() / ("tikora-files-test-" + std::to_string(std::random_device()()));
+    fs::create_directory(folder);
+    for (const std::string name :
+         {"b.GIF", "a.gif", "\xd0\xaf\xd0\xb1\xd0\xbb\xd0\xbe\xd0\xba\xd0\xbe.gif", ".hidden.gif",
+          "note.txt"})
+        std::ofstream(folder / utf8Path(name)) << "x";
+    for (const std::string name :
+         {"Sub", "\xd0\xb0\xd0\xbb\xd1\x8c\xd1\x84\xd0\xb0", ".secret", "dir.gif"})
+        fs::create_directory(folder / utf8Path(name));
+    const std::u8string text = folder.u8string();
+    const std::string base = std::string(text.begin(), text.end()) + tk::kPathSeparator;
+    struct Row {
+        const char* name;
+        std::string pattern;
+        FolderListing::Names names;
+    };
+    const Row rows[] = {
+        {"every file",
+         base,
+         {"a.gif", "b.GIF", "note.txt", "\xd0\xaf\xd0\xb1\xd0\xbb\xd0\xbe\xd0\xba\xd0\xbe.gif"}},
+        {"a wildcard",
+         base + "*.Gif",
+         {"a.gif", "b.GIF", "\xd0\xaf\xd0\xb1\xd0\xbb\xd0\xbe\xd0\xba\xd0\xbe.gif"}},
+        {"a file by its name",
+         base + "\xd0\xaf\xd0\xb1\xd0\xbb\xd0\xbe\xd0\xba\xd0\xbe.gif",
+         {"\xd0\xaf\xd0\xb1\xd0\xbb\xd0\xbe\xd0\xba\xd0\xbe.gif"}},
+        {"a hidden file by its name", base + ".hidden.gif", {}},
+        {"a folder by its name", base + "dir.gif", {}}};
+    for (const Row& row : rows)
+        EXPECT_EQ(FolderListing::files(row.pattern), row.names) << row.name;
+    EXPECT_EQ(FolderListing::folders(base),
+              (FolderListing::Names{"dir.gif", "Sub", "\xd0\xb0\xd0\xbb\xd1\x8c\xd1\x84\xd0\xb0"}));
+    fs::remove_all(folder);
+}
+
 // A drive is asked on a thread of its own: one that never answers is not available in time.
 TEST(FileRules, ADriveThatDoesNotAnswerIsNotAvailable)
 {
@@ -203,27 +252,35 @@ TEST(FileRules, ADriveThatDoesNotAnswerIsNotAvailable)
                   answer);
 }
 
-// Work done in time has its follow-up run before the call returns; late work has it posted
-// to the program's thread once it is done.
-TEST(FileRules, PatientWorkFollowsUpOnTheProgramsThread)
+// Work has its follow-up run once on the program's thread: by the call itself, or posted by
+// the worker when the call has stopped waiting. Late work is followed up only once it is done.
+TEST(FileRules, PatientWorkFollowsUpOnceOnTheProgramsThread)
 {
-    std::vector<std::string> done;
-    PatientQuestion::whenDone([] {}, [&done] { done.push_back("in time"); },
-                              [](std::function<void()>) { FAIL() << "work in time was posted"; },
-                              std::chrono::seconds(10));
-    EXPECT_EQ(done, std::vector<std::string>{"in time"});
-
-    std::promise<void> release;
-    std::shared_future<void> released = release.get_future().share();
-    std::promise<std::function<void()>> posted;
-    PatientQuestion::whenDone(
-        [released] { released.wait(); }, [&done] { done.push_back("late"); },
-        [&posted](std::function<void()> then) { posted.set_value(std::move(then)); },
-        std::chrono::milliseconds(20));
-    EXPECT_EQ(done.size(), 1u) << "late work followed up before it was done";
-    release.set_value();
-    posted.get_future().get()();
-    EXPECT_EQ(done, (std::vector<std::string>{"in time", "late"}));
+    struct Row {
+        const char* name;
+        bool late;
+    };
+    for (const Row row : {Row{"work in time", false}, Row{"late work", true}}) {
+        SCOPED_TRACE(row.name);
+        int followUps = 0;
+        std::promise<void> release;
+        std::shared_future<void> released = release.get_future().share();
+        if (!row.late)
+            release.set_value();
+        auto posted = std::make_shared<std::promise<std::function<void()>>>();
+        std::future<std::function<void()>> post = posted->get_future();
+        PatientQuestion::whenDone(
+            [released] { released.wait(); }, [&followUps] { ++followUps; },
+            [posted](std::function<void()> then) { posted->set_value(std::move(then)); },
+            std::chrono::milliseconds(row.late ? 20 : 10'000));
+        if (row.late) {
+            EXPECT_EQ(followUps, 0) << "followed up before it was done";
+            release.set_value();
+        }
+        if (followUps == 0)
+            post.get()();
+        EXPECT_EQ(followUps, 1);
+    }
 }
 
 } // namespace
