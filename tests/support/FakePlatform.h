@@ -156,7 +156,7 @@ public:
             return {name};
         return {};
     }
-    // Only regular files are read, and only their start, by the desktop's own bounded read.
+    // Only regular files are read, and only their start, by the real platforms' bounded read.
     std::optional<std::string> readFile(const std::string& path) override
     {
         if (failReads)
