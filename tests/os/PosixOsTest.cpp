@@ -226,6 +226,8 @@ TEST(PosixUserFolders, TheEnvironmentNamesTheUsersFolders)
         {"pictures under $HOME", home, std::nullopt,
          "# comment\n" + pictures + "\"$HOME/Bilder\"\nXDG_MUSIC_DIR=\"$HOME/Musik\"\n",
          home + " " + home + "/.config " + home + "/Bilder"},
+        {"a relative config folder hides the user dirs", home, "conf",
+         pictures + "\"$HOME/Bilder\"\n", home + " " + home + "/.config " + home + "/Pictures"},
         {"absolute pictures, their separator dropped", home, std::nullopt,
          pictures + "\"/srv/pics/\"\n", home + " " + home + "/.config /srv/pics"}};
     for (const Row& row : rows) {

@@ -41,10 +41,14 @@ bool ownPrivateFolder(const std::string& path)
 }
 
 // The value of XDG_<key>_DIR in the user-dirs.dirs file, with "$HOME" read as the home
-// folder; empty when the file does not name it.
+// folder; empty when the file does not name it. The file is looked for where Qt looked: in
+// $XDG_CONFIG_HOME even when that is relative, so that the pictures folder stays the one
+// the program opened before.
 std::string userDir(const std::string& key)
 {
-    const auto text = boundedFile::read(tk::path::join(config(), "user-dirs.dirs"), kUserDirsLimit);
+    const std::string configured = variable("XDG_CONFIG_HOME");
+    const std::string folder = configured.empty() ? tk::path::join(home(), ".config") : configured;
+    const auto text = boundedFile::read(tk::path::join(folder, "user-dirs.dirs"), kUserDirsLimit);
     std::istringstream lines(text.value_or(""));
     const std::string start = "XDG_" + key + "_DIR=";
     std::string found;
