@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -16,8 +15,11 @@ std::optional<std::string> read(const std::string& path, std::size_t limit);
 // The start of a settings-sized text file, at most tk::kTextFileLimit bytes of it, as read()
 // gives it.
 std::optional<std::string> readText(const std::string& path);
-// The size of a regular file, as read() would open it; nothing when read() would refuse it.
-std::optional<std::uint64_t> size(const std::string& path);
+// A regular file opened for reading as read() opens it, for a reader that takes only what it
+// needs: a C runtime file descriptor, which the caller closes with closeDescriptor(); -1 when
+// read() would refuse the file.
+int openDescriptor(const std::string& path);
+void closeDescriptor(int descriptor);
 // Whether a file may be written at the path: nothing is there yet, or a regular file (or a
 // link to one). A device, a pipe, a folder or a dangling link is the user's, and is neither
 // replaced nor written through.

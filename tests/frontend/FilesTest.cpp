@@ -98,26 +98,42 @@ TEST(FileRules, PictureLimitsBeforeDecoding)
     struct Row {
         const char* name;
         std::string file;
+        // The file's size, when it is not the bytes' own.
+        std::optional<std::uint64_t> size;
         // Nothing when the file is refused unread.
         std::optional<std::int64_t> mostPixels;
         std::optional<PixelSize> canvas;
     };
     const Row rows[] = {
-        {"a GIF and its canvas", gif(49, 48), PictureLimits::kMostGifPixels, PixelSize{49, 48}},
-        {"a GIF cut short", gif(49, 48, false), std::nullopt, std::nullopt},
-        {"a GIF canvas at the limit", gif(2000, 2000), PictureLimits::kMostGifPixels,
+        {"a GIF and its canvas", gif(49, 48), {}, PictureLimits::kMostGifPixels, PixelSize{49, 48}},
+        {"a GIF cut short", gif(49, 48, false), {}, std::nullopt, std::nullopt},
+        {"a GIF canvas at the limit",
+         gif(2000, 2000),
+         {},
+         PictureLimits::kMostGifPixels,
          PixelSize{2000, 2000}},
-        {"a GIF canvas past the limit", gif(2001, 2000), std::nullopt, std::nullopt},
-        {"a GIF header cut before its size", "GIF89a\x01;", PictureLimits::kMostPixels,
+        {"a GIF canvas past the limit", gif(2001, 2000), {}, std::nullopt, std::nullopt},
+        {"a GIF header cut before its size",
+         "GIF89a\x01;",
+         {},
+         PictureLimits::kMostPixels,
          std::nullopt},
-        {"a JPEG has no canvas", "\xff\xd8\xff\xe0 JFIF", PictureLimits::kMostPixels, std::nullopt},
-        {"a file at the largest size", std::string(PictureLimits::kLargestFile, 'x'),
+        {"a JPEG has no canvas",
+         "\xff\xd8\xff\xe0 JFIF",
+         {},
+         PictureLimits::kMostPixels,
+         std::nullopt},
+        {"an empty file", "", {}, PictureLimits::kMostPixels, std::nullopt},
+        {"a file at the largest size", "BM", PictureLimits::kLargestFile,
          PictureLimits::kMostPixels, std::nullopt},
-        {"a file past the largest size", std::string(PictureLimits::kLargestFile + 1, 'x'),
-         std::nullopt, std::nullopt}};
+        {"a file past the largest size", "BM", PictureLimits::kLargestFile + 1, std::nullopt,
+         std::nullopt}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const auto allowance = PictureLimits::allowance(row.file);
+        const std::string_view file = row.file;
+        const auto allowance = PictureLimits::allowance(row.size.value_or(file.size()),
+                                                        file.substr(0, PictureLimits::kHeaderBytes),
+                                                        file.empty() ? '\0' : file.back());
         ASSERT_EQ(allowance.has_value(), row.mostPixels.has_value());
         if (!allowance)
             continue;

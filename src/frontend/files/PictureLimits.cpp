@@ -5,7 +5,6 @@ namespace PictureLimits {
 namespace {
 
 constexpr char kGifTrailer = 0x3B;
-constexpr std::size_t kGifHeader = 10;
 
 std::int64_t pixels(PixelSize size)
 {
@@ -16,7 +15,7 @@ std::int64_t pixels(PixelSize size)
 
 std::optional<PixelSize> gifCanvas(std::string_view start)
 {
-    if (start.size() < kGifHeader || !start.starts_with("GIF"))
+    if (start.size() < kHeaderBytes || !start.starts_with("GIF"))
         return std::nullopt;
     const auto word = [&start](std::size_t at) {
         return int(static_cast<unsigned char>(start[at])) |
@@ -25,17 +24,17 @@ std::optional<PixelSize> gifCanvas(std::string_view start)
     return PixelSize{word(6), word(8)};
 }
 
-bool isCutShortGif(std::string_view file)
+bool isCutShortGif(std::string_view start, char last)
 {
-    return file.starts_with("GIF") && file.back() != kGifTrailer;
+    return start.starts_with("GIF") && last != kGifTrailer;
 }
 
-std::optional<Allowance> allowance(std::string_view file)
+std::optional<Allowance> allowance(std::uint64_t fileSize, std::string_view start, char last)
 {
-    if (file.size() > kLargestFile || isCutShortGif(file))
+    if (fileSize > kLargestFile || isCutShortGif(start, last))
         return std::nullopt;
     Allowance allowed;
-    allowed.canvas = gifCanvas(file);
+    allowed.canvas = gifCanvas(start);
     if (allowed.canvas) {
         allowed.mostPixels = kMostGifPixels;
         if (pixels(*allowed.canvas) > kMostGifPixels)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -34,14 +35,19 @@ struct Allowance {
     std::optional<PixelSize> canvas;
 };
 
+// How many of a file's first bytes the checks look at: a GIF's header up to its canvas size.
+inline constexpr std::size_t kHeaderBytes = 10;
+
 // The canvas that a GIF's header gives, or nothing when the bytes start no GIF header.
 std::optional<PixelSize> gifCanvas(std::string_view start);
-// Whether the file is a GIF cut short: a GIF file ends with its trailer byte, and a decoder
-// would make a picture whose missing part is blank of one that does not.
-bool isCutShortGif(std::string_view file);
-// What a file of these bytes may be decoded to, or nothing when it is refused unread: it is
-// too large, a GIF cut short, or a GIF whose canvas has too many pixels.
-std::optional<Allowance> allowance(std::string_view file);
+// Whether the file is a GIF cut short, from its first bytes and its last one: a GIF file ends
+// with its trailer byte, and a decoder would make a picture whose missing part is blank of
+// one that does not.
+bool isCutShortGif(std::string_view start, char last);
+// What a file may be decoded to, from its size, its first kHeaderBytes bytes (fewer when the
+// file is shorter) and its last byte; nothing when it is refused unread: it is too large, a
+// GIF cut short, or a GIF whose canvas has too many pixels.
+std::optional<Allowance> allowance(std::uint64_t fileSize, std::string_view start, char last);
 // Whether a picture of `size` (the larger of the decoder's size and the canvas) may be
 // decoded: it has pixels, and not more than the allowance.
 bool mayDecode(PixelSize size, const Allowance& allowance);

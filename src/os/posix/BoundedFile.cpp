@@ -68,17 +68,15 @@ std::optional<std::string> readText(const std::string& path)
     return read(path, tk::kTextFileLimit);
 }
 
-std::optional<std::uint64_t> size(const std::string& path)
+int openDescriptor(const std::string& path)
 {
-    const int fd = openRegular(path);
-    if (fd < 0)
-        return std::nullopt;
-    struct stat status {};
-    const bool known = ::fstat(fd, &status) == 0;
-    ::close(fd);
-    if (!known)
-        return std::nullopt;
-    return static_cast<std::uint64_t>(status.st_size);
+    return openRegular(path);
+}
+
+void closeDescriptor(int descriptor)
+{
+    if (descriptor >= 0)
+        ::close(descriptor);
 }
 
 bool mayWrite(const std::string& path)

@@ -4,6 +4,8 @@
 
 #include "WideText.h"
 
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 #include <algorithm>
@@ -67,17 +69,23 @@ std::optional<std::string> readText(const std::string& path)
     return read(path, tk::kTextFileLimit);
 }
 
-std::optional<std::uint64_t> size(const std::string& path)
+int openDescriptor(const std::string& path)
 {
     const HANDLE file = openDiskFile(path);
     if (file == INVALID_HANDLE_VALUE)
-        return std::nullopt;
-    LARGE_INTEGER bytes{};
-    const bool known = ::GetFileSizeEx(file, &bytes) != 0;
-    ::CloseHandle(file);
-    if (!known)
-        return std::nullopt;
-    return static_cast<std::uint64_t>(bytes.QuadPart);
+        return -1;
+    // The descriptor owns the handle from here on, and closing it closes the handle.
+    const int descriptor =
+        ::_open_osfhandle(reinterpret_cast<std::intptr_t>(file), _O_RDONLY | _O_BINARY);
+    if (descriptor < 0)
+        ::CloseHandle(file);
+    return descriptor;
+}
+
+void closeDescriptor(int descriptor)
+{
+    if (descriptor >= 0)
+        ::_close(descriptor);
 }
 
 bool mayWrite(const std::string& path)

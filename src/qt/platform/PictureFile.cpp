@@ -3,8 +3,8 @@
 #include "BoundedFile.h"
 #include "PictureLimits.h"
 
-#include <QBuffer>
 #include <QByteArray>
+#include <QFile>
 #include <QImageReader>
 
 namespace PictureFile {
@@ -19,14 +19,16 @@ bool exceeds(QSize size, QSize bound)
     return !bound.isEmpty() && (size.width() > bound.width() || size.height() > bound.height());
 }
 
-// The file's bytes when the file is one that may be read as a picture: a larger one is
-// refused before it is read.
-std::optional<std::string> pictureBytes(const std::string& path)
+// The last byte of a file (0 when it has none), and the file ready to be read from its start
+// again; nothing when it cannot be.
+std::optional<char> lastByte(QFile& file)
 {
-    const auto size = os::boundedFile::size(path);
-    if (!size || *size > PictureLimits::kLargestFile)
+    char last = 0;
+    if (!file.seek(file.size() - 1) || !file.getChar(&last))
+        last = 0;
+    if (!file.seek(0))
         return std::nullopt;
-    return os::boundedFile::read(path, PictureLimits::kLargestFile);
+    return last;
 }
 
 } // namespace
@@ -38,15 +40,25 @@ void limitAllocations()
 
 QImage read(const std::string& path, QSize fit, QSize clip)
 {
-    const std::optional<std::string> bytes = pictureBytes(path);
+    // The file is opened as the bounded read opens it, and Qt's reader takes from it only
+    // what it needs.
+    const int descriptor = os::boundedFile::openDescriptor(path);
+    QFile file;
+    if (descriptor < 0 ||
+        !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        os::boundedFile::closeDescriptor(descriptor);
+        return {};
+    }
     // A GIF's canvas is known from its first bytes; one too large is refused before Qt's
     // reader scans the whole file for the sizes of its frames.
-    const auto allowance = bytes ? PictureLimits::allowance(*bytes) : std::nullopt;
+    const QByteArray start = file.peek(qint64(PictureLimits::kHeaderBytes));
+    const std::optional<char> last = lastByte(file);
+    const auto allowance =
+        last ? PictureLimits::allowance(std::uint64_t(file.size()),
+                                        std::string_view(start.constData(), start.size()), *last)
+             : std::nullopt;
     if (!allowance)
         return {};
-    QByteArray data = QByteArray::fromRawData(bytes->data(), qsizetype(bytes->size()));
-    QBuffer file(&data);
-    file.open(QIODevice::ReadOnly);
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     const PictureLimits::PixelSize canvas = allowance->canvas.value_or(PictureLimits::PixelSize{});
