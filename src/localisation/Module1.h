@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LanguageTables.h"
+#include "Platform.h"
 
 #include <string>
 
@@ -31,10 +32,16 @@ public:
     std::string strSaveFailed;
     // OK in the chooser on a file that no picture can be made of.
     std::string strCannotShow;
+    // The chooser's path field on a drive that cannot be opened, after the drive's name.
+    std::string strDriveNotAvailable;
+    std::string strDriveAccessDenied;
 
     // Puts the texts of language `lang` in place: 0 Russian, 1 English, any other value
     // none, though a value that rounds to 0 or 1 still marks that language.
     void DoLocalisation(float lang);
+
+    // Why `drive` cannot be opened, in the current language.
+    std::string driveFailureText(const std::string& drive, tk::DriveFailure why) const;
 
     // The texts of a language value, or null when it names none.
     static const LanguageTexts* textsOf(float lang);

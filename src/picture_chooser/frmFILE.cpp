@@ -88,8 +88,8 @@ void frmFILE::showTexts(const LanguageTexts& texts)
 void frmFILE::Drive1_Change()
 {
     const tk::DriveFolder opened = m_run.platform().openDrive(Drive1.drive());
-    if (!opened.failure.empty()) {
-        txtFP.setText(opened.failure);
+    if (opened.failure != tk::DriveFailure::None) {
+        txtFP.setText(m_run.module1().driveFailureText(Drive1.drive(), opened.failure));
         return;
     }
     Dir1.setPath(opened.folder);

@@ -1,5 +1,6 @@
 #include "FileListBox.h"
 
+#include "NameOrder.h"
 #include "PathText.h"
 #include "Platform.h"
 
@@ -60,11 +61,7 @@ bool FileListBox::list()
             start = end + 1;
         }
     }
-    const auto before = [](const std::string& a, const std::string& b) {
-        const int order = path::compareWithoutCase(a, b);
-        return order != 0 ? order < 0 : a < b;
-    };
-    std::sort(entries.begin(), entries.end(), before);
+    names::sort(entries);
     entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
     if (!replace(m_entries, std::move(entries)))
         return false;

@@ -19,7 +19,8 @@ bool isDriveLetter(std::string_view path)
            std::isalpha(static_cast<unsigned char>(path[0])) != 0;
 }
 
-char lower(char c)
+// Drive letters and Windows' folder names match without regard to case.
+[[maybe_unused]] char lower(char c)
 {
     return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
 }
@@ -81,18 +82,6 @@ bool contains(std::string_view folder, std::string_view path)
         return false;
     return path.size() == inner.size() || isSeparator(inner.back()) ||
            isSeparator(path[inner.size()]);
-}
-
-int compareWithoutCase(std::string_view a, std::string_view b)
-{
-    const std::size_t length = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < length; ++i) {
-        const char x = lower(a[i]);
-        const char y = lower(b[i]);
-        if (x != y)
-            return static_cast<unsigned char>(x) < static_cast<unsigned char>(y) ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
 } // namespace tk::path

@@ -38,7 +38,5 @@ std::string_view folderOf(std::string_view path);
 std::string_view nameOf(std::string_view path);
 // Whether `path` is `folder` or lies inside it.
 bool contains(std::string_view folder, std::string_view path);
-// Orders two names without regard to the case of ASCII letters: below, at or above 0.
-int compareWithoutCase(std::string_view a, std::string_view b);
 
 } // namespace tk::path

@@ -39,10 +39,13 @@ struct FontChoice {
     Colour colour = kBlack;
 };
 
-// The folder that a drive opens in, or the platform's description of why it cannot be opened.
+// Why a drive cannot be opened: it is missing or has no medium, or the user may not enter it.
+enum class DriveFailure { None, NotAvailable, AccessDenied };
+
+// The folder that a drive opens in, or why it cannot be opened.
 struct DriveFolder {
     std::string folder;
-    std::string failure;
+    DriveFailure failure = DriveFailure::None;
 };
 
 enum class BuiltInPicture { CentreEmblem, Dial800x600, Dial1024x768, Dial1280x1024 };

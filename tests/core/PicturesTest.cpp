@@ -184,4 +184,37 @@ TEST(PictureChooser, StoredPicturesAndShowsAtStartUpInTheChooserAndOnSave)
     }
 }
 
+// A drive that cannot be opened says why in the path field, in the user's language, and the
+// lists stay where they were.
+TEST(PictureChooser, ADriveThatCannotBeOpenedSaysWhyInTheUsersLanguage)
+{
+    struct Row {
+        const char* name;
+        const char* language;
+        tk::DriveFailure failure;
+        std::string text;
+    };
+    const Row rows[] = {
+        {"English, not available", "1", tk::DriveFailure::NotAvailable,
+         "/mnt/cd is not available."},
+        {"English, access denied", "1", tk::DriveFailure::AccessDenied,
+         "/mnt/cd cannot be opened: access denied."},
+        {"Russian, not available", "0", tk::DriveFailure::NotAvailable, "/mnt/cd недоступен."},
+        {"Russian, access denied", "0", tk::DriveFailure::AccessDenied,
+         "/mnt/cd не открывается: доступ запрещён."}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FolderRun r;
+        r.platform.driveFailures["/mnt/cd"] = row.failure;
+        ASSERT_TRUE(
+            r.openDialog(worked::settingsWith({std::string("Localisation=") + row.language})));
+        r.choose(1, r.pics(), [&] {
+            r.chooser().Drive1.setDrive("/mnt/cd");
+            EXPECT_EQ(r.chooser().txtFP.text(), row.text);
+            EXPECT_EQ(r.tilde(r.chooser().Dir1.path() + " " + r.chooser().File1.path()), "~ ~");
+            r.chooser().cmdNO.click();
+        });
+    }
+}
+
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BoundedFile.h"
+#include "NameOrder.h"
 #include "PathText.h"
 #include "Platform.h"
 #include "Window.h"
@@ -53,6 +55,8 @@ public:
     bool anotherInstance = false;
     bool failWrites = false;
     bool failReads = false;
+    // The drives that cannot be opened, and why.
+    std::map<std::string, tk::DriveFailure> driveFailures;
     // A folder of the program folder to keep the settings in, as an installed copy does, or
     // empty for the program folder itself.
     std::string settingsSubfolder;
@@ -142,7 +146,13 @@ public:
     {
         return visibleEntries(folder, "*", true);
     }
-    tk::DriveFolder openDrive(const std::string& drive) override { return {drive, {}}; }
+    tk::DriveFolder openDrive(const std::string& drive) override
+    {
+        const auto failure = driveFailures.find(drive);
+        if (failure != driveFailures.end())
+            return {{}, failure->second};
+        return {drive, {}};
+    }
     // Lists the real folder as the desktop does: "folder/" every file, "folder/wildcard" the
     // files it matches without regard to case, "folder/name" the file itself; hidden entries
     // left out, names sorted without regard to case.
@@ -158,16 +168,12 @@ public:
             return {name};
         return {};
     }
-    // Only regular files are read, and only their start, as on the desktop.
+    // Only regular files are read, and only their start, by the real platforms' bounded read.
     std::optional<std::string> readFile(const std::string& path) override
     {
-        if (failReads || !std::filesystem::is_regular_file(native(path), m_ignoredError))
+        if (failReads)
             return std::nullopt;
-        std::ifstream in(native(path), std::ios::binary);
-        std::string bytes(tk::kTextFileLimit, '\0');
-        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        bytes.resize(static_cast<std::size_t>(in.gcount()));
-        return in || in.eof() ? std::optional(bytes) : std::nullopt;
+        return os::boundedFile::readText(path);
     }
     bool writeFile(const std::string& path, const std::string& contents) override
     {
@@ -229,7 +235,7 @@ private:
             if (kind && name.front() != '.' && matches(wildcard, name))
                 names.push_back(name);
         }
-        std::ranges::sort(names, {}, [](const std::string& n) { return std::pair(lowered(n), n); });
+        tk::names::sort(names);
         return names;
     }
     // The next scripted answer, or the given one when the script has run out.

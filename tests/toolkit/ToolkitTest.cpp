@@ -230,9 +230,6 @@ TEST(PathText, FoldersAndNames)
     for (const auto& row : inside)
         EXPECT_EQ(tk::path::contains(row.folder, row.path), row.inside) << row.name;
 
-    EXPECT_EQ(tk::path::compareWithoutCase("a.gif", "B.GIF"), -1);
-    EXPECT_EQ(tk::path::compareWithoutCase("Photo.JPG", "photo.jpg"), 0);
-    EXPECT_EQ(tk::path::compareWithoutCase("ab", "a"), 1);
 }
 
 } // namespace

@@ -4,17 +4,16 @@
 #include "EmbeddedPresentation.h"
 #include "ForeignWindow.h"
 #include "FullScreenPresentation.h"
-#include "InstanceLock.h"
 #include "QtPlatform.h"
 #include "RunPolicy.h"
 #include "ScaleRange.h"
 #include "ScreenUnits.h"
 #include "TikoraClock.h"
+#include "UserFolders.h"
 #include "WaylandPresentation.h"
 
 #include <QApplication>
 #include <QByteArray>
-#include <QFile>
 
 #include <csignal>
 #include <cstdio>
@@ -123,9 +122,9 @@ void DesktopRun::quietenSession() const
     // Qt asks for the session's runtime folder as it starts, and warns on the terminal when
     // there is none; the folder of the user's own that the lock then uses stands in for it.
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QString folder = InstanceLock::privateFolder();
-        if (!folder.isEmpty())
-            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+        const std::string folder = os::userFolders::privateTemp();
+        if (!folder.empty())
+            qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(folder));
     }
     // The clock needs no session bus. Without one, Qt's accessibility bridge would have
     // libdbus start a bus daemon of its own, which outlives the clock; "autolaunch:" asks

@@ -65,6 +65,8 @@ private:
     // The window that a message box or picker opens over: the front-most one of the run.
     QWidget* dialogParent() const;
     void raiseDialogs();
+    // The settings folder by the shared rule, made when it is the user's own.
+    static std::string locateSettings();
     // The decoded picture in the form that is fastest to draw, or null.
     static tk::PictureRef shownPicture(const QImage& image);
     FormView& makeFormView(tk::Window& window);

@@ -17,7 +17,7 @@ constexpr char16_t kDelete = 0x7F;
 
 FullScreenPresentation::FullScreenPresentation(const RunPolicy& policy)
     : Presentation(policy)
-    , m_lock(InstanceLock::defaultPath())
+    , m_lock(os::InstanceLock::defaultPlace())
 {
 }
 

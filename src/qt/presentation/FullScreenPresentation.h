@@ -41,5 +41,5 @@ private:
 
     ClockWindow* m_clock = nullptr;
     std::unique_ptr<ScreenCovers> m_covers;
-    InstanceLock m_lock;
+    os::InstanceLock m_lock;
 };
