@@ -30,12 +30,6 @@ bool isWildcard(const std::string& name)
     return name.find_first_of("*?") != std::string::npos;
 }
 
-// The last separator of a path: "/", and on Windows "\" as well.
-std::size_t lastSeparator(const std::string& path)
-{
-    return path.find_last_of(std::string{'/', tk::kPathSeparator});
-}
-
 // The visible entries of a folder that are, once links are followed, plain files (or folders)
 // and whose names the wildcard matches. A link to a device is neither a picture nor a place
 // to look for one.
@@ -98,9 +92,9 @@ Names files(const std::string& pattern)
 {
     if (pattern.empty())
         return {};
-    const std::size_t cut = lastSeparator(pattern);
-    const std::string folder = cut == std::string::npos ? "." : pattern.substr(0, cut + 1);
-    const std::string name = cut == std::string::npos ? pattern : pattern.substr(cut + 1);
+    const std::string_view folderPart = tk::path::folderOf(pattern);
+    const std::string folder = folderPart.empty() ? "." : std::string(folderPart);
+    const std::string name(tk::path::nameOf(pattern));
     Names names;
     if (name.empty() || isWildcard(name)) {
         // "*.*" names every file, also one without an extension.
