@@ -229,7 +229,6 @@ TEST(PathText, FoldersAndNames)
         {"case counts on Linux only", native("/Home/User"), native("/home/user/pics"), windows}};
     for (const auto& row : inside)
         EXPECT_EQ(tk::path::contains(row.folder, row.path), row.inside) << row.name;
-
 }
 
 } // namespace
