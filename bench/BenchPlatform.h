@@ -21,11 +21,11 @@ struct BenchPresentation {
 class BenchPlatform : private BenchPresentation, public QtPlatform {
 public:
     BenchPlatform(int widthPixels, int heightPixels, int time)
-        : QtPlatform({}, units, presentation,
+        : QtPlatform({}, BenchPresentation::units, presentation,
                      [](const tk::Window& window) {
                          return dynamic_cast<const Form1*>(&window) != nullptr;
                      })
-        , m_screen(units.toTwips(QSize(widthPixels, heightPixels)))
+        , m_screen(BenchPresentation::units.toTwips(QSize(widthPixels, heightPixels)))
         , m_time(time)
     {
     }
