@@ -1,22 +1,13 @@
 #pragma once
 
 #include "Bounds.h"
+#include "PixelGeometry.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 
 namespace tk {
-
-// A rectangle in whole pixels.
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-
-    bool operator==(const PixelRect&) const = default;
-};
 
 // The one conversion between the windows' units and a screen's: lengths in twips, 1/1440
 // inch, font sizes in points of 20 twips, and pixels. A pixel is 1440 / the screen's logical
