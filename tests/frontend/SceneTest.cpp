@@ -418,14 +418,14 @@ TEST(Area, UnitesSubtractsAndMeetsRectangles)
                 << row.name << ": " << probe.fact;
         EXPECT_EQ(area.boundingRect(), row.bounding) << row.name;
     }
-    // A rectangle meets the area when it shares a pixel with it; one without width still
-    // meets the pixels along its edge, and one without width or height meets nothing.
+    // A rectangle meets the area when it shares a pixel with it. One of negative width
+    // covers the pixels before its left edge; one of no width meets the area when it lies
+    // across it; one of no width and no height meets nothing.
     const scene::Area area(tk::PixelRect(10, 10, 10, 10));
-    const std::pair<tk::PixelRect, bool> meets[] = {{{19, 19, 5, 5}, true},
-                                                    {{20, 10, 5, 5}, false},
-                                                    {{0, 0, 10, 10}, false},
-                                                    {{15, 15, 0, 0}, false},
-                                                    {{20, 12, 0, 3}, true}};
+    const std::pair<tk::PixelRect, bool> meets[] = {
+        {{19, 19, 5, 5}, true},  {{20, 10, 5, 5}, false},  {{0, 0, 10, 10}, false},
+        {{22, 10, -5, 5}, true}, {{25, 10, -5, 5}, false}, {{15, 12, 0, 3}, true},
+        {{20, 12, 0, 3}, false}, {{15, 15, 0, 0}, false}};
     for (const auto& [rect, meet] : meets)
         EXPECT_EQ(area.intersects(rect), meet)
             << rect.left << "," << rect.top << " " << rect.width << "x" << rect.height;

@@ -6,8 +6,8 @@ namespace scene {
 
 namespace {
 
-// The first and last pixel a rectangle covers along one axis, with its ends put in order
-// when its size is not positive, as Qt's rectangles have them.
+// The first and last pixel a rectangle covers along one axis. One of negative size covers
+// the pixels before its start; one of no size ends before it begins.
 struct Span {
     int first;
     int last;
@@ -15,8 +15,7 @@ struct Span {
 
 Span spanOf(int start, int size)
 {
-    const int last = start + size - 1;
-    return last < start ? Span{last, start} : Span{start, last};
+    return size < 0 ? Span{start + size, start - 1} : Span{start, start + size - 1};
 }
 
 bool meets(Span a, Span b)
@@ -51,16 +50,18 @@ bool Area::contains(tk::PixelPoint point) const
     });
 }
 
+bool rectsMeet(const tk::PixelRect& a, const tk::PixelRect& b)
+{
+    if ((a.width == 0 && a.height == 0) || (b.width == 0 && b.height == 0))
+        return false;
+    return meets(spanOf(a.left, a.width), spanOf(b.left, b.width)) &&
+           meets(spanOf(a.top, a.height), spanOf(b.top, b.height));
+}
+
 bool Area::intersects(const tk::PixelRect& rect) const
 {
-    if (m_rects.empty() || (rect.width == 0 && rect.height == 0))
-        return false;
-    const Span across = spanOf(rect.left, rect.width);
-    const Span down = spanOf(rect.top, rect.height);
-    return std::any_of(m_rects.begin(), m_rects.end(), [&](const tk::PixelRect& part) {
-        return meets(across, spanOf(part.left, part.width)) &&
-               meets(down, spanOf(part.top, part.height));
-    });
+    return std::any_of(m_rects.begin(), m_rects.end(),
+                       [&rect](const tk::PixelRect& part) { return rectsMeet(part, rect); });
 }
 
 void Area::unite(const tk::PixelRect& rect)

@@ -6,6 +6,11 @@
 
 namespace scene {
 
+// Whether two rectangles share a pixel, by the rule the face was always measured by (Qt's):
+// a rectangle of negative size covers the pixels before its edge, one of no width or no
+// height still meets a rectangle that lies across its edge, and one of neither meets nothing.
+bool rectsMeet(const tk::PixelRect& a, const tk::PixelRect& b);
+
 // A set of whole pixels held as a short list of rectangles, which may overlap: the areas of
 // the face to repaint. A tick touches only a few small rectangles, so the list stays short and
 // a plain list beats anything cleverer.
@@ -19,9 +24,7 @@ public:
     // The smallest rectangle holding every pixel of the area; an empty one for no pixels.
     tk::PixelRect boundingRect() const;
     bool contains(tk::PixelPoint point) const;
-    // Whether the area holds a pixel of `rect`, by the rule of Qt's regions, which the face
-    // painted by before this room existed: a rectangle of no width or no height still meets
-    // the pixels along its edge, and one of neither meets nothing.
+    // Whether the area holds a pixel of `rect`, by rectsMeet.
     bool intersects(const tk::PixelRect& rect) const;
 
     void unite(const tk::PixelRect& rect);

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace scene {
 
@@ -49,26 +48,6 @@ tk::PixelRectF between(tk::PixelPointF from, tk::PixelPointF to)
         rect.height = -rect.height;
     }
     return rect;
-}
-
-// The first and last pixel of a rectangle along one axis; of a rectangle of negative size,
-// put in order; of one of no size, the last comes before the first and meets nothing.
-std::pair<int, int> pixelSpan(int start, int size)
-{
-    const int last = start + size - 1;
-    return size < 0 ? std::pair{last, start} : std::pair{start, last};
-}
-
-// Whether two rectangles share a pixel, where one of no width and no height shares none.
-bool share(const tk::PixelRect& a, const tk::PixelRect& b)
-{
-    if ((a.width == 0 && a.height == 0) || (b.width == 0 && b.height == 0))
-        return false;
-    const auto [aLeft, aRight] = pixelSpan(a.left, a.width);
-    const auto [bLeft, bRight] = pixelSpan(b.left, b.width);
-    const auto [aTop, aBottom] = pixelSpan(a.top, a.height);
-    const auto [bTop, bBottom] = pixelSpan(b.top, b.height);
-    return aLeft <= bRight && bLeft <= aRight && aTop <= bBottom && bTop <= aBottom;
 }
 
 // Whether the segment comes within `margin` of the rectangle (Liang and Barsky's clipping).
@@ -147,7 +126,7 @@ bool FaceGeometry::reaches(const tk::Control& control, const Area& area) const
     const tk::PixelLineF pixels = pixelLine(line);
     const double margin = lineMargin(line.borderWidth());
     return std::any_of(area.rects().begin(), area.rects().end(), [&](const tk::PixelRect& part) {
-        return share(part, box) && segmentReaches(pixels, part, margin);
+        return rectsMeet(part, box) && segmentReaches(pixels, part, margin);
     });
 }
 
