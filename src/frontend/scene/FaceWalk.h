@@ -36,7 +36,6 @@ public:
     void paint(Canvas& canvas, const Area& area);
     // Whether the text boxes, such as the clock's setup hint, are painted.
     void setTextBoxesShown(bool shown) { m_textBoxesShown = shown; }
-    const FaceGeometry& geometry() const { return m_geometry; }
 
 private:
     void paintBack(Canvas& canvas, const Area& area);

@@ -14,6 +14,8 @@ FacePainter::FacePainter(const tk::Window& window, const ScreenUnits& units, QSi
 
 void FacePainter::paint(QPainter& painter, const QRegion& area)
 {
+    const scene::Area sceneArea = QtSceneGeometry::toScene(area);
     QtCanvas canvas(painter, &m_cache);
-    m_walk.paint(canvas, QtSceneGeometry::toScene(area));
+    canvas.setPaintArea(sceneArea, area);
+    m_walk.paint(canvas, sceneArea);
 }

@@ -66,7 +66,10 @@ void QtCanvas::restore()
 
 void QtCanvas::clipTo(const scene::Area& area)
 {
-    m_painter.setClipRegion(toQt(area), Qt::IntersectClip);
+    if (&area == m_paintArea)
+        m_painter.setClipRegion(*m_paintRegion, Qt::IntersectClip);
+    else
+        m_painter.setClipRegion(toQt(area), Qt::IntersectClip);
 }
 
 void QtCanvas::clipTo(const tk::PixelRect& rect)

@@ -3,6 +3,7 @@
 #include "Canvas.h"
 
 class QPainter;
+class QRegion;
 class QtCanvasCache;
 
 // The scene's canvas over a QPainter. A canvas with a cache keeps the face's sprites and fonts
@@ -13,6 +14,13 @@ public:
         : m_painter(painter)
         , m_cache(cache)
     {
+    }
+    // The area of a paint event clips by the region it was made from, which costs nothing to
+    // make again and clips the same pixels.
+    void setPaintArea(const scene::Area& area, const QRegion& region)
+    {
+        m_paintArea = &area;
+        m_paintRegion = &region;
     }
 
     double devicePixelRatio() const override;
@@ -41,4 +49,6 @@ private:
 
     QPainter& m_painter;
     QtCanvasCache* m_cache;
+    const scene::Area* m_paintArea = nullptr;
+    const QRegion* m_paintRegion = nullptr;
 };
