@@ -1,6 +1,5 @@
 #pragma once
 
-#include "Form1.h"
 #include "FullScreenPresentation.h"
 #include "QtPlatform.h"
 #include "ScreenUnits.h"
@@ -15,16 +14,13 @@
 // file, no command line, and no other copy of the clock to find.
 struct BenchPresentation {
     ScreenUnits units;
-    FullScreenPresentation presentation;
+    FullScreenPresentation presentation{RunPolicies::of(RunWay::FullScreen)};
 };
 
 class BenchPlatform : private BenchPresentation, public QtPlatform {
 public:
     BenchPlatform(int widthPixels, int heightPixels, int time)
-        : QtPlatform({}, BenchPresentation::units, presentation,
-                     [](const tk::Window& window) {
-                         return dynamic_cast<const Form1*>(&window) != nullptr;
-                     })
+        : QtPlatform({}, BenchPresentation::units, presentation)
         , m_screen(BenchPresentation::units.toTwips(QSize(widthPixels, heightPixels)))
         , m_time(time)
     {
@@ -33,7 +29,7 @@ public:
     void nextSecond() { m_time = (m_time + 1) % kSecondsPerDay; }
 
     bool anotherInstanceRunning() override { return false; }
-    std::string commandLine() override { return {}; }
+    tk::RunRequest commandLine() override { return {}; }
     std::string programFolder() override
     {
         return QDir::toNativeSeparators(m_folder.path()).toStdString();

@@ -9,6 +9,7 @@
 #include "DirtyRegionRecorder.h"
 #include "FileListBox.h"
 #include "Form1.h"
+#include "PathText.h"
 #include "PictureFile.h"
 #include "QtBenchmarkMain.h"
 #include "TikoraClock.h"

@@ -12,11 +12,13 @@
 #     end, the median wall time of several runs.
 # It builds both programs in release mode first and prints a Markdown table.
 #
-#   bench/measure.sh [--quick] [--no-build] [--build-dir DIR] [--dpi N]
+#   bench/measure.sh [--quick] [--no-build] [--build-dir DIR] [--dpi N] [--against PROGRAM]
 #
 # --quick shortens every interval (10 s of CPU, a 2-minute slide show, about 5 minutes in all)
 # to try the script out. --dpi sets Xft.dpi on every X server (96 by default), the scale of a
-# desktop of more dots per inch.
+# desktop of more dots per inch. --against measures another build of the clock (an earlier one,
+# say) right after each CPU case of this one, so that the two are compared under the same load;
+# its rows are marked "earlier".
 # CPU time is read from /proc/PID/task/*/schedstat (nanoseconds on the CPU) where the kernel
 # has it, else from utime+stime in /proc/PID/task/*/stat (clock ticks, coarse).
 set -euo pipefail
@@ -31,13 +33,15 @@ soak_first=60
 soak_last=600
 startup_runs=11
 dpi=96
+against=
 while (($#)); do
     case $1 in
     --quick) cpu_seconds=10 soak_first=60 soak_last=120 startup_runs=5 ;;
     --no-build) build=0 ;;
     --build-dir) build_dir=$(realpath -m "$2") && shift ;;
     --dpi) dpi=$2 && shift ;;
-    *) echo "usage: $0 [--quick] [--no-build] [--build-dir DIR] [--dpi N]" >&2 && exit 2 ;;
+    --against) against=$(realpath "$2") && shift ;;
+    *) echo "usage: $0 [--quick] [--no-build] [--build-dir DIR] [--dpi N] [--against PROGRAM]" >&2 && exit 2 ;;
     esac
     shift
 done
@@ -157,12 +161,13 @@ usage() {
 rss_mib() { awk -v key="$2:" '$1 == key { printf "%.1f", $2 / 1024 }' "/proc/$1/status"; }
 
 # cpu_case NAME WxH PROGRAM ARGS...: prepares the folder with setup_NAME, lets the program
-# settle, then measures it and its own X server and prints a row of the table.
+# settle, then measures it and its own X server and prints a row of the table. A name with a
+# word after a blank ("default earlier") is set up as the name before it.
 cpu_case() {
     local name=$1 screen=$2 program=$3 && shift 3
-    local folder=$work/cpu-$name-$screen
+    local folder=$work/cpu-${name// /-}-$screen
     mkdir -p "$folder"
-    "setup_$name" "$folder" "$screen"
+    "setup_${name%% *}" "$folder" "$screen"
     start_x "$folder" "$screen"
     launch "$folder" "$program" "$@"
     local pid xpid
@@ -268,6 +273,9 @@ for screen in "${screens[@]}"; do
             cpu_case "$name" "$screen" "$minimal" >>"$work/rows"
         else
             cpu_case "$name" "$screen" "$clock" /s >>"$work/rows"
+            if [[ -n $against ]]; then
+                cpu_case "$name earlier" "$screen" "$against" /s >>"$work/rows"
+            fi
         fi
     done
 done

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Platform.h"
+#include "PathText.h"
 
 #include <string>
 #include <string_view>
@@ -11,6 +11,6 @@ struct BackgroundPicture {
 
     static std::string pathIn(const std::string& folder)
     {
-        return folder + tk::kPathSeparator + std::string(kFileName);
+        return tk::path::join(folder, kFileName);
     }
 };

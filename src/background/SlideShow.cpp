@@ -1,7 +1,5 @@
 #include "SlideShow.h"
 
-#include "SettingsFile.h"
-
 #include <algorithm>
 #include <cmath>
 

@@ -3,6 +3,9 @@
 #include <string>
 #include <vector>
 
+// The longest slide period, a day, in seconds.
+inline constexpr double kLongestSlidePeriod = 86400;
+
 // The slide show's list and place in it, and its rules: the list is numbered from 1, with
 // element 0 left empty, and the show goes round it.
 struct SlideShow {

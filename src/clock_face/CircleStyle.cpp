@@ -1,5 +1,7 @@
 #include "CircleStyle.h"
 
+#include "NumberText.h"
+
 namespace {
 
 constexpr CircleStyle kDifferentSize{850, 700, 380, 510, 420, 4, 1.8f};
@@ -12,12 +14,17 @@ const CircleStyle& CircleStyle::of(float shapeWidth)
     return shapeWidth == 0 ? kDifferentSize : kEqualSize;
 }
 
-float CircleStyle::secondsFigureSize(float shapeWidth, double hoursSize, float storedSize)
+FigureSizes CircleStyle::figureSizes(float shapeWidth, double hoursSize, float storedSize)
 {
-    return shapeWidth == 0 ? static_cast<float>(hoursSize / 2) : storedSize;
+    if (shapeWidth != 0)
+        return {storedSize, storedSize};
+    return {static_cast<float>(hoursSize / 2), static_cast<float>(hoursSize * 2.1 / 3)};
 }
 
-float CircleStyle::minutesFigureSize(float shapeWidth, double hoursSize, float storedSize)
+FigureSizes CircleStyle::pickedFigureSizes(float shapeWidth, float hoursSize)
 {
-    return shapeWidth == 0 ? static_cast<float>(hoursSize * 2.1 / 3) : storedSize;
+    const double hours = tk::toCurrency(hoursSize);
+    if (shapeWidth == 1)
+        return {static_cast<float>(hours), static_cast<float>(hours)};
+    return {static_cast<float>(hours / 2), static_cast<float>(tk::toCurrency(hours * 2) / 3)};
 }

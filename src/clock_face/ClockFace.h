@@ -35,13 +35,22 @@ public:
 
     // The hint "Click <1> for setup", a one-line text box.
     tk::TextBox lblF1;
+    // The clock's tick, once a second on the second.
     tk::Timer Timer4;
+    // The slide show's timer, which turns to the next slide.
     tk::Timer TimerSHOW;
+    // The picture boxes: 0 the centre picture, 1 to 3 the hidden dials of the second style.
     tk::ControlArray<tk::PictureBox> Pict;
+    // A hidden box that keeps the centre picture chosen at start-up.
     tk::PictureBox picTMP1;
+    // The circles: 0 the template the others are copied from, 1 the centre circle, then the
+    // seconds (2), minutes (3) and hours (4) circles.
     tk::ControlArray<tk::Shape> ShapeS;
+    // The hands' lines from the centre: 0 seconds, 1 minutes, 2 hours.
     tk::ControlArray<tk::Line> LineS;
+    // The figures in the circles: 0 seconds, 1 minutes, 2 hours.
     tk::ControlArray<tk::Label> lblS;
+    // The colour and font picker that the settings dialog opens.
     tk::CommonDialog ComDial;
 
     // Sizes the circles and figures for the chosen circle style.

@@ -1,15 +1,15 @@
 #include "SecondClockStyle.h"
 
-int SecondClockStyle::dialFor(std::int32_t screenWidth)
+std::optional<tk::BuiltInPicture> SecondClockStyle::dialFor(std::int32_t screenWidth)
 {
     switch (screenWidth) {
     case 12000:
-        return 2;
+        return tk::BuiltInPicture::Dial800x600;
     case 15360:
-        return 1;
+        return tk::BuiltInPicture::Dial1024x768;
     case 19200:
-        return 3;
+        return tk::BuiltInPicture::Dial1280x1024;
     default:
-        return 0;
+        return std::nullopt;
     }
 }

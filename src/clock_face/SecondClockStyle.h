@@ -1,6 +1,9 @@
 #pragma once
 
+#include "Platform.h"
+
 #include <cstdint>
+#include <optional>
 
 // The second clock style: the circles, all of one size and without lines, over a built-in
 // dial of the screen's size.
@@ -9,7 +12,7 @@ public:
     static constexpr float kFigureSize = 28;
     static constexpr float kCircleWidth = 980;
 
-    // The index of the clock window's picture box that holds the dial for a screen `width`
-    // twips wide (800, 1024 or 1280 pixels), or 0 when there is no such dial.
-    static int dialFor(std::int32_t screenWidth);
+    // The built-in dial for a screen `screenWidth` twips wide: 12000, 15360 or 19200 twips, the
+    // width of an 800, 1024 or 1280 pixel screen at 96 dots per inch. Any other width has none.
+    static std::optional<tk::BuiltInPicture> dialFor(std::int32_t screenWidth);
 };

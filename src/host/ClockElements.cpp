@@ -17,16 +17,16 @@ constexpr float kLabelWidth = 700;
 void Form1::buildClockElements()
 {
     const SettingsValues& settings = m_run.settings();
-    LineS[2].setBorderColor(settings.colour(6));
-    LineS[1].setBorderColor(settings.colour(7));
-    LineS[0].setBorderColor(settings.colour(8));
+    LineS[2].setBorderColor(settings.colour(SettingsSlot::HColor));
+    LineS[1].setBorderColor(settings.colour(SettingsSlot::MColor));
+    LineS[0].setBorderColor(settings.colour(SettingsSlot::SColor));
     for (int i = 1; i <= 4; ++i) {
         tk::Shape& circle = ShapeS.load(i);
         circle.setVisible(true);
         circle.setBorderWidth(2);
         circle.setBorderStyle(tk::BorderStyle::Solid);
         circle.setFillStyle(tk::FillStyle::Transparent);
-        circle.setBackColor(settings.colour(9));
+        circle.setBackColor(settings.colour(SettingsSlot::CColor));
         circle.setWidth(kCircleWidth);
         circle.setHeight(circle.width());
         circle.setShape(tk::ShapeKind::Circle);
@@ -44,9 +44,9 @@ void Form1::buildClockElements()
         lblS[k].setForeColor(LineS[k].borderColor());
         lblS[k].setWidth(kLabelWidth);
         lblS[k].setHeight(lblS[k].width() - 50);
-        lblS[k].setFontSize(settings.fontSize(10));
+        lblS[k].setFontSize(settings.fontSize(SettingsSlot::HSize));
         lblS[k].setFontBold(true);
-        lblS[k].setFontName(settings.strSettings[11]);
+        lblS[k].setFontName(settings.text(SettingsSlot::FName));
     }
 }
 
@@ -56,7 +56,7 @@ void Form1::placeCentreCircle(tk::Shape& circle)
     const SettingsValues& settings = m_run.settings();
     circle.setWidth(kCircleWidth);
     circle.setHeight(circle.width());
-    circle.setBorderColor(settings.colour(8));
+    circle.setBorderColor(settings.colour(SettingsSlot::SColor));
     circle.setBorderWidth(1);
     circle.setBackColor(tk::kBlack);
     const std::int32_t halfHeight = static_cast<std::int32_t>(std::nearbyint(circle.height())) / 2;

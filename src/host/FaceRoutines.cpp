@@ -53,9 +53,10 @@ void Form1::RazmerKrugov()
     ShapeS[2].setWidth(style.secondsCircle);
     ShapeS[2].setHeight(ShapeS[2].width());
     const double hoursSize = lblS[2].font().size;
-    const float stored = m_run.settings().fontSize(10);
-    lblS[0].setFontSize(CircleStyle::secondsFigureSize(shapeWidth, hoursSize, stored));
-    lblS[1].setFontSize(CircleStyle::minutesFigureSize(shapeWidth, hoursSize, stored));
+    const float stored = m_run.settings().fontSize(SettingsSlot::HSize);
+    const FigureSizes figures = CircleStyle::figureSizes(shapeWidth, hoursSize, stored);
+    lblS[0].setFontSize(figures.seconds);
+    lblS[1].setFontSize(figures.minutes);
     lblS[0].setWidth(style.secondsLabel);
     lblS[0].setHeight(lblS[0].width());
     lblS[1].setWidth(style.minutesLabel);
@@ -88,8 +89,8 @@ void Form1::Do_Lines()
 
 void Form1::DoClock2()
 {
-    if (const int dial = SecondClockStyle::dialFor(ScreenWidth))
-        setPicture(Pict[dial].picture(), tk::PicturePlace::Middle);
+    if (const auto dial = SecondClockStyle::dialFor(ScreenWidth))
+        setPicture(Pict[dialBox(*dial)].picture(), tk::PicturePlace::Middle);
     for (int g = 0; g < 3; ++g) {
         LineS[g].setVisible(false);
         lblS[g].setFontSize(SecondClockStyle::kFigureSize);

@@ -7,6 +7,7 @@
 #include "TikoraClock.h"
 #include "frmFILE.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 
@@ -33,13 +34,14 @@ Form1::Form1(TikoraClock& run)
     setClientSize(10320, 8280);
     setBackColor(tk::kBlack);
     setMousePointer(tk::MousePointer::Custom);
+    setRole(tk::WindowRole::ClockFace);
     Timer4.setAlignedToWallClock(true);
     Timer4.onTimer = [this] { Timer4_Timer(); };
     TimerSHOW.onTimer = [this] { TimerSHOW_Timer(); };
 
     lblF1.move(0, 0, 2055, 285);
     lblF1.setCaption("Click <1> for setup");
-    lblF1.setFont({"Arial", 9, false, 0});
+    lblF1.setFont({"Arial", 9, false});
     lblF1.setBackColor(tk::kBlack);
     createPictures(run.platform());
 
@@ -51,7 +53,7 @@ Form1::Form1(TikoraClock& run)
         tk::Label& label = lblS.add(i);
         label.setVisible(false);
         label.setAlignment(tk::Alignment::Centre);
-        label.setFont({"Tahoma", 8.25f, false, 0});
+        label.setFont({"Tahoma", 8.25f, false});
     }
 }
 
@@ -63,15 +65,18 @@ void Form1::createPictures(tk::Platform& platform)
     centre.move(4800, 3600, emblem, emblem);
     centre.setBackColor(tk::kBlack);
     centre.setPicture(platform.builtInPicture(tk::BuiltInPicture::CentreEmblem));
-    const tk::BuiltInPicture dials[] = {tk::BuiltInPicture::Dial1024x768,
-                                        tk::BuiltInPicture::Dial800x600,
-                                        tk::BuiltInPicture::Dial1280x1024};
     for (int i = 1; i <= 3; ++i) {
         tk::PictureBox& dial = Pict.add(i);
         dial.setVisible(false);
-        dial.setPicture(platform.builtInPicture(dials[i - 1]));
+        dial.setPicture(platform.builtInPicture(kDialBoxes[i - 1]));
     }
     picTMP1.setVisible(false);
+}
+
+int Form1::dialBox(tk::BuiltInPicture dial)
+{
+    const auto* found = std::find(kDialBoxes.begin(), kDialBoxes.end(), dial);
+    return static_cast<int>(found - kDialBoxes.begin()) + 1;
 }
 
 void Form1::Form_Load()
@@ -97,7 +102,8 @@ void Form1::Form_Load()
     copySettingsIntoDialog();
     Do_Lines();
     CheckCommandLine();
-    m_run.form2().chkBG[Form2::kClock2].setEnabled(SecondClockStyle::dialFor(ScreenWidth) != 0);
+    m_run.form2().chkBG[Form2::kClock2].setEnabled(
+        SecondClockStyle::dialFor(ScreenWidth).has_value());
 }
 
 void Form1::placeHint()
@@ -121,7 +127,7 @@ void Form1::loadCentrePicture()
         slides.SlideIndex = 1;
         TimerSHOW.setInterval(SlideShow::interval(settings.SlideShowTime));
         TimerSHOW.setEnabled(true);
-        dialog.txtOUT.setText(settings.strSettings[2]);
+        dialog.txtOUT.setText(settings.text(SettingsSlot::PicCenter));
     }
     if (slideShow || settings.PicCenter != dialog.optPIC[0].caption())
         lookUpStoredPicture(slideShow);
@@ -139,7 +145,7 @@ void Form1::copySettingsIntoDialog()
     const SettingsValues& settings = m_run.settings();
     if (settings.clock2())
         dialog.chkBG[Form2::kClock2].setValue(1);
-    dialog.chkBG[Form2::kBack].setValue(settings.checkValue(5));
+    dialog.chkBG[Form2::kBack].setValue(settings.checkValue(SettingsSlot::Back));
     layout.SavedRadiusUnit = std::to_string(layout.RadiusUnit);
     for (int k = 0; k < 3; ++k)
         dialog.txtCOLOR[k].setBackColor(lblS[k].foreColor());
@@ -148,19 +154,22 @@ void Form1::copySettingsIntoDialog()
         dialog.txtCOLOR[k].setText(tk::singleText(lblS[k].font().size));
 }
 
+// The front end has read the command line already; CmdSwitch keeps its switch for the input
+// handlers, which let mouse movement in configure mode bring the dialog forward.
 void Form1::CheckCommandLine()
 {
-    std::string line = m_run.platform().commandLine();
-    const auto first = line.find_first_not_of(' ');
-    const auto last = line.find_last_not_of(' ');
-    line = first == std::string::npos ? std::string() : line.substr(first, last - first + 1);
-    for (char& c : line)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    CmdSwitch = line.substr(0, 2);
-    if (CmdSwitch == "/c") {
+    const tk::RunRequest request = m_run.platform().commandLine();
+    switch (request.mode) {
+    case tk::RunMode::ScreenSaver:
+        CmdSwitch = "/s";
+        break;
+    case tk::RunMode::Configure:
+        CmdSwitch = "/c";
         m_run.form2().show();
         setMousePointer(tk::MousePointer::Crosshair);
-    } else if (CmdSwitch == "/p") {
+        break;
+    case tk::RunMode::Preview:
+        CmdSwitch = "/p";
         m_run.platform().endProcess();
     }
 }

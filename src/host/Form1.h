@@ -1,8 +1,10 @@
 #pragma once
 
 #include "ClockFace.h"
+#include "Platform.h"
 #include "SlideShow.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,6 +25,7 @@ public:
     std::int64_t StartTime = 0;
     // The time the figures show, in whole seconds since midnight.
     int ShownTime = 0;
+    // The screen-saver switch the run was started with: "/s", "/c" or "/p".
     std::string CmdSwitch;
     std::int16_t MoveCount = 0;
     std::int16_t TickCount = 0;
@@ -52,6 +55,13 @@ public:
     void TimerSHOW_Timer();
 
 private:
+    // The dials that the hidden picture boxes 1 to 3 hold, in their order.
+    static constexpr std::array<tk::BuiltInPicture, 3> kDialBoxes{
+        tk::BuiltInPicture::Dial1024x768, tk::BuiltInPicture::Dial800x600,
+        tk::BuiltInPicture::Dial1280x1024};
+    // The index of the picture box that holds the dial.
+    static int dialBox(tk::BuiltInPicture dial);
+
     void createPictures(tk::Platform& platform);
     void placeHint();
     void loadCentrePicture();

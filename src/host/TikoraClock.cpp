@@ -76,7 +76,7 @@ void TikoraClock::readSettings()
         writeDefaultSettings();
         return;
     }
-    m_module1.DoLocalisation(SettingsFile::language(m_settings.strSettings[4]));
+    m_module1.DoLocalisation(SettingsFile::language(m_settings.text(SettingsSlot::Localisation)));
 }
 
 // A first start writes the defaults, in English; a folder that cannot be written leaves the
@@ -85,35 +85,36 @@ void TikoraClock::writeDefaultSettings()
 {
     m_module1.DoLocalisation(1);
     m_settings.PicCenter = form2().optPIC[0].caption();
+    m_settingsFile.write(settingsLines(FaceLines::Stored));
+}
+
+SettingsFile::Lines TikoraClock::settingsLines(FaceLines face)
+{
+    using enum SettingsSlot;
     SettingsFile::Lines values;
-    values[0] = tk::singleText(m_settings.ViewTime);
-    values[1] = tk::singleText(m_settings.ShapeWidth);
-    values[2] = m_settings.PicCenter;
-    values[3] = "0";
-    values[4] = tk::singleText(m_module1.Localisation);
-    values[5] = std::to_string(form2().chkBG[Form2::kBack].value());
-    for (int i = 6; i < SettingsFile::kLineCount; ++i)
-        values[i] = m_settings.strSettings[i];
-    m_settingsFile.write(values);
+    values[ViewTime] = tk::singleText(m_settings.ViewTime);
+    values[ShapeWidth] = tk::singleText(m_settings.ShapeWidth);
+    values[PicCenter] = m_settings.PicCenter;
+    values[SlideShowTime] = tk::singleText(m_settings.SlideShowTime);
+    values[Localisation] = tk::singleText(m_module1.Localisation);
+    values[Back] = std::to_string(form2().chkBG[Form2::kBack].value());
+    if (face == FaceLines::Stored) {
+        for (const SettingsSlot slot : {HColor, MColor, SColor, CColor, HSize, FName, Clock2})
+            values[slot] = m_settings.text(slot);
+        return values;
+    }
+    const Form1& clock = form1();
+    values[HColor] = std::to_string(clock.lblS[2].foreColor());
+    values[MColor] = std::to_string(clock.lblS[1].foreColor());
+    values[SColor] = std::to_string(clock.lblS[0].foreColor());
+    values[CColor] = std::to_string(clock.ShapeS[2].backColor());
+    values[HSize] = tk::singleText(clock.lblS[2].font().size);
+    values[FName] = clock.lblS[2].font().name;
+    values[Clock2] = std::to_string(form2().chkBG[Form2::kClock2].value());
+    return values;
 }
 
 bool TikoraClock::saveSettings()
 {
-    const Form1& clock = form1();
-    const Form2& dialog = form2();
-    SettingsFile::Lines values;
-    values[0] = tk::singleText(m_settings.ViewTime);
-    values[1] = tk::singleText(m_settings.ShapeWidth);
-    values[2] = m_settings.PicCenter;
-    values[3] = tk::singleText(m_settings.SlideShowTime);
-    values[4] = tk::singleText(m_module1.Localisation);
-    values[5] = std::to_string(dialog.chkBG[Form2::kBack].value());
-    values[6] = std::to_string(clock.lblS[2].foreColor());
-    values[7] = std::to_string(clock.lblS[1].foreColor());
-    values[8] = std::to_string(clock.lblS[0].foreColor());
-    values[9] = std::to_string(clock.ShapeS[2].backColor());
-    values[10] = tk::singleText(clock.lblS[2].font().size);
-    values[11] = clock.lblS[2].font().name;
-    values[12] = std::to_string(dialog.chkBG[Form2::kClock2].value());
-    return m_settingsFile.write(values);
+    return m_settingsFile.write(settingsLines(FaceLines::Shown));
 }

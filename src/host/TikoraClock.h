@@ -42,6 +42,11 @@ public:
 private:
     template <class W> W& use(std::unique_ptr<W>& slot);
     void writeDefaultSettings();
+    // Where the face's seven lines (its colours, figure size and face, and "Clock2") come
+    // from: the stored texts, before a face is built, or the face as it is shown.
+    enum class FaceLines { Stored, Shown };
+    // The 13 lines of the settings file as the run holds them now.
+    SettingsFile::Lines settingsLines(FaceLines face);
 
     tk::Platform& m_platform;
     SettingsValues m_settings;

@@ -17,12 +17,17 @@ struct LanguageTexts {
     std::string_view frmFILECaption;
     std::string_view cmdNO;
     std::string_view lblSlideTime;
+    // The messages, each described where Module1 keeps it.
     std::string_view strPicNotFound;
     std::string_view strSovet;
     std::string_view strSlidePeriod;
     std::string_view strNoFile;
     std::string_view strSaveFailed;
     std::string_view strCannotShow;
+    // What follows a drive's name when it cannot be opened: it is missing or has no medium,
+    // or the user may not enter it.
+    std::string_view strDriveNotAvailable;
+    std::string_view strDriveAccessDenied;
 };
 
 inline constexpr LanguageTexts kRussian{
@@ -43,6 +48,8 @@ inline constexpr LanguageTexts kRussian{
     "Вы не выбрали файл. Продолжить выбор?",
     "Не удалось сохранить настройки.",
     "Этот файл нельзя показать как рисунок.",
+    " недоступен.",
+    " не открывается: доступ запрещён.",
 };
 
 inline constexpr LanguageTexts kEnglish{
@@ -63,6 +70,8 @@ inline constexpr LanguageTexts kEnglish{
     "No selected file. Continue?",
     "Settings could not be saved.",
     "This file cannot be shown as a picture.",
+    " is not available.",
+    " cannot be opened: access denied.",
 };
 
 // Texts that read the same in both languages.

@@ -27,6 +27,14 @@ void Module1::DoLocalisation(float lang)
         strNoFile = texts->strNoFile;
         strSaveFailed = texts->strSaveFailed;
         strCannotShow = texts->strCannotShow;
+        strDriveNotAvailable = texts->strDriveNotAvailable;
+        strDriveAccessDenied = texts->strDriveAccessDenied;
     }
     m_windows.showLanguage(texts, marked ? k : -1);
+}
+
+std::string Module1::driveFailureText(const std::string& drive, tk::DriveFailure why) const
+{
+    return drive +
+           (why == tk::DriveFailure::AccessDenied ? strDriveAccessDenied : strDriveNotAvailable);
 }

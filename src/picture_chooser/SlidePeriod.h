@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SettingsFile.h"
+#include "SlideShow.h"
 
 #include <optional>
 #include <string_view>

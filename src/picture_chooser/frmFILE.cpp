@@ -3,6 +3,7 @@
 #include "ChooserRun.h"
 #include "ClockFace.h"
 #include "Module1.h"
+#include "PathText.h"
 #include "Platform.h"
 #include "SettingsValues.h"
 #include "SlidePeriod.h"
@@ -61,7 +62,8 @@ void frmFILE::placeWidgets()
     picPREW.move(4200, 120, 800, 800);
     picPREW.setBackColor(tk::kBlack);
     lblSovet.move(4200, 960, 855, 735);
-    lblSovet.setFont({"Arial Narrow", 8.25f, false, 204});
+    // The texts are Unicode, so the Russian hint needs no character set of its own.
+    lblSovet.setFont({"Arial Narrow", 8.25f, false});
     lblSovet.setCaption("49 x 49 px    black back  gif");
     lblSlideTime.move(2140, 1890, 1935, 255);
     lblSlideTime.setCaption("      Slide period             sec");
@@ -86,8 +88,8 @@ void frmFILE::showTexts(const LanguageTexts& texts)
 void frmFILE::Drive1_Change()
 {
     const tk::DriveFolder opened = m_run.platform().openDrive(Drive1.drive());
-    if (!opened.failure.empty()) {
-        txtFP.setText(opened.failure);
+    if (opened.failure != tk::DriveFailure::None) {
+        txtFP.setText(m_run.module1().driveFailureText(Drive1.drive(), opened.failure));
         return;
     }
     Dir1.setPath(opened.folder);
@@ -103,7 +105,7 @@ void frmFILE::Dir1_Change()
 
 std::string frmFILE::selectedPath() const
 {
-    return File1.path() + tk::kPathSeparator + File1.fileName();
+    return tk::path::join(File1.path(), File1.fileName());
 }
 
 // A file that is no picture leaves the preview as it was.
@@ -154,7 +156,8 @@ void frmFILE::acceptSlideShow()
     SettingsValues& settings = m_run.settings();
     settings.SlideShowTime = *period;
     tk::TextBox& pathField = m_run.chooserCaller().pathField();
-    pathField.setText(File1.path() + tk::kPathSeparator);
+    // A slide show is stored as its folder with a separator at the end.
+    pathField.setText(tk::path::join(File1.path(), ""));
     settings.PicCenter = pathField.text();
     m_run.clockFace().StartSlideShow();
     hide();

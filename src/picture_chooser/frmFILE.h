@@ -21,15 +21,23 @@ class frmFILE : public tk::Window {
 public:
     explicit frmFILE(ChooserRun& run);
 
+    // The drives, the folders of the current drive, and the pictures (GIF, JPEG, BMP) of the
+    // current folder.
     tk::DriveListBox Drive1;
     tk::DirListBox Dir1;
+    // The path of the selected folder or file, or why a drive cannot be opened.
     tk::TextBox txtFP;
     tk::FileListBox File1;
+    // The slide period typed in seconds.
     tk::TextBox txtST;
+    // Cancel, and OK.
     tk::CommandButton cmdNO;
     tk::CommandButton cmdOK;
+    // The preview of the selected file, as the centre would show it.
     tk::PictureBox picPREW;
+    // The hint: the picture's size, back and kind the centre wants.
     tk::Label lblSovet;
+    // The caption of the slide period.
     tk::Label lblSlideTime;
 
     void Form_Load() override;

@@ -1,5 +1,6 @@
 #include "Form2.h"
 
+#include "CircleStyle.h"
 #include "ClockFace.h"
 #include "DialogRun.h"
 #include "NumberText.h"
@@ -72,12 +73,8 @@ void Form2::chooseHoursFont()
     for (int k = 2; k >= 0; --k)
         clock.lblS[k].setFontName(picker.fontName);
     clock.lblS[2].setFontSize(picker.fontSize);
-    const double hours = tk::toCurrency(clock.lblS[2].font().size);
-    if (m_run.settings().ShapeWidth == 1) {
-        clock.lblS[1].setFontSize(static_cast<float>(hours));
-        clock.lblS[0].setFontSize(static_cast<float>(hours));
-    } else {
-        clock.lblS[1].setFontSize(static_cast<float>(tk::toCurrency(hours * 2) / 3));
-        clock.lblS[0].setFontSize(static_cast<float>(hours / 2));
-    }
+    const FigureSizes figures =
+        CircleStyle::pickedFigureSizes(m_run.settings().ShapeWidth, clock.lblS[2].font().size);
+    clock.lblS[1].setFontSize(figures.minutes);
+    clock.lblS[0].setFontSize(figures.seconds);
 }

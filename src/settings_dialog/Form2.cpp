@@ -4,6 +4,7 @@
 #include "DialogRun.h"
 #include "Module1.h"
 #include "NumberText.h"
+#include "PathText.h"
 #include "Platform.h"
 #include "SettingsValues.h"
 #include "frmFILE.h"
@@ -15,7 +16,6 @@ constexpr float kHoursCircleWidth = 1080;
 constexpr int kPictureListHeight = 2040;
 constexpr int kSlideListHeight = 1800;
 constexpr std::string_view kPictureKinds = ", jpg, bmp";
-constexpr int kClock2Slot = 12;
 // Where the pointer is put on the dialog, in pixels from its top left corner.
 constexpr int kPointerLeft = 140;
 constexpr int kPointerTop = 50;
@@ -63,7 +63,8 @@ void Form2::createWidgets()
         tk::Frame& frame = Frame.add(i);
         frame.move(120, frameTops[i], 2415, frameHeights[i]);
         frame.setCaption(frameCaptions[i]);
-        frame.setFont({"MS Sans Serif", 8.25f, true, 204});
+        // The texts are Unicode, so the Russian captions need no character set of their own.
+        frame.setFont({"MS Sans Serif", 8.25f, true});
     }
     optWT.add(0, &Frame[0]).move(120, 240, 1935, 375);
     optWT[0].setCaption("Current time");
@@ -217,12 +218,9 @@ void Form2::openChooser()
     tk::Platform& platform = m_run.platform();
     frmFILE& chooser = m_run.fileChooser();
     std::string folder;
-    const std::string& stored = m_run.settings().strSettings[2];
-    if (!platform.dir(stored).empty()) {
-        const auto separator = stored.find_last_of(tk::kPathSeparator);
-        if (separator != std::string::npos)
-            folder = stored.substr(0, separator + 1);
-    }
+    const std::string& stored = m_run.settings().text(SettingsSlot::PicCenter);
+    if (!platform.dir(stored).empty())
+        folder = tk::path::folderOf(stored);
     if (folder.empty())
         folder = platform.defaultPictureFolder();
     chooser.Dir1.setPath(folder);
@@ -236,7 +234,7 @@ void Form2::openChooser()
 void Form2::chkBG_Click(int Index)
 {
     ClockFace& clock = m_run.clockFace();
-    std::string& clock2 = m_run.settings().strSettings[kClock2Slot];
+    std::string& clock2 = m_run.settings().text(SettingsSlot::Clock2);
     if (Index == kClock2) {
         if (chkBG[kClock2].value() != 1) {
             clock.setPicture(nullptr);

@@ -28,20 +28,34 @@ public:
 
     explicit Form2(DialogRun& run);
 
+    // The language labels: 0 Russian, 1 English.
     tk::ControlArray<tk::Label> lblLOC;
+    // The stroke between the two language labels.
     tk::Line Line1;
+    // The frames: 0 the time, 1 the circles, 2 the picture, 3 the font and colours.
     tk::ControlArray<tk::Frame> Frame;
+    // The time shown: 0 the time of day, 1 the time from start.
     tk::ControlArray<tk::OptionButton> optWT;
+    // The circle style: 0 different sizes, 1 equal size.
     tk::ControlArray<tk::OptionButton> optSW;
+    // The centre picture: 0 the built-in one, 1 a chosen file, 2 a slide show.
     tk::ControlArray<tk::OptionButton> optPIC;
+    // "Back" (kBack), the background picture, and "Clock2" (kClock2), the second clock style.
     tk::ControlArray<tk::CheckBox> chkBG;
+    // A hidden box that holds the chosen centre picture until it is saved or cancelled.
     tk::PictureBox picTMP;
+    // The chosen picture's path, or the slide show's folder.
     tk::TextBox txtOUT;
+    // The colour swatches, each showing its row's colour: 0 seconds, 1 minutes, 2 hours (with
+    // the figures' size as its text), 3 the circles' fill.
     tk::ControlArray<tk::TextBox> txtCOLOR;
+    // The captions of the colour rows, in the same order; a click opens the picker.
     tk::ControlArray<tk::Label> lblCOLOR;
+    // The buttons: kSave and kCancel.
     tk::ControlArray<tk::CommandButton> cmdOK;
 
     void Form_Load() override;
+    // The presets: selects the stored time mode and circle style.
     void Predustanovki();
     void optWT_Click(int Index);
     void optSW_Click(int Index);

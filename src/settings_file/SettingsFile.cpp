@@ -1,6 +1,7 @@
 #include "SettingsFile.h"
 
 #include "NumberText.h"
+#include "PathText.h"
 #include "Platform.h"
 
 #include <algorithm>
@@ -22,7 +23,7 @@ float numberOr(const std::string& text, float fallback)
 
 std::string SettingsFile::path() const
 {
-    return m_platform.settingsFolder() + tk::kPathSeparator + std::string(kFileName);
+    return tk::path::join(m_platform.settingsFolder(), kFileName);
 }
 
 bool SettingsFile::missing() const
@@ -32,16 +33,16 @@ bool SettingsFile::missing() const
 
 bool SettingsFile::read(SettingsValues& values) const
 {
-    for (int i = 0; i < kLineCount; ++i)
-        values.strSettings[i] = kSettings[i].defaultText;
+    for (const SettingsLine& line : kSettingsLines)
+        values.text(line.slot) = line.defaultText;
     const auto contents = m_platform.readFile(path());
     const auto lines = splitLines(withoutByteOrderMark(contents.value_or(std::string())));
     for (std::size_t n = 0; n < lines.size() && n < values.strSettings.size(); ++n)
         values.strSettings[n] = valueOf(lines[n]);
-    values.ViewTime = optionIndex(values.strSettings[0]);
-    values.ShapeWidth = optionIndex(values.strSettings[1]);
-    values.PicCenter = values.strSettings[2];
-    values.SlideShowTime = slidePeriod(values.strSettings[3]);
+    values.ViewTime = optionIndex(values.text(SettingsSlot::ViewTime));
+    values.ShapeWidth = optionIndex(values.text(SettingsSlot::ShapeWidth));
+    values.PicCenter = values.text(SettingsSlot::PicCenter);
+    values.SlideShowTime = slidePeriod(values.text(SettingsSlot::SlideShowTime));
     return contents.has_value();
 }
 
@@ -87,9 +88,9 @@ std::string SettingsFile::valueOf(std::string_view line)
 std::string SettingsFile::compose(const Lines& values)
 {
     std::string text;
-    for (int i = 0; i < kLineCount; ++i) {
-        text += kSettings[i].key;
-        text += values[i];
+    for (const SettingsLine& line : kSettingsLines) {
+        text += line.key;
+        text += values[line.slot];
         text += kLineEnd;
     }
     return text;
@@ -107,5 +108,6 @@ float SettingsFile::optionIndex(const std::string& text)
 
 float SettingsFile::slidePeriod(const std::string& text)
 {
-    return static_cast<float>(std::clamp<double>(numberOr(text, 0), 0, kLongestSlidePeriod));
+    const SettingsLine& line = settingsLine(SettingsSlot::SlideShowTime);
+    return static_cast<float>(std::clamp<double>(numberOr(text, 0), line.least, line.most));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SettingsSlot.h"
 #include "SettingsValues.h"
 
 #include <array>
@@ -11,34 +12,17 @@ namespace tk {
 class Platform;
 }
 
-// The longest slide period, a day, in seconds.
-inline constexpr double kLongestSlidePeriod = 86400;
-
 // The settings file in the settings folder: 13 lines of a key, its "=" and a value, read by
 // position and written whole.
 class SettingsFile {
 public:
-    static constexpr int kLineCount = 13;
-    struct Setting {
-        std::string_view key;
-        std::string_view defaultText;
+    static constexpr int kLineCount = kSettingsLineCount;
+    // The lines' values, in the order of their slots.
+    struct Lines : std::array<std::string, kLineCount> {
+        using array::operator[];
+        std::string& operator[](SettingsSlot slot) { return (*this)[slotIndex(slot)]; }
+        const std::string& operator[](SettingsSlot slot) const { return (*this)[slotIndex(slot)]; }
     };
-    static constexpr std::array<Setting, kLineCount> kSettings{{
-        {"ViewTime=", "0"},
-        {"ShapeWidth=", "0"},
-        {"PicCenter=", "Default"},
-        {"SlideShowTime=", "0"},
-        {"Localisation=", "1"},
-        {"Back=", "0"},
-        {"HColor=", "255"},
-        {"MColor=", "8421631"},
-        {"SColor=", "12632319"},
-        {"CColor=", "0"},
-        {"HSize=", "30"},
-        {"FName=", "Tahoma"},
-        {"Clock2=", "0"},
-    }};
-    using Lines = std::array<std::string, kLineCount>;
 
     explicit SettingsFile(tk::Platform& platform)
         : m_platform(platform)

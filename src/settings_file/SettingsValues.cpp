@@ -1,41 +1,33 @@
 #include "SettingsValues.h"
 
-#include "Font.h"
 #include "NumberText.h"
-#include "SettingsFile.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-constexpr double kLargestColour = 0xFFFFFF;
-constexpr int kClock2Slot = 12;
-
-} // namespace
-
-tk::Colour SettingsValues::colour(int slot) const
+tk::Colour SettingsValues::colour(SettingsSlot slot) const
 {
-    const auto value = tk::parseNumber(strSettings[slot]);
+    const SettingsLine& line = settingsLine(slot);
+    const auto value = tk::parseNumber(text(slot));
     if (!value)
-        return *tk::parseWholeNumber(SettingsFile::kSettings[slot].defaultText);
-    return static_cast<tk::Colour>(std::nearbyint(std::clamp(*value, 0.0, kLargestColour)));
+        return *tk::parseWholeNumber(line.defaultText);
+    return static_cast<tk::Colour>(std::nearbyint(std::clamp(*value, line.least, line.most)));
 }
 
-float SettingsValues::fontSize(int slot) const
+float SettingsValues::fontSize(SettingsSlot slot) const
 {
-    const auto fallback = tk::parseNumber(SettingsFile::kSettings[slot].defaultText);
-    const auto value = tk::parseNumber(strSettings[slot]);
-    return std::clamp(static_cast<float>(value.value_or(*fallback)), tk::kSmallestFontSize,
-                      tk::kLargestFontSize);
+    const SettingsLine& line = settingsLine(slot);
+    const auto value = tk::parseNumber(text(slot));
+    return static_cast<float>(
+        std::clamp(value.value_or(*tk::parseNumber(line.defaultText)), line.least, line.most));
 }
 
-int SettingsValues::checkValue(int slot) const
+int SettingsValues::checkValue(SettingsSlot slot) const
 {
-    return tk::parseWholeNumber(strSettings[slot]) == 1 ? 1 : 0;
+    return tk::parseWholeNumber(text(slot)) == 1 ? 1 : 0;
 }
 
 bool SettingsValues::clock2() const
 {
-    return tk::parseNumber(strSettings[kClock2Slot]) == 1.0;
+    return tk::parseNumber(text(SettingsSlot::Clock2)) == 1.0;
 }

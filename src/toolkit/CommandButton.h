@@ -15,9 +15,9 @@ public:
     }
 
     bool isDefault() const { return m_default; }
-    void setDefault(bool isDefault) { m_default = isDefault; }
+    void setDefault(bool isDefault) { set(m_default, isDefault); }
     bool isCancel() const { return m_cancel; }
-    void setCancel(bool isCancel) { m_cancel = isCancel; }
+    void setCancel(bool isCancel) { set(m_cancel, isCancel); }
 
     std::function<void()> onClick;
     void click()

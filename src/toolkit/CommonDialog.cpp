@@ -12,9 +12,15 @@ void CommonDialog::showColor()
 
 void CommonDialog::showFont()
 {
-    if (const auto chosen = m_platform.pickFont({fontName, fontSize, color})) {
+    const FontChoice preset{fontName,      fontSize,       fontBold, fontItalic,
+                            fontUnderline, fontStrikethru, color};
+    if (const auto chosen = m_platform.pickFont(preset, flags)) {
         fontName = chosen->name;
         fontSize = chosen->size;
+        fontBold = chosen->bold;
+        fontItalic = chosen->italic;
+        fontUnderline = chosen->underline;
+        fontStrikethru = chosen->strikethrough;
         color = chosen->colour;
     }
 }

@@ -57,50 +57,32 @@ void Control::move(float left, float top, float width, float height)
 
 void Control::setVisible(bool visible)
 {
-    if (visible == m_visible)
-        return;
-    m_visible = visible;
-    changed();
+    set(m_visible, visible);
 }
 
 void Control::setEnabled(bool enabled)
 {
-    if (enabled == m_enabled)
-        return;
-    m_enabled = enabled;
-    changed();
+    set(m_enabled, enabled);
 }
 
 void Control::setForeColor(Colour colour)
 {
-    if (colour == m_foreColor)
-        return;
-    m_foreColor = colour;
-    changed();
+    set(m_foreColor, colour);
 }
 
 void Control::setBackColor(Colour colour)
 {
-    if (colour == m_backColor)
-        return;
-    m_backColor = colour;
-    changed();
+    set(m_backColor, colour);
 }
 
 void Control::setCaption(const std::string& caption)
 {
-    if (caption == m_caption)
-        return;
-    m_caption = caption;
-    changed();
+    set(m_caption, caption);
 }
 
 void Control::setFont(const Font& font)
 {
-    if (font == m_font)
-        return;
-    m_font = font;
-    changed();
+    set(m_font, font);
 }
 
 void Control::setFontName(const std::string& name)

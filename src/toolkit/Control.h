@@ -5,10 +5,22 @@
 #include "Font.h"
 
 #include <string>
+#include <utility>
 
 namespace tk {
 
 class Window;
+
+// Gives `field` the value; true when that changed it. Every setter of the toolkit reports a
+// change only then, so that whoever presents a window hears of each change once and of nothing
+// else.
+template <class T> bool replace(T& field, T value)
+{
+    if (field == value)
+        return false;
+    field = std::move(value);
+    return true;
+}
 
 enum class ControlKind {
     Shape,
@@ -43,11 +55,7 @@ public:
     int index() const { return m_index; }
     Control* container() const { return m_container; }
     // Moves the control into another frame (or, with null, onto the window itself).
-    void setContainer(Control* container)
-    {
-        m_container = container;
-        changed();
-    }
+    void setContainer(Control* container) { set(m_container, container); }
     bool isLightweight() const;
 
     float left() const { return m_bounds.left; }
@@ -91,6 +99,12 @@ protected:
     // Reports a change; `before` is the area the control covered before it.
     void changed(const Bounds& before);
     void changed() { changed(bounds()); }
+    // Sets one of the control's properties and reports the change, if it is one.
+    template <class T> void set(T& field, T value)
+    {
+        if (replace(field, std::move(value)))
+            changed();
+    }
 
 private:
     Window& m_owner;

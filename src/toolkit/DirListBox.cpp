@@ -7,14 +7,15 @@ namespace tk {
 
 void DirListBox::setPath(const std::string& path)
 {
-    const std::string next = path::normalised(path);
-    const bool moved = next != m_path;
-    m_path = next;
-    m_entries.clear();
+    const bool moved = replace(m_path, path::normalised(path));
+    std::vector<std::string> entries;
     if (!path::isRoot(m_path))
-        m_entries.emplace_back(kUp);
+        entries.emplace_back(kUp);
     for (std::string& name : m_platform.listFolders(m_path))
-        m_entries.push_back(std::move(name));
+        entries.push_back(std::move(name));
+    // Even the same folder is a fresh list, with no row picked, so it is always reported: a
+    // presenter then drops the row its user had highlighted.
+    m_entries = std::move(entries);
     changed();
     if (moved && onChange)
         onChange();

@@ -50,9 +50,12 @@ void DriveListBox::follow(const std::string& path)
 
 void DriveListBox::refresh()
 {
+    const std::vector<std::string> drives = m_drives;
+    const std::string drive = m_drive;
     m_listed = false;
     listOnce();
-    changed();
+    if (m_drives != drives || m_drive != drive)
+        changed();
 }
 
 std::string DriveListBox::driveOf(const std::vector<std::string>& drives, const std::string& path)

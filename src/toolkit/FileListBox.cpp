@@ -1,5 +1,6 @@
 #include "FileListBox.h"
 
+#include "NameOrder.h"
 #include "PathText.h"
 #include "Platform.h"
 
@@ -13,19 +14,21 @@ void FileListBox::setPath(const std::string& path)
         return;
     m_path = path;
     m_fileName.clear();
-    list();
+    if (!list())
+        changed();
 }
 
+// A pattern, even the same one, reads the folder again.
 void FileListBox::setPattern(const std::string& pattern)
 {
-    m_pattern = pattern;
-    list();
+    const bool patternChanged = replace(m_pattern, pattern);
+    if (!list() && patternChanged)
+        changed();
 }
 
 void FileListBox::setFileName(const std::string& name)
 {
-    m_fileName = name;
-    changed();
+    set(m_fileName, name);
 }
 
 void FileListBox::select(const std::string& name)
@@ -43,9 +46,9 @@ void FileListBox::doubleClick()
 
 // Each wildcard of the pattern is listed on its own; a file that two of them match is shown
 // once.
-void FileListBox::list()
+bool FileListBox::list()
 {
-    m_entries.clear();
+    std::vector<std::string> entries;
     if (!m_path.empty()) {
         std::size_t start = 0;
         while (start <= m_pattern.size()) {
@@ -53,18 +56,17 @@ void FileListBox::list()
             const std::string wildcard = m_pattern.substr(start, end - start);
             if (!wildcard.empty()) {
                 for (std::string& name : m_platform.listDirectory(path::join(m_path, wildcard)))
-                    m_entries.push_back(std::move(name));
+                    entries.push_back(std::move(name));
             }
             start = end + 1;
         }
     }
-    const auto before = [](const std::string& a, const std::string& b) {
-        const int order = path::compareWithoutCase(a, b);
-        return order != 0 ? order < 0 : a < b;
-    };
-    std::sort(m_entries.begin(), m_entries.end(), before);
-    m_entries.erase(std::unique(m_entries.begin(), m_entries.end()), m_entries.end());
+    names::sort(entries);
+    entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
+    if (!replace(m_entries, std::move(entries)))
+        return false;
     changed();
+    return true;
 }
 
 } // namespace tk

@@ -39,7 +39,8 @@ public:
     std::function<void()> onDblClick;
 
 private:
-    void list();
+    // Reads the folder again; true when that changed the entries, which it then reports.
+    bool list();
 
     Platform& m_platform;
     std::string m_path;

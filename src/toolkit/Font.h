@@ -14,7 +14,6 @@ struct Font {
     std::string name = "MS Sans Serif";
     float size = 8.25f;
     bool bold = false;
-    int charset = 0;
 
     bool operator==(const Font&) const = default;
 };

@@ -17,7 +17,7 @@ public:
     }
 
     Alignment alignment() const { return m_alignment; }
-    void setAlignment(Alignment alignment) { m_alignment = alignment; }
+    void setAlignment(Alignment alignment) { set(m_alignment, alignment); }
 
     std::function<void()> onClick;
     void click()

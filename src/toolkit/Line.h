@@ -35,13 +35,7 @@ public:
     }
 
     Colour borderColor() const { return m_borderColor; }
-    void setBorderColor(Colour colour)
-    {
-        if (colour == m_borderColor)
-            return;
-        m_borderColor = colour;
-        changed();
-    }
+    void setBorderColor(Colour colour) { set(m_borderColor, colour); }
     int borderWidth() const { return m_borderWidth; }
 
     Bounds bounds() const override

@@ -1,7 +1,5 @@
 #include "PathText.h"
 
-#include "Platform.h"
-
 #include <algorithm>
 #include <cctype>
 
@@ -11,25 +9,18 @@ namespace {
 
 bool isSeparator(char c)
 {
-#ifdef _WIN32
-    return c == '\\' || c == '/';
-#else
-    return c == kPathSeparator;
-#endif
+    return c == kPathSeparator || (kWindowsPaths && c == '/');
 }
 
 // Drive letters name roots on Windows only; elsewhere "C:" is a folder's name like any other.
-bool isDriveLetter([[maybe_unused]] std::string_view path)
+bool isDriveLetter(std::string_view path)
 {
-#ifdef _WIN32
-    return path.size() >= 2 && path[1] == ':' &&
+    return kWindowsPaths && path.size() >= 2 && path[1] == ':' &&
            std::isalpha(static_cast<unsigned char>(path[0])) != 0;
-#else
-    return false;
-#endif
 }
 
-char lower(char c)
+// Drive letters and Windows' folder names match without regard to case.
+[[maybe_unused]] char lower(char c)
 {
     return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
 }
@@ -72,30 +63,25 @@ std::string join(std::string_view folder, std::string_view name)
     return joined.append(name);
 }
 
+std::string_view folderOf(std::string_view path)
+{
+    const auto cut = std::find_if(path.rbegin(), path.rend(), isSeparator);
+    return path.substr(0, static_cast<std::size_t>(path.rend() - cut));
+}
+
+std::string_view nameOf(std::string_view path)
+{
+    return path.substr(folderOf(path).size());
+}
+
 bool contains(std::string_view folder, std::string_view path)
 {
     const std::string inner = normalised(folder);
-#ifdef _WIN32
-    const auto same = [](char a, char b) { return lower(a) == lower(b); };
-#else
-    const auto same = [](char a, char b) { return a == b; };
-#endif
+    const auto same = [](char a, char b) { return kWindowsPaths ? lower(a) == lower(b) : a == b; };
     if (path.size() < inner.size() || !std::equal(inner.begin(), inner.end(), path.begin(), same))
         return false;
     return path.size() == inner.size() || isSeparator(inner.back()) ||
            isSeparator(path[inner.size()]);
-}
-
-int compareWithoutCase(std::string_view a, std::string_view b)
-{
-    const std::size_t length = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < length; ++i) {
-        const char x = lower(a[i]);
-        const char y = lower(b[i]);
-        if (x != y)
-            return static_cast<unsigned char>(x) < static_cast<unsigned char>(y) ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
 } // namespace tk::path

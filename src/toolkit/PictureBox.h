@@ -15,13 +15,7 @@ public:
     }
 
     const PictureRef& picture() const { return m_picture; }
-    void setPicture(PictureRef picture)
-    {
-        if (picture == m_picture)
-            return;
-        m_picture = std::move(picture);
-        changed();
-    }
+    void setPicture(PictureRef picture) { set(m_picture, std::move(picture)); }
 
 private:
     PictureRef m_picture;

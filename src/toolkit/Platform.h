@@ -3,6 +3,7 @@
 #include "Bounds.h"
 #include "Colour.h"
 #include "Picture.h"
+#include "RunRequest.h"
 #include "Units.h"
 
 #include <cstddef>
@@ -26,28 +27,31 @@ enum class MessageIcon { None, Information, Warning };
 enum class MessageButtons { Ok, OkCancel };
 enum class MessageAnswer { Ok, Cancel };
 
+// What a system's font dialog gives and takes: the face, the size in points, the style, the
+// effects and the colour.
 struct FontChoice {
     std::string name;
     float size = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikethrough = false;
     Colour colour = kBlack;
 };
 
-// The folder that a drive opens in, or the platform's description of why it cannot be opened.
+// Why a drive cannot be opened: it is missing or has no medium, or the user may not enter it.
+enum class DriveFailure { None, NotAvailable, AccessDenied };
+
+// The folder that a drive opens in, or why it cannot be opened.
 struct DriveFolder {
     std::string folder;
-    std::string failure;
+    DriveFailure failure = DriveFailure::None;
 };
 
 enum class BuiltInPicture { CentreEmblem, Dial800x600, Dial1024x768, Dial1280x1024 };
 
 // Text files are settings-sized: whatever lies past this many bytes of one is not read.
 inline constexpr std::size_t kTextFileLimit = 64 * 1024;
-
-#ifdef _WIN32
-inline constexpr char kPathSeparator = '\\';
-#else
-inline constexpr char kPathSeparator = '/';
-#endif
 
 // Everything outside the program: the process, the screen, the files, the pickers and the
 // message boxes. The desktop implements it with Qt; tests implement it with a scripted fake.
@@ -57,7 +61,8 @@ public:
 
     // Takes the single-instance lock; true when another copy of the program already holds it.
     virtual bool anotherInstanceRunning() = 0;
-    virtual std::string commandLine() = 0;
+    // The command line, already read: the mode the system is to run in, and the window it names.
+    virtual RunRequest commandLine() = 0;
     // The folder of the executable, without a trailing separator.
     virtual std::string programFolder() = 0;
     // The folder of the settings file and of the background picture, without a trailing
@@ -90,7 +95,9 @@ public:
                                      MessageIcon icon, MessageButtons buttons) = 0;
     // Modal pickers; an empty answer means the user cancelled.
     virtual std::optional<Colour> pickColour(Colour preset) = 0;
-    virtual std::optional<FontChoice> pickFont(const FontChoice& preset) = 0;
+    // `flags` are the options of the Windows common font dialog (CF_SCREENFONTS, CF_EFFECTS,
+    // ...), as the window set them; a platform honours those it can.
+    virtual std::optional<FontChoice> pickFont(const FontChoice& preset, int flags) = 0;
 
     // The names of the plain, visible files that a pattern matches, sorted without regard to
     // case: "folder/" lists every file of the folder, "folder/*.gif" those the wildcard matches

@@ -42,14 +42,6 @@ public:
     }
 
 private:
-    template <class T> void set(T& field, T value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        changed();
-    }
-
     ShapeKind m_shape = ShapeKind::Rectangle;
     BorderStyle m_borderStyle = BorderStyle::Solid;
     int m_borderWidth = 1;

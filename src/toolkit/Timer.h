@@ -19,15 +19,9 @@ public:
     }
 
     int interval() const { return m_interval; }
-    void setInterval(int milliseconds)
-    {
-        if (milliseconds == m_interval)
-            return;
-        m_interval = milliseconds;
-        changed();
-    }
+    void setInterval(int milliseconds) { set(m_interval, milliseconds); }
     bool alignedToWallClock() const { return m_aligned; }
-    void setAlignedToWallClock(bool aligned) { m_aligned = aligned; }
+    void setAlignedToWallClock(bool aligned) { set(m_aligned, aligned); }
     bool isRunning() const { return enabled() && m_interval > 0; }
 
     std::function<void()> onTimer;

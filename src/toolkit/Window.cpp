@@ -15,53 +15,46 @@ Window::~Window() = default;
 
 void Window::setCaption(const std::string& caption)
 {
-    if (caption == m_caption)
-        return;
-    m_caption = caption;
-    windowChanged();
+    if (replace(m_caption, caption))
+        windowChanged();
 }
 
 void Window::setLeft(float left)
 {
-    m_bounds.left = left;
-    windowChanged();
+    if (replace(m_bounds.left, left))
+        windowChanged();
 }
 
 void Window::setTop(float top)
 {
-    m_bounds.top = top;
-    windowChanged();
+    if (replace(m_bounds.top, top))
+        windowChanged();
 }
 
 void Window::setClientSize(float width, float height)
 {
-    m_bounds.width = width;
-    m_bounds.height = height;
-    windowChanged();
+    if (replace(m_bounds, Bounds{m_bounds.left, m_bounds.top, width, height}))
+        windowChanged();
 }
 
 void Window::show()
 {
-    if (!m_visible) {
-        m_visible = true;
+    if (replace(m_visible, true))
         windowChanged();
-    }
     if (m_observer)
         m_observer->shown();
 }
 
 void Window::hide()
 {
-    if (!m_visible)
-        return;
-    m_visible = false;
-    windowChanged();
+    if (replace(m_visible, false))
+        windowChanged();
 }
 
 void Window::setBackColor(Colour colour)
 {
-    m_backColor = colour;
-    windowChanged();
+    if (replace(m_backColor, colour))
+        windowChanged();
 }
 
 void Window::setPicture(PictureRef picture, PicturePlace place)
@@ -75,14 +68,14 @@ void Window::setPicture(PictureRef picture, PicturePlace place)
 
 void Window::setWindowState(WindowState state)
 {
-    m_windowState = state;
-    windowChanged();
+    if (replace(m_windowState, state))
+        windowChanged();
 }
 
 void Window::setMousePointer(MousePointer pointer)
 {
-    m_mousePointer = pointer;
-    windowChanged();
+    if (replace(m_mousePointer, pointer))
+        windowChanged();
 }
 
 void Window::zOrder(Control& control, int position)

@@ -17,6 +17,9 @@ enum class MousePointer { Default = 0, Crosshair = 2, Custom = 99 };
 // middle at the middle of what the window shows (for a maximised window, the screen's). What
 // falls outside the window is cut.
 enum class PicturePlace { TopLeft, Middle };
+// What a window is to the front end that shows it: the clock face, which it paints itself, or
+// a form of native controls, such as a dialog.
+enum class WindowRole { Form, ClockFace };
 
 // A top-level window: its own properties, the controls it holds, and the stacking order of
 // its light-weight controls (shapes, lines, labels). Whoever presents the window watches it
@@ -40,6 +43,9 @@ public:
     Window& operator=(const Window&) = delete;
 
     const std::string& name() const { return m_name; }
+    WindowRole role() const { return m_role; }
+    // Set by the system as it makes the window, before the front end first sees it.
+    void setRole(WindowRole role) { m_role = role; }
     // The window's load step; it runs once, when the window is first used.
     virtual void Form_Load() {}
     // The user's input: a character typed while the window is active, and a move of the mouse
@@ -91,6 +97,7 @@ private:
     void windowChanged();
 
     std::string m_name;
+    WindowRole m_role = WindowRole::Form;
     std::string m_caption;
     Bounds m_bounds;
     bool m_visible = false;

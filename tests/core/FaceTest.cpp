@@ -26,6 +26,12 @@ TEST(ClockFace, StartUpThenTheHintFadesAndTheTickCounterStops)
                   std::pair(24.0f, std::string("Verdana")));
     }
     EXPECT_EQ(r.look(), "SGH SGH SSGH 0TTT SGHT") << "the colours of the file";
+    EXPECT_EQ(clock.lblF1.text(), "Click <1> for setup") << "the setup hint";
+    // The lines start in the middle of the 12000 x 9000 twip screen.
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_NEAR(clock.LineS[k].x1(), 6000, 0.1) << "line " << k << " starts at the centre";
+        EXPECT_NEAR(clock.LineS[k].y1(), 4500, 0.1) << "line " << k << " starts at the centre";
+    }
     // The second style's dial is the screen's; without a background file it stays.
     EXPECT_TRUE(r.dialog().chkBG[Form2::kClock2].enabled());
     clock.DoClock2();
@@ -51,16 +57,23 @@ TEST(ClockFace, StartUpThenTheHintFadesAndTheTickCounterStops)
 
 TEST(StartUp, CommandLineModesAndASecondInstance)
 {
-    // The command line and the switch read from it: "/p" ends, "/c" shows the dialog.
-    const std::pair<std::string, std::string> lines[] = {{"", ""},          {"  /S  ", "/s"},
-                                                         {"/C", "/c"},      {"/c:123", "/c"},
-                                                         {"/P 1234", "/p"}, {"/a", "/a"}};
-    for (const auto& [line, cmdSwitch] : lines) {
-        SCOPED_TRACE('"' + line + '"');
+    // The mode the command line asked for and the switch the clock keeps: "/p" ends, "/c" shows
+    // the dialog.
+    struct Row {
+        const char* name;
+        tk::RunRequest request;
+        std::string cmdSwitch;
+    };
+    const Row rows[] = {{"no switch", {}, "/s"},
+                        {"configure, with its owner", {tk::RunMode::Configure, 123}, "/c"},
+                        {"preview, with its window", {tk::RunMode::Preview, 1234}, "/p"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string& cmdSwitch = row.cmdSwitch;
         const bool runs = cmdSwitch != "/p";
         const bool configures = cmdSwitch == "/c";
         ClockRun r;
-        r.platform.commandLineText = line;
+        r.platform.request = row.request;
         EXPECT_EQ(r.start(), runs);
         const Form1& c = r.clock();
         EXPECT_EQ(std::tuple(c.CmdSwitch, r.dialog().visible(), c.visible(), c.mousePointer(),
@@ -68,10 +81,30 @@ TEST(StartUp, CommandLineModesAndASecondInstance)
                   std::tuple(cmdSwitch, configures, runs,
                              configures ? tk::MousePointer::Crosshair : tk::MousePointer::Custom,
                              tk::WindowState::Maximised, true, 1000));
+        EXPECT_EQ(std::pair(c.role(), r.dialog().role()),
+                  std::pair(tk::WindowRole::ClockFace, tk::WindowRole::Form))
+            << "the front end tells the clock window by its role";
         // The missing file is written, silently, before the switch is looked at, so "/p"
         // writes it too.
         EXPECT_EQ(std::tuple(r.settingsText(), r.platform.writeCount, r.platform.messages.size()),
                   std::tuple(worked::kDefaultSettings, 1, 0u));
+        if (!runs)
+            continue;
+        // The sixth movement ends the run while the dialog is hidden, but not a "/c" run,
+        // which shows its dialog again; "1" shows the dialog with the pointer over the clock.
+        r.dialog().hide();
+        const bool moved = r.runs([&] {
+            for (int move = 0; move < 6; ++move)
+                r.clock().Form_MouseMove();
+        });
+        EXPECT_EQ(std::pair(moved, r.dialog().visible()), std::pair(configures, configures))
+            << "six movements with the dialog hidden";
+        r.dialog().hide();
+        r.clock().setMousePointer(tk::MousePointer::Custom);
+        ASSERT_TRUE(r.runs([&] { r.clock().Form_KeyPress('1'); }));
+        EXPECT_EQ(std::pair(r.dialog().visible(), r.clock().mousePointer()),
+                  std::pair(true, tk::MousePointer::Crosshair))
+            << "the key 1";
     }
     // A second instance ends at once and writes nothing.
     ClockRun second;

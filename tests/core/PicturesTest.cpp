@@ -77,7 +77,7 @@ struct FolderRun : ClockRun {
     }
 };
 
-TEST(PictureChooser, TheSlideShowModeStartsTheShowInTheFolderAndCancelStopsIt)
+TEST(PictureChooser, TheSlideShowModeStartsTheShowAndChooseTakesOnlyAPictureItCanShow)
 {
     FolderRun r;
     ASSERT_TRUE(r.openDialog());
@@ -116,6 +116,24 @@ TEST(PictureChooser, TheSlideShowModeStartsTheShowInTheFolderAndCancelStopsIt)
     EXPECT_EQ(r.state(), "closed ~/inner/ | built-in | Default | 0 off");
     for (int i = 0; i < 3; ++i)
         EXPECT_FALSE(r.dialog().optPIC[i].value()) << i;
+
+    // "Choose": Enter on the first row goes up; OK asks for a file, refuses one that cannot
+    // be shown, and the chooser stays open for a picture.
+    r.choose(1, r.in("inner"), [&] {
+        r.chooser().Dir1.open(0);
+        EXPECT_EQ(r.chooser().Dir1.path(), r.pics()) << "the first row opens the parent";
+        r.chooser().cmdOK.click();
+        r.chooser().File1.select("broken.bmp");
+        r.chooser().cmdOK.click();
+        EXPECT_EQ(r.state(), "open ~/inner/ | built-in | Default | 0 off")
+            << "a file that cannot be shown is not taken";
+        r.chooser().File1.select("b.gif");
+        r.chooser().cmdOK.click();
+    });
+    EXPECT_EQ(r.platform.messages,
+              (std::vector<std::string>{"No selected file. Continue? Attention01",
+                                        "This file cannot be shown as a picture. Attention00"}));
+    EXPECT_EQ(r.state(), "closed ~/b.gif | ~/b.gif | Default | 0 off");
 }
 
 TEST(PictureChooser, StoredPicturesAndShowsAtStartUpInTheChooserAndOnSave)
@@ -163,6 +181,39 @@ TEST(PictureChooser, StoredPicturesAndShowsAtStartUpInTheChooserAndOnSave)
         EXPECT_EQ(
             r.settingsText(),
             worked::settingsWith({"PicCenter=" + (shownPath.empty() ? "Default" : shownPath)}));
+    }
+}
+
+// A drive that cannot be opened says why in the path field, in the user's language, and the
+// lists stay where they were.
+TEST(PictureChooser, ADriveThatCannotBeOpenedSaysWhyInTheUsersLanguage)
+{
+    struct Row {
+        const char* name;
+        const char* language;
+        tk::DriveFailure failure;
+        std::string text;
+    };
+    const Row rows[] = {
+        {"English, not available", "1", tk::DriveFailure::NotAvailable,
+         "/mnt/cd is not available."},
+        {"English, access denied", "1", tk::DriveFailure::AccessDenied,
+         "/mnt/cd cannot be opened: access denied."},
+        {"Russian, not available", "0", tk::DriveFailure::NotAvailable, "/mnt/cd недоступен."},
+        {"Russian, access denied", "0", tk::DriveFailure::AccessDenied,
+         "/mnt/cd не открывается: доступ запрещён."}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FolderRun r;
+        r.platform.driveFailures["/mnt/cd"] = row.failure;
+        ASSERT_TRUE(
+            r.openDialog(worked::settingsWith({std::string("Localisation=") + row.language})));
+        r.choose(1, r.pics(), [&] {
+            r.chooser().Drive1.setDrive("/mnt/cd");
+            EXPECT_EQ(r.chooser().txtFP.text(), row.text);
+            EXPECT_EQ(r.tilde(r.chooser().Dir1.path() + " " + r.chooser().File1.path()), "~ ~");
+            r.chooser().cmdNO.click();
+        });
     }
 }
 

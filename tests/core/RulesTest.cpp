@@ -27,23 +27,29 @@ namespace {
 TEST(ClockFaceRules, CircleStylesAndTheSecondStylesDial)
 {
     // The circles, labels and layout of a style, then the seconds and minutes figure sizes
-    // for hours figures of 30 points and a stored size of 24.
-    using Sizes = std::array<float, 9>;
+    // for hours figures of 30 points and a stored size of 24, as the style is applied and as
+    // the font picker gives them for hours of 15.75 points.
+    using Sizes = std::array<float, 11>;
     const std::tuple<const char*, float, Sizes> styles[] = {
-        {"Different size", 0, {850, 700, 380, 510, 420, 4, 1.8f, 15, 21}},
-        {"Equal size", 1, {1080, 1080, 700, 700, 540, 3, 2, 24, 24}}};
+        {"Different size", 0, {850, 700, 380, 510, 420, 4, 1.8f, 15, 21, 7.875f, 10.5f}},
+        {"Equal size", 1, {1080, 1080, 700, 700, 540, 3, 2, 24, 24, 15.75f, 15.75f}}};
     for (const auto& [name, shapeWidth, sizes] : styles) {
         SCOPED_TRACE(name);
         const CircleStyle& s = CircleStyle::of(shapeWidth);
-        EXPECT_EQ((Sizes{s.minutesCircle, s.secondsCircle, s.secondsLabel, s.minutesLabel,
-                         static_cast<float>(s.radiusUnit), static_cast<float>(s.lineSteps),
-                         s.spreadStep, CircleStyle::secondsFigureSize(shapeWidth, 30, 24),
-                         CircleStyle::minutesFigureSize(shapeWidth, 30, 24)}),
-                  sizes);
+        const FigureSizes applied = CircleStyle::figureSizes(shapeWidth, 30, 24);
+        const FigureSizes picked = CircleStyle::pickedFigureSizes(shapeWidth, 15.75f);
+        EXPECT_EQ(
+            (Sizes{s.minutesCircle, s.secondsCircle, s.secondsLabel, s.minutesLabel,
+                   static_cast<float>(s.radiusUnit), static_cast<float>(s.lineSteps), s.spreadStep,
+                   applied.seconds, applied.minutes, picked.seconds, picked.minutes}),
+            sizes);
     }
-    // The screen's width in pixels and the picture box of its dial; 0: there is none.
-    const std::pair<int, int> dials[] = {{800, 2},  {1024, 1}, {1280, 3}, {640, 0},
-                                         {1152, 0}, {1920, 0}, {2560, 0}};
+    // The screen's width in pixels and its dial.
+    using enum tk::BuiltInPicture;
+    const std::pair<int, std::optional<tk::BuiltInPicture>> dials[] = {
+        {800, Dial800x600}, {1024, Dial1024x768}, {1280, Dial1280x1024},
+        {640, {}},          {1152, {}},           {1920, {}},
+        {2560, {}}};
     for (const auto& [pixels, dial] : dials)
         EXPECT_EQ(SecondClockStyle::dialFor(tk::Units().toWholeTwips(pixels)), dial) << pixels;
 }
@@ -143,10 +149,11 @@ TEST(BackgroundRules, TheSlideList)
 std::string readBack(const SettingsValues& v)
 {
     return tk::singleText(v.ViewTime) + " " + tk::singleText(v.ShapeWidth) + " " +
-           tk::singleText(SettingsFile::language(v.strSettings[4])) + " " +
-           tk::singleText(v.fontSize(10)) + " " + std::to_string(v.colour(6)) + " " +
-           std::to_string(v.colour(9)) + " " + std::to_string(v.checkValue(5)) +
-           std::to_string(v.clock2());
+           tk::singleText(SettingsFile::language(v.text(SettingsSlot::Localisation))) + " " +
+           tk::singleText(v.fontSize(SettingsSlot::HSize)) + " " +
+           std::to_string(v.colour(SettingsSlot::HColor)) + " " +
+           std::to_string(v.colour(SettingsSlot::CColor)) + " " +
+           std::to_string(v.checkValue(SettingsSlot::Back)) + std::to_string(v.clock2());
 }
 
 const std::string kReadBackDefaults = "0 0 1 30 255 0 00";

@@ -27,8 +27,9 @@ TEST(SettingsDialog, PresetsAndColourAndFontRows)
     // figures' sizes and swatch texts then, seconds first, and their font. The dialog opens
     // on the stored options, where a stored time mode of 2 means "Time from start" too.
     using Font = std::optional<tk::FontChoice>;
-    const Font green{{"", 0, kGreen}}, teal{{"", 0, kTeal}};
-    const Font arial{{"Arial", 24, kHours}}, verdana{{"Verdana", 24, kTeal}};
+    const Font green{{.name = "", .colour = kGreen}}, teal{{.name = "", .colour = kTeal}};
+    const Font arial{{.name = "Arial", .size = 24, .colour = kHours}};
+    const Font verdana{{.name = "Verdana", .size = 24, .colour = kTeal}};
     const std::tuple<int, int, Font, std::vector<tk::Colour>, std::string, std::string> rows[] = {
         {0, 0, green, {kSeconds, kGreen}, "GMH GMH GGMH 0000 GMH0", kDefaultFonts},
         {1, 0, {}, {kSeconds, kSeconds}, kDefaultLook, kEqualFonts},
@@ -60,6 +61,8 @@ TEST(SettingsDialog, PresetsAndColourAndFontRows)
         if (row == 2) {
             const tk::FontChoice& first = r.platform.fontPresets.at(0);
             EXPECT_EQ(first.name + " " + tk::singleText(first.size), "Tahoma 30");
+            // Screen fonts, effects with the colour, no style preselected.
+            EXPECT_EQ(r.platform.fontFlags.at(0), 1048833) << "the font picker's options";
         }
         std::string shown;
         for (const int k : {0, 1, 2})
@@ -130,7 +133,8 @@ TEST(SaveAndCancel, SaveWritesTheLiveValuesAndEndsOnceItCanWrite)
     d.optSW[1].click();
     d.chkBG[0].click();
     r.platform.colourAnswers = {65280, tk::rgb(1, 2, 3)};
-    r.platform.fontAnswers = {tk::FontChoice{"Arial", 15.75f, tk::rgb(200, 0, 0)}};
+    r.platform.fontAnswers = {
+        tk::FontChoice{.name = "Arial", .size = 15.75f, .colour = tk::rgb(200, 0, 0)}};
     d.lblCOLOR[0].click();
     d.lblCOLOR[3].click();
     d.lblCOLOR[2].click();

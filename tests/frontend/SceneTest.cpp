@@ -28,19 +28,14 @@ namespace {
 constexpr float kTwips = 15;
 constexpr tk::PixelSize kFaceSize{800, 600};
 
+// A picture of a size the recording canvas reads.
 class FixedPicture : public tk::Picture {
 public:
     FixedPicture(int width, int height)
-        : m_width(width)
-        , m_height(height)
+        : size{width, height}
     {
     }
-    int widthPixels() const override { return m_width; }
-    int heightPixels() const override { return m_height; }
-
-private:
-    int m_width;
-    int m_height;
+    tk::PixelSize size;
 };
 
 // A face of each kind of element, each with a colour or text of its own, in pixels: a window
@@ -138,6 +133,10 @@ public:
                   int) override
     {
         calls.push_back(text);
+    }
+    tk::PixelSize pictureSize(const tk::Picture& picture) const override
+    {
+        return static_cast<const FixedPicture&>(picture).size;
     }
     void drawPicture(const tk::Picture& picture, const tk::PixelRect&,
                      const tk::PixelRect&) override

@@ -1,13 +1,7 @@
-#include "BoundedFile.h"
 #include "FakePlatform.h"
 #include "FolderListing.h"
-#include "InstanceLock.h"
 #include "PictureFile.h"
-#include "SettingsFolder.h"
-#include "WorkedExamples.h"
 
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -15,10 +9,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <future>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -92,107 +82,32 @@ TEST_F(PlatformTest, FakeAndRealListingsAgree)
     EXPECT_EQ(fakePlatform.listFolders(folder), folders);
 }
 
-TEST_F(PlatformTest, LinksToRegularFilesAreReadAndNothingElse)
+// Pictures are decoded by Qt only from regular files within the shared limits.
+TEST_F(PlatformTest, PicturesAreDecodedWithinTheLimits)
 {
-    EXPECT_EQ(BoundedFile::read(path("link.gif"), 100), QByteArray("picture"));
-    EXPECT_EQ(BoundedFile::read(path(kLatin1Name), 100), QByteArray("picture"));
-    EXPECT_FALSE(BoundedFile::read(path("zero.gif"), 100));
-    EXPECT_FALSE(BoundedFile::read(path("Sub"), 100));
-    EXPECT_TRUE(BoundedFile::mayWrite(path("link.gif")));
-    EXPECT_TRUE(BoundedFile::mayWrite(path("new.ini")));
-    EXPECT_FALSE(BoundedFile::mayWrite(path("zero.gif")));
-    EXPECT_FALSE(BoundedFile::mayWrite(path("dangling.gif")));
+    // A GIF of one pixel, and the same with a canvas past the GIF limit or cut short.
+    static constexpr char kDot[] = "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00"
+                                   ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;";
+    const std::string gif(kDot, sizeof kDot - 1);
+    write("dot.gif", gif);
+    write("huge.gif", gif.substr(0, 6) + "\xb8\x0b\xb8\x0b" + gif.substr(10));
+    write("cut.gif", gif.substr(0, gif.size() - 1));
     fs::create_symlink(path("red.png"), path("red-link.png"));
-    EXPECT_EQ(PictureFile::read(path("red-link.png")).size(), QSize(7, 5));
-    EXPECT_TRUE(PictureFile::read(path("zero.gif")).isNull());
-}
-
-// Text files are settings-sized: of a file of megabytes only the first bytes up to the limit
-// are read from the disk, so that a hostile file costs no more than a valid one.
-TEST_F(PlatformTest, OnlyTheStartOfALargeTextFileIsRead)
-{
-    const std::string file = worked::kDefaultSettings + std::string(8'000'000, 'x');
-    write("large.ini", file);
-    const auto bytesRead = [] {
-        std::ifstream io("/proc/self/io");
-        std::string key;
-        long long count = 0;
-        while (io >> key >> count && key != "rchar:") {
-        }
-        return count;
+    struct Row {
+        const char* name;
+        std::string file;
+        QSize size;
     };
-    const long long before = bytesRead();
-    const auto bytes = BoundedFile::read(path("large.ini"), tk::kTextFileLimit);
-    const long long read = bytesRead() - before;
-    ASSERT_TRUE(bytes);
-    EXPECT_EQ(bytes->toStdString(), file.substr(0, tk::kTextFileLimit));
-    EXPECT_LT(read, 4 * static_cast<long long>(tk::kTextFileLimit));
-}
-
-// The drives come from the kernel's mount table alone, so a mount that never answers cannot
-// hold up the chooser; opening one asks it on a thread that may never come back.
-TEST_F(PlatformTest, DrivesAreReadWithoutAskingTheMounts)
-{
-    const QByteArray table = "22 27 0:21 / /proc rw - proc proc rw\n"
-                             "30 27 8:1 / /media/usb\\040stick rw - vfat /dev/sdb1 rw\n"
-                             "31 27 8:2 / /data rw shared:1 - ext4 /dev/sda2 rw\n"
-                             "32 27 8:2 / /data rw - ext4 /dev/sda2 rw\n"
-                             "33 27 0:40 / /mnt/nfs rw - nfs4 server:/ rw\n"
-                             "34 27 0:41 / /run/media/me/Disk rw - ext4 /dev/sdc1 rw\n"
-                             "35 27 0:42 / /run/user/0 rw - tmpfs tmpfs rw\n"
-                             "36 27 0:43 / /usr/share rw - ext4 /dev/sda3 rw\n"
-                             "37 27 0:44 / /home/me rw - ext4 /dev/sda4 rw\n"
-                             "broken line\n";
-    EXPECT_EQ(FolderListing::drivesFrom(table, "/home/me"),
-              (std::vector<std::string>{"/", "/home/me", "/data", "/media/usb stick", "/mnt/nfs",
-                                        "/run/media/me/Disk"}));
-
-    std::promise<void> never;
-    const std::shared_future<void> blocked = never.get_future().share();
-    const auto hangs = [blocked](const std::string&) {
-        blocked.wait();
-        return std::string();
-    };
-    EXPECT_EQ(FolderListing::openFailure("/mnt/nfs", hangs, std::chrono::milliseconds(50)),
-              "/mnt/nfs is not available.");
-    never.set_value();
-    EXPECT_EQ(FolderListing::openFailure(path("Sub")), "");
-    EXPECT_EQ(FolderListing::openFailure(path(kLatin1Folder)), "");
-    EXPECT_EQ(FolderListing::openFailure(path("gone")), path("gone") + " is not available.");
-}
-
-// Without a runtime folder the lock lives in a folder of the user's own in the temporary
-// folder; one that others may enter or write could hand them the lock.
-TEST_F(PlatformTest, LockFolderOpenToOthersIsNotUsed)
-{
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    const QByteArray temp = qgetenv("TMPDIR");
-    qunsetenv("XDG_RUNTIME_DIR");
-    qputenv("TMPDIR", QFile::encodeName(m_dir.path()));
-    const QString folder = qPath("tikora-clock-" + std::to_string(::geteuid()));
-    const QString lock = InstanceLock::defaultPath();
-    EXPECT_EQ(lock, QDir(folder).filePath("tikora-clock.lock"));
-    EXPECT_FALSE(InstanceLock(lock).heldElsewhere());
-    ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0777), 0);
-    EXPECT_EQ(InstanceLock::defaultPath(), QString());
-    qputenv("XDG_RUNTIME_DIR", runtime);
-    qputenv("TMPDIR", temp);
-}
-
-// A portable copy's chooser opens beside it; an installed one in the user's pictures, or home.
-TEST_F(PlatformTest, ChooserOpensBesideAPortableCopyAndInThePicturesOfAnInstalledOne)
-{
-    const QByteArray home = qgetenv("HOME");
-    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
-    qputenv("HOME", QFile::encodeName(m_dir.path()));
-    qunsetenv("XDG_CONFIG_HOME");
-    const QString program = qPath("Sub");
-    EXPECT_EQ(SettingsFolder::pictureFolder(program, program), program);
-    EXPECT_EQ(SettingsFolder::pictureFolder(qPath("alpha"), program), m_dir.path());
-    fs::create_directory(path("Pictures"));
-    EXPECT_EQ(SettingsFolder::pictureFolder(qPath("alpha"), program), qPath("Pictures"));
-    qputenv("HOME", home);
-    qputenv("XDG_CONFIG_HOME", config);
+    const Row rows[] = {{"a GIF", "dot.gif", QSize(1, 1)},
+                        {"a link to a picture", "red-link.png", QSize(7, 5)},
+                        {"a GIF canvas past the limit", "huge.gif", QSize(0, 0)},
+                        {"a GIF cut short", "cut.gif", QSize(0, 0)},
+                        {"a link to a device", "zero.gif", QSize(0, 0)},
+                        {"a folder", "Sub", QSize(0, 0)}};
+    for (const Row& row : rows)
+        EXPECT_EQ(PictureFile::read(path(row.file)).size(), row.size) << row.name;
+    EXPECT_EQ(PictureFile::read(path("red.png"), QSize(3, 3)).size(), QSize(3, 2))
+        << "a picture larger than its box is fitted";
 }
 
 } // namespace

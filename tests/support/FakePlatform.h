@@ -1,5 +1,8 @@
 #pragma once
 
+#include "BoundedFile.h"
+#include "NameOrder.h"
+#include "PathText.h"
 #include "Platform.h"
 #include "Window.h"
 
@@ -17,9 +20,9 @@
 namespace fake {
 
 // A scripted platform for headless tests: a settable clock and screen, a real temporary
-// program folder, pickers that answer from queues (an empty queue cancels) and message boxes
-// that answer OK. Ending the
-// process throws Ended, so that the handler stops there and the test can look at what it left.
+// program folder whose paths are UTF-8 texts as on every platform, pickers that answer from
+// queues (an empty queue cancels) and message boxes that answer OK. Ending the process throws
+// Ended, so that the handler stops there and the test can look at what it left.
 class FakePlatform : public tk::Platform {
 public:
     struct Ended {};
@@ -29,8 +32,6 @@ public:
             : source(std::move(source))
         {
         }
-        int widthPixels() const override { return 49; }
-        int heightPixels() const override { return 49; }
         const std::string source;
     };
 
@@ -49,11 +50,13 @@ public:
     // The script.
     int time = 0;
     std::optional<std::int64_t> steady;
-    std::string commandLineText;
+    tk::RunRequest request;
     tk::ScreenSize screen{15360, 11520};
     bool anotherInstance = false;
     bool failWrites = false;
     bool failReads = false;
+    // The drives that cannot be opened, and why.
+    std::map<std::string, tk::DriveFailure> driveFailures;
     // A folder of the program folder to keep the settings in, as an installed copy does, or
     // empty for the program folder itself.
     std::string settingsSubfolder;
@@ -67,17 +70,27 @@ public:
     std::vector<std::string> messages;
     std::vector<tk::Colour> colourPresets;
     std::vector<tk::FontChoice> fontPresets;
+    std::vector<int> fontFlags;
     int writeCount = 0;
 
     void setScreenPixels(int w, int h)
     {
         screen = {tk::Units().toWholeTwips(w), tk::Units().toWholeTwips(h)};
     }
-    // A path in the program folder, joined with the platform's separator as the program joins.
-    std::string pathOf(const std::string& name) const { return (m_folder / name).string(); }
+    // A path in the program folder, joined as the program joins: `name` may go through
+    // subfolders, written with '/' between them.
+    std::string pathOf(const std::string& name) const
+    {
+        std::string path = utf8(m_folder);
+        for (std::size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
+            end = name.find('/', start);
+            path = tk::path::join(path, name.substr(start, end - start));
+        }
+        return path;
+    }
     void putFile(const std::string& name, const std::string& contents)
     {
-        std::ofstream(pathOf(name), std::ios::binary) << contents;
+        std::ofstream(native(pathOf(name)), std::ios::binary) << contents;
     }
     // Where a picture came from: its path, "built-in", or nothing for no picture.
     static std::string sourceOf(const tk::PictureRef& picture)
@@ -87,12 +100,13 @@ public:
     }
 
     bool anotherInstanceRunning() override { return anotherInstance; }
-    std::string commandLine() override { return commandLineText; }
-    std::string programFolder() override { return m_folder.string(); }
+    tk::RunRequest commandLine() override { return request; }
+    std::string programFolder() override { return utf8(m_folder); }
     std::string settingsFolder() override
     {
-        std::filesystem::create_directories(m_folder / settingsSubfolder, m_ignoredError);
-        return settingsSubfolder.empty() ? programFolder() : pathOf(settingsSubfolder);
+        const std::string folder = pathOf(settingsSubfolder);
+        std::filesystem::create_directories(native(folder), m_ignoredError);
+        return settingsSubfolder.empty() ? programFolder() : folder;
     }
     int timeOfDay() override { return time; }
     // The steady clock follows the time of day unless a test sets it apart.
@@ -121,46 +135,50 @@ public:
         colourPresets.push_back(preset);
         return nextAnswer(colourAnswers, {});
     }
-    std::optional<tk::FontChoice> pickFont(const tk::FontChoice& preset) override
+    std::optional<tk::FontChoice> pickFont(const tk::FontChoice& preset, int flags) override
     {
         fontPresets.push_back(preset);
+        fontFlags.push_back(flags);
         return nextAnswer(fontAnswers, {});
     }
-    std::vector<std::string> drives() override { return {std::string(1, tk::kPathSeparator)}; }
+    std::vector<std::string> drives() override { return {utf8(m_folder.root_path())}; }
     std::vector<std::string> listFolders(const std::string& folder) override
     {
         return visibleEntries(folder, "*", true);
     }
-    tk::DriveFolder openDrive(const std::string& drive) override { return {drive, {}}; }
+    tk::DriveFolder openDrive(const std::string& drive) override
+    {
+        const auto failure = driveFailures.find(drive);
+        if (failure != driveFailures.end())
+            return {{}, failure->second};
+        return {drive, {}};
+    }
     // Lists the real folder as the desktop does: "folder/" every file, "folder/wildcard" the
     // files it matches without regard to case, "folder/name" the file itself; hidden entries
     // left out, names sorted without regard to case.
     std::vector<std::string> listDirectory(const std::string& pattern) override
     {
-        const auto cut = pattern.find_last_of(tk::kPathSeparator);
-        const std::string folder = cut == std::string::npos ? "./" : pattern.substr(0, cut + 1);
-        const std::string name = cut == std::string::npos ? pattern : pattern.substr(cut + 1);
+        const std::string_view folder = tk::path::folderOf(pattern);
+        const std::string name(tk::path::nameOf(pattern));
         if (name.empty() || name.find_first_of("*?") != std::string::npos)
-            return visibleEntries(folder, name.empty() || name == "*.*" ? "*" : name, false);
-        if (name.front() != '.' && std::filesystem::is_regular_file(folder + name, m_ignoredError))
+            return visibleEntries(folder.empty() ? "." : std::string(folder),
+                                  name.empty() || name == "*.*" ? "*" : name, false);
+        if (name.front() != '.' &&
+            std::filesystem::is_regular_file(native(pattern), m_ignoredError))
             return {name};
         return {};
     }
-    // Only regular files are read, and only their start, as on the desktop.
+    // Only regular files are read, and only their start, by the real platforms' bounded read.
     std::optional<std::string> readFile(const std::string& path) override
     {
-        if (failReads || !std::filesystem::is_regular_file(path, m_ignoredError))
+        if (failReads)
             return std::nullopt;
-        std::ifstream in(path, std::ios::binary);
-        std::string bytes(tk::kTextFileLimit, '\0');
-        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        bytes.resize(static_cast<std::size_t>(in.gcount()));
-        return in || in.eof() ? std::optional(bytes) : std::nullopt;
+        return os::boundedFile::readText(path);
     }
     bool writeFile(const std::string& path, const std::string& contents) override
     {
         ++writeCount;
-        return !failWrites && std::ofstream(path, std::ios::binary) << contents;
+        return !failWrites && std::ofstream(native(path), std::ios::binary) << contents;
     }
     // A file that begins with "picture" is a picture; any other file is none.
     tk::PictureRef loadPicture(const std::string& path) override
@@ -179,6 +197,17 @@ public:
     }
 
 private:
+    // The file system's path for a UTF-8 path, and back: on Windows a path of narrow
+    // characters would be read in the system's code page instead.
+    static std::filesystem::path native(const std::string& path)
+    {
+        return std::filesystem::path(std::u8string(path.begin(), path.end()));
+    }
+    static std::string utf8(const std::filesystem::path& path)
+    {
+        const std::u8string text = path.u8string();
+        return std::string(text.begin(), text.end());
+    }
     static std::string lowered(std::string text)
     {
         for (char& c : text)
@@ -198,14 +227,15 @@ private:
                                             bool folders)
     {
         std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(folder, m_ignoredError)) {
-            const std::string name = entry.path().filename().string();
+        for (const auto& entry :
+             std::filesystem::directory_iterator(native(folder), m_ignoredError)) {
+            const std::string name = utf8(entry.path().filename());
             const bool kind = folders ? entry.is_directory(m_ignoredError)
                                       : entry.is_regular_file(m_ignoredError);
             if (kind && name.front() != '.' && matches(wildcard, name))
                 names.push_back(name);
         }
-        std::ranges::sort(names, {}, [](const std::string& n) { return std::pair(lowered(n), n); });
+        tk::names::sort(names);
         return names;
     }
     // The next scripted answer, or the given one when the script has run out.

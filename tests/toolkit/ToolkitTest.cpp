@@ -1,13 +1,140 @@
+#include "Bounds.h"
+#include "CheckBox.h"
+#include "CommandButton.h"
+#include "ControlArray.h"
+#include "Frame.h"
+#include "Label.h"
+#include "Line.h"
 #include "NumberText.h"
+#include "OptionButton.h"
 #include "PathText.h"
+#include "PictureBox.h"
+#include "Shape.h"
+#include "Timer.h"
+#include "Window.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
-#include <tuple>
 
 namespace {
+
+// A window of one control of each kind that counts what it tells its observer.
+struct WatchedWindow : tk::Window::Observer {
+    WatchedWindow() { window.setObserver(this); }
+    void controlChanged(tk::Control&, const tk::Bounds&) override { ++notices; }
+    void windowChanged() override { ++notices; }
+    void stackingChanged() override {}
+    void shown() override {}
+
+    tk::Window window{"window"};
+    tk::Frame frame{window, "frame"};
+    tk::Label label{window, "label"};
+    tk::CommandButton button{window, "button"};
+    tk::Shape shape{window, "shape"};
+    tk::Line line{window, "line"};
+    tk::Timer timer{window, "timer"};
+    tk::PictureBox box{window, "box"};
+    tk::CheckBox check{window, "check"};
+    tk::OptionButton option{window, "option"};
+    int notices = 0;
+};
+
+struct NoticeRow {
+    const char* name;
+    std::function<void(WatchedWindow&)> change;
+};
+
+TEST(ChangeNotices, EverySetterTellsOfAChangeOnceAndOfNothingElse)
+{
+    const auto picture = std::make_shared<const tk::Picture>();
+    const NoticeRow rows[] = {
+        {"left", [](WatchedWindow& w) { w.label.setLeft(120); }},
+        {"visible", [](WatchedWindow& w) { w.label.setVisible(false); }},
+        {"enabled", [](WatchedWindow& w) { w.button.setEnabled(false); }},
+        {"fore colour", [](WatchedWindow& w) { w.label.setForeColor(255); }},
+        {"back colour", [](WatchedWindow& w) { w.box.setBackColor(255); }},
+        {"caption", [](WatchedWindow& w) { w.button.setCaption("OK"); }},
+        {"font name", [](WatchedWindow& w) { w.label.setFontName("Tahoma"); }},
+        {"font size", [](WatchedWindow& w) { w.label.setFontSize(30); }},
+        {"bold", [](WatchedWindow& w) { w.label.setFontBold(true); }},
+        {"container", [](WatchedWindow& w) { w.option.setContainer(&w.frame); }},
+        {"label alignment", [](WatchedWindow& w) { w.label.setAlignment(tk::Alignment::Centre); }},
+        {"default button", [](WatchedWindow& w) { w.button.setDefault(true); }},
+        {"cancel button", [](WatchedWindow& w) { w.button.setCancel(true); }},
+        {"shape", [](WatchedWindow& w) { w.shape.setShape(tk::ShapeKind::Circle); }},
+        {"shape border", [](WatchedWindow& w) { w.shape.setBorderWidth(3); }},
+        {"line end", [](WatchedWindow& w) { w.line.setX2(600); }},
+        {"line colour", [](WatchedWindow& w) { w.line.setBorderColor(255); }},
+        {"timer interval", [](WatchedWindow& w) { w.timer.setInterval(1000); }},
+        {"timer alignment", [](WatchedWindow& w) { w.timer.setAlignedToWallClock(true); }},
+        {"picture", [&picture](WatchedWindow& w) { w.box.setPicture(picture); }},
+        {"check box value", [](WatchedWindow& w) { w.check.setValue(1); }},
+        {"option value", [](WatchedWindow& w) { w.option.setValue(true); }},
+        {"window caption", [](WatchedWindow& w) { w.window.setCaption("Options"); }},
+        {"window left", [](WatchedWindow& w) { w.window.setLeft(300); }},
+        {"window size", [](WatchedWindow& w) { w.window.setClientSize(4000, 3000); }},
+        {"window colour", [](WatchedWindow& w) { w.window.setBackColor(0); }},
+        {"window state",
+         [](WatchedWindow& w) { w.window.setWindowState(tk::WindowState::Maximised); }},
+        {"pointer", [](WatchedWindow& w) { w.window.setMousePointer(tk::MousePointer::Custom); }},
+        {"window shown", [](WatchedWindow& w) { w.window.show(); }},
+    };
+    for (const NoticeRow& row : rows) {
+        WatchedWindow watched;
+        row.change(watched);
+        EXPECT_EQ(watched.notices, 1) << row.name << " changed";
+        watched.notices = 0;
+        row.change(watched);
+        EXPECT_EQ(watched.notices, 0) << row.name << " set again to the same";
+    }
+}
+
+TEST(ToolkitRules, ATimerOfNoIntervalAndANewElementOfAGroup)
+{
+    tk::Window window("window");
+    tk::Timer timer(window, "timer");
+    int fired = 0;
+    timer.onTimer = [&fired] { ++fired; };
+    timer.setEnabled(true);
+    timer.fire();
+    EXPECT_EQ(fired, 0) << "a timer of interval 0 never fires";
+    timer.setInterval(1000);
+    timer.fire();
+    EXPECT_EQ(fired, 1) << "a timer with an interval fires";
+
+    tk::ControlArray<tk::Shape> shapes(window, "ShapeS");
+    shapes.add(0).setBorderWidth(3);
+    const tk::Shape& loaded = shapes.load(1);
+    EXPECT_EQ(std::pair(loaded.visible(), loaded.borderWidth()), std::pair(false, 3))
+        << "a loaded element starts hidden, with element 0's look";
+}
+
+struct BoundsRow {
+    const char* name;
+    tk::Bounds bounds;
+    bool empty;
+    bool spansNothing;
+};
+
+TEST(Bounds, EmptyIsNoAreaAndSpansNothingIsNotEvenALine)
+{
+    const BoundsRow rows[] = {
+        {"an area", {10, 10, 100, 50}, false, false},
+        {"a horizontal line", {10, 10, 100, 0}, true, false},
+        {"a vertical line", {10, 10, 0, 100}, true, false},
+        {"a point", {10, 10, 0, 0}, true, true},
+        {"turned inside out", {10, 10, -5, 50}, true, false},
+    };
+    for (const BoundsRow& row : rows) {
+        EXPECT_EQ(row.bounds.isEmpty(), row.empty) << row.name;
+        EXPECT_EQ(row.bounds.spansNothing(), row.spansNothing) << row.name;
+    }
+}
 
 TEST(NumberText, CurrencyTextsAndNumbers)
 {
@@ -33,34 +160,76 @@ TEST(NumberText, CurrencyTextsAndNumbers)
         EXPECT_EQ(tk::parseWholeNumber(text), number) << '"' << text << '"';
 }
 
+// The path written with '/', in the platform's own separator.
+std::string native(std::string path)
+{
+    std::ranges::replace(path, '/', tk::kPathSeparator);
+    return path;
+}
+
 TEST(PathText, FoldersAndNames)
 {
-#ifndef _WIN32
-    // A path, the same path normalised, and its parent.
-    const std::tuple<std::string, std::string, std::string> folders[] = {
-        {"/", "/", "/"},          {"//", "/", "/"},         {"/home", "/home", "/"},
-        {"/home/", "/home", "/"}, {"/a/b//", "/a/b", "/a"}, {"/a/C:", "/a/C:", "/a"},
-        {"C:", "C:", "C:"}};
-    for (const auto& [path, normal, parent] : folders) {
-        EXPECT_EQ(tk::path::normalised(path), normal) << path;
-        EXPECT_EQ(tk::path::parentOf(path), parent) << path;
-        EXPECT_EQ(tk::path::isRoot(path), path == "/") << path;
+    const bool windows = tk::kWindowsPaths;
+    struct Folder {
+        const char* name;
+        std::string path, normal, parent;
+        bool root;
+    };
+    const Folder folders[] = {
+        {"the root", native("/"), native("/"), native("/"), true},
+        {"a doubled root", native("//"), native("/"), native("/"), false},
+        {"a folder at the root", native("/home"), native("/home"), native("/"), false},
+        {"a trailing separator", native("/home/"), native("/home"), native("/"), false},
+        {"separators at the end", native("/a/b//"), native("/a/b"), native("/a"), false},
+        {"a colon in a folder's name", native("/a/C:"), native("/a/C:"), native("/a"), false},
+        {"a drive letter, a root on Windows only", "C:", native(windows ? "C:/" : "C:"),
+         native(windows ? "C:/" : "C:"), windows},
+        {"'/' separates on Windows too", "C:/pics/", "C:/pics", native(windows ? "C:/" : "C:"),
+         false},
+        {"'\\' separates on Windows only", "/a\\b", "/a\\b", windows ? "/a" : "/", false}};
+    for (const auto& row : folders) {
+        EXPECT_EQ(tk::path::normalised(row.path), row.normal) << row.name;
+        EXPECT_EQ(tk::path::parentOf(row.path), row.parent) << row.name;
+        EXPECT_EQ(tk::path::isRoot(row.path), row.root) << row.name;
     }
-    EXPECT_EQ(tk::path::join("/", "a.gif") + " " + tk::path::join("/pics", "*.gif"),
-              "/a.gif /pics/*.gif");
-    // A folder, a path, and whether the path is the folder or lies in it.
-    const std::tuple<const char*, const char*, bool> inside[] = {
-        {"/", "/home/user", true},
-        {"/home/user", "/home/user", true},
-        {"/home/u", "/home/user", false},
-        {"/home/user/", "/home/user/pics", true},
-        {"/home/user", "/home", false}};
-    for (const auto& [folder, path, in] : inside)
-        EXPECT_EQ(tk::path::contains(folder, path), in) << folder << " " << path;
-#endif
-    EXPECT_EQ(tk::path::compareWithoutCase("a.gif", "B.GIF"), -1);
-    EXPECT_EQ(tk::path::compareWithoutCase("Photo.JPG", "photo.jpg"), 0);
-    EXPECT_EQ(tk::path::compareWithoutCase("ab", "a"), 1);
+
+    struct Split {
+        const char* name;
+        std::string folder, file, joined, folderPart, namePart;
+    };
+    const Split splits[] = {
+        {"a file at the root", native("/"), "a.gif", native("/a.gif"), native("/"), "a.gif"},
+        {"a wildcard in a folder", native("/pics"), "*.gif", native("/pics/*.gif"),
+         native("/pics/"), "*.gif"},
+        {"a folder with its separator at the end", native("/pics/"), "", native("/pics/"),
+         native("/pics/"), ""}};
+    for (const auto& row : splits) {
+        const std::string joined = tk::path::join(row.folder, row.file);
+        EXPECT_EQ(joined, row.joined) << row.name;
+        EXPECT_EQ(tk::path::folderOf(joined), row.folderPart) << row.name;
+        EXPECT_EQ(tk::path::nameOf(joined), row.namePart) << row.name;
+    }
+    EXPECT_EQ(std::pair(tk::path::folderOf("a.gif"), tk::path::nameOf("a.gif")),
+              std::pair(std::string_view(), std::string_view("a.gif")))
+        << "a name without a folder";
+    EXPECT_EQ(tk::path::nameOf("C:/pics\\a.gif"), windows ? "a.gif" : "pics\\a.gif")
+        << "both separators end a folder on Windows";
+
+    struct Inside {
+        const char* name;
+        std::string folder, path;
+        bool inside;
+    };
+    const Inside inside[] = {
+        {"everything lies in the root", native("/"), native("/home/user"), true},
+        {"a folder lies in itself", native("/home/user"), native("/home/user"), true},
+        {"a name's start is no folder", native("/home/u"), native("/home/user"), false},
+        {"a trailing separator", native("/home/user/"), native("/home/user/pics"), true},
+        {"a parent is not inside", native("/home/user"), native("/home"), false},
+        {"case counts on Linux only", native("/Home/User"), native("/home/user/pics"), windows}};
+    for (const auto& row : inside)
+        EXPECT_EQ(tk::path::contains(row.folder, row.path), row.inside) << row.name;
+
 }
 
 } // namespace

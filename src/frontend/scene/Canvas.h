@@ -67,6 +67,8 @@ public:
     virtual void drawText(const tk::PixelRectF& box, const std::string& text, const tk::Font& font,
                           tk::Colour colour, int flags) = 0;
 
+    // A picture's size in the face's pixels; its pixels and size stay with the front end.
+    virtual tk::PixelSize pictureSize(const tk::Picture& picture) const = 0;
     // The `part` of a picture (its own pixels) drawn at `target`, of the same size.
     virtual void drawPicture(const tk::Picture& picture, const tk::PixelRect& target,
                              const tk::PixelRect& part) = 0;

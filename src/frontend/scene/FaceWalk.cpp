@@ -83,7 +83,7 @@ void FaceWalk::paintWindowPicture(Canvas& canvas, const tk::PixelRect& band)
     const tk::PictureRef& picture = m_window.picture();
     if (!picture)
         return;
-    const tk::PixelSize size{picture->widthPixels(), picture->heightPixels()};
+    const tk::PixelSize size = canvas.pictureSize(*picture);
     const tk::PixelPoint origin =
         m_window.picturePlace() == tk::PicturePlace::Middle
             ? PictureFit::centredIn(tk::PixelRect({0, 0}, m_faceSize), size)

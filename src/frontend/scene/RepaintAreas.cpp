@@ -6,17 +6,6 @@
 
 namespace scene {
 
-namespace {
-
-// Whether bounds paint anything: a level or an upright line has bounds of no height or no
-// width, and is still drawn.
-bool hasExtent(const tk::Bounds& bounds)
-{
-    return !(bounds.width <= 0 && bounds.height <= 0);
-}
-
-} // namespace
-
 Area RepaintAreas::repaintArea(const tk::Control& control, const tk::Bounds& before)
 {
     return uncovered(control, changedArea(control, before));
@@ -31,16 +20,16 @@ Area RepaintAreas::changedArea(const tk::Control& control, const tk::Bounds& bef
         const auto seen = m_lines.find(&control);
         if (seen != m_lines.end())
             changed = FaceGeometry::lineArea(seen->second, line.borderWidth());
-        else if (hasExtent(before))
+        else if (!before.spansNothing())
             changed = m_geometry.paintedArea(control, before);
         changed += FaceGeometry::lineArea(now, line.borderWidth());
         m_lines[&control] = now;
         return changed;
     }
     const tk::Bounds now = control.bounds();
-    if (hasExtent(before))
+    if (!before.spansNothing())
         changed = m_geometry.paintedArea(control, before);
-    if (hasExtent(now))
+    if (!now.spansNothing())
         changed += m_geometry.paintedArea(control, now);
     return changed;
 }

@@ -3,18 +3,17 @@
 #include "DisplayCheck.h"
 #include "EmbeddedPresentation.h"
 #include "ForeignWindow.h"
-#include "Form1.h"
 #include "FullScreenPresentation.h"
-#include "InstanceLock.h"
 #include "QtPlatform.h"
+#include "RunPolicy.h"
 #include "ScaleRange.h"
 #include "ScreenUnits.h"
 #include "TikoraClock.h"
+#include "UserFolders.h"
 #include "WaylandPresentation.h"
 
 #include <QApplication>
 #include <QByteArray>
-#include <QFile>
 
 #include <csignal>
 #include <cstdio>
@@ -23,13 +22,10 @@
 #include <optional>
 #include <string>
 
-#ifndef _WIN32
 #include <unistd.h>
-#endif
 
 namespace {
 
-#ifndef _WIN32
 // The program that owns the window ends an embedded run with SIGTERM; the run then ends at
 // once, as a success, without the message the default action would make the shell print.
 void endQuietly(int)
@@ -44,8 +40,6 @@ void endQuietlyOnTerm()
     sigemptyset(&action.sa_mask);
     ::sigaction(SIGTERM, &action, nullptr);
 }
-
-#endif
 
 // Qt aborts, after warnings of several lines, when it cannot connect to the display; the
 // run says why in its one line instead. Qt's messages while it connects, which come before such
@@ -62,7 +56,7 @@ void refuseWhenDisplayIsLost(QtMsgType type, const QMessageLogContext&, const QS
 
 } // namespace
 
-DesktopRun::DesktopRun(RunOptions options)
+DesktopRun::DesktopRun(CommandLine options)
     : m_options(std::move(options))
 {
 }
@@ -88,11 +82,11 @@ int DesktopRun::exec()
 #endif
     if (!m_options.error().empty())
         return refuse(m_options.error());
-    if (m_options.mode() == RunOptions::Mode::Help) {
+    if (m_options.mode() == LaunchMode::Help) {
         std::fputs(m_options.usage().c_str(), stdout);
         return EXIT_SUCCESS;
     }
-    if (m_options.mode() == RunOptions::Mode::Version) {
+    if (m_options.mode() == LaunchMode::Version) {
         std::printf("%s %s\n", m_options.programName().c_str(), TIKORA_VERSION);
         return EXIT_SUCCESS;
     }
@@ -128,9 +122,9 @@ void DesktopRun::quietenSession() const
     // Qt asks for the session's runtime folder as it starts, and warns on the terminal when
     // there is none; the folder of the user's own that the lock then uses stands in for it.
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QString folder = InstanceLock::privateFolder();
-        if (!folder.isEmpty())
-            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+        const std::string folder = os::userFolders::privateTemp();
+        if (!folder.empty())
+            qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(folder));
     }
     // The clock needs no session bus. Without one, Qt's accessibility bridge would have
     // libdbus start a bus daemon of its own, which outlives the clock; "autolaunch:" asks
@@ -138,50 +132,51 @@ void DesktopRun::quietenSession() const
     const QByteArray bus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
     if (bus.isEmpty() || bus.startsWith("autolaunch:"))
         qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
-#ifndef _WIN32
     if (m_options.embedded())
         endQuietlyOnTerm();
-#endif
 }
 
 int DesktopRun::run(DisplayCheck::Kind kind) const
 {
+    const Desktop desktop = kind == DisplayCheck::Kind::Wayland ? Desktop::Wayland : Desktop::X11;
+    const RunPolicy& policy = RunPolicies::of(RunPolicies::wayFor(m_options, desktop));
     // A window to draw in that goes away as the run takes hold of it ends the run quietly, as
     // one that goes away later does; one that was never there is the caller's mistake.
     std::string reason;
-    std::unique_ptr<Presentation> presentation = makePresentation(kind, reason);
+    std::unique_ptr<Presentation> presentation = makePresentation(policy, reason);
     if (!presentation)
         return reason.empty() ? EXIT_SUCCESS : refuse(reason);
     const ScreenUnits units = ScreenUnits::of(presentation->screen());
-    QtPlatform platform(
-        m_options.clockCommandLine(), units, *presentation,
-        [](const tk::Window& window) { return dynamic_cast<const Form1*>(&window) != nullptr; });
+    QtPlatform platform(RunPolicies::requestFor(m_options, policy), units, *presentation);
     TikoraClock run(platform);
     run.start();
     return QApplication::exec();
 }
 
-std::unique_ptr<Presentation> DesktopRun::makePresentation(DisplayCheck::Kind kind,
+std::unique_ptr<Presentation> DesktopRun::makePresentation(const RunPolicy& policy,
                                                            std::string& reason) const
 {
-    switch (m_options.mode()) {
-    case RunOptions::Mode::ScreenSaver:
-        if (kind == DisplayCheck::Kind::Wayland)
-            return std::make_unique<WaylandPresentation>();
-        return std::make_unique<FullScreenPresentation>();
-    case RunOptions::Mode::Window:
-        return std::make_unique<EmbeddedPresentation>(nullptr);
-    case RunOptions::Mode::Root:
-    case RunOptions::Mode::WindowId:
-    case RunOptions::Mode::Help:
-    case RunOptions::Mode::Version:
+    // The Windows preview's way is never chosen here, where "/p" runs full screen until the
+    // system ends it.
+    switch (policy.way) {
+    case RunWay::FullScreen:
+    case RunWay::Configure:
+    case RunWay::WindowsPreview:
+        return std::make_unique<FullScreenPresentation>(policy);
+    case RunWay::WaylandFullScreen:
+        return std::make_unique<WaylandPresentation>(policy);
+    case RunWay::OwnWindow:
+        return std::make_unique<EmbeddedPresentation>(policy, nullptr);
+    case RunWay::ForeignWindow:
         break;
     }
-    auto parent = std::make_unique<ForeignWindow>(m_options.windowId());
+    // X windows are named by 32-bit numbers, which the command line has checked.
+    auto parent =
+        std::make_unique<ForeignWindow>(static_cast<std::uint32_t>(m_options.windowHandle()));
     if (!parent->isValid()) {
         if (!parent->wentAway())
-            reason = "no window " + m_options.windowIdText() + " to draw in";
+            reason = "no window " + m_options.windowText() + " to draw in";
         return nullptr;
     }
-    return std::make_unique<EmbeddedPresentation>(std::move(parent));
+    return std::make_unique<EmbeddedPresentation>(policy, std::move(parent));
 }

@@ -1,18 +1,19 @@
 #pragma once
 
+#include "CommandLine.h"
 #include "DisplayCheck.h"
-#include "RunOptions.h"
 
 #include <memory>
 
 class Presentation;
+struct RunPolicy;
 
 // One run of the program on the desktop: checks that there is a display to run on, makes the
 // Qt application without any of Qt's own command-line options, and runs the clock, full screen
 // or embedded in another window, as the command line chose.
 class DesktopRun {
 public:
-    explicit DesktopRun(RunOptions options);
+    explicit DesktopRun(CommandLine options);
 
     // The process's exit status.
     int exec();
@@ -29,8 +30,8 @@ private:
     int run(DisplayCheck::Kind kind) const;
     // The way of presenting the clock that the command line chose, or null with the reason
     // when there is nothing to present it in.
-    std::unique_ptr<Presentation> makePresentation(DisplayCheck::Kind kind,
+    std::unique_ptr<Presentation> makePresentation(const RunPolicy& policy,
                                                    std::string& reason) const;
 
-    RunOptions m_options;
+    CommandLine m_options;
 };

@@ -5,7 +5,6 @@
 #include <QLibraryInfo>
 #include <QtGlobal>
 
-#ifndef _WIN32
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -15,11 +14,8 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
-#endif
 
 namespace {
-
-#ifndef _WIN32
 
 // A compositor answers a client's first request at once; one that has not answered within
 // this time has hung, and Qt would wait for it for ever.
@@ -67,8 +63,6 @@ Answer askRoundTrip(int fd)
     return ready > 0 && ::recv(fd, &byte, 1, 0) == 1 ? Answer::Given : Answer::Closed;
 }
 
-#endif
-
 } // namespace
 
 DisplayCheck::Kind DisplayCheck::prepare(const std::string& display, bool inForeignWindow,
@@ -76,7 +70,6 @@ DisplayCheck::Kind DisplayCheck::prepare(const std::string& display, bool inFore
 {
     if (!display.empty())
         qputenv("DISPLAY", QByteArray::fromStdString(display));
-#ifndef _WIN32
     for (const QByteArray& platform :
          QByteArray::fromStdString(candidates(inForeignWindow)).split(';')) {
         std::string why;
@@ -98,19 +91,12 @@ DisplayCheck::Kind DisplayCheck::prepare(const std::string& display, bool inFore
     if (reason.empty())
         reason = "QT_QPA_PLATFORM names no windowing system";
     return Kind::None;
-#else
-    Q_UNUSED(inForeignWindow);
-    Q_UNUSED(reason);
-    return Kind::Other;
-#endif
 }
 
 void DisplayCheck::release()
 {
-#ifndef _WIN32
     if (m_x11)
         xcb_disconnect(m_x11);
-#endif
     m_x11 = nullptr;
 }
 
@@ -127,8 +113,6 @@ std::string DisplayCheck::waylandName()
     const QByteArray name = qgetenv("WAYLAND_DISPLAY");
     return name.isEmpty() ? "wayland-0" : name.toStdString();
 }
-
-#ifndef _WIN32
 
 // A session whose compositor is named, on a Qt that can speak to it. An X display beside it
 // belongs to Xwayland, where the clock could neither cover the screen nor keep its dialogs in
@@ -191,5 +175,3 @@ bool DisplayCheck::reachWayland(std::string& reason)
         reason = "cannot open Wayland display " + name;
     return answer == Answer::Given;
 }
-
-#endif

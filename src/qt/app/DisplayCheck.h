@@ -9,8 +9,7 @@ struct xcb_connection_t;
 class DisplayCheck {
 public:
     // The windowing system of the run: decided here once, for Qt and for the way the clock is
-    // shown. Other is a system that the check does not know: one the user named, or the only
-    // one there is, as on Windows.
+    // shown. Other is a system that the check does not know, which the user named.
     enum class Kind { None, X11, Wayland, Other };
 
     DisplayCheck() = default;

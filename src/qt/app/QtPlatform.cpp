@@ -4,6 +4,8 @@
 #include "BoundedFile.h"
 #include "BuiltInPictures.h"
 #include "ClockWindow.h"
+#include "Drives.h"
+#include "FolderAccess.h"
 #include "FolderListing.h"
 #include "FontPickerDialog.h"
 #include "FormView.h"
@@ -12,8 +14,10 @@
 #include "PictureFile.h"
 #include "Presentation.h"
 #include "QtPicture.h"
+#include "QtText.h"
 #include "ScreenUnits.h"
 #include "SettingsFolder.h"
+#include "UserFolders.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -23,12 +27,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QSaveFile>
 #include <QThread>
 
 #include <algorithm>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 
 namespace {
 
@@ -41,20 +47,11 @@ std::string toStd(const QString& text)
     return text.toStdString();
 }
 
-QString toQt(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
 std::tm localNow()
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
     localtime_r(&now, &local);
-#endif
     return local;
 }
 
@@ -73,12 +70,10 @@ QMessageBox::Icon qtIcon(tk::MessageIcon icon)
 
 } // namespace
 
-QtPlatform::QtPlatform(std::string commandLine, const ScreenUnits& units,
-                       Presentation& presentation, ClockWindowFinder isClockWindow)
-    : m_commandLine(std::move(commandLine))
+QtPlatform::QtPlatform(tk::RunRequest request, const ScreenUnits& units, Presentation& presentation)
+    : m_request(request)
     , m_units(units)
     , m_presentation(presentation)
-    , m_isClockWindow(std::move(isClockWindow))
 {
     PictureFile::limitAllocations();
     m_startMilliseconds = QDateTime::currentMSecsSinceEpoch();
@@ -101,9 +96,9 @@ bool QtPlatform::anotherInstanceRunning()
     return m_presentation.anotherInstanceRunning();
 }
 
-std::string QtPlatform::commandLine()
+tk::RunRequest QtPlatform::commandLine()
 {
-    return m_commandLine;
+    return m_request;
 }
 
 std::string QtPlatform::programFolder()
@@ -113,9 +108,14 @@ std::string QtPlatform::programFolder()
 
 std::string QtPlatform::defaultPictureFolder()
 {
-    const QString settings = QDir::fromNativeSeparators(QString::fromStdString(settingsFolder()));
-    return toStd(QDir::toNativeSeparators(
-        SettingsFolder::pictureFolder(settings, QCoreApplication::applicationDirPath())));
+    SettingsFolder::PictureFacts facts;
+    facts.settingsFolder = toStd(QDir::fromNativeSeparators(toQt(settingsFolder())));
+    facts.programFolder = toStd(QCoreApplication::applicationDirPath());
+    facts.picturesFolder = os::userFolders::pictures();
+    std::error_code error;
+    facts.picturesFolderExists = std::filesystem::is_directory(facts.picturesFolder, error);
+    facts.homeFolder = os::userFolders::home();
+    return toStd(QDir::toNativeSeparators(toQt(SettingsFolder::pictureFolder(facts))));
 }
 
 std::int64_t QtPlatform::steadySeconds()
@@ -132,8 +132,25 @@ int QtPlatform::timeOfDay()
 std::string QtPlatform::settingsFolder()
 {
     if (m_settingsFolder.empty())
-        m_settingsFolder = toStd(QDir::toNativeSeparators(SettingsFolder::locate()));
+        m_settingsFolder = toStd(QDir::toNativeSeparators(toQt(locateSettings())));
     return m_settingsFolder;
+}
+
+std::string QtPlatform::locateSettings()
+{
+    const QString program = QCoreApplication::applicationDirPath();
+    SettingsFolder::Facts facts;
+    facts.programFolder = toStd(program);
+    facts.programFolderWritable = QFileInfo(program).isWritable();
+    facts.settingsBesideProgram =
+        QFileInfo::exists(QDir(program).filePath(toQt(std::string(SettingsFolder::kSettingsFile))));
+    facts.userConfigFolder = os::userFolders::config();
+    const std::string folder = SettingsFolder::locate(facts);
+    // A folder that cannot be made leaves the run on its defaults, as an unwritable one does.
+    std::error_code error;
+    if (folder != facts.programFolder)
+        std::filesystem::create_directories(folder, error);
+    return folder;
 }
 
 tk::ScreenSize QtPlatform::screenSize()
@@ -158,7 +175,7 @@ tk::Units QtPlatform::units()
 
 void QtPlatform::windowCreated(tk::Window& window)
 {
-    if (!m_clock && m_isClockWindow(window)) {
+    if (!m_clock && window.role() == tk::WindowRole::ClockFace) {
         m_clock = std::make_unique<ClockWindow>(window, m_units, m_presentation);
         return;
     }
@@ -236,14 +253,19 @@ std::optional<tk::Colour> QtPlatform::pickColour(tk::Colour preset)
     return tkColour(colour);
 }
 
-std::optional<tk::FontChoice> QtPlatform::pickFont(const tk::FontChoice& preset)
+// Qt's picker always lists the screen's fonts, always shows the colour and offers no style, so
+// it is what the options the settings dialog asks for describe; it takes no other options.
+std::optional<tk::FontChoice> QtPlatform::pickFont(const tk::FontChoice& preset, int /*flags*/)
 {
     return FontPickerDialog::pick(preset, m_units, dialogParent());
 }
 
 std::vector<std::string> QtPlatform::drives()
 {
-    return FolderListing::drives();
+    std::vector<std::string> roots;
+    for (os::Drive& drive : os::drives())
+        roots.push_back(std::move(drive.root));
+    return roots;
 }
 
 std::vector<std::string> QtPlatform::listFolders(const std::string& folder)
@@ -253,9 +275,9 @@ std::vector<std::string> QtPlatform::listFolders(const std::string& folder)
 
 tk::DriveFolder QtPlatform::openDrive(const std::string& drive)
 {
-    std::string failure = FolderListing::openFailure(drive);
-    if (!failure.empty())
-        return {{}, std::move(failure)};
+    const tk::DriveFailure failure = FolderListing::openFailure(drive, os::folderAccess);
+    if (failure != tk::DriveFailure::None)
+        return {{}, failure};
     return {drive, {}};
 }
 
@@ -275,20 +297,21 @@ std::vector<std::string> QtPlatform::listDirectory(const std::string& pattern)
 
 void QtPlatform::whenDone(std::function<void()> work, std::function<void()> then)
 {
-    PatientQuestion::whenDone(&m_presentation, std::move(work), std::move(then));
+    const auto post = [target = QPointer<QObject>(&m_presentation)](std::function<void()> next) {
+        if (target)
+            QMetaObject::invokeMethod(target, std::move(next), Qt::QueuedConnection);
+    };
+    PatientQuestion::whenDone(std::move(work), std::move(then), post);
 }
 
 std::optional<std::string> QtPlatform::readFile(const std::string& path)
 {
-    const auto bytes = BoundedFile::read(path, tk::kTextFileLimit);
-    if (!bytes)
-        return std::nullopt;
-    return bytes->toStdString();
+    return os::boundedFile::readText(path);
 }
 
 bool QtPlatform::writeFile(const std::string& path, const std::string& contents)
 {
-    if (!BoundedFile::mayWrite(path))
+    if (!os::boundedFile::mayWrite(path))
         return false;
     QSaveFile file(toQt(path));
     if (!file.open(QIODevice::WriteOnly))

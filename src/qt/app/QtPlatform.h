@@ -21,17 +21,13 @@ class ScreenUnits;
 // and the lock and the pointer are taken, as the run's presentation has it.
 class QtPlatform : public tk::Platform {
 public:
-    // Tells the clock window from the run's other windows.
-    using ClockWindowFinder = std::function<bool(const tk::Window&)>;
-
-    QtPlatform(std::string commandLine, const ScreenUnits& units, Presentation& presentation,
-               ClockWindowFinder isClockWindow);
+    QtPlatform(tk::RunRequest request, const ScreenUnits& units, Presentation& presentation);
     ~QtPlatform() override;
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;
 
     bool anotherInstanceRunning() override;
-    std::string commandLine() override;
+    tk::RunRequest commandLine() override;
     std::string programFolder() override;
     std::string settingsFolder() override;
     std::string defaultPictureFolder() override;
@@ -47,7 +43,7 @@ public:
     tk::MessageAnswer messageBox(const std::string& text, const std::string& title,
                                  tk::MessageIcon icon, tk::MessageButtons buttons) override;
     std::optional<tk::Colour> pickColour(tk::Colour preset) override;
-    std::optional<tk::FontChoice> pickFont(const tk::FontChoice& preset) override;
+    std::optional<tk::FontChoice> pickFont(const tk::FontChoice& preset, int flags) override;
 
     std::vector<std::string> drives() override;
     std::vector<std::string> listFolders(const std::string& folder) override;
@@ -69,14 +65,15 @@ private:
     // The window that a message box or picker opens over: the front-most one of the run.
     QWidget* dialogParent() const;
     void raiseDialogs();
+    // The settings folder by the shared rule, made when it is the user's own.
+    static std::string locateSettings();
     // The decoded picture in the form that is fastest to draw, or null.
     static tk::PictureRef shownPicture(const QImage& image);
     FormView& makeFormView(tk::Window& window);
 
-    const std::string m_commandLine;
+    const tk::RunRequest m_request;
     const ScreenUnits& m_units;
     Presentation& m_presentation;
-    const ClockWindowFinder m_isClockWindow;
     std::string m_settingsFolder;
     // The time of day at the start, in milliseconds since the epoch, and the monotonic time
     // since then.

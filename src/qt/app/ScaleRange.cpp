@@ -1,30 +1,21 @@
 #include "ScaleRange.h"
 
+#include "ScaleClamp.h"
 #include "Units.h"
 
 #include <QByteArray>
 #include <QScreen>
 
-#include <algorithm>
-#include <cmath>
 #include <cstdlib>
 
-#ifndef _WIN32
 #include <xcb/xcb.h>
-#endif
 
 namespace {
 
 constexpr char kScaleFactor[] = "QT_SCALE_FACTOR";
 constexpr char kFontDpi[] = "QT_FONT_DPI";
-// Ratios this close are the same: Qt's own sums round.
-constexpr double kSameRatio = 1e-3;
-constexpr double kPercent = 100;
 // The dots per inch of a layout pixel.
 constexpr int kLayoutDpi = int(tk::Units::kStandardDotsPerInch);
-// The smallest screen, in layout pixels, that the face and the dialogs still fit: a desktop
-// at 200 % on a 1920 x 1080 screen leaves 960 x 540 of them, and is kept.
-constexpr QSize kSmallestLayout{640, 480};
 
 // Screen pixels for each pixel of the layout.
 double scaleOn(const QScreen& screen)
@@ -36,14 +27,12 @@ double scaleOn(const QScreen& screen)
 double largestOn(const QScreen& screen)
 {
     const QSizeF pixels = QSizeF(screen.size()) * screen.devicePixelRatio();
-    const QSize layout = kSmallestLayout;
-    return std::max(1.0,
-                    std::min(pixels.width() / layout.width(), pixels.height() / layout.height()));
+    return ScaleClamp::largestRatio(pixels.width(), pixels.height());
 }
 
 QString percent(double scale)
 {
-    return QString::number(std::lround(scale * kPercent)) + " %";
+    return QString::fromStdString(ScaleClamp::percent(scale));
 }
 
 double numberIn(const char* variable, double otherwise)
@@ -53,7 +42,6 @@ double numberIn(const char* variable, double otherwise)
     return isNumber ? value : otherwise;
 }
 
-#ifndef _WIN32
 // The X resources of the root window of screen `number`, as xrdb sets them.
 QByteArray rootResources(xcb_connection_t* connection, int number)
 {
@@ -92,16 +80,13 @@ int xftDpi()
     }
     return 0;
 }
-#endif
 
 // The dots per inch that Qt takes the scale from when the desktop gives them.
 int desktopDpi()
 {
     const int forced = qEnvironmentVariableIntValue(kFontDpi);
-#ifndef _WIN32
     if (forced <= 0 && qgetenv("QT_QPA_PLATFORM").startsWith("xcb"))
         return xftDpi();
-#endif
     return forced;
 }
 
@@ -111,7 +96,7 @@ void ScaleRange::prepare()
 {
     const QByteArray factor = qgetenv(kScaleFactor);
     const double value = numberIn(kScaleFactor, 1);
-    if (!(std::isfinite(value) && value > 0)) {
+    if (!ScaleClamp::isScale(value)) {
         m_desktopScale = QString(kScaleFactor) + '=' + QString::fromLocal8Bit(factor);
         qunsetenv(kScaleFactor);
     }
@@ -130,14 +115,14 @@ bool ScaleRange::needsNewStart(const QScreen* screen)
     if (!screen || m_starts >= kMostStarts)
         return false;
     const double ratio = screen->devicePixelRatio();
-    const double held = std::isfinite(ratio) ? std::clamp(ratio, 1.0, largestOn(*screen)) : 1.0;
-    if (std::abs(held - ratio) <= kSameRatio * held)
+    const double held = ScaleClamp::held(ratio, largestOn(*screen));
+    if (ScaleClamp::sameRatio(ratio, held))
         return false;
     if (m_desktopScale.isEmpty())
         m_desktopScale = percent(scaleOn(*screen));
     // Qt's ratio is QT_SCALE_FACTOR times what the desktop gives, so a factor changed by the
     // ratio's distance from its range brings it there.
-    const double next = numberIn(kScaleFactor, 1) * held / ratio;
+    const double next = ScaleClamp::nextFactor(numberIn(kScaleFactor, 1), ratio, held);
     qputenv(kScaleFactor, QByteArray::number(next, 'g', 12));
     ++m_starts;
     return true;

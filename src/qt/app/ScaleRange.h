@@ -6,12 +6,10 @@
 
 class QScreen;
 
-// The scale the clock is drawn at: how many of the screen's pixels stand for one pixel of its
-// layout. Qt takes it from the desktop (Xft.dpi on X11, an output's scale on Wayland,
-// QT_SCALE_FACTOR) whatever its value, and at a scale that no screen has the clock either draws
-// nothing or makes windows of gigabytes. The scale is held between one screen pixel for each
-// pixel of the layout and the largest at which a layout of 640 x 480 pixels, which the face and
-// the dialogs still fit, covers no more than the screen.
+// The scale the clock is drawn at, held in the range that ScaleClamp gives. Qt takes it from the
+// desktop (Xft.dpi on X11, an output's scale on Wayland, QT_SCALE_FACTOR) whatever its value,
+// and only as it starts; so this reads what Qt will take and what it took, and sets
+// QT_SCALE_FACTOR for a new start when the scale is out of range.
 class ScaleRange {
 public:
     // Enough starts for a first one that finds the scale out of range and another that draws

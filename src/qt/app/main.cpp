@@ -1,7 +1,14 @@
+#include "CommandLine.h"
 #include "DesktopRun.h"
-#include "RunOptions.h"
+
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 int main(int argc, char* argv[])
 {
-    return DesktopRun(RunOptions(argc, argv)).exec();
+    const char* screenSaverWindow = std::getenv("XSCREENSAVER_WINDOW");
+    return DesktopRun(CommandLine(std::vector<std::string>(argv, argv + argc),
+                                  screenSaverWindow ? screenSaverWindow : ""))
+        .exec();
 }

@@ -139,6 +139,12 @@ void QtCanvas::drawText(const tk::PixelRectF& box, const std::string& text, cons
     m_painter.restore();
 }
 
+tk::PixelSize QtCanvas::pictureSize(const tk::Picture& picture) const
+{
+    const QtPicture* qtPicture = qtPictureOf(picture);
+    return qtPicture ? QtSceneGeometry::toScene(qtPicture->shownSize()) : tk::PixelSize{};
+}
+
 void QtCanvas::drawPicture(const tk::Picture& picture, const tk::PixelRect& target,
                            const tk::PixelRect& part)
 {

@@ -38,6 +38,7 @@ public:
                        std::optional<tk::Colour> fill) override;
     void drawText(const tk::PixelRectF& box, const std::string& text, const tk::Font& font,
                   tk::Colour colour, int flags) override;
+    tk::PixelSize pictureSize(const tk::Picture& picture) const override;
     void drawPicture(const tk::Picture& picture, const tk::PixelRect& target,
                      const tk::PixelRect& part) override;
     void drawPictureFitted(const tk::Picture& picture, const tk::PixelRect& box) override;

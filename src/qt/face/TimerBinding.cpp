@@ -1,34 +1,9 @@
 #include "TimerBinding.h"
 
+#include "TickSchedule.h"
 #include "Timer.h"
 
 #include <chrono>
-
-#ifndef _WIN32
-#include <time.h>
-#endif
-
-namespace {
-
-// How long after the start of a second the aligned tick arrives, so that reading the time of
-// day in the tick surely gives the new second.
-constexpr int kSecondStartMargin = 5;
-constexpr int kMillisecondsPerSecond = 1000;
-
-int millisecondsIntoSecond()
-{
-#ifdef _WIN32
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    return static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count() %
-                            kMillisecondsPerSecond);
-#else
-    timespec now{};
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    return static_cast<int>(now.tv_nsec / 1'000'000);
-#endif
-}
-
-} // namespace
 
 TimerBinding::TimerBinding(tk::Timer& timer, QObject* parent)
     : QObject(parent)
@@ -62,7 +37,9 @@ void TimerBinding::sync()
 
 int TimerBinding::delayToNextSecond()
 {
-    return kMillisecondsPerSecond - millisecondsIntoSecond() + kSecondStartMargin;
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return TickSchedule::delayToNextSecond(
+        std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
 }
 
 void TimerBinding::scheduleNextSecond()

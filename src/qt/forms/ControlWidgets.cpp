@@ -1,6 +1,8 @@
 #include "ControlWidgets.h"
 #include "QtColour.h"
+#include "QtText.h"
 
+#include "CaptionFit.h"
 #include "CheckBox.h"
 #include "ClickableLabel.h"
 #include "CommandButton.h"
@@ -15,6 +17,7 @@
 #include "ScreenFont.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPointer>
@@ -36,10 +39,38 @@ constexpr int kFocusFrameMargin = 2;
 // A frame's caption is never wrapped, so its height sets no limit.
 constexpr int kUnlimited = 1 << 20;
 
-QString qText(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
+// Measures a caption with Qt's metrics of the control's font face.
+class QtCaptionMeasure : public CaptionMeasure {
+public:
+    QtCaptionMeasure(QFont font, QString text)
+        : m_font(std::move(font))
+        , m_text(std::move(text))
+    {
+    }
+
+    int lineWidth(int pixelSize) const override
+    {
+        return metrics(pixelSize).horizontalAdvance(m_text);
+    }
+
+    TextExtent wrappedExtent(int pixelSize, int width) const override
+    {
+        const QRect needed = metrics(pixelSize).boundingRect(QRect(0, 0, width, kUnlimited),
+                                                             Qt::TextWordWrap, m_text);
+        return {needed.width(), needed.height()};
+    }
+
+private:
+    QFontMetrics metrics(int pixelSize) const
+    {
+        QFont font = m_font;
+        font.setPixelSize(pixelSize);
+        return QFontMetrics(font);
+    }
+
+    QFont m_font;
+    QString m_text;
+};
 
 // Colours that follow the control while it is enabled; a disabled control keeps the style's
 // greyed look.
@@ -193,11 +224,14 @@ void ControlWidgets::updateLook(const tk::Control& control, QWidget* widget)
 void ControlWidgets::updateCaptionFont(const tk::Control& control, QWidget* widget,
                                        const ScreenUnits& units)
 {
-    const QString caption = qText(control.caption());
+    const QString caption = toQt(control.caption());
     const CaptionRoom room = showCaption(control, widget, caption);
     QFont font = ScreenFont::fromFont(control.font(), units);
-    if (!room.area.isEmpty() && !caption.isEmpty())
-        font = ScreenFont::fitted(font, caption, room.area, room.wrap);
+    if (!room.area.isEmpty() && !caption.isEmpty()) {
+        const QtCaptionMeasure measure(font, caption);
+        font.setPixelSize(CaptionFit::fittedPixelSize(
+            font.pixelSize(), {room.area.width(), room.area.height()}, room.wrap, measure));
+    }
     if (widget->font() != font)
         widget->setFont(font);
     if (control.kind() == tk::ControlKind::Label)

@@ -1,7 +1,9 @@
 #include "FontPickerDialog.h"
 #include "QtColour.h"
+#include "QtText.h"
 
 #include "Font.h"
+#include "NumberText.h"
 #include "ScreenUnits.h"
 
 #include <QColorDialog>
@@ -76,6 +78,7 @@ FontPickerDialog::FontPickerDialog(const tk::FontChoice& preset, const ScreenUni
                                    QWidget* parent)
     : QDialog(parent)
     , m_units(units)
+    , m_preset(preset)
 {
     setWindowTitle(tr("Font"));
     auto* columns = new QHBoxLayout;
@@ -93,7 +96,7 @@ FontPickerDialog::FontPickerDialog(const tk::FontChoice& preset, const ScreenUni
     layout->addWidget(makeSample());
     layout->addWidget(buttons);
 
-    m_familyEdit->setText(QString::fromStdString(preset.name));
+    m_familyEdit->setText(toQt(preset.name));
     familyTyped(m_familyEdit->text());
     m_sizeEdit->setText(sizeText(preset.size));
     sizeTyped(m_sizeEdit->text());
@@ -265,11 +268,8 @@ QString FontPickerDialog::familyName() const
 
 std::optional<double> FontPickerDialog::typedSize() const
 {
-    QString text = m_sizeEdit->text().trimmed();
-    text.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double size = text.toDouble(&ok);
-    if (!ok || size < kSmallestSize || size > kLargestSize)
+    const auto size = tk::parseNumber(m_sizeEdit->text().trimmed().toStdString());
+    if (!size || *size < kSmallestSize || *size > kLargestSize)
         return std::nullopt;
     return size;
 }
@@ -290,7 +290,8 @@ void FontPickerDialog::refresh()
 
 tk::FontChoice FontPickerDialog::choice() const
 {
-    tk::FontChoice result;
+    // The dialog offers no style or effects but the colour, so those stay as they came.
+    tk::FontChoice result = m_preset;
     result.name = familyName().toStdString();
     result.size = static_cast<float>(typedSize().value_or(0));
     result.colour = tkColour(m_colour);

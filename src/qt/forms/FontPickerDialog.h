@@ -14,8 +14,9 @@ class QListWidget;
 class QPushButton;
 class ScreenUnits;
 
-// The font picker: screen font faces, sizes, a colour choice and a preview. Qt's own font
-// dialog has no colour choice, so this small dialog stands in for it.
+// The font picker: screen font faces, sizes, a colour choice and a preview, as the settings
+// dialog asks for (screen fonts, effects with the colour, no style). Qt's own font dialog has
+// no colour choice, so this small dialog stands in for it.
 class FontPickerDialog : public QDialog {
     Q_OBJECT
 
@@ -55,5 +56,6 @@ private:
     QLabel* m_sample = nullptr;
     QPushButton* m_okButton = nullptr;
     const ScreenUnits& m_units;
+    const tk::FontChoice m_preset;
     QColor m_colour;
 };

@@ -3,6 +3,7 @@
 #include "CommandButton.h"
 #include "Control.h"
 #include "ControlWidgets.h"
+#include "FormKeys.h"
 #include "ScreenFont.h"
 
 #include <QCloseEvent>
@@ -151,26 +152,20 @@ void FormView::execModal()
         show();
 }
 
-bool FormView::press(ButtonTest test)
+bool FormView::press(FormKey key)
 {
-    for (tk::Control* control : m_window.controls()) {
-        if (control->kind() != tk::ControlKind::CommandButton)
-            continue;
-        auto* button = static_cast<tk::CommandButton*>(control);
-        if ((button->*test)() && button->visible() && button->enabled()) {
-            button->click();
-            return true;
-        }
-    }
-    return false;
+    tk::CommandButton* button = FormKeys::buttonFor(m_window, key);
+    if (button)
+        button->click();
+    return button != nullptr;
 }
 
 void FormView::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && press(&tk::CommandButton::isDefault))
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && press(FormKey::Enter))
         return;
-    if (key == Qt::Key_Escape && press(&tk::CommandButton::isCancel))
+    if (key == Qt::Key_Escape && press(FormKey::Escape))
         return;
     QWidget::keyPressEvent(event);
 }
@@ -181,7 +176,7 @@ void FormView::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     if (event->spontaneous())
-        press(&tk::CommandButton::isCancel);
+        press(FormKey::Close);
 }
 
 // A window moved by the user reports its new place back, so that the toolkit reads where the

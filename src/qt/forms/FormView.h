@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FormKeys.h"
 #include "Window.h"
 
 #include <QPoint>
@@ -12,7 +13,6 @@ class QEventLoop;
 class ScreenUnits;
 
 namespace tk {
-class CommandButton;
 class Control;
 } // namespace tk
 
@@ -41,16 +41,13 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    using ButtonTest = bool (tk::CommandButton::*)() const;
-
     QWidget* widgetFor(tk::Control& control);
     QWidget* containerWidget(const tk::Control& control);
     void syncControl(tk::Control& control);
     void applyWindow();
     void restack();
-    // Presses the window's button that passes the test; false when it has none that can be
-    // pressed.
-    bool press(ButtonTest test);
+    // Presses the button that the key presses; false when the window has none that can be.
+    bool press(FormKey key);
 
     tk::Window& m_window;
     const ScreenUnits& m_units;

@@ -4,6 +4,7 @@
 #include "DriveListBox.h"
 #include "FileListBox.h"
 #include "FolderListWidget.h"
+#include "QtText.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -14,11 +15,6 @@
 #include <vector>
 
 namespace {
-
-QString qText(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 // Runs `action` once the event being handled is over.
 template <class F> void later(QObject* context, F action)
@@ -37,7 +33,7 @@ bool shows(const QListWidget* list, const std::vector<std::string>& entries)
     if (list->count() != static_cast<int>(entries.size()))
         return false;
     for (int row = 0; row < list->count(); ++row) {
-        if (list->item(row)->text() != qText(entries[static_cast<std::size_t>(row)]))
+        if (list->item(row)->text() != toQt(entries[static_cast<std::size_t>(row)]))
             return false;
     }
     return true;
@@ -51,7 +47,7 @@ void showEntries(QListWidget* list, const std::vector<std::string>& entries, int
         QStringList texts;
         texts.reserve(static_cast<qsizetype>(entries.size()));
         for (const std::string& entry : entries)
-            texts.append(qText(entry));
+            texts.append(toQt(entry));
         list->addItems(texts);
     }
     if (list->currentRow() != current)
@@ -130,8 +126,8 @@ void ListControls::update(const tk::Control& control, QWidget* widget)
         const QSignalBlocker block(combo);
         QStringList texts;
         for (const std::string& drive : drives.drives())
-            texts.append(qText(drive));
-        const QString current = qText(drives.drive());
+            texts.append(toQt(drive));
+        const QString current = toQt(drives.drive());
         if (!current.isEmpty() && !texts.contains(current))
             texts.append(current);
         QStringList shown;

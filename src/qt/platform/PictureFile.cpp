@@ -1,44 +1,17 @@
 #include "PictureFile.h"
 
 #include "BoundedFile.h"
+#include "PictureLimits.h"
 
+#include <QByteArray>
 #include <QFile>
 #include <QImageReader>
+
+namespace PictureFile {
 
 namespace {
 
 constexpr int kAllocationLimitMB = 256;
-
-// A GIF file ends with its trailer byte. Qt decodes a file cut short into a picture whose
-// missing part is blank, which would replace a good picture with a broken one.
-bool isCutShortGif(QFile& file)
-{
-    constexpr char kGifTrailer = 0x3B;
-    if (file.peek(3) != QByteArrayLiteral("GIF"))
-        return false;
-    char last = 0;
-    const bool cutShort =
-        !file.seek(file.size() - 1) || !file.getChar(&last) || last != kGifTrailer;
-    return !file.seek(0) || cutShort;
-}
-
-// A GIF is drawn on a canvas of the size its header gives, which its first frame, whose size
-// is all that Qt's reader tells ahead, may be far smaller than. Anything else has no canvas.
-QSize gifCanvas(QFile& file)
-{
-    const QByteArray header = file.peek(10);
-    if (header.size() < 10 || !header.startsWith("GIF"))
-        return {};
-    const auto word = [&header](int at) {
-        return int(quint8(header[at])) | int(quint8(header[at + 1])) << 8;
-    };
-    return {word(6), word(8)};
-}
-
-qint64 pixels(QSize size)
-{
-    return qint64(size.width()) * qint64(size.height());
-}
 
 // Whether a picture of `size` reaches past a bound; an empty bound is none.
 bool exceeds(QSize size, QSize bound)
@@ -46,28 +19,51 @@ bool exceeds(QSize size, QSize bound)
     return !bound.isEmpty() && (size.width() > bound.width() || size.height() > bound.height());
 }
 
+// The last byte of a file (0 when it has none), and the file ready to be read from its start
+// again; nothing when it cannot be.
+std::optional<char> lastByte(QFile& file)
+{
+    char last = 0;
+    if (!file.seek(file.size() - 1) || !file.getChar(&last))
+        last = 0;
+    if (!file.seek(0))
+        return std::nullopt;
+    return last;
+}
+
 } // namespace
 
-void PictureFile::limitAllocations()
+void limitAllocations()
 {
     QImageReader::setAllocationLimit(kAllocationLimitMB);
 }
 
-QImage PictureFile::read(const std::string& path, QSize fit, QSize clip)
+QImage read(const std::string& path, QSize fit, QSize clip)
 {
-    const std::unique_ptr<QFile> file = BoundedFile::open(path);
-    if (!file || file->size() > kLargestFile || isCutShortGif(*file))
+    // The file is opened as the bounded read opens it, and Qt's reader takes from it only
+    // what it needs.
+    const int descriptor = os::boundedFile::openDescriptor(path);
+    QFile file;
+    if (descriptor < 0 ||
+        !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        os::boundedFile::closeDescriptor(descriptor);
         return {};
+    }
     // A GIF's canvas is known from its first bytes; one too large is refused before Qt's
     // reader scans the whole file for the sizes of its frames.
-    const QSize canvas = gifCanvas(*file);
-    const qint64 most = canvas.isValid() ? kMostGifPixels : kMostPixels;
-    if (canvas.isValid() && pixels(canvas) > most)
+    const QByteArray start = file.peek(qint64(PictureLimits::kHeaderBytes));
+    const std::optional<char> last = lastByte(file);
+    const auto allowance =
+        last ? PictureLimits::allowance(std::uint64_t(file.size()),
+                                        std::string_view(start.constData(), start.size()), *last)
+             : std::nullopt;
+    if (!allowance)
         return {};
-    QImageReader reader(file.get());
+    QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
-    const QSize size = reader.size().expandedTo(canvas);
-    if (!size.isValid() || size.isEmpty() || pixels(size) > most)
+    const PictureLimits::PixelSize canvas = allowance->canvas.value_or(PictureLimits::PixelSize{});
+    const QSize size = reader.size().expandedTo(QSize(canvas.width, canvas.height));
+    if (!PictureLimits::mayDecode({size.width(), size.height()}, *allowance))
         return {};
     // JPEG decodes straight to a smaller size; the other formats are decoded whole and then
     // scaled or cut at once, so that no more than the shown size is kept.
@@ -83,3 +79,5 @@ QImage PictureFile::read(const std::string& path, QSize fit, QSize clip)
         return image.copy(QRect(QPoint(0, 0), image.size().boundedTo(clip)));
     return image;
 }
+
+} // namespace PictureFile

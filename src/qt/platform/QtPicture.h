@@ -18,8 +18,6 @@ public:
 
     // In pixels of the screen's layout: an image drawn for a screen of more dots per inch
     // holds more of its own.
-    int widthPixels() const override { return shownSize().width(); }
-    int heightPixels() const override { return shownSize().height(); }
     virtual QSize shownSize() const { return image().deviceIndependentSize().toSize(); }
     virtual const QImage& image() const { return m_image; }
 

@@ -1,17 +1,11 @@
 #include "ScreenFont.h"
 
-#include <QFontMetrics>
-#include <QRect>
-#include <QSize>
 #include <QStringList>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-// Below this the captions stop being readable; a caption that still does not fit is clipped.
-constexpr int kSmallestPixelSize = 8;
 
 QStringList familiesFor(const QString& name)
 {
@@ -33,16 +27,6 @@ QStringList familiesFor(const QString& name)
     return {name};
 }
 
-bool fits(const QFont& font, const QString& text, const QSize& area, bool wrap)
-{
-    const QFontMetrics metrics(font);
-    if (!wrap)
-        return metrics.horizontalAdvance(text) <= area.width();
-    const QRect needed =
-        metrics.boundingRect(QRect(0, 0, area.width(), 1 << 20), Qt::TextWordWrap, text);
-    return needed.width() <= area.width() && needed.height() <= area.height();
-}
-
 } // namespace
 
 QFont ScreenFont::fromFont(const tk::Font& font, const ScreenUnits& units)
@@ -53,11 +37,4 @@ QFont ScreenFont::fromFont(const tk::Font& font, const ScreenUnits& units)
     result.setPixelSize(units.fontPixels(font.size));
     result.setBold(font.bold);
     return result;
-}
-
-QFont ScreenFont::fitted(QFont font, const QString& text, const QSize& area, bool wrap)
-{
-    while (font.pixelSize() > kSmallestPixelSize && !fits(font, text, area, wrap))
-        font.setPixelSize(font.pixelSize() - 1);
-    return font;
 }

@@ -6,23 +6,47 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QTransform>
 
 namespace {
 
-QSize largestScreen()
+tk::PixelSize pixelSize(QSize size)
+{
+    return {size.width(), size.height()};
+}
+
+QSize qtSize(tk::PixelSize size)
+{
+    return {size.width, size.height};
+}
+
+QRect qtRect(const tk::PixelRect& rect)
+{
+    return {rect.left, rect.top, rect.width, rect.height};
+}
+
+tk::PixelRect pixelRect(const QRect& rect)
+{
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+tk::PixelSize largestScreen()
 {
     QSize largest;
     for (const QScreen* screen : QGuiApplication::screens())
         largest = largest.expandedTo(screen->size());
-    return largest;
+    return pixelSize(largest);
 }
 
 } // namespace
 
-EmbeddedPresentation::EmbeddedPresentation(std::unique_ptr<ForeignWindow> parent)
-    : m_parent(std::move(parent))
+EmbeddedPresentation::EmbeddedPresentation(const RunPolicy& policy,
+                                           std::unique_ptr<ForeignWindow> parent)
+    : Presentation(policy)
+    , m_parent(std::move(parent))
     , m_largest(FaceFit::largestFor(largestScreen()))
-    , m_fit(FaceFit::layoutFor(m_parent ? m_parent->size() : kOwnWindowSize, m_largest))
+    , m_fit(FaceFit::layoutFor(m_parent ? pixelSize(m_parent->size()) : FaceFit::kOwnWindowSize,
+                               m_largest))
 {
 }
 
@@ -38,10 +62,10 @@ void EmbeddedPresentation::attach(ClockWindow& clock)
 {
     m_clock = &clock;
     clock.setWindowFlags(Qt::Window);
-    clock.facePainter().setTextBoxesShown(false);
+    clock.facePainter().setTextBoxesShown(policy().showsHint);
     clock.installEventFilter(this);
     if (!m_parent) {
-        clock.resize(kOwnWindowSize);
+        clock.resize(qtSize(FaceFit::kOwnWindowSize));
         return;
     }
     // A window that is gone ends the run before anything is shown: the clock never opens a
@@ -52,7 +76,7 @@ void EmbeddedPresentation::attach(ClockWindow& clock)
     }
     // The clock window covers the window it is drawn in, but never grows past the largest
     // screen: no more of the window can be seen at once, and its back buffer grows with it.
-    const auto follow = [this](QSize size) { m_clock->resize(size.boundedTo(m_largest)); };
+    const auto follow = [this](QSize size) { m_clock->resize(size.boundedTo(qtSize(m_largest))); };
     follow(m_parent->size());
     connect(m_parent.get(), &ForeignWindow::resized, &clock, follow);
     connect(m_parent.get(), &ForeignWindow::gone, this, &Presentation::closed);
@@ -63,19 +87,28 @@ void EmbeddedPresentation::windowChanged()
     m_clock->setVisible(m_clock->toolkitWindow().visible());
 }
 
+QSize EmbeddedPresentation::layoutSize() const
+{
+    return qtSize(m_fit.layout());
+}
+
 QRegion EmbeddedPresentation::toWindow(const QRegion& area) const
 {
-    return m_fit.toWindow(area.boundingRect());
+    return qtRect(m_fit.toWindow(pixelRect(area.boundingRect())));
 }
 
 void EmbeddedPresentation::paint(QPainter& painter, const QRegion& area, FacePainter& face)
 {
     const QRect rect = area.boundingRect();
     painter.fillRect(rect, Qt::black);
-    painter.setTransform(m_fit.transform());
-    const QRect whole(QPoint(0, 0), m_fit.layout());
+    const FaceFit::Placement& placement = m_fit.placement();
+    QTransform transform;
+    transform.translate(placement.x, placement.y);
+    transform.scale(placement.scale, placement.scale);
+    painter.setTransform(transform);
+    const QRect whole(QPoint(0, 0), layoutSize());
     painter.setClipRect(whole);
-    face.paint(painter, m_fit.toFace(rect).intersected(whole));
+    face.paint(painter, qtRect(m_fit.toFace(pixelRect(rect))).intersected(whole));
 }
 
 // The window follows its size, and a window of its own that the user closes ends the run.
@@ -84,7 +117,7 @@ bool EmbeddedPresentation::eventFilter(QObject* watched, QEvent* event)
     if (watched != m_clock)
         return false;
     if (event->type() == QEvent::Resize) {
-        m_fit.fitInto(static_cast<QResizeEvent*>(event)->size());
+        m_fit.fitInto(pixelSize(static_cast<QResizeEvent*>(event)->size()));
         m_clock->update();
     } else if (event->type() == QEvent::Close) {
         event->ignore();

@@ -4,9 +4,6 @@
 #include <QWidget>
 #include <QWindow>
 
-// Windows has no foreign windows of this kind: there one is never valid.
-#ifndef _WIN32
-
 #include <QtGui/qguiapplication_platform.h>
 
 #include <xcb/xcb.h>
@@ -43,13 +40,10 @@ template <class Reply> using ReplyPtr = std::unique_ptr<Reply, decltype(&std::fr
 
 } // namespace
 
-#endif
-
 ForeignWindow::ForeignWindow(std::uint32_t id, QObject* parent)
     : QObject(parent)
     , m_id(id)
 {
-#ifndef _WIN32
     xcb_connection_t* connection = x11Connection();
     if (!connection)
         return;
@@ -68,7 +62,6 @@ ForeignWindow::ForeignWindow(std::uint32_t id, QObject* parent)
     m_valid = true;
     m_foreign = QWindow::fromWinId(m_id);
     qGuiApp->installNativeEventFilter(this);
-#endif
 }
 
 ForeignWindow::~ForeignWindow()
@@ -76,8 +69,6 @@ ForeignWindow::~ForeignWindow()
     if (qGuiApp)
         qGuiApp->removeNativeEventFilter(this);
 }
-
-#ifndef _WIN32
 
 bool ForeignWindow::queryGeometry()
 {
@@ -118,8 +109,6 @@ bool ForeignWindow::holds(std::uint32_t window) const
     return tree && tree->parent == m_id;
 }
 
-#endif
-
 QScreen* ForeignWindow::screen() const
 {
     return m_foreign ? m_foreign->screen() : nullptr;
@@ -143,20 +132,11 @@ bool ForeignWindow::embed(QWidget& widget)
     widget.winId();
     widget.windowHandle()->setParent(m_foreign);
     widget.move(0, 0);
-#ifndef _WIN32
     return holds(static_cast<std::uint32_t>(widget.winId()));
-#else
-    return false;
-#endif
 }
 
 bool ForeignWindow::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
 {
-#ifdef _WIN32
-    Q_UNUSED(message);
-    Q_UNUSED(eventType);
-    return false;
-#else
     if (eventType != "xcb_generic_event_t")
         return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
@@ -178,5 +158,4 @@ bool ForeignWindow::nativeEventFilter(const QByteArray& eventType, void* message
         break;
     }
     return false;
-#endif
 }

@@ -40,11 +40,9 @@ signals:
     void gone();
 
 private:
-#ifndef _WIN32
     bool queryGeometry();
     bool followChanges();
     bool holds(std::uint32_t window) const;
-#endif
 
     std::uint32_t m_id = 0;
     bool m_valid = false;

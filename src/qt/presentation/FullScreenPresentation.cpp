@@ -15,8 +15,9 @@ constexpr char16_t kDelete = 0x7F;
 
 } // namespace
 
-FullScreenPresentation::FullScreenPresentation()
-    : m_lock(InstanceLock::defaultPath())
+FullScreenPresentation::FullScreenPresentation(const RunPolicy& policy)
+    : Presentation(policy)
+    , m_lock(os::InstanceLock::defaultPlace())
 {
 }
 
@@ -33,12 +34,12 @@ QSize FullScreenPresentation::layoutSize() const
     return primary ? primary->size() : QSize();
 }
 
-bool FullScreenPresentation::anotherInstanceRunning()
+bool FullScreenPresentation::lockHeldElsewhere()
 {
     return m_lock.heldElsewhere();
 }
 
-void FullScreenPresentation::movePointer(QPoint point)
+void FullScreenPresentation::placePointer(QPoint point)
 {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         QCursor::setPos(screen, screen->geometry().topLeft() + point);
@@ -52,6 +53,7 @@ void FullScreenPresentation::attach(ClockWindow& clock)
     clock.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     clock.setMouseTracking(true);
     clock.setFocusPolicy(Qt::StrongFocus);
+    clock.facePainter().setTextBoxesShown(policy().showsHint);
     clock.installEventFilter(this);
     m_covers = std::make_unique<ScreenCovers>(clock);
     connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this,
@@ -88,7 +90,7 @@ void FullScreenPresentation::paint(QPainter& painter, const QRegion& area, FaceP
 // pass their input on to the clock window, so it arrives here too.
 bool FullScreenPresentation::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_clock)
+    if (watched != m_clock || !policy().takesInput)
         return false;
     if (event->type() == QEvent::KeyPress) {
         const QString text = static_cast<QKeyEvent*>(event)->text();
@@ -126,7 +128,9 @@ void FullScreenPresentation::applyGeometry()
 
 void FullScreenPresentation::applyCursor()
 {
-    switch (m_clock->toolkitWindow().mousePointer()) {
+    const tk::MousePointer pointer =
+        policy().hidesPointer ? m_clock->toolkitWindow().mousePointer() : tk::MousePointer::Default;
+    switch (pointer) {
     case tk::MousePointer::Custom:
         m_clock->setCursor(Qt::BlankCursor);
         break;

@@ -14,13 +14,11 @@ class FullScreenPresentation : public Presentation {
     Q_OBJECT
 
 public:
-    FullScreenPresentation();
+    explicit FullScreenPresentation(const RunPolicy& policy);
     ~FullScreenPresentation() override;
 
     QScreen* screen() const override;
     QSize layoutSize() const override;
-    bool anotherInstanceRunning() override;
-    void movePointer(QPoint point) override;
 
     void attach(ClockWindow& clock) override;
     void windowChanged() override;
@@ -29,6 +27,8 @@ public:
     void paint(QPainter& painter, const QRegion& area, FacePainter& face) override;
 
 protected:
+    bool lockHeldElsewhere() override;
+    void placePointer(QPoint point) override;
     ClockWindow* clockWindow() const { return m_clock; }
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -41,5 +41,5 @@ private:
 
     ClockWindow* m_clock = nullptr;
     std::unique_ptr<ScreenCovers> m_covers;
-    InstanceLock m_lock;
+    os::InstanceLock m_lock;
 };

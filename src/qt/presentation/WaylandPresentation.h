@@ -16,7 +16,8 @@ class WaylandPresentation : public FullScreenPresentation {
     Q_OBJECT
 
 public:
-    void movePointer(QPoint) override {}
+    using FullScreenPresentation::FullScreenPresentation;
+
     void adoptDialog(QWidget& dialog) override;
     void shown() override;
 

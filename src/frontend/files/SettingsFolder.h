@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Where the settings file and the background picture live, and where the picture chooser
+// opens, decided on facts that the front end gathers from the operating system.
+namespace SettingsFolder {
+
+// The settings file's name; a copy of it beside the program makes that copy portable.
+inline constexpr std::string_view kSettingsFile = "Tikora_Clock.ini";
+// The settings' own folder in the user's configuration folder.
+inline constexpr std::string_view kFolderName = "tikora-clock";
+
+struct Facts {
+    std::string programFolder;
+    bool programFolderWritable = false;
+    // Whether the program's folder already holds the settings file.
+    bool settingsBesideProgram = false;
+    // The user's configuration folder (UserFolders.h).
+    std::string userConfigFolder;
+};
+
+// A portable copy keeps its settings beside the program: its folder can be written, or
+// already holds the settings file. An installed copy, in a folder the user cannot write,
+// keeps them in the user's configuration folder, in a folder of their own, which the front
+// end makes when missing.
+std::string locate(const Facts& facts);
+
+struct PictureFacts {
+    std::string settingsFolder;
+    std::string programFolder;
+    // The user's pictures folder, and whether it is a folder that exists.
+    std::string picturesFolder;
+    bool picturesFolderExists = false;
+    std::string homeFolder;
+};
+
+// Where the picture chooser opens when no stored picture names a folder: for a portable
+// copy, which keeps its settings in its own folder, that folder; for an installed copy the
+// user's pictures folder, or the home folder when there is none.
+std::string pictureFolder(const PictureFacts& facts);
+
+} // namespace SettingsFolder

@@ -1,0 +1,247 @@
+#include "BoundedFile.h"
+#include "Drives.h"
+#include "FolderAccess.h"
+#include "InstanceLock.h"
+#include "MountTable.h"
+#include "ScopedEnvironment.h"
+#include "TestFolder.h"
+#include "UserFolders.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+// The operating system's services where only POSIX has the case: links, devices, pipes,
+// owners and modes, the environment's folders and the kernel's mount table.
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool root()
+{
+    return ::geteuid() == 0;
+}
+
+// A lock file that is a link, or another user's, is not used: taking it would let others
+// keep the clock from ever starting. It counts as free, and nothing holds it after.
+TEST(PosixInstanceLock, ALinkOrAnotherUsersFileIsNotUsed)
+{
+    struct Row {
+        const char* name;
+        std::function<void(const TestFolder&, const std::string& place)> prepare;
+        bool onlyAsRoot;
+    };
+    const Row rows[] = {{"a link to a file",
+                         [](const TestFolder& folder, const std::string& place) {
+                             fs::create_symlink(folder.write("target", ""), place);
+                         },
+                         false},
+                        {"another user's file",
+                         [](const TestFolder& folder, const std::string& place) {
+                             folder.write("tikora-clock.lock", "");
+                             ASSERT_EQ(::chown(place.c_str(), 65534, 65534), 0);
+                         },
+                         true}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.onlyAsRoot && !root())
+            continue;
+        const TestFolder folder;
+        const std::string place = folder.path("tikora-clock.lock");
+        row.prepare(folder, place);
+        os::InstanceLock refused(place);
+        EXPECT_FALSE(refused.heldElsewhere());
+        EXPECT_FALSE(os::InstanceLock(place).heldElsewhere()) << "the refused copy took it";
+        EXPECT_FALSE(os::InstanceLock(folder.path("target")).heldElsewhere());
+    }
+}
+
+// The lock lives in the session's runtime folder, else in a folder of the user's own in the
+// temporary folder; one that others may enter or write could hand them the lock.
+TEST(PosixInstanceLock, TheLockLivesInTheRuntimeFolderOrAPrivateOne)
+{
+    const TestFolder folder;
+    fake::ScopedEnvironment environment;
+    environment.set("TMPDIR", folder.path());
+    const std::string own = folder.path("tikora-clock-" + std::to_string(::geteuid()));
+    struct Row {
+        const char* name;
+        std::optional<std::string> runtime;
+        std::string place;
+    };
+    const Row rows[] = {{"the runtime folder", "/run/user/7", "/run/user/7/tikora-clock.lock"},
+                        {"no runtime folder", std::nullopt, own + "/tikora-clock.lock"},
+                        {"a relative runtime folder is none", "run", own + "/tikora-clock.lock"}};
+    for (const Row& row : rows) {
+        environment.set("XDG_RUNTIME_DIR", row.runtime);
+        EXPECT_EQ(os::InstanceLock::defaultPlace(), row.place) << row.name;
+    }
+    struct stat status {};
+    ASSERT_EQ(::stat(own.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0700u) << "the private folder is the user's alone";
+    ASSERT_EQ(::chmod(own.c_str(), 0777), 0);
+    EXPECT_EQ(os::InstanceLock::defaultPlace(), "") << "a private folder open to others";
+}
+
+TEST(PosixBoundedFile, LinksToRegularFilesAreReadAndNothingElse)
+{
+    const TestFolder folder;
+    const std::string file = folder.write("caf\xe9.ini", "settings");
+    fs::create_symlink(file, folder.path("link"));
+    fs::create_symlink(folder.path("gone"), folder.path("dangling"));
+    fs::create_symlink("/dev/zero", folder.path("zero"));
+    ASSERT_EQ(::mkfifo(folder.path("pipe").c_str(), 0600), 0);
+    struct Row {
+        const char* name;
+        std::string path;
+        std::optional<std::string> text;
+        bool mayWrite;
+    };
+    const Row rows[] = {{"a name that is no UTF-8", file, "settings", true},
+                        {"a link to a file", folder.path("link"), "settings", true},
+                        {"a dangling link", folder.path("dangling"), std::nullopt, false},
+                        {"a device", "/dev/zero", std::nullopt, false},
+                        {"a link to a device", folder.path("zero"), std::nullopt, false},
+                        {"a pipe, without blocking", folder.path("pipe"), std::nullopt, false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(os::boundedFile::readText(row.path), row.text);
+        EXPECT_EQ(os::boundedFile::mayWrite(row.path), row.mayWrite);
+        const int descriptor = os::boundedFile::openDescriptor(row.path);
+        EXPECT_EQ(descriptor >= 0, row.text.has_value()) << "opened as read() opens";
+        os::boundedFile::closeDescriptor(descriptor);
+    }
+}
+
+// Of a file of megabytes only the first bytes up to the limit are read from the disk, so that
+// a hostile file costs no more than a valid one.
+TEST(PosixBoundedFile, OnlyTheStartOfALargeFileIsReadFromTheDisk)
+{
+    const TestFolder folder;
+    const std::string path = folder.write("large.ini", std::string(8'000'000, 'x'));
+    const auto bytesRead = [] {
+        std::ifstream io("/proc/self/io");
+        std::string key;
+        long long count = 0;
+        while (io >> key >> count && key != "rchar:") {
+        }
+        return count;
+    };
+    const long long before = bytesRead();
+    const auto bytes = os::boundedFile::readText(path);
+    const long long read = bytesRead() - before;
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(bytes->size(), tk::kTextFileLimit);
+    EXPECT_LT(read, 4 * static_cast<long long>(tk::kTextFileLimit));
+}
+
+// Root enters every folder, so as root the check is made as the user "nobody".
+TEST(PosixFolderAccess, AFolderTheUserMayNotEnterIsDenied)
+{
+    const TestFolder folder;
+    fs::create_directory(folder.path("closed"));
+    fs::permissions(folder.path("closed"), fs::perms::none);
+    // The saved user stays root, so that the test can become root again.
+    const bool asNobody = root() && ::setresuid(65534, 65534, 0) == 0;
+    const tk::DriveFailure failure = os::folderAccess(folder.path("closed"));
+    if (asNobody) {
+        ASSERT_EQ(::setresuid(0, 0, 0), 0);
+    }
+    EXPECT_EQ(failure, tk::DriveFailure::AccessDenied);
+    fs::permissions(folder.path("closed"), fs::perms::owner_all);
+}
+
+// The drives come from the kernel's mount table alone, so a mount that never answers cannot
+// hold up the chooser. Each row is a line of the table and the drive it adds after "/" and
+// the home folder.
+TEST(PosixDrives, TheMountTableGivesTheUsersVolumes)
+{
+    struct Row {
+        const char* name;
+        const char* table;
+        std::vector<std::string> added;
+    };
+    const Row rows[] = {
+        {"a disk", "31 27 8:2 / /data rw - ext4 /dev/sda2 rw", {"/data"}},
+        {"optional fields",
+         "31 27 8:2 / /data rw shared:1 master:2 - ext4 /dev/sda2 rw",
+         {"/data"}},
+        {"an escaped blank",
+         "30 27 8:1 / /media/usb\\040stick rw - vfat /dev/sdb1 rw",
+         {"/media/usb stick"}},
+        {"a network mount", "33 27 0:40 / /mnt/nfs rw - nfs4 server:/ rw", {"/mnt/nfs"}},
+        {"removable media",
+         "34 27 0:41 / /run/media/me/Disk rw - ext4 /dev/sdc1 rw",
+         {"/run/media/me/Disk"}},
+        {"a pseudo file system", "22 27 0:21 / /proc rw - proc proc rw", {}},
+        {"a memory file system", "35 27 0:42 / /mnt/ram rw - tmpfs tmpfs rw", {}},
+        {"the session's runtime folder", "35 27 0:42 / /run/user/0 rw - ext4 /dev/sda5 rw", {}},
+        {"a system place", "36 27 0:43 / /usr/share rw - ext4 /dev/sda3 rw", {}},
+        {"a name that only starts like one",
+         "36 27 0:43 / /variety rw - ext4 /dev/sda3 rw",
+         {"/variety"}},
+        {"the home folder, already first", "37 27 0:44 / /home/me rw - ext4 /dev/sda4 rw", {}},
+        {"the root, already first", "1 0 8:1 / / rw - ext4 /dev/sda1 rw", {}},
+        {"a line without a type", "31 27 8:2 / /data rw shared:1 -", {}},
+        {"a broken line", "broken line", {}},
+        {"each once, in the names' order",
+         "31 27 8:2 / /data rw - ext4 a rw\n32 27 8:3 / /Backup rw - ext4 b rw\n"
+         "33 27 8:2 / /data rw - ext4 a rw\n34 27 8:4 / /Äpfel rw - ext4 c rw",
+         {"/Backup", "/data", "/Äpfel"}}};
+    for (const Row& row : rows) {
+        std::vector<std::string> expected = {"/", "/home/me"};
+        expected.insert(expected.end(), row.added.begin(), row.added.end());
+        EXPECT_EQ(os::mountTable::userVolumes(row.table, "/home/me"), expected) << row.name;
+    }
+    const std::vector<os::Drive> drives = os::drives();
+    ASSERT_GE(drives.size(), 2u);
+    EXPECT_EQ(drives[0].root + " " + drives[1].root, "/ " + os::userFolders::home());
+}
+
+// The user's folders by the XDG rules, as Qt found them before.
+TEST(PosixUserFolders, TheEnvironmentNamesTheUsersFolders)
+{
+    const TestFolder folder;
+    const std::string home = folder.path("home");
+    fs::create_directories(home + "/.config");
+    fake::ScopedEnvironment environment;
+    struct Row {
+        const char* name;
+        std::optional<std::string> home;
+        std::optional<std::string> config;
+        std::string userDirs;
+        std::string expected;
+    };
+    const std::string pictures = "XDG_PICTURES_DIR=";
+    const Row rows[] = {
+        {"defaults under home", home, std::nullopt, "",
+         home + " " + home + "/.config " + home + "/Pictures"},
+        {"a trailing separator of home", home + "/", std::nullopt, "",
+         home + " " + home + "/.config " + home + "/Pictures"},
+        {"no home is the root", std::nullopt, std::nullopt, "", "/ /.config /Pictures"},
+        {"an absolute config folder", home, "/etc/me", "", home + " /etc/me " + home + "/Pictures"},
+        {"a relative config folder is none", home, "conf", "",
+         home + " " + home + "/.config " + home + "/Pictures"},
+        {"pictures under $HOME", home, std::nullopt,
+         "# comment\n" + pictures + "\"$HOME/Bilder\"\nXDG_MUSIC_DIR=\"$HOME/Musik\"\n",
+         home + " " + home + "/.config " + home + "/Bilder"},
+        {"a relative config folder hides the user dirs", home, "conf",
+         pictures + "\"$HOME/Bilder\"\n", home + " " + home + "/.config " + home + "/Pictures"},
+        {"absolute pictures, their separator dropped", home, std::nullopt,
+         pictures + "\"/srv/pics/\"\n", home + " " + home + "/.config /srv/pics"}};
+    for (const Row& row : rows) {
+        environment.set("HOME", row.home);
+        environment.set("XDG_CONFIG_HOME", row.config);
+        std::ofstream(home + "/.config/user-dirs.dirs", std::ios::binary) << row.userDirs;
+        EXPECT_EQ(os::userFolders::home() + " " + os::userFolders::config() + " " +
+                      os::userFolders::pictures(),
+                  row.expected)
+            << row.name;
+    }
+}
+
+} // namespace
