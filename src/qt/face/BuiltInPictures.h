@@ -5,21 +5,14 @@
 #include <QImage>
 #include <QSize>
 
-// The pictures that come with the program: the centre emblem and the full-screen dials of the
-// second clock style, all drawn by code.
-class BuiltInPictures {
-public:
-    // The picture for the toolkit, drawn for a screen of `devicePixelRatio` device pixels to
-    // each of its pixels; a dial is drawn only when it is first painted.
-    static tk::PictureRef make(tk::BuiltInPicture which, double devicePixelRatio = 1.0);
+// The pictures that come with the program as Qt images: the scene draws them (BuiltInDrawing)
+// over a canvas on a black image of their size.
+namespace BuiltInPictures {
 
-    static QSize sizeOf(tk::BuiltInPicture which);
-    // A small round emblem on black, 49 x 49 pixels.
-    static QImage drawCentreEmblem(double devicePixelRatio);
-    // The dial at the middle of a black field of the given size.
-    static QImage drawDial(QSize size, double devicePixelRatio);
+// The picture for the toolkit, drawn for a screen of `devicePixelRatio` device pixels to each
+// of its pixels; a dial is drawn only when it is first painted.
+tk::PictureRef make(tk::BuiltInPicture which, double devicePixelRatio = 1.0);
+// The picture's image, drawn now.
+QImage draw(tk::BuiltInPicture which, double devicePixelRatio);
 
-private:
-    // A black image of `size` pixels that holds `devicePixelRatio` device pixels to each.
-    static QImage blackField(QSize size, double devicePixelRatio);
-};
+} // namespace BuiltInPictures

@@ -1,6 +1,6 @@
 #include "ClockWindow.h"
 
-#include "Line.h"
+#include "QtSceneGeometry.h"
 #include "Timer.h"
 #include "TimerBinding.h"
 
@@ -12,6 +12,7 @@ ClockWindow::ClockWindow(tk::Window& window, const ScreenUnits& units, Presenter
     : m_window(window)
     , m_painter(window, units, presenter.layoutSize())
     , m_presenter(presenter)
+    , m_repaintAreas(window, units.units())
 {
     // The face paints every pixel itself, so Qt need not clear anything first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -64,44 +65,7 @@ void ClockWindow::controlChanged(tk::Control& control, const tk::Bounds& before)
 
 QRegion ClockWindow::repaintArea(const tk::Control& control, const tk::Bounds& before)
 {
-    return uncovered(control, dirtyArea(control, before));
-}
-
-QRegion ClockWindow::dirtyArea(const tk::Control& control, const tk::Bounds& before)
-{
-    QRegion dirty;
-    if (control.kind() == tk::ControlKind::Line) {
-        const auto& line = static_cast<const tk::Line&>(control);
-        const QLineF now = m_painter.pixelLine(line);
-        const auto seen = m_lines.find(&control);
-        if (seen != m_lines.end())
-            dirty = FacePainter::lineArea(seen->second, line.borderWidth());
-        else if (!before.spansNothing())
-            dirty = m_painter.paintedArea(control, before);
-        dirty += FacePainter::lineArea(now, line.borderWidth());
-        m_lines[&control] = now;
-        return dirty;
-    }
-    const tk::Bounds now = control.bounds();
-    if (!before.spansNothing())
-        dirty = m_painter.paintedArea(control, before);
-    if (!now.spansNothing())
-        dirty += m_painter.paintedArea(control, now);
-    return dirty;
-}
-
-// Picture boxes stand above the light-weight controls and paint every pixel of their box, so
-// what changes beneath one cannot be seen: the clock's lines all start under the centre
-// picture, and without this every tick would repaint the picture and each line.
-QRegion ClockWindow::uncovered(const tk::Control& control, QRegion dirty) const
-{
-    if (control.kind() == tk::ControlKind::PictureBox || control.kind() == tk::ControlKind::TextBox)
-        return dirty;
-    for (const tk::Control* other : m_window.controls()) {
-        if (other->kind() == tk::ControlKind::PictureBox && other->visible() && !other->container())
-            dirty -= m_painter.units().toWholePixels(other->bounds());
-    }
-    return dirty;
+    return QtSceneGeometry::toQt(m_repaintAreas.repaintArea(control, before));
 }
 
 void ClockWindow::windowChanged()

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "FacePainter.h"
+#include "RepaintAreas.h"
 #include "Window.h"
 
-#include <QLineF>
 #include <QWidget>
 
 #include <map>
-#include <unordered_map>
 
 class ScreenUnits;
 class TimerBinding;
@@ -65,14 +64,10 @@ protected:
 
 private:
     void bindTimer(tk::Timer& timer);
-    QRegion dirtyArea(const tk::Control& control, const tk::Bounds& before);
-    QRegion uncovered(const tk::Control& control, QRegion dirty) const;
 
     tk::Window& m_window;
     FacePainter m_painter;
     Presenter& m_presenter;
     std::map<const tk::Timer*, TimerBinding*> m_timers;
-    // Where each line was last seen, so that a moved line repaints only its old and new
-    // strokes rather than the rectangles around them.
-    std::unordered_map<const tk::Control*, QLineF> m_lines;
+    scene::RepaintAreas m_repaintAreas;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Picture.h"
+#include "PictureFit.h"
 
 #include <QImage>
 #include <QPoint>
@@ -20,33 +21,37 @@ public:
     virtual QSize shownSize() const { return image().deviceIndependentSize().toSize(); }
     virtual const QImage& image() const { return m_image; }
 
-    // The picture as a box of `box` pixels shows it: scaled down to fit, keeping its
-    // proportions, when it is larger than the box, and as it is otherwise. On a screen of
+    // The picture as a box of `box` pixels shows it, by PictureFit's rule. On a screen of
     // `devicePixelRatio` device pixels to each pixel the scaled image keeps that many. It is
     // kept for the next paint.
     const QImage& fittedInto(QSize box, double devicePixelRatio = 1.0) const
     {
         const QImage& whole = image();
-        const QSize shown = shownSize();
-        if (box.isEmpty() || (shown.width() <= box.width() && shown.height() <= box.height()))
+        if (scene::PictureFit::fitsWhole(sizeOf(shownSize()), sizeOf(box)))
             return whole;
         const QSize target = (QSizeF(box) * devicePixelRatio).toSize();
         if (m_fittedBox != target || m_fitted.isNull()) {
             m_fittedBox = target;
-            m_fitted = whole.scaled(target, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            const tk::PixelSize scaled =
+                scene::PictureFit::scaledInto(sizeOf(whole.size()), sizeOf(target));
+            m_fitted = whole.scaled(scaled.width, scaled.height, Qt::IgnoreAspectRatio,
+                                    Qt::SmoothTransformation);
             m_fitted.setDevicePixelRatio(devicePixelRatio);
         }
         return m_fitted;
     }
 
-    // Where a picture shown at `shown` size stands in a box: in its middle.
+    // Where a picture shown at `shown` size stands in a box, by PictureFit's rule.
     static QPoint centredIn(const QRect& box, QSize shown)
     {
-        return box.topLeft() +
-               QPoint((box.width() - shown.width()) / 2, (box.height() - shown.height()) / 2);
+        const tk::PixelPoint at = scene::PictureFit::centredIn(
+            {box.x(), box.y(), box.width(), box.height()}, sizeOf(shown));
+        return {at.x, at.y};
     }
 
 private:
+    static tk::PixelSize sizeOf(QSize size) { return {size.width(), size.height()}; }
+
     QImage m_image;
     mutable QSize m_fittedBox;
     mutable QImage m_fitted;
