@@ -31,9 +31,15 @@ std::string labelOf(const std::wstring& root)
 
 std::vector<Drive> drives()
 {
-    std::wstring roots(::GetLogicalDriveStringsW(0, nullptr), L'\0');
-    const DWORD length = ::GetLogicalDriveStringsW(static_cast<DWORD>(roots.size()), roots.data());
-    roots.resize(length <= roots.size() ? length : 0);
+    // A drive that comes between the two calls makes the list longer than the room asked for;
+    // the call then says how much it needs, and is made again.
+    std::wstring roots;
+    DWORD length = ::GetLogicalDriveStringsW(0, nullptr);
+    do {
+        roots.assign(length, L'\0');
+        length = ::GetLogicalDriveStringsW(static_cast<DWORD>(roots.size()), roots.data());
+    } while (length > roots.size());
+    roots.resize(length);
     std::vector<Drive> list;
     // The roots stand one after another, each ended by a null character.
     for (std::size_t start = 0; start < roots.size();) {

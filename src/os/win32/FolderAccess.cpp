@@ -22,8 +22,9 @@ tk::DriveFailure folderAccess(const std::string& folder)
 {
     const QuietErrors quiet;
     const std::wstring wide = wideText::fromUtf8(folder);
-    const DWORD attributes =
-        wide.empty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesW(wide.c_str());
+    if (wide.empty())
+        return tk::DriveFailure::NotAvailable;
+    const DWORD attributes = ::GetFileAttributesW(wide.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return failureOf(::GetLastError());
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
@@ -33,10 +34,13 @@ tk::DriveFailure folderAccess(const std::string& folder)
     const HANDLE search =
         ::FindFirstFileExW((wide + (separated ? L"*" : L"\\*")).c_str(), FindExInfoBasic, &entry,
                            FindExSearchNameMatch, nullptr, 0);
-    if (search == INVALID_HANDLE_VALUE)
-        return failureOf(::GetLastError());
-    ::FindClose(search);
-    return tk::DriveFailure::None;
+    if (search != INVALID_HANDLE_VALUE) {
+        ::FindClose(search);
+        return tk::DriveFailure::None;
+    }
+    // The root of an empty drive has no entry at all, not even "." and "..".
+    const DWORD error = ::GetLastError();
+    return error == ERROR_FILE_NOT_FOUND ? tk::DriveFailure::None : failureOf(error);
 }
 
 } // namespace os
