@@ -130,11 +130,12 @@ void CommandLine::readScreenSaverSwitch(const std::vector<std::string>& words)
     const std::string line = joined.substr(start);
     const std::string_view written = wordAt(line, 0);
     const std::string first = lowerCase(std::string(written));
+    // The switch is the line's first two characters, so "/cx" configures too; any other
+    // switch, "-c" and "-p" among them, runs the clock.
     const std::string slash = lowerCase(line.substr(0, 2));
-    const bool dash = first.size() == 2 || (first.size() > 2 && first[2] == ':');
-    if (slash == "/c" || (dash && first.rfind("-c", 0) == 0))
+    if (slash == "/c")
         m_mode = LaunchMode::Configure;
-    else if (slash == "/p" || (dash && first.rfind("-p", 0) == 0))
+    else if (slash == "/p")
         m_mode = LaunchMode::Preview;
     else
         return;

@@ -16,7 +16,8 @@ bool ScaleClamp::isScale(double factor)
 
 double ScaleClamp::largestRatio(double width, double height)
 {
-    return std::max(1.0, std::min(width / kSmallestLayout.width, height / kSmallestLayout.height));
+    return std::max(
+        1.0, std::min(width / kSmallestScaledLayout.width, height / kSmallestScaledLayout.height));
 }
 
 double ScaleClamp::held(double ratio, double largest)

@@ -13,7 +13,7 @@ namespace ScaleClamp {
 
 // The smallest screen, in layout pixels, that the face and the dialogs still fit: a desktop at
 // 200 % on a 1920 x 1080 screen leaves 960 x 540 of them, and is kept.
-inline constexpr tk::PixelSize kSmallestLayout{640, 480};
+inline constexpr tk::PixelSize kSmallestScaledLayout{640, 480};
 // Ratios this close are the same: a toolkit's own sums round.
 inline constexpr double kSameRatio = 1e-3;
 
