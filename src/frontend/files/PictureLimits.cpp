@@ -24,9 +24,14 @@ std::optional<PixelSize> gifCanvas(std::string_view start)
     return PixelSize{word(6), word(8)};
 }
 
+bool needsLastByte(std::string_view start)
+{
+    return start.starts_with("GIF");
+}
+
 bool isCutShortGif(std::string_view start, char last)
 {
-    return start.starts_with("GIF") && last != kGifTrailer;
+    return needsLastByte(start) && last != kGifTrailer;
 }
 
 std::optional<Allowance> allowance(std::uint64_t fileSize, std::string_view start, char last)

@@ -40,6 +40,8 @@ inline constexpr std::size_t kHeaderBytes = 10;
 
 // The canvas that a GIF's header gives, or nothing when the bytes start no GIF header.
 std::optional<PixelSize> gifCanvas(std::string_view start);
+// Whether the checks need the file's last byte: only a GIF's is looked at.
+bool needsLastByte(std::string_view start);
 // Whether the file is a GIF cut short, from its first bytes and its last one: a GIF file ends
 // with its trailer byte, and a decoder would make a picture whose missing part is blank of
 // one that does not.

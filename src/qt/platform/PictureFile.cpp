@@ -51,12 +51,13 @@ QImage read(const std::string& path, QSize fit, QSize clip)
     }
     // A GIF's canvas is known from its first bytes; one too large is refused before Qt's
     // reader scans the whole file for the sizes of its frames.
-    const QByteArray start = file.peek(qint64(PictureLimits::kHeaderBytes));
-    const std::optional<char> last = lastByte(file);
+    const QByteArray bytes = file.peek(qint64(PictureLimits::kHeaderBytes));
+    const std::string_view start(bytes.constData(), std::size_t(bytes.size()));
+    // Only a GIF's end is looked at, so that no other file is read at its end.
+    const std::optional<char> last =
+        PictureLimits::needsLastByte(start) ? lastByte(file) : std::optional<char>(0);
     const auto allowance =
-        last ? PictureLimits::allowance(std::uint64_t(file.size()),
-                                        std::string_view(start.constData(), start.size()), *last)
-             : std::nullopt;
+        last ? PictureLimits::allowance(std::uint64_t(file.size()), start, *last) : std::nullopt;
     if (!allowance)
         return {};
     QImageReader reader(&file);
