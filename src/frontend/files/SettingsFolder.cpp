@@ -22,7 +22,10 @@ std::string cleaned(const std::string& path)
 
 std::string locate(const Facts& facts)
 {
-    if (facts.programFolderWritable || facts.settingsBesideProgram)
+    // Without a configuration folder the program's own is the only place there is; a run that
+    // cannot write there runs on its defaults, and a save says it failed.
+    if (facts.programFolderWritable || facts.settingsBesideProgram ||
+        facts.userConfigFolder.empty())
         return facts.programFolder;
     return cleaned(tk::path::join(facts.userConfigFolder, kFolderName));
 }

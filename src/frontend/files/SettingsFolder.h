@@ -17,7 +17,7 @@ struct Facts {
     bool programFolderWritable = false;
     // Whether the program's folder already holds the settings file.
     bool settingsBesideProgram = false;
-    // The user's configuration folder (UserFolders.h).
+    // The user's configuration folder (UserFolders.h), or an empty text when there is none.
     std::string userConfigFolder;
 };
 
