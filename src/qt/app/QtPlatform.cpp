@@ -42,11 +42,6 @@ constexpr int kSecondsPerHour = 3600;
 constexpr std::int64_t kMillisecondsPerSecond = 1000;
 constexpr int kSecondsPerMinute = 60;
 
-std::string toStd(const QString& text)
-{
-    return text.toStdString();
-}
-
 std::tm localNow()
 {
     const std::time_t now = std::time(nullptr);
@@ -103,19 +98,19 @@ tk::RunRequest QtPlatform::commandLine()
 
 std::string QtPlatform::programFolder()
 {
-    return toStd(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+    return toStd(QCoreApplication::applicationDirPath());
 }
 
 std::string QtPlatform::defaultPictureFolder()
 {
     SettingsFolder::PictureFacts facts;
-    facts.settingsFolder = toStd(QDir::fromNativeSeparators(toQt(settingsFolder())));
+    facts.settingsFolder = settingsFolder();
     facts.programFolder = toStd(QCoreApplication::applicationDirPath());
     facts.picturesFolder = os::userFolders::pictures();
     std::error_code error;
     facts.picturesFolderExists = std::filesystem::is_directory(facts.picturesFolder, error);
     facts.homeFolder = os::userFolders::home();
-    return toStd(QDir::toNativeSeparators(toQt(SettingsFolder::pictureFolder(facts))));
+    return SettingsFolder::pictureFolder(facts);
 }
 
 std::int64_t QtPlatform::steadySeconds()
@@ -132,7 +127,7 @@ int QtPlatform::timeOfDay()
 std::string QtPlatform::settingsFolder()
 {
     if (m_settingsFolder.empty())
-        m_settingsFolder = toStd(QDir::toNativeSeparators(toQt(locateSettings())));
+        m_settingsFolder = locateSettings();
     return m_settingsFolder;
 }
 

@@ -1,5 +1,6 @@
 #include "ScaleRange.h"
 
+#include "QtText.h"
 #include "ScaleClamp.h"
 #include "Units.h"
 
@@ -32,7 +33,7 @@ double largestOn(const QScreen& screen)
 
 QString percent(double scale)
 {
-    return QString::fromStdString(ScaleClamp::percent(scale));
+    return toQt(ScaleClamp::percent(scale));
 }
 
 double numberIn(const char* variable, double otherwise)

@@ -1,6 +1,7 @@
 #include "ClockWindow.h"
 
 #include "QtSceneGeometry.h"
+#include "QtText.h"
 #include "Timer.h"
 #include "TimerBinding.h"
 
@@ -25,7 +26,7 @@ ClockWindow::ClockWindow(tk::Window& window, const ScreenUnits& units, Presenter
         if (control->kind() == tk::ControlKind::Timer)
             bindTimer(static_cast<tk::Timer&>(*control));
     }
-    setWindowTitle(QString::fromStdString(m_window.caption()));
+    setWindowTitle(toQt(m_window.caption()));
     m_presenter.attach(*this);
 }
 
@@ -70,7 +71,7 @@ QRegion ClockWindow::repaintArea(const tk::Control& control, const tk::Bounds& b
 
 void ClockWindow::windowChanged()
 {
-    setWindowTitle(QString::fromStdString(m_window.caption()));
+    setWindowTitle(toQt(m_window.caption()));
     m_presenter.windowChanged();
     update();
 }

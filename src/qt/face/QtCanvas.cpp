@@ -4,6 +4,7 @@
 #include "QtColour.h"
 #include "QtPicture.h"
 #include "QtSceneGeometry.h"
+#include "QtText.h"
 #include "ShapeSprite.h"
 
 #include <QPaintDevice>
@@ -135,7 +136,7 @@ void QtCanvas::drawText(const tk::PixelRectF& box, const std::string& text, cons
     m_painter.setClipRect(rect, Qt::IntersectClip);
     m_painter.setFont(m_cache->font(font));
     m_painter.setPen(qtColour(colour));
-    m_painter.drawText(rect, qtAlignment(flags) | Qt::TextSingleLine, QString::fromStdString(text));
+    m_painter.drawText(rect, qtAlignment(flags) | Qt::TextSingleLine, toQt(text));
     m_painter.restore();
 }
 

@@ -120,7 +120,7 @@ QWidget* ControlWidgets::create(tk::Control& control, QWidget* parent)
     case tk::ControlKind::TextBox: {
         auto* edit = new QLineEdit(parent);
         QObject::connect(edit, &QLineEdit::textEdited, edit,
-                         [&control](const QString& text) { control.setText(text.toStdString()); });
+                         [&control](const QString& text) { control.setText(toStd(text)); });
         return edit;
     }
     case tk::ControlKind::PictureBox:

@@ -268,7 +268,7 @@ QString FontPickerDialog::familyName() const
 
 std::optional<double> FontPickerDialog::typedSize() const
 {
-    const auto size = tk::parseNumber(m_sizeEdit->text().trimmed().toStdString());
+    const auto size = tk::parseNumber(toStd(m_sizeEdit->text().trimmed()));
     if (!size || *size < kSmallestSize || *size > kLargestSize)
         return std::nullopt;
     return size;
@@ -292,7 +292,7 @@ tk::FontChoice FontPickerDialog::choice() const
 {
     // The dialog offers no style or effects but the colour, so those stay as they came.
     tk::FontChoice result = m_preset;
-    result.name = familyName().toStdString();
+    result.name = toStd(familyName());
     result.size = static_cast<float>(typedSize().value_or(0));
     result.colour = tkColour(m_colour);
     return result;

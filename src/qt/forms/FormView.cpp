@@ -4,6 +4,7 @@
 #include "Control.h"
 #include "ControlWidgets.h"
 #include "FormKeys.h"
+#include "QtText.h"
 #include "ScreenFont.h"
 
 #include <QCloseEvent>
@@ -93,7 +94,7 @@ void FormView::restack()
 
 void FormView::applyWindow()
 {
-    const QString title = QString::fromStdString(m_window.caption());
+    const QString title = toQt(m_window.caption());
     if (windowTitle() != title)
         setWindowTitle(title);
     const QRect place = m_units.toWholePixels(m_window.bounds());

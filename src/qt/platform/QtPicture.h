@@ -2,6 +2,7 @@
 
 #include "Picture.h"
 #include "PictureFit.h"
+#include "QtSceneGeometry.h"
 
 #include <QImage>
 #include <QPoint>
@@ -27,13 +28,14 @@ public:
     const QImage& fittedInto(QSize box, double devicePixelRatio = 1.0) const
     {
         const QImage& whole = image();
-        if (scene::PictureFit::fitsWhole(sizeOf(shownSize()), sizeOf(box)))
+        if (scene::PictureFit::fitsWhole(QtSceneGeometry::toScene(shownSize()),
+                                         QtSceneGeometry::toScene(box)))
             return whole;
         const QSize target = (QSizeF(box) * devicePixelRatio).toSize();
         if (m_fittedBox != target || m_fitted.isNull()) {
             m_fittedBox = target;
-            const tk::PixelSize scaled =
-                scene::PictureFit::scaledInto(sizeOf(whole.size()), sizeOf(target));
+            const tk::PixelSize scaled = scene::PictureFit::scaledInto(
+                QtSceneGeometry::toScene(whole.size()), QtSceneGeometry::toScene(target));
             m_fitted = whole.scaled(scaled.width, scaled.height, Qt::IgnoreAspectRatio,
                                     Qt::SmoothTransformation);
             m_fitted.setDevicePixelRatio(devicePixelRatio);
@@ -44,14 +46,11 @@ public:
     // Where a picture shown at `shown` size stands in a box, by PictureFit's rule.
     static QPoint centredIn(const QRect& box, QSize shown)
     {
-        const tk::PixelPoint at = scene::PictureFit::centredIn(
-            {box.x(), box.y(), box.width(), box.height()}, sizeOf(shown));
-        return {at.x, at.y};
+        return QtSceneGeometry::toQt(scene::PictureFit::centredIn(QtSceneGeometry::toScene(box),
+                                                                  QtSceneGeometry::toScene(shown)));
     }
 
 private:
-    static tk::PixelSize sizeOf(QSize size) { return {size.width(), size.height()}; }
-
     QImage m_image;
     mutable QSize m_fittedBox;
     mutable QImage m_fitted;

@@ -1,4 +1,5 @@
 #include "ScreenFont.h"
+#include "QtText.h"
 
 #include <QStringList>
 
@@ -32,7 +33,7 @@ QStringList familiesFor(const QString& name)
 QFont ScreenFont::fromFont(const tk::Font& font, const ScreenUnits& units)
 {
     QFont result;
-    result.setFamilies(familiesFor(QString::fromStdString(font.name)));
+    result.setFamilies(familiesFor(toQt(font.name)));
     result.setStyleHint(QFont::SansSerif);
     result.setPixelSize(units.fontPixels(font.size));
     result.setBold(font.bold);

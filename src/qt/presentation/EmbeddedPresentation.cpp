@@ -1,6 +1,7 @@
 #include "EmbeddedPresentation.h"
 
 #include "ForeignWindow.h"
+#include "QtSceneGeometry.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -10,32 +11,15 @@
 
 namespace {
 
-tk::PixelSize pixelSize(QSize size)
-{
-    return {size.width(), size.height()};
-}
-
-QSize qtSize(tk::PixelSize size)
-{
-    return {size.width, size.height};
-}
-
-QRect qtRect(const tk::PixelRect& rect)
-{
-    return {rect.left, rect.top, rect.width, rect.height};
-}
-
-tk::PixelRect pixelRect(const QRect& rect)
-{
-    return {rect.x(), rect.y(), rect.width(), rect.height()};
-}
+using QtSceneGeometry::toQt;
+using QtSceneGeometry::toScene;
 
 tk::PixelSize largestScreen()
 {
     QSize largest;
     for (const QScreen* screen : QGuiApplication::screens())
         largest = largest.expandedTo(screen->size());
-    return pixelSize(largest);
+    return toScene(largest);
 }
 
 } // namespace
@@ -45,7 +29,7 @@ EmbeddedPresentation::EmbeddedPresentation(const RunPolicy& policy,
     : Presentation(policy)
     , m_parent(std::move(parent))
     , m_largest(FaceFit::largestFor(largestScreen()))
-    , m_fit(FaceFit::layoutFor(m_parent ? pixelSize(m_parent->size()) : FaceFit::kOwnWindowSize,
+    , m_fit(FaceFit::layoutFor(m_parent ? toScene(m_parent->size()) : FaceFit::kOwnWindowSize,
                                m_largest))
 {
 }
@@ -65,7 +49,7 @@ void EmbeddedPresentation::attach(ClockWindow& clock)
     clock.facePainter().setTextBoxesShown(policy().showsHint);
     clock.installEventFilter(this);
     if (!m_parent) {
-        clock.resize(qtSize(FaceFit::kOwnWindowSize));
+        clock.resize(toQt(FaceFit::kOwnWindowSize));
         return;
     }
     // A window that is gone ends the run before anything is shown: the clock never opens a
@@ -76,7 +60,7 @@ void EmbeddedPresentation::attach(ClockWindow& clock)
     }
     // The clock window covers the window it is drawn in, but never grows past the largest
     // screen: no more of the window can be seen at once, and its back buffer grows with it.
-    const auto follow = [this](QSize size) { m_clock->resize(size.boundedTo(qtSize(m_largest))); };
+    const auto follow = [this](QSize size) { m_clock->resize(size.boundedTo(toQt(m_largest))); };
     follow(m_parent->size());
     connect(m_parent.get(), &ForeignWindow::resized, &clock, follow);
     connect(m_parent.get(), &ForeignWindow::gone, this, &Presentation::closed);
@@ -89,26 +73,22 @@ void EmbeddedPresentation::windowChanged()
 
 QSize EmbeddedPresentation::layoutSize() const
 {
-    return qtSize(m_fit.layout());
+    return toQt(m_fit.layout());
 }
 
 QRegion EmbeddedPresentation::toWindow(const QRegion& area) const
 {
-    return qtRect(m_fit.toWindow(pixelRect(area.boundingRect())));
+    return toQt(m_fit.toWindow(toScene(area.boundingRect())));
 }
 
 void EmbeddedPresentation::paint(QPainter& painter, const QRegion& area, FacePainter& face)
 {
     const QRect rect = area.boundingRect();
     painter.fillRect(rect, Qt::black);
-    const FaceFit::Placement& placement = m_fit.placement();
-    QTransform transform;
-    transform.translate(placement.x, placement.y);
-    transform.scale(placement.scale, placement.scale);
-    painter.setTransform(transform);
+    painter.setTransform(m_transform);
     const QRect whole(QPoint(0, 0), layoutSize());
     painter.setClipRect(whole);
-    face.paint(painter, qtRect(m_fit.toFace(pixelRect(rect))).intersected(whole));
+    face.paint(painter, toQt(m_fit.toFace(toScene(rect))).intersected(whole));
 }
 
 // The window follows its size, and a window of its own that the user closes ends the run.
@@ -117,7 +97,10 @@ bool EmbeddedPresentation::eventFilter(QObject* watched, QEvent* event)
     if (watched != m_clock)
         return false;
     if (event->type() == QEvent::Resize) {
-        m_fit.fitInto(pixelSize(static_cast<QResizeEvent*>(event)->size()));
+        m_fit.fitInto(toScene(static_cast<QResizeEvent*>(event)->size()));
+        const FaceFit::Placement& placement = m_fit.placement();
+        m_transform = QTransform::fromTranslate(placement.x, placement.y)
+                          .scale(placement.scale, placement.scale);
         m_clock->update();
     } else if (event->type() == QEvent::Close) {
         event->ignore();

@@ -3,6 +3,8 @@
 #include "FaceFit.h"
 #include "Presentation.h"
 
+#include <QTransform>
+
 #include <memory>
 
 class ForeignWindow;
@@ -37,4 +39,6 @@ private:
     ClockWindow* m_clock = nullptr;
     tk::PixelSize m_largest;
     FaceFit m_fit;
+    // From the face's pixels to the window's, as the fit places the face.
+    QTransform m_transform;
 };

@@ -4,12 +4,13 @@
 #include "PixelGeometry.h"
 
 #include <QLineF>
+#include <QPoint>
 #include <QRect>
 #include <QRectF>
 #include <QRegion>
 #include <QSize>
 
-// The scene's pixel geometry in Qt's types and back, at the Qt face's edge.
+// The pixel geometry of the shared rules in Qt's types and back, at the Qt layer's edge.
 namespace QtSceneGeometry {
 
 inline QRect toQt(const tk::PixelRect& rect)
@@ -32,6 +33,11 @@ inline QSize toQt(tk::PixelSize size)
     return {size.width, size.height};
 }
 
+inline QPoint toQt(tk::PixelPoint point)
+{
+    return {point.x, point.y};
+}
+
 // Rectangles in a region's own order join it quickly, one after another.
 inline QRegion toQt(const scene::Area& area)
 {
@@ -52,6 +58,11 @@ inline scene::Area toScene(const QRegion& region)
 inline tk::PixelSize toScene(QSize size)
 {
     return {size.width(), size.height()};
+}
+
+inline tk::PixelRect toScene(const QRect& rect)
+{
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
 }
 
 } // namespace QtSceneGeometry
