@@ -74,7 +74,7 @@ void BM_ListSlides(benchmark::State& state)
     BenchPlatform platform(kScreenWidth, kScreenHeight, kStartTime);
     TikoraClock run(platform);
     run.start();
-    const std::string pattern = nativePath(bigFolder().path()) + tk::kPathSeparator + "*.gif";
+    const std::string pattern = tk::path::join(nativePath(bigFolder().path()), "*.gif");
     std::size_t count = 0;
     for (auto _ : state)
         count = run.form1().GetFiles(pattern).size() - 1;
@@ -105,10 +105,9 @@ void BM_SlideChange(benchmark::State& state)
     for (const char* name : {"a.gif", "b.gif", "c.gif"})
         writeFile(slides.filePath(name), gif);
     const std::string settings =
-        "ViewTime=0\r\nShapeWidth=0\r\nPicCenter=" + nativePath(slides.path()) +
-        tk::kPathSeparator + "\r\nSlideShowTime=1\r\n";
-    platform.writeFile(platform.programFolder() + tk::kPathSeparator + "Tikora_Clock.ini",
-                       settings);
+        "ViewTime=0\r\nShapeWidth=0\r\nPicCenter=" + tk::path::join(nativePath(slides.path()), "") +
+        "\r\nSlideShowTime=1\r\n";
+    platform.writeFile(tk::path::join(platform.programFolder(), "Tikora_Clock.ini"), settings);
     TikoraClock run(platform);
     run.start();
     Form1& form = run.form1();
@@ -156,7 +155,7 @@ void BM_PhotoDecodedWhole(benchmark::State& state)
 {
     PictureFile::limitAllocations();
     for (auto _ : state)
-        benchmark::DoNotOptimize(PictureFile::read(phonePhoto()));
+        benchmark::DoNotOptimize(PictureFile::read(nativePath(phonePhoto())));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "DisplayCheck.h"
 
+#include "PathText.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QLibraryInfo>
@@ -164,7 +166,7 @@ bool DisplayCheck::reachWayland(std::string& reason)
 {
     const std::string name = waylandName();
     const std::string path =
-        name.front() == '/' ? name : qgetenv("XDG_RUNTIME_DIR").toStdString() + '/' + name;
+        name.front() == '/' ? name : tk::path::join(qgetenv("XDG_RUNTIME_DIR").toStdString(), name);
     const int fd = connectTo(path);
     const Answer answer = fd < 0 ? Answer::Closed : askRoundTrip(fd);
     if (fd >= 0)
