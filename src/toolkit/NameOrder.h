@@ -6,11 +6,11 @@
 
 // The one order of file, folder and drive names that every list shows: by their letters
 // without regard to case, then, for names that differ only in case or in bytes that are no
-// text, by their bytes. Names are UTF-8; characters are compared after simple case folding
-// (of Latin, Greek, Cyrillic and Armenian letters, and fullwidth Latin ones) by code point,
-// but for U+E000 to U+FFFF, which come after the characters past U+FFFF as in UTF-16; a byte
-// that is no UTF-8 reads as the replacement character U+FFFD. This is the order of Qt's
-// comparison without regard to case, which the desktop used before.
+// text, by their bytes. Names are UTF-8; characters are compared after Unicode's simple case
+// folding (tk::caseFolded) by code point, but for U+E000 to U+FFFF, which come after the
+// characters past U+FFFF as in UTF-16; a byte that is no UTF-8 reads as the replacement
+// character U+FFFD. This is the order of Qt's comparison without regard to case, which the
+// desktop used before.
 namespace tk::names {
 
 // Below, at or above 0: the order of two names without regard to case alone.
