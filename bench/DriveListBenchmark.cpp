@@ -1,4 +1,5 @@
-#include "FolderListing.h"
+#include "Drives.h"
+#include "MountTable.h"
 
 #include <QStorageInfo>
 
@@ -23,13 +24,14 @@ void BM_DrivesFromTable(benchmark::State& state)
 {
     const QByteArray table = mountTable(static_cast<int>(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(FolderListing::drivesFrom(table, "/home/user"));
+        benchmark::DoNotOptimize(
+            os::mountTable::userVolumes(table.toStdString(), "/home/user"));
 }
 
 void BM_DrivesOfThisMachine(benchmark::State& state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(FolderListing::drives());
+        benchmark::DoNotOptimize(os::drives());
 }
 
 void BM_VolumesAskedOneByOne(benchmark::State& state)
