@@ -1,4 +1,3 @@
-#include "FakePlatform.h"
 #include "FolderListing.h"
 #include "PictureFile.h"
 
