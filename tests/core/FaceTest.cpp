@@ -28,10 +28,9 @@ TEST(ClockFace, StartUpThenTheHintFadesAndTheTickCounterStops)
     EXPECT_EQ(r.look(), "SGH SGH SSGH 0TTT SGHT") << "the colours of the file";
     EXPECT_EQ(clock.lblF1.text(), "Click <1> for setup") << "the setup hint";
     // The lines start in the middle of the 12000 x 9000 twip screen.
-    for (int k = 0; k < 3; ++k) {
-        EXPECT_NEAR(clock.LineS[k].x1(), 6000, 0.1) << "line " << k << " starts at the centre";
-        EXPECT_NEAR(clock.LineS[k].y1(), 4500, 0.1) << "line " << k << " starts at the centre";
-    }
+    for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(std::pair(clock.LineS[k].x1(), clock.LineS[k].y1()), std::pair(6000.0f, 4500.0f))
+            << "line " << k << " starts at the centre";
     // The second style's dial is the screen's; without a background file it stays.
     EXPECT_TRUE(r.dialog().chkBG[Form2::kClock2].enabled());
     clock.DoClock2();
@@ -59,11 +58,9 @@ TEST(StartUp, CommandLineModesAndASecondInstance)
 {
     // The mode the command line asked for and the switch the clock keeps: "/p" ends, "/c" shows
     // the dialog.
-    struct Row {
-        const char* name;
-        tk::RunRequest request;
-        std::string cmdSwitch;
-    };
+    // clang-format off
+    struct Row { const char* name; tk::RunRequest request; std::string cmdSwitch; };
+    // clang-format on
     const Row rows[] = {{"no switch", {}, "/s"},
                         {"configure, with its owner", {tk::RunMode::Configure, 123}, "/c"},
                         {"preview, with its window", {tk::RunMode::Preview, 1234}, "/p"}};

@@ -145,22 +145,20 @@ TEST(PictureChooser, StoredPicturesAndShowsAtStartUpInTheChooserAndOnSave)
     // a slide that is no picture left in place. The chooser opens in "pics" where the stored
     // path names something, else in the program's folder; Save writes back what the path
     // field shows, and "Default" then puts the built-in picture back.
-    const std::tuple<std::string, std::string, std::string, std::string, std::string, std::string>
-        stored[] = {
-            {"b.gif photo.jpg", "", "Default", "0", "closed  | built-in | Default | 0 off",
-             "------"},
-            {"b.gif photo.jpg", "", "b.gif", "0", "closed ~/b.gif | ~/b.gif | ~/b.gif | 0 off",
-             "bbbbbb"},
-            {"b.gif", "", "gone.gif", "0", "closed  | built-in | ~/gone.gif | 0 off", "------"},
-            {"", "broken.bmp", "broken.bmp", "0",
-             "closed ~/broken.bmp | built-in | ~/broken.bmp | 0 off", "------"},
-            {"a.gif b.gif c.gif photo.jpg", "", "", "5", "closed ~/ | ~/a.gif | ~/ | 5 5000",
-             "abcabc"},
-            {"a.gif c.gif", "b.gif", "", "5", "closed ~/ | ~/a.gif | ~/ | 5 5000", "aacaac"},
-            {"", "", "gone/", "5", "closed ~/gone/ | built-in | ~/gone/ | 5 5000", "------"},
-            {"a.gif", "", "", "-3", "closed ~/ | built-in | ~/ | 0 off", "------"}};
-    for (const auto& [files, broken, picture, period, state, shown] : stored) {
-        SCOPED_TRACE(picture + " " + period + " " + shown);
+    // clang-format off
+    struct Row { const char* name; std::string files, broken, picture, period, state, shown; };
+    const Row stored[] = {
+        {"the built-in picture", "b.gif photo.jpg", "", "Default", "0", "closed  | built-in | Default | 0 off", "------"},
+        {"a stored picture", "b.gif photo.jpg", "", "b.gif", "0", "closed ~/b.gif | ~/b.gif | ~/b.gif | 0 off", "bbbbbb"},
+        {"a stored picture that is gone", "b.gif", "", "gone.gif", "0", "closed  | built-in | ~/gone.gif | 0 off", "------"},
+        {"a stored file that is no picture", "", "broken.bmp", "broken.bmp", "0", "closed ~/broken.bmp | built-in | ~/broken.bmp | 0 off", "------"},
+        {"a show of the folder's GIFs in turn", "a.gif b.gif c.gif photo.jpg", "", "", "5", "closed ~/ | ~/a.gif | ~/ | 5 5000", "abcabc"},
+        {"a slide that is no picture leaves the one before", "a.gif c.gif", "b.gif", "", "5", "closed ~/ | ~/a.gif | ~/ | 5 5000", "aacaac"},
+        {"a show folder that is gone", "", "", "gone/", "5", "closed ~/gone/ | built-in | ~/gone/ | 5 5000", "------"},
+        {"a period below 0 stops the show", "a.gif", "", "", "-3", "closed ~/ | built-in | ~/ | 0 off", "------"}};
+    // clang-format on
+    for (const auto& [name, files, broken, picture, period, state, shown] : stored) {
+        SCOPED_TRACE(name);
         FolderRun r(files, broken);
         const std::string path = picture == "Default" ? picture : r.in(picture);
         ASSERT_TRUE(
@@ -188,20 +186,17 @@ TEST(PictureChooser, StoredPicturesAndShowsAtStartUpInTheChooserAndOnSave)
 // lists stay where they were.
 TEST(PictureChooser, ADriveThatCannotBeOpenedSaysWhyInTheUsersLanguage)
 {
-    struct Row {
-        const char* name;
-        const char* language;
-        tk::DriveFailure failure;
-        std::string text;
-    };
+    // clang-format off
+    struct Row { const char* name; const char* language; tk::DriveFailure failure; std::string text;
+        };
+    // clang-format on
+    // clang-format off
     const Row rows[] = {
-        {"English, not available", "1", tk::DriveFailure::NotAvailable,
-         "/mnt/cd is not available."},
-        {"English, access denied", "1", tk::DriveFailure::AccessDenied,
-         "/mnt/cd cannot be opened: access denied."},
+        {"English, not available", "1", tk::DriveFailure::NotAvailable, "/mnt/cd is not available."},
+        {"English, access denied", "1", tk::DriveFailure::AccessDenied, "/mnt/cd cannot be opened: access denied."},
         {"Russian, not available", "0", tk::DriveFailure::NotAvailable, "/mnt/cd недоступен."},
-        {"Russian, access denied", "0", tk::DriveFailure::AccessDenied,
-         "/mnt/cd не открывается: доступ запрещён."}};
+        {"Russian, access denied", "0", tk::DriveFailure::AccessDenied, "/mnt/cd не открывается: доступ запрещён."}};
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         FolderRun r;

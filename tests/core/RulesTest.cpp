@@ -125,14 +125,12 @@ TEST(BackgroundRules, TheSlideList)
     for (const auto& [seconds, milliseconds] : intervals)
         EXPECT_EQ(SlideShow::interval(seconds), milliseconds) << seconds;
     // The number of slides, the index the show stands at, and the slides it shows next.
+    // clang-format off
     const std::tuple<const char*, int, float, std::string> shows[] = {
-        {"three slides", 3, 0, "1231231"},
-        {"three slides, as a show starts", 3, 1, "2312"},
-        {"one slide", 1, 1, "111"},
-        {"no slides: never moves", 0, 1, "000"},
-        {"an index past the list", 3, 7, "123"},
-        {"a negative index", 3, -2, "123"},
-        {"no index", 3, NAN, "123"}};
+        {"three slides", 3, 0, "1231231"}, {"three slides, as a show starts", 3, 1, "2312"}, {"one slide", 1, 1, "111"},
+        {"no slides: never moves", 0, 1, "000"}, {"an index past the list", 3, 7, "123"},
+        {"a negative index", 3, -2, "123"}, {"no index", 3, NAN, "123"}};
+    // clang-format on
     for (const auto& [name, count, index, shown] : shows) {
         SCOPED_TRACE(name);
         SlideShow show{SlideShow::numbered(std::vector<std::string>(count, "x.gif")), index};
@@ -171,6 +169,7 @@ TEST(SettingsFileRules, FilesOfEveryShapeAreReadByPosition)
     const std::string cut(tk::kTextFileLimit - withEqualSize.size(), 'x');
     // A file, what readBack() gives for it, and some slots of the settings as read.
     using Slots = std::map<int, std::string>;
+    // clang-format off
     std::vector<std::tuple<std::string, std::string, Slots>> files = {
         {"", kReadBackDefaults, {{6, "255"}, {11, "Tahoma"}, {12, "0"}}},
         // The first line's 255 is the time mode's second option, "Time from start".
@@ -179,26 +178,21 @@ TEST(SettingsFileRules, FilesOfEveryShapeAreReadByPosition)
         {"just text\r\nShapeWidth=1", "0 1 1 30 255 0 00", {{0, "just text"}}},
         {"ViewTime=1\r\nShapeWidth=1\nPicCenter=x\r", "1 1 1 30 255 0 00", {{2, "x"}}},
         {std::regex_replace(withEqualSize, std::regex("\r\n"), "\r"), "0 1 1 24 255 0 00", {}},
-        {std::regex_replace(withEqualSize, std::regex("\r\n"), "\n"),
-         "0 1 1 24 255 0 00",
-         {{3, "0"}}},
+        {std::regex_replace(withEqualSize, std::regex("\r\n"), "\n"), "0 1 1 24 255 0 00", {{3, "0"}}},
         {withEqualSize + cut + fourMegabytes, "0 1 1 24 255 0 00", {{12, "0"}, {13, cut}}},
         // Line n gives slot n the value n, and the lines past the 16th are not read.
         {manyLines, "0 1 1 10 6 9 00", {{2, "2"}, {12, "12"}, {15, "15"}}},
         // Texts that are no number keep the default's meaning, and their slot keeps the text.
         {"ViewTime=abc\r\nShapeWidth=?\r\nPicCenter=Default\r\nSlideShowTime=zz\r\n"
          "Localisation=1\r\nBack=yes\r\nHColor=xyz\r\nMColor=-\r\nSColor=\r\n"
-         "CColor=blue\r\nHSize=big\r\nFName=Tahoma\r\nClock2=maybe\r\n",
-         kReadBackDefaults,
-         {{0, "abc"}}},
+         "CColor=blue\r\nHSize=big\r\nFName=Tahoma\r\nClock2=maybe\r\n", kReadBackDefaults, {{0, "abc"}}},
         {std::string(64, '\0'), kReadBackDefaults, {}},
         // The byte-order mark some editors write is no part of the first value.
         {"\xEF\xBB\xBFViewTime=1\r\n", "1 0 1 30 255 0 00", {{0, "1"}}},
         {"\xEF\xBB\xBF", kReadBackDefaults, {{0, "0"}}},
         {"\xEF\xBBViewTime=1\r\n", "1 0 1 30 255 0 00", {}},
-        {"ViewTime=\xFF\xFE\r\nShapeWidth=1\xC3\r\nHColor=\xC3\x28\r\n",
-         kReadBackDefaults,
-         {{0, "\xFF\xFE"}}}};
+        {"ViewTime=\xFF\xFE\r\nShapeWidth=1\xC3\r\nHColor=\xC3\x28\r\n", kReadBackDefaults, {{0, "\xFF\xFE"}}}};
+    // clang-format on
     // What readBack() gives, and the lines that, put into the default file, give it. What the
     // dialog writes keeps its meaning exactly; what it cannot write reads as the nearest value
     // it can, and a text that is no finite number keeps the default's meaning.

@@ -30,17 +30,21 @@ TEST(SettingsDialog, PresetsAndColourAndFontRows)
     const Font green{{.name = "", .colour = kGreen}}, teal{{.name = "", .colour = kTeal}};
     const Font arial{{.name = "Arial", .size = 24, .colour = kHours}};
     const Font verdana{{.name = "Verdana", .size = 24, .colour = kTeal}};
-    const std::tuple<int, int, Font, std::vector<tk::Colour>, std::string, std::string> rows[] = {
-        {0, 0, green, {kSeconds, kGreen}, "GMH GMH GGMH 0000 GMH0", kDefaultFonts},
-        {1, 0, {}, {kSeconds, kSeconds}, kDefaultLook, kEqualFonts},
-        {0, 1, teal, {kMinutes, kTeal}, "STH STH SSTH 0000 STH0", kDefaultFonts},
-        {1, 3, teal, {0, kTeal}, "SMH SMH SSMH 0TTT SMHT", kEqualFonts},
-        {0, 3, {}, {0, 0}, kDefaultLook, kDefaultFonts},
-        {0, 2, arial, {kHours, kHours}, kDefaultLook, "12/12 16/16 24/24 Arial"},
-        {1, 2, verdana, {kHours, kTeal}, "SMT SMT SSMT 0000 SMT0", "24/24 24/24 24/24 Verdana"},
-        {0, 2, {}, {kHours, kHours}, kDefaultLook, "15/15 20/20 30/30 Tahoma"}};
-    for (const auto& [style, row, answer, presets, look, fonts] : rows) {
-        SCOPED_TRACE("style " + std::to_string(style) + " row " + std::to_string(row));
+    // clang-format off
+    struct Row { const char* name; int style; int row; Font answer; std::vector<tk::Colour> presets;
+        std::string look; std::string fonts; };
+    const Row rows[] = {
+        {"seconds green", 0, 0, green, {kSeconds, kGreen}, "GMH GMH GGMH 0000 GMH0", kDefaultFonts},
+        {"seconds cancelled, equal size", 1, 0, {}, {kSeconds, kSeconds}, kDefaultLook, kEqualFonts},
+        {"minutes teal", 0, 1, teal, {kMinutes, kTeal}, "STH STH SSTH 0000 STH0", kDefaultFonts},
+        {"the fill teal, equal size", 1, 3, teal, {0, kTeal}, "SMH SMH SSMH 0TTT SMHT", kEqualFonts},
+        {"the fill cancelled", 0, 3, {}, {0, 0}, kDefaultLook, kDefaultFonts},
+        {"the hours font Arial", 0, 2, arial, {kHours, kHours}, kDefaultLook, "12/12 16/16 24/24 Arial"},
+        {"the hours font Verdana in teal, equal size", 1, 2, verdana, {kHours, kTeal}, "SMT SMT SSMT 0000 SMT0", "24/24 24/24 24/24 Verdana"},
+        {"the font cancelled", 0, 2, {}, {kHours, kHours}, kDefaultLook, "15/15 20/20 30/30 Tahoma"}};
+    // clang-format on
+    for (const auto& [name, style, row, answer, presets, look, fonts] : rows) {
+        SCOPED_TRACE(name);
         ClockRun r;
         ASSERT_TRUE(r.openDialog(worked::settingsWith(
             {"ViewTime=" + std::to_string(2 - 2 * style), "ShapeWidth=" + std::to_string(style)})));
@@ -168,12 +172,17 @@ TEST(SaveAndCancel, SaveSettlesThePictureFromThePathField)
     // Whether "Default" is picked first, the name in the program folder then typed into the
     // path field, the picture saved (a name in the program folder, or "Default"), and whether
     // the program warns that the picture is not found. The stored picture is "old.gif".
-    const std::vector<std::tuple<bool, std::string, std::string, bool>> cases = {
-        {false, "", "Default", false},         {false, "gone.gif", "old.gif", true},
-        {false, "new.gif\n", "old.gif", true}, {false, "new.gif", "new.gif", false},
-        {true, "new.gif", "Default", false},   {true, "gone.gif", "Default", true}};
-    for (const auto& [pickDefault, typed, saved, warns] : cases) {
-        SCOPED_TRACE((pickDefault ? "Default, " : "") + typed);
+    // clang-format off
+    struct Row { const char* name; bool pickDefault; std::string typed, saved; bool warns; };
+    const Row cases[] = {{"an empty field", false, "", "Default", false},
+                         {"a file that is gone", false, "gone.gif", "old.gif", true},
+                         {"a name with a line break", false, "new.gif\n", "old.gif", true},
+                         {"a new picture", false, "new.gif", "new.gif", false},
+                         {"Default, then a picture typed", true, "new.gif", "Default", false},
+                         {"Default, then a file that is gone", true, "gone.gif", "Default", true}};
+    // clang-format on
+    for (const auto& [name, pickDefault, typed, saved, warns] : cases) {
+        SCOPED_TRACE(name);
         ClockRun r;
         // A name that holds a line break is refused even when such a file exists.
         for (const char* name : {"old.gif", "new.gif", "new.gif\n"})

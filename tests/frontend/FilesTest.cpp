@@ -22,12 +22,8 @@ using PictureLimits::PixelSize;
 
 TEST(FileRules, Wildcards)
 {
-    struct Row {
-        const char* name;
-        const char* wildcard;
-        std::string file;
-        bool matches;
-    };
+    // clang-format off
+    struct Row { const char* name; const char* wildcard; std::string file; bool matches; };
     const Row rows[] = {{"a star matches every name", "*", "a.gif", true},
                         {"an extension without regard to case", "*.GIF", "Photo.gif", true},
                         {"another extension", "*.gif", "photo.jpg", false},
@@ -40,8 +36,8 @@ TEST(FileRules, Wildcards)
                         {"a trailing star after the name", "ab**", "ab", true},
                         {"an empty wildcard matches no name", "", "a", false},
                         {"case is ASCII's alone", "\xc3\x89*", "\xc3\xa9t\xc3\xa9.gif", false},
-                        {"many stars on a long name that fails", "*a*a*a*a*a*a*a*a*a*b",
-                         std::string(2000, 'a'), false}};
+                        {"many stars on a long name that fails", "*a*a*a*a*a*a*a*a*a*b", std::string(2000, 'a'), false}};
+    // clang-format on
     for (const Row& row : rows)
         EXPECT_EQ(FolderListing::matches(row.wildcard, row.file), row.matches) << row.name;
 }
@@ -50,11 +46,8 @@ TEST(FileRules, Wildcards)
 // compared them, then by bytes.
 TEST(FileRules, TheNamesOrder)
 {
-    struct Row {
-        const char* name;
-        const char* first;
-        const char* second;
-    };
+    // clang-format off
+    struct Row { const char* name; const char* first; const char* second; };
     const Row rows[] = {
         {"letters without regard to case", "a.gif", "B.GIF"},
         {"the same letters by their bytes, capitals first", "B.GIF", "b.gif"},
@@ -62,15 +55,13 @@ TEST(FileRules, TheNamesOrder)
         {"capitals fold to small letters, after the underscore", "_x", "B"},
         {"Latin-1 letters after z", "zebra", "\xc3\x84rger"},
         {"accented capitals fold", "\xc3\xa9lan", "\xc3\x89ti"},
-        {"Cyrillic by letter, not by byte", "\xd0\xb0\xd1\x80\xd0\xb1\xd1\x83\xd0\xb7",
-         "\xd0\xaf\xd0\xb1\xd0\xbb\xd0\xbe\xd0\xba\xd0\xbe"},
+        {"Cyrillic by letter, not by byte", "\xd0\xb0\xd1\x80\xd0\xb1\xd1\x83\xd0\xb7", "\xd0\xaf\xd0\xb1\xd0\xbb\xd0\xbe\xd0\xba\xd0\xbe"},
         {"Cyrillic yo folds", "\xd1\x91\xd0\xb6", "\xd0\x81\xd0\xbb\xd0\xba\xd0\xb0"},
-        {"Greek by letter", "\xce\xb1\xce\xbb\xcf\x86\xce\xb1",
-         "\xce\xa9\xce\xbc\xce\xad\xce\xb3\xce\xb1"},
-        {"the final sigma is a sigma, then bytes", "\xce\xa3\xce\x91\xce\xa3",
-         "\xcf\x83\xce\xb1\xcf\x82"},
+        {"Greek by letter", "\xce\xb1\xce\xbb\xcf\x86\xce\xb1", "\xce\xa9\xce\xbc\xce\xad\xce\xb3\xce\xb1"},
+        {"the final sigma is a sigma, then bytes", "\xce\xa3\xce\x91\xce\xa3", "\xcf\x83\xce\xb1\xcf\x82"},
         {"bytes that are no UTF-8 after the letters", "cafz", "caf\xe9"},
         {"past U+FFFF before fullwidth letters", "\xf0\x9f\x98\x80", "\xef\xbc\xba"}};
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_TRUE(tk::names::before(row.first, row.second));
@@ -95,39 +86,25 @@ std::string gif(int width, int height, bool trailer = true)
 
 TEST(FileRules, PictureLimitsBeforeDecoding)
 {
-    struct Row {
-        const char* name;
-        std::string file;
-        // The file's size, when it is not the bytes' own.
-        std::optional<std::uint64_t> size;
-        // Nothing when the file is refused unread.
-        std::optional<std::int64_t> mostPixels;
-        std::optional<PixelSize> canvas;
-    };
+    // A file's bytes; its size, when it is not the bytes' own; the most pixels it may be decoded
+    // to, nothing when it is refused unread; and its canvas.
+    const auto most = PictureLimits::kMostPixels;
+    const auto mostGif = PictureLimits::kMostGifPixels;
+    const auto largest = PictureLimits::kLargestFile;
+    // clang-format off
+    struct Row { const char* name; std::string file; std::optional<std::uint64_t> size;
+        std::optional<std::int64_t> mostPixels; std::optional<PixelSize> canvas; };
     const Row rows[] = {
-        {"a GIF and its canvas", gif(49, 48), {}, PictureLimits::kMostGifPixels, PixelSize{49, 48}},
-        {"a GIF cut short", gif(49, 48, false), {}, std::nullopt, std::nullopt},
-        {"a GIF canvas at the limit",
-         gif(2000, 2000),
-         {},
-         PictureLimits::kMostGifPixels,
-         PixelSize{2000, 2000}},
-        {"a GIF canvas past the limit", gif(2001, 2000), {}, std::nullopt, std::nullopt},
-        {"a GIF header cut before its size",
-         "GIF89a\x01;",
-         {},
-         PictureLimits::kMostPixels,
-         std::nullopt},
-        {"a JPEG has no canvas",
-         "\xff\xd8\xff\xe0 JFIF",
-         {},
-         PictureLimits::kMostPixels,
-         std::nullopt},
-        {"an empty file", "", {}, PictureLimits::kMostPixels, std::nullopt},
-        {"a file at the largest size", "BM", PictureLimits::kLargestFile,
-         PictureLimits::kMostPixels, std::nullopt},
-        {"a file past the largest size", "BM", PictureLimits::kLargestFile + 1, std::nullopt,
-         std::nullopt}};
+        {"a GIF and its canvas", gif(49, 48), {}, mostGif, PixelSize{49, 48}},
+        {"a GIF cut short", gif(49, 48, false), {}, {}, {}},
+        {"a GIF canvas at the limit", gif(2000, 2000), {}, mostGif, PixelSize{2000, 2000}},
+        {"a GIF canvas past the limit", gif(2001, 2000), {}, {}, {}},
+        {"a GIF header cut before its size", "GIF89a\x01;", {}, most, {}},
+        {"a JPEG has no canvas", "\xff\xd8\xff\xe0 JFIF", {}, most, {}},
+        {"an empty file", "", {}, most, {}},
+        {"a file at the largest size", "BM", largest, most, {}},
+        {"a file past the largest size", "BM", largest + 1, {}, {}}};
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const std::string_view file = row.file;
@@ -144,18 +121,14 @@ TEST(FileRules, PictureLimitsBeforeDecoding)
                       std::pair(row.canvas->width, row.canvas->height));
         }
     }
-    struct SizeRow {
-        const char* name;
-        PixelSize size;
-        std::int64_t mostPixels;
-        bool mayDecode;
-    };
-    const SizeRow sizes[] = {
-        {"a picture at the most pixels", {8000, 8000}, PictureLimits::kMostPixels, true},
-        {"a picture past them", {8001, 8000}, PictureLimits::kMostPixels, false},
-        {"a GIF past its own limit", {2000, 2001}, PictureLimits::kMostGifPixels, false},
-        {"a picture without pixels", {0, 5}, PictureLimits::kMostPixels, false},
-        {"a picture of unknown size", {-1, -1}, PictureLimits::kMostPixels, false}};
+    // clang-format off
+    struct SizeRow { const char* name; PixelSize size; std::int64_t mostPixels; bool mayDecode; };
+    const SizeRow sizes[] = {{"a picture at the most pixels", {8000, 8000}, most, true},
+                             {"a picture past them", {8001, 8000}, most, false},
+                             {"a GIF past its own limit", {2000, 2001}, mostGif, false},
+                             {"a picture without pixels", {0, 5}, most, false},
+                             {"a picture of unknown size", {-1, -1}, most, false}};
+    // clang-format on
     for (const SizeRow& row : sizes)
         EXPECT_EQ(PictureLimits::mayDecode(row.size, {row.mostPixels, std::nullopt}), row.mayDecode)
             << row.name;
@@ -166,18 +139,13 @@ TEST(FileRules, TheSettingsFolderAndTheChoosersFirstFolder)
     const std::string s(1, tk::kPathSeparator);
     const std::string program = s + "opt" + s + "clock";
     const std::string config = s + "home" + s + "me" + s + ".config";
-    struct Row {
-        const char* name;
-        bool writable;
-        bool settingsBeside;
-        std::string config;
-        std::string folder;
-    };
+    // clang-format off
+    struct Row { const char* name; bool writable; bool settingsBeside; std::string config; std::string folder; };
     const Row rows[] = {{"a writable program folder", true, false, config, program},
                         {"a program folder that holds the settings", false, true, config, program},
                         {"an installed copy", false, false, config, config + s + "tikora-clock"},
-                        {"a configuration folder ending in a separator", false, false, config + s,
-                         config + s + "tikora-clock"}};
+                        {"a configuration folder ending in a separator", false, false, config + s, config + s + "tikora-clock"}};
+    // clang-format on
     for (const Row& row : rows)
         EXPECT_EQ(SettingsFolder::locate({program, row.writable, row.settingsBeside, row.config}),
                   row.folder)
@@ -185,13 +153,10 @@ TEST(FileRules, TheSettingsFolderAndTheChoosersFirstFolder)
 
     const std::string pictures = s + "home" + s + "me" + s + "Pictures";
     const std::string home = s + "home" + s + "me";
-    struct PictureRow {
-        const char* name;
-        std::string settings;
-        std::string pictures;
-        bool picturesExist;
-        std::string folder;
-    };
+    // clang-format off
+    struct PictureRow { const char* name; std::string settings; std::string pictures; bool picturesExist;
+        std::string folder; };
+    // clang-format on
     const PictureRow pictureRows[] = {
         {"a portable copy opens beside itself", program, pictures, true, program},
         {"the program folder written otherwise", program + s + "." + s, pictures, true, program},
@@ -218,32 +183,24 @@ TEST(FileRules, ListingsOfAFolder)
     fs::path folder =
         fs::temp_directory_path() / ("tikora-files-test-" + std::to_string(std::random_device()()));
     fs::create_directory(folder);
-    for (const std::string name :
-         {"b.GIF", "a.gif", "\xd0\xaf\xd0\xb1\xd0\xbb\xd0\xbe\xd0\xba\xd0\xbe.gif", ".hidden.gif",
-          "note.txt"})
+    // A name in Cyrillic letters.
+    const std::string yablon = "\xd0\xaf\xd0\xb1\xd0\xbb\xd0\xbe\xd0\xba\xd0\xbe.gif";
+    for (const std::string& name : {std::string("b.GIF"), std::string("a.gif"), yablon,
+                                    std::string(".hidden.gif"), std::string("note.txt")})
         std::ofstream(folder / utf8Path(name)) << "x";
     for (const std::string name :
          {"Sub", "\xd0\xb0\xd0\xbb\xd1\x8c\xd1\x84\xd0\xb0", ".secret", "dir.gif"})
         fs::create_directory(folder / utf8Path(name));
     const std::u8string text = folder.u8string();
     const std::string base = std::string(text.begin(), text.end()) + tk::kPathSeparator;
-    struct Row {
-        const char* name;
-        std::string pattern;
-        FolderListing::Names names;
-    };
-    const Row rows[] = {
-        {"every file",
-         base,
-         {"a.gif", "b.GIF", "note.txt", "\xd0\xaf\xd0\xb1\xd0\xbb\xd0\xbe\xd0\xba\xd0\xbe.gif"}},
-        {"a wildcard",
-         base + "*.Gif",
-         {"a.gif", "b.GIF", "\xd0\xaf\xd0\xb1\xd0\xbb\xd0\xbe\xd0\xba\xd0\xbe.gif"}},
-        {"a file by its name",
-         base + "\xd0\xaf\xd0\xb1\xd0\xbb\xd0\xbe\xd0\xba\xd0\xbe.gif",
-         {"\xd0\xaf\xd0\xb1\xd0\xbb\xd0\xbe\xd0\xba\xd0\xbe.gif"}},
-        {"a hidden file by its name", base + ".hidden.gif", {}},
-        {"a folder by its name", base + "dir.gif", {}}};
+    // clang-format off
+    struct Row { const char* name; std::string pattern; FolderListing::Names names; };
+    const Row rows[] = {{"every file", base, {"a.gif", "b.GIF", "note.txt", yablon}},
+                        {"a wildcard", base + "*.Gif", {"a.gif", "b.GIF", yablon}},
+                        {"a file by its name", base + yablon, {yablon}},
+                        {"a hidden file by its name", base + ".hidden.gif", {}},
+                        {"a folder by its name", base + "dir.gif", {}}};
+    // clang-format on
     for (const Row& row : rows)
         EXPECT_EQ(FolderListing::files(row.pattern), row.names) << row.name;
     EXPECT_EQ(FolderListing::folders(base),

@@ -18,36 +18,23 @@ void place(tk::CommandButton& button, Button state)
     button.setEnabled(state != Button::Disabled);
 }
 
-struct KeyRow {
-    const char* name;
-    Button okButton;
-    Button cancelButton;
-    FormKey key;
-    const char* pressed;
-};
-
 TEST(FormKeys, EnterPressesTheDefaultButtonEscapeAndCloseTheCancelButton)
 {
-    const KeyRow rows[] = {
-        {"Enter presses the default button", Button::Shown, Button::Shown, FormKey::Enter, "OK"},
-        {"Escape presses the cancel button", Button::Shown, Button::Shown, FormKey::Escape,
-         "Cancel"},
-        {"closing from the frame presses the cancel button", Button::Shown, Button::Shown,
-         FormKey::Close, "Cancel"},
-        {"a hidden default button is not pressed", Button::Hidden, Button::Shown, FormKey::Enter,
-         ""},
-        {"a disabled default button is not pressed", Button::Disabled, Button::Shown,
-         FormKey::Enter, ""},
-        {"a hidden cancel button is not pressed", Button::Shown, Button::Hidden, FormKey::Escape,
-         ""},
-        {"a disabled cancel button is not closed", Button::Shown, Button::Disabled, FormKey::Close,
-         ""},
-        {"Enter with no default button presses nothing", Button::None, Button::Shown,
-         FormKey::Enter, ""},
-        {"Escape with no cancel button presses nothing", Button::Shown, Button::None,
-         FormKey::Escape, ""},
-    };
-    for (const KeyRow& row : rows) {
+    using enum Button;
+    // clang-format off
+    struct Row { const char* name; Button okButton; Button cancelButton; FormKey key; const char* pressed; };
+    const Row rows[] = {
+        {"Enter presses the default button", Shown, Shown, FormKey::Enter, "OK"},
+        {"Escape presses the cancel button", Shown, Shown, FormKey::Escape, "Cancel"},
+        {"closing from the frame presses the cancel button", Shown, Shown, FormKey::Close, "Cancel"},
+        {"a hidden default button is not pressed", Hidden, Shown, FormKey::Enter, ""},
+        {"a disabled default button is not pressed", Disabled, Shown, FormKey::Enter, ""},
+        {"a hidden cancel button is not pressed", Shown, Hidden, FormKey::Escape, ""},
+        {"a disabled cancel button is not closed", Shown, Disabled, FormKey::Close, ""},
+        {"Enter with no default button presses nothing", None, Shown, FormKey::Enter, ""},
+        {"Escape with no cancel button presses nothing", Shown, None, FormKey::Escape, ""}};
+    // clang-format on
+    for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         tk::Window window("dialog");
         tk::CommandButton plain(window, "cmdOther");
@@ -55,8 +42,8 @@ TEST(FormKeys, EnterPressesTheDefaultButtonEscapeAndCloseTheCancelButton)
         tk::CommandButton cancel(window, "cmdCancel");
         ok.setCaption("OK");
         cancel.setCaption("Cancel");
-        ok.setDefault(row.okButton != Button::None);
-        cancel.setCancel(row.cancelButton != Button::None);
+        ok.setDefault(row.okButton != None);
+        cancel.setCancel(row.cancelButton != None);
         place(ok, row.okButton);
         place(cancel, row.cancelButton);
         const tk::CommandButton* button = FormKeys::buttonFor(window, row.key);
@@ -64,40 +51,23 @@ TEST(FormKeys, EnterPressesTheDefaultButtonEscapeAndCloseTheCancelButton)
     }
 }
 
-// Letters 10 pixels wide and lines 12 high at a pixel size of 10, both in proportion to the
-// size; wrapped, each word stands on a line of its own when two do not fit.
-class FakeMeasure : public CaptionMeasure {
-public:
-    FakeMeasure(int letters, int words)
-        : m_letters(letters)
-        , m_words(words)
-    {
-    }
-    int lineWidth(int pixelSize) const override { return m_letters * pixelSize; }
+// A caption of 10 letters in two words: letters 10 pixels wide and lines 12 high at a pixel
+// size of 10, both in proportion to the size; wrapped, each word stands on a line of its own
+// when two do not fit.
+struct FakeMeasure : CaptionMeasure {
+    int lineWidth(int pixelSize) const override { return 10 * pixelSize; }
     TextExtent wrappedExtent(int pixelSize, int width) const override
     {
         const int line = lineWidth(pixelSize);
-        const int lines = line <= width ? 1 : m_words;
-        return {line <= width ? line : line / m_words, lines * pixelSize * 12 / 10};
+        return {line <= width ? line : line / 2, (line <= width ? 1 : 2) * pixelSize * 12 / 10};
     }
-
-private:
-    int m_letters;
-    int m_words;
-};
-
-struct FitRow {
-    const char* name;
-    int pixelSize;
-    TextExtent area;
-    bool wrap;
-    int fitted;
 };
 
 TEST(CaptionFit, TheFontShrinksAPixelAtATimeDownToEight)
 {
-    // A caption of 10 letters in two words.
-    const FitRow rows[] = {
+    // clang-format off
+    struct Row { const char* name; int pixelSize; TextExtent area; bool wrap; int fitted; };
+    const Row rows[] = {
         {"a caption that fits keeps its size", 13, {130, 20}, false, 13},
         {"one line shrinks until its width fits", 13, {110, 20}, false, 11},
         {"one line ignores the height", 13, {130, 1}, false, 13},
@@ -106,8 +76,9 @@ TEST(CaptionFit, TheFontShrinksAPixelAtATimeDownToEight)
         {"nothing smaller than 8 pixels", 13, {10, 10}, false, 8},
         {"a font already below 8 pixels stays", 6, {10, 10}, true, 6},
     };
-    const FakeMeasure measure(10, 2);
-    for (const FitRow& row : rows)
+    // clang-format on
+    const FakeMeasure measure;
+    for (const Row& row : rows)
         EXPECT_EQ(CaptionFit::fittedPixelSize(row.pixelSize, row.area, row.wrap, measure),
                   row.fitted)
             << row.name;

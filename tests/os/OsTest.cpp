@@ -37,19 +37,14 @@ TEST(BoundedFile, OnlyTheStartOfARegularFileIsRead)
 {
     const TestFolder folder;
     const std::string large(70 * 1024, 'x');
-    struct Row {
-        const char* name;
-        std::string path;
-        std::optional<std::string> text;
-        bool mayWrite;
-    };
-    const Row rows[] = {{"a 70 KiB file gives its first 64 KiB", folder.write("large.ini", large),
-                         large.substr(0, tk::kTextFileLimit), true},
+    // clang-format off
+    struct Row { const char* name; std::string path; std::optional<std::string> text; bool mayWrite; };
+    const Row rows[] = {{"a 70 KiB file gives its first 64 KiB", folder.write("large.ini", large), large.substr(0, tk::kTextFileLimit), true},
                         {"an empty file is read as empty", folder.write("empty.ini", ""), "", true},
                         {"a folder gives nothing", folder.path(), std::nullopt, false},
-                        {"a missing file gives nothing and may be made", folder.path("new.ini"),
-                         std::nullopt, true},
+                        {"a missing file gives nothing and may be made", folder.path("new.ini"), std::nullopt, true},
                         {"an empty path is nothing", "", std::nullopt, false}};
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(os::boundedFile::readText(row.path), row.text);
@@ -64,15 +59,12 @@ TEST(BoundedFile, OnlyTheStartOfARegularFileIsRead)
 TEST(FolderAccess, AFolderOpensAndAnythingElseIsNotAvailable)
 {
     const TestFolder folder;
-    struct Row {
-        const char* name;
-        std::string path;
-        tk::DriveFailure failure;
-    };
-    const Row rows[] = {
-        {"a folder opens", folder.path(), tk::DriveFailure::None},
-        {"a missing folder is not available", folder.path("gone"), tk::DriveFailure::NotAvailable},
-        {"a file is not available", folder.write("file", "x"), tk::DriveFailure::NotAvailable}};
+    // clang-format off
+    struct Row { const char* name; std::string path; tk::DriveFailure failure; };
+    const Row rows[] = {{"a folder opens", folder.path(), tk::DriveFailure::None},
+                        {"a missing folder is not available", folder.path("gone"), tk::DriveFailure::NotAvailable},
+                        {"a file is not available", folder.write("file", "x"), tk::DriveFailure::NotAvailable}};
+    // clang-format on
     for (const Row& row : rows)
         EXPECT_EQ(os::folderAccess(row.path), row.failure) << row.name;
 }

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "BoundedFile.h"
-#include "NameOrder.h"
+#include "FolderListing.h"
 #include "PathText.h"
 #include "Platform.h"
 #include "Window.h"
 
 #include <algorithm>
-#include <cctype>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -142,9 +141,10 @@ public:
         return nextAnswer(fontAnswers, {});
     }
     std::vector<std::string> drives() override { return {utf8(m_folder.root_path())}; }
+    // Folders are listed as the real platforms list them.
     std::vector<std::string> listFolders(const std::string& folder) override
     {
-        return visibleEntries(folder, "*", true);
+        return FolderListing::folders(folder);
     }
     tk::DriveFolder openDrive(const std::string& drive) override
     {
@@ -153,20 +153,9 @@ public:
             return {{}, failure->second};
         return {drive, {}};
     }
-    // Lists the real folder as the desktop does: "folder/" every file, "folder/wildcard" the
-    // files it matches without regard to case, "folder/name" the file itself; hidden entries
-    // left out, names sorted without regard to case.
     std::vector<std::string> listDirectory(const std::string& pattern) override
     {
-        const std::string_view folder = tk::path::folderOf(pattern);
-        const std::string name(tk::path::nameOf(pattern));
-        if (name.empty() || name.find_first_of("*?") != std::string::npos)
-            return visibleEntries(folder.empty() ? "." : std::string(folder),
-                                  name.empty() || name == "*.*" ? "*" : name, false);
-        if (name.front() != '.' &&
-            std::filesystem::is_regular_file(native(pattern), m_ignoredError))
-            return {name};
-        return {};
+        return FolderListing::files(pattern);
     }
     // Only regular files are read, and only their start, by the real platforms' bounded read.
     std::optional<std::string> readFile(const std::string& path) override
@@ -207,36 +196,6 @@ private:
     {
         const std::u8string text = path.u8string();
         return std::string(text.begin(), text.end());
-    }
-    static std::string lowered(std::string text)
-    {
-        for (char& c : text)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return text;
-    }
-    // Whether a wildcard matches a name without regard to case: "*" matches every name,
-    // "*.gif" the names that end so. The program lists with no other kind of wildcard, and any
-    // other matches nothing, so that no pattern from a hostile settings file costs much.
-    static bool matches(const std::string& wildcard, const std::string& name)
-    {
-        const std::string end = lowered(wildcard.substr(1));
-        return wildcard.front() == '*' && end.find_first_of("*?") == std::string::npos &&
-               lowered(name).ends_with(end);
-    }
-    std::vector<std::string> visibleEntries(const std::string& folder, const std::string& wildcard,
-                                            bool folders)
-    {
-        std::vector<std::string> names;
-        for (const auto& entry :
-             std::filesystem::directory_iterator(native(folder), m_ignoredError)) {
-            const std::string name = utf8(entry.path().filename());
-            const bool kind = folders ? entry.is_directory(m_ignoredError)
-                                      : entry.is_regular_file(m_ignoredError);
-            if (kind && name.front() != '.' && matches(wildcard, name))
-                names.push_back(name);
-        }
-        tk::names::sort(names);
-        return names;
     }
     // The next scripted answer, or the given one when the script has run out.
     template <class T> static T nextAnswer(std::deque<T>& answers, T otherwise)

@@ -43,14 +43,10 @@ struct Group {
 // its dial and no lines, the radius unit the drawing starts from (a first drawing starts from
 // the style's own; a later one from what the hours group left), the seconds, minutes and hours
 // circles' widths, and where the three groups stand.
-struct Face {
-    const char* name;
-    float shapeWidth;
-    bool clock2;
-    int radiusUnitBefore;
-    std::array<float, 3> circleWidths;
-    std::array<Group, 3> groups;
-};
+// clang-format off
+struct Face { const char* name; float shapeWidth; bool clock2; int radiusUnitBefore;
+    std::array<float, 3> circleWidths; std::array<Group, 3> groups; };
+// clang-format on
 
 // Only the seconds line differs between the first and a later drawing of "Different size".
 inline constexpr Group kDifferentMinutes{9862.4, 7020.0, 9510.1, 6637.0, 9682.3, 6788.2};

@@ -52,6 +52,7 @@ struct NoticeRow {
 TEST(ChangeNotices, EverySetterTellsOfAChangeOnceAndOfNothingElse)
 {
     const auto picture = std::make_shared<const tk::Picture>();
+    // clang-format off
     const NoticeRow rows[] = {
         {"left", [](WatchedWindow& w) { w.label.setLeft(120); }},
         {"visible", [](WatchedWindow& w) { w.label.setVisible(false); }},
@@ -79,11 +80,11 @@ TEST(ChangeNotices, EverySetterTellsOfAChangeOnceAndOfNothingElse)
         {"window left", [](WatchedWindow& w) { w.window.setLeft(300); }},
         {"window size", [](WatchedWindow& w) { w.window.setClientSize(4000, 3000); }},
         {"window colour", [](WatchedWindow& w) { w.window.setBackColor(0); }},
-        {"window state",
-         [](WatchedWindow& w) { w.window.setWindowState(tk::WindowState::Maximised); }},
+        {"window state", [](WatchedWindow& w) { w.window.setWindowState(tk::WindowState::Maximised); }},
         {"pointer", [](WatchedWindow& w) { w.window.setMousePointer(tk::MousePointer::Custom); }},
         {"window shown", [](WatchedWindow& w) { w.window.show(); }},
     };
+    // clang-format on
     for (const NoticeRow& row : rows) {
         WatchedWindow watched;
         row.change(watched);
@@ -114,26 +115,18 @@ TEST(ToolkitRules, ATimerOfNoIntervalAndANewElementOfAGroup)
         << "a loaded element starts hidden, with element 0's look";
 }
 
-struct BoundsRow {
-    const char* name;
-    tk::Bounds bounds;
-    bool empty;
-    bool spansNothing;
-};
-
 TEST(Bounds, EmptyIsNoAreaAndSpansNothingIsNotEvenALine)
 {
-    const BoundsRow rows[] = {
-        {"an area", {10, 10, 100, 50}, false, false},
-        {"a horizontal line", {10, 10, 100, 0}, true, false},
-        {"a vertical line", {10, 10, 0, 100}, true, false},
-        {"a point", {10, 10, 0, 0}, true, true},
-        {"turned inside out", {10, 10, -5, 50}, true, false},
-    };
-    for (const BoundsRow& row : rows) {
-        EXPECT_EQ(row.bounds.isEmpty(), row.empty) << row.name;
-        EXPECT_EQ(row.bounds.spansNothing(), row.spansNothing) << row.name;
-    }
+    // clang-format off
+    struct Row { const char* name; tk::Bounds bounds; bool empty; bool spansNothing; };
+    const Row rows[] = {{"an area", {10, 10, 100, 50}, false, false}, {"a horizontal line", {10, 10, 100, 0}, true, false},
+                        {"a vertical line", {10, 10, 0, 100}, true, false}, {"a point", {10, 10, 0, 0}, true, true},
+                        {"turned inside out", {10, 10, -5, 50}, true, false}};
+    // clang-format on
+    for (const Row& row : rows)
+        EXPECT_EQ(std::pair(row.bounds.isEmpty(), row.bounds.spansNothing()),
+                  std::pair(row.empty, row.spansNothing))
+            << row.name;
 }
 
 TEST(NumberText, CurrencyTextsAndNumbers)
@@ -170,11 +163,8 @@ std::string native(std::string path)
 TEST(PathText, FoldersAndNames)
 {
     const bool windows = tk::kWindowsPaths;
-    struct Folder {
-        const char* name;
-        std::string path, normal, parent;
-        bool root;
-    };
+    // clang-format off
+    struct Folder { const char* name; std::string path, normal, parent; bool root; };
     const Folder folders[] = {
         {"the root", native("/"), native("/"), native("/"), true},
         {"a doubled root", native("//"), native("/"), native("/"), false},
@@ -182,27 +172,24 @@ TEST(PathText, FoldersAndNames)
         {"a trailing separator", native("/home/"), native("/home"), native("/"), false},
         {"separators at the end", native("/a/b//"), native("/a/b"), native("/a"), false},
         {"a colon in a folder's name", native("/a/C:"), native("/a/C:"), native("/a"), false},
-        {"a drive letter, a root on Windows only", "C:", native(windows ? "C:/" : "C:"),
-         native(windows ? "C:/" : "C:"), windows},
-        {"'/' separates on Windows too", "C:/pics/", "C:/pics", native(windows ? "C:/" : "C:"),
-         false},
+        {"a drive letter, a root on Windows only", "C:", native(windows ? "C:/" : "C:"), native(windows ? "C:/" : "C:"), windows},
+        {"'/' separates on Windows too", "C:/pics/", "C:/pics", native(windows ? "C:/" : "C:"), false},
         {"'\\' separates on Windows only", "/a\\b", "/a\\b", windows ? "/a" : "/", false}};
+    // clang-format on
     for (const auto& row : folders) {
-        EXPECT_EQ(tk::path::normalised(row.path), row.normal) << row.name;
-        EXPECT_EQ(tk::path::parentOf(row.path), row.parent) << row.name;
-        EXPECT_EQ(tk::path::isRoot(row.path), row.root) << row.name;
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(tk::path::normalised(row.path), row.normal);
+        EXPECT_EQ(tk::path::parentOf(row.path), row.parent);
+        EXPECT_EQ(tk::path::isRoot(row.path), row.root);
     }
 
-    struct Split {
-        const char* name;
-        std::string folder, file, joined, folderPart, namePart;
-    };
+    // clang-format off
+    struct Split { const char* name; std::string folder, file, joined, folderPart, namePart; };
     const Split splits[] = {
         {"a file at the root", native("/"), "a.gif", native("/a.gif"), native("/"), "a.gif"},
-        {"a wildcard in a folder", native("/pics"), "*.gif", native("/pics/*.gif"),
-         native("/pics/"), "*.gif"},
-        {"a folder with its separator at the end", native("/pics/"), "", native("/pics/"),
-         native("/pics/"), ""}};
+        {"a wildcard in a folder", native("/pics"), "*.gif", native("/pics/*.gif"), native("/pics/"), "*.gif"},
+        {"a folder with its separator at the end", native("/pics/"), "", native("/pics/"), native("/pics/"), ""}};
+    // clang-format on
     for (const auto& row : splits) {
         const std::string joined = tk::path::join(row.folder, row.file);
         EXPECT_EQ(joined, row.joined) << row.name;
@@ -215,11 +202,8 @@ TEST(PathText, FoldersAndNames)
     EXPECT_EQ(tk::path::nameOf("C:/pics\\a.gif"), windows ? "a.gif" : "pics\\a.gif")
         << "both separators end a folder on Windows";
 
-    struct Inside {
-        const char* name;
-        std::string folder, path;
-        bool inside;
-    };
+    // clang-format off
+    struct Inside { const char* name; std::string folder, path; bool inside; };
     const Inside inside[] = {
         {"everything lies in the root", native("/"), native("/home/user"), true},
         {"a folder lies in itself", native("/home/user"), native("/home/user"), true},
@@ -227,6 +211,7 @@ TEST(PathText, FoldersAndNames)
         {"a trailing separator", native("/home/user/"), native("/home/user/pics"), true},
         {"a parent is not inside", native("/home/user"), native("/home"), false},
         {"case counts on Linux only", native("/Home/User"), native("/home/user/pics"), windows}};
+    // clang-format on
     for (const auto& row : inside)
         EXPECT_EQ(tk::path::contains(row.folder, row.path), row.inside) << row.name;
 }
