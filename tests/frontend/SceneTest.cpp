@@ -29,19 +29,21 @@ namespace {
 constexpr float kTwips = 15;
 constexpr tk::PixelSize kFaceSize{800, 600};
 
-float px(int pixels)
-{
-    return pixels * kTwips;
-}
+constexpr auto px = [](int pixels) { return pixels * kTwips; };
 
 // A picture of a size the recording canvas reads.
 struct FixedPicture : tk::Picture {
-    explicit FixedPicture(tk::PixelSize size)
-        : size(size)
-    {
-    }
+    explicit FixedPicture(tk::PixelSize size) { this->size = size; }
     tk::PixelSize size;
 };
+
+using Rect = tk::PixelRect;
+using RectF = tk::PixelRectF;
+using Pic = tk::Picture;
+using Id = scene::SpriteId;
+using Pen = scene::Pen;
+using MaybePen = std::optional<Pen>;
+using MaybeColour = std::optional<tk::Colour>;
 
 // Records each call as one word: a fill by its colour's name, a line as "line:colour", a text
 // by itself, a picture by its name, a sprite as "+name" when drawn anew and "name@x,y" where
@@ -68,70 +70,46 @@ public:
         return std::count_if(calls.begin(), calls.end(),
                              [&](const std::string& call) { return call.starts_with(prefix); });
     }
+    std::string name(tk::Colour colour) const
+    {
+        return colours.contains(colour) ? colours.at(colour) : std::to_string(colour);
+    }
 
+    void add(std::string call) { calls.push_back(std::move(call)); }
     double devicePixelRatio() const override { return ratio; }
     void save() override {}
     void restore() override {}
-    void clipTo(const scene::Area&) override { calls.push_back("clip"); }
-    void clipTo(const tk::PixelRect&) override {}
+    void clipTo(const scene::Area&) override { add("clip"); }
+    void clipTo(const Rect&) override {}
     void setAntialiasing(bool) override {}
     void setTextAntialiasing(bool) override {}
-    void fillRect(const tk::PixelRect&, tk::Colour colour) override
+    void fillRect(const Rect&, tk::Colour colour) override { add(name(colour)); }
+    void drawLine(const tk::PixelLineF&, const Pen& pen) override
     {
-        calls.push_back(name(colour));
+        add("line:" + name(pen.colour));
     }
-    void drawLine(const tk::PixelLineF&, const scene::Pen& pen) override
-    {
-        calls.push_back("line:" + name(pen.colour));
-    }
-    void drawEllipse(const tk::PixelRectF& box, const std::optional<scene::Pen>&,
-                     std::optional<tk::Colour> fill) override
+    void drawEllipse(const RectF& box, const MaybePen&, MaybeColour fill) override
     {
         std::ostringstream disc;
         disc << "disc@" << box.left << ',' << box.top << '/' << box.width << ':'
              << (fill ? name(*fill) : "none");
-        calls.push_back(disc.str());
+        add(disc.str());
     }
-    void drawRectangle(const tk::PixelRectF&, const std::optional<scene::Pen>&,
-                       std::optional<tk::Colour>) override
+    void drawRectangle(const RectF&, const MaybePen&, MaybeColour) override { add("rect"); }
+    void drawText(const RectF&, const std::string& text, const tk::Font&, tk::Colour, int) override
     {
-        calls.push_back("rectangle");
+        add(text);
     }
-    void drawText(const tk::PixelRectF&, const std::string& text, const tk::Font&, tk::Colour,
-                  int) override
-    {
-        calls.push_back(text);
-    }
-    tk::PixelSize pictureSize(const tk::Picture& picture) const override
+    tk::PixelSize pictureSize(const Pic& picture) const override
     {
         return static_cast<const FixedPicture&>(picture).size;
     }
-    void drawPicture(const tk::Picture& picture, const tk::PixelRect&,
-                     const tk::PixelRect&) override
+    void drawPicture(const Pic& p, const Rect&, const Rect&) override { add(names.at(&p)); }
+    void drawPictureFitted(const Pic& picture, const Rect&) override { add(names.at(&picture)); }
+    void makeSprite(Id id, const scene::ShapeLook&) override { add("+" + names.at(id)); }
+    void drawSprite(Id id, tk::PixelPoint at) override
     {
-        calls.push_back(names.at(&picture));
-    }
-    void drawPictureFitted(const tk::Picture& picture, const tk::PixelRect&) override
-    {
-        calls.push_back(names.at(&picture));
-    }
-    void makeSprite(scene::SpriteId id, const scene::ShapeLook&) override
-    {
-        calls.push_back("+" + names.at(id));
-    }
-    void drawSprite(scene::SpriteId id, tk::PixelPoint at) override
-    {
-        calls.push_back(names.at(id) + "@" + std::to_string(at.x) + "," + std::to_string(at.y));
-    }
-
-private:
-    std::string name(tk::Colour colour) const
-    {
-        const auto it = colours.find(colour);
-        if (it != colours.end())
-            return it->second;
-        return "rgb(" + std::to_string(tk::redOf(colour)) + "," +
-               std::to_string(tk::greenOf(colour)) + "," + std::to_string(tk::blueOf(colour)) + ")";
+        add(names.at(id) + "@" + std::to_string(at.x) + "," + std::to_string(at.y));
     }
 };
 
@@ -146,10 +124,6 @@ struct Face : tk::Window::Observer {
     tk::Label label{window, "label"};
     tk::PictureBox centre{window, "centre"};
     tk::TextBox hint{window, "hint"};
-    std::shared_ptr<FixedPicture> windowPicture =
-        std::make_shared<FixedPicture>(tk::PixelSize{100, 50});
-    std::shared_ptr<FixedPicture> centrePicture =
-        std::make_shared<FixedPicture>(tk::PixelSize{60, 60});
     scene::FaceWalk walk{window, tk::Units(), kFaceSize};
     scene::RepaintAreas areas{window, tk::Units()};
     scene::Area repainted;
@@ -158,7 +132,7 @@ struct Face : tk::Window::Observer {
     Face()
     {
         window.setBackColor(tk::rgb(1, 1, 1));
-        window.setPicture(windowPicture);
+        window.setPicture(std::make_shared<FixedPicture>(tk::PixelSize{100, 50}));
         dot.setShape(tk::ShapeKind::Circle);
         dot.move(px(600) + 7, px(100), px(40), px(30));
         hand.setBorderColor(tk::rgb(3, 3, 3));
@@ -166,14 +140,14 @@ struct Face : tk::Window::Observer {
         label.setCaption("twelve");
         label.move(px(380), px(40), px(40), px(20));
         centre.setBackColor(tk::rgb(4, 4, 4));
-        centre.setPicture(centrePicture);
+        centre.setPicture(std::make_shared<FixedPicture>(tk::PixelSize{60, 60}));
         centre.move(px(380), px(280), px(40), px(40));
         hint.setCaption("hint");
         hint.move(px(10), px(560), px(200), px(30));
         canvas.colours = {
             {tk::rgb(1, 1, 1), "back"}, {tk::rgb(3, 3, 3), "hand"}, {tk::rgb(4, 4, 4), "centre"}};
         canvas.names = {
-            {&dot, "dot"}, {windowPicture.get(), "winpic"}, {centrePicture.get(), "cpic"}};
+            {&dot, "dot"}, {window.picture().get(), "winpic"}, {centre.picture().get(), "cpic"}};
     }
     std::string paint(const scene::Area& area)
     {
@@ -188,10 +162,9 @@ struct Face : tk::Window::Observer {
         window.setObserver(nullptr);
         return repainted;
     }
-
-    void controlChanged(tk::Control& control, const tk::Bounds& before) override
+    void controlChanged(tk::Control& c, const tk::Bounds& b) override
     {
-        repainted += areas.repaintArea(control, before);
+        repainted += areas.repaintArea(c, b);
     }
     void windowChanged() override {}
     void stackingChanged() override {}
@@ -204,24 +177,22 @@ TEST(FaceWalk, PaintsInOrderWhatReachesTheAreaAndDrawsASpriteAnewOnlyForANewLook
         const char* name;
         bool paintedBefore; // the whole face, once before the change
         void (*change)(Face&);
-        tk::PixelRect area;
+        Rect area;
         const char* calls;
     };
-    const tk::PixelRect all{0, 0, 800, 600};
-    const tk::PixelRect atDot{610, 110, 5, 5};
+    const auto same = +[](Face&) {};
+    const Rect all{0, 0, 800, 600};
+    const Rect atDot{610, 110, 5, 5};
     const Row rows[] = {
         {"the whole face: back, window picture, light-weight controls from the back, picture "
          "boxes, text boxes; the dot's sprite 2 pixels round its square, on whole pixels",
-         false, [](Face&) {}, all,
-         "clip back winpic +dot dot@603,98 line:hand twelve centre cpic hint"},
+         false, same, all, "clip back winpic +dot dot@603,98 line:hand twelve centre cpic hint"},
         {"a control brought to the front is the last light-weight one painted", false,
          [](Face& f) { f.window.zOrder(f.dot, 0); }, all,
          "clip back winpic line:hand twelve +dot dot@603,98 centre cpic hint"},
         {"hidden controls are left out", false,
          [](Face& f) {
-             f.dot.setVisible(false);
-             f.centre.setVisible(false);
-             f.hint.setVisible(false);
+             f.dot.setVisible(false), f.centre.setVisible(false), f.hint.setVisible(false);
          },
          all, "clip back winpic line:hand twelve"},
         {"text boxes are left out when not shown", false,
@@ -229,33 +200,33 @@ TEST(FaceWalk, PaintsInOrderWhatReachesTheAreaAndDrawsASpriteAnewOnlyForANewLook
          "clip back winpic +dot dot@603,98 line:hand twelve centre cpic"},
         {"a corner far from everything paints the back alone",
          false,
-         [](Face&) {},
+         same,
          {700, 500, 20, 20},
          "clip back"},
         {"the window picture only where the area meets it",
          false,
-         [](Face&) {},
+         same,
          {90, 40, 20, 20},
          "clip back winpic"},
         {"a slanting line's box away from its stroke leaves the line out",
          false,
-         [](Face&) {},
+         same,
          {560, 320, 20, 20},
          "clip back"},
         {"a slanting line where the area meets its stroke",
          false,
-         [](Face&) {},
+         same,
          {495, 395, 10, 10},
          "clip back line:hand"},
         {"a picture box's edge paints the box and its picture",
          false,
-         [](Face&) {},
+         same,
          {418, 318, 5, 5},
          "clip back line:hand centre cpic"},
         {"a move copies the same sprite", true, [](Face& f) { f.dot.setLeft(px(605)); }, atDot,
          "clip back dot@608,98"},
-        {"a new border colour", true, [](Face& f) { f.dot.setBorderColor(tk::rgb(9, 9, 9)); },
-         atDot, "clip back +dot dot@603,98"},
+        {"a new border colour", true, [](Face& f) { f.dot.setBorderColor(9); }, atDot,
+         "clip back +dot dot@603,98"},
         {"a new fill", true, [](Face& f) { f.dot.setBackStyle(tk::BackStyle::Opaque); }, atDot,
          "clip back +dot dot@603,98"},
         {"a new size", true, [](Face& f) { f.dot.setHeight(px(20)); }, atDot,
@@ -276,17 +247,12 @@ TEST(FaceWalk, PaintsInOrderWhatReachesTheAreaAndDrawsASpriteAnewOnlyForANewLook
     }
 }
 
-// A pixel that an area should or should not hold.
-struct Probe {
-    const char* fact;
-    tk::PixelPoint point;
-    bool held;
-};
-
-void expectHolds(const scene::Area& area, const std::vector<Probe>& probes, const char* name)
+// Whether each of the points is held by the area, as it should be.
+void expectHeld(const scene::Area& area, const std::vector<tk::PixelPoint>& points, bool held,
+                const char* name)
 {
-    for (const Probe& probe : probes)
-        EXPECT_EQ(area.contains(probe.point), probe.held) << name << ": " << probe.fact;
+    for (const tk::PixelPoint& point : points)
+        EXPECT_EQ(area.contains(point), held) << name << " at " << point.x << "," << point.y;
 }
 
 TEST(RepaintAreas, RepaintWhatAChangeTouchedAndNothingHidden)
@@ -295,47 +261,44 @@ TEST(RepaintAreas, RepaintWhatAChangeTouchedAndNothingHidden)
         const char* name;
         bool handSeenBefore;
         void (*change)(Face&);
-        std::vector<Probe> probes;
+        tk::PixelPoint point;
+        bool repainted;
     };
     const auto turnHand = +[](Face& f) { f.hand.setEnds(px(400), px(300), px(200), px(500)); };
+    const auto moveDot = +[](Face& f) { f.dot.setTop(px(200)); };
+    const auto moveBox = +[](Face& f) { f.centre.setLeft(px(100)); };
+    const auto moveLabel = +[](Face& f) { f.label.setTop(px(310)); };
     const Row rows[] = {
-        {"the line of a moved hand is repainted away in full, and drawn again in full",
-         true,
-         turnHand,
-         {{"the old stroke's middle", {500, 400}, true},
-          {"the old stroke's tip", {600, 500}, true},
-          {"the new stroke's middle", {300, 400}, true},
-          {"the new stroke's tip", {200, 500}, true},
-          {"beside the old stroke, within its box", {580, 330}, false},
-          {"the middle, under the picture box", {400, 300}, false}}},
-        {"a hand first seen repaints the box it stood in before",
+        {"a moved hand's old stroke, its middle", true, turnHand, {500, 400}, true},
+        {"a moved hand's old stroke, its tip", true, turnHand, {600, 500}, true},
+        {"a moved hand's new stroke, its middle", true, turnHand, {300, 400}, true},
+        {"a moved hand's new stroke, its tip", true, turnHand, {200, 500}, true},
+        {"beside a moved hand's old stroke, within its box", true, turnHand, {580, 330}, false},
+        {"a moved hand's middle, under the picture box", true, turnHand, {400, 300}, false},
+        {"a hand first seen: the box it stood in before", false, turnHand, {580, 330}, true},
+        {"a moved shape's old place", false, moveDot, {620, 115}, true},
+        {"a moved shape's old antialiased edge, room for its pen", false, moveDot, {597, 97}, true},
+        {"a moved shape's new place", false, moveDot, {620, 215}, true},
+        {"between a moved shape's places", false, moveDot, {620, 165}, false},
+        {"a picture box's own move: its old middle", false, moveBox, {400, 300}, true},
+        {"a picture box's own move: its new middle", false, moveBox, {120, 300}, true},
+        {"a label moved under a picture box: its old place", false, moveLabel, {400, 50}, true},
+        {"a label moved under a picture box: its new place, under",
          false,
-         turnHand,
-         {{"beside the old stroke, within its box", {580, 330}, true},
-          {"the new tip", {200, 500}, true}}},
-        {"a moved shape repaints its old and new place with room for its pen",
+         moveLabel,
+         {400, 315},
+         false},
+        {"a label moved under a picture box: its new place, below",
          false,
-         [](Face& f) { f.dot.setTop(px(200)); },
-         {{"the old place", {620, 115}, true},
-          {"the old place's antialiased edge", {597, 97}, true},
-          {"the new place", {620, 215}, true},
-          {"between them", {620, 165}, false}}},
-        {"a picture box's own move repaints it, inside and out",
-         false,
-         [](Face& f) { f.centre.setLeft(px(100)); },
-         {{"its old middle", {400, 300}, true}, {"its new middle", {120, 300}, true}}},
-        {"a label moved under a picture box repaints only what the box leaves",
-         false,
-         [](Face& f) { f.label.setTop(px(310)); },
-         {{"the old place", {400, 50}, true},
-          {"the new place, under the box", {400, 315}, false},
-          {"the new place, below the box", {400, 325}, true}}},
+         moveLabel,
+         {400, 325},
+         true},
     };
     for (const Row& row : rows) {
         Face face;
         if (row.handSeenBefore)
             face.areas.repaintArea(face.hand, face.hand.bounds());
-        expectHolds(face.repaintAfter(row.change), row.probes, row.name);
+        EXPECT_EQ(face.repaintAfter(row.change).contains(row.point), row.repainted) << row.name;
     }
 }
 
@@ -343,51 +306,49 @@ TEST(Area, UnitesSubtractsAndMeetsRectangles)
 {
     struct Row {
         const char* name;
-        std::vector<tk::PixelRect> united;
-        std::vector<tk::PixelRect> cut;
-        std::vector<Probe> probes;
-        tk::PixelRect bounding;
+        std::vector<Rect> united, cut;
+        std::vector<tk::PixelPoint> in, out;
+        Rect bounding;
     };
     const Row rows[] = {
         {"overlapping rectangles make one area",
          {{0, 0, 10, 10}, {5, 5, 10, 10}},
          {},
-         {{"in the first", {1, 1}, true},
-          {"in the second", {14, 14}, true},
-          {"past the right edge", {15, 5}, false}},
+         {{1, 1}, {14, 14}},
+         {{15, 5}},
          {0, 0, 15, 15}},
         {"a cut leaves a frame around it",
          {{0, 0, 10, 10}},
          {{3, 3, 4, 4}},
-         {{"the cut", {5, 5}, false},
-          {"above it", {5, 2}, true},
-          {"beside it", {7, 5}, true},
-          {"below it", {3, 7}, true}},
+         {{5, 2}, {7, 5}, {3, 7}},
+         {{5, 5}},
          {0, 0, 10, 10}},
         {"a cut through overlapping rectangles takes the pixels from both",
          {{0, 0, 10, 10}, {5, 0, 10, 10}},
          {{4, 0, 3, 10}},
-         {{"in both, cut", {5, 5}, false}, {"left of the cut", {3, 5}, true}},
+         {{3, 5}},
+         {{5, 5}},
          {0, 0, 15, 10}},
-        {"an empty area", {}, {}, {{"the origin", {0, 0}, false}}, {0, 0, 0, 0}},
+        {"an empty area", {}, {}, {}, {{0, 0}}, {0, 0, 0, 0}},
     };
     for (const Row& row : rows) {
         scene::Area area;
-        for (const tk::PixelRect& rect : row.united)
+        for (const Rect& rect : row.united)
             area += rect;
-        for (const tk::PixelRect& rect : row.cut)
+        for (const Rect& rect : row.cut)
             area -= rect;
-        expectHolds(area, row.probes, row.name);
+        expectHeld(area, row.in, true, row.name);
+        expectHeld(area, row.out, false, row.name);
         EXPECT_EQ(area.boundingRect(), row.bounding) << row.name;
     }
     // A rectangle meets the area when it shares a pixel with it. One of negative width
     // covers the pixels before its left edge; one of no width meets the area when it lies
     // across it; one of no width and no height meets nothing.
-    const scene::Area area(tk::PixelRect(10, 10, 10, 10));
-    const std::pair<tk::PixelRect, bool> meets[] = {
-        {{19, 19, 5, 5}, true},  {{20, 10, 5, 5}, false},  {{0, 0, 10, 10}, false},
-        {{22, 10, -5, 5}, true}, {{10, 10, -5, 5}, false}, {{15, 12, 0, 3}, true},
-        {{20, 12, 0, 3}, false}, {{15, 15, 0, 0}, false}};
+    const scene::Area area(Rect(10, 10, 10, 10));
+    const std::pair<Rect, bool> meets[] = {{{19, 19, 5, 5}, true},   {{20, 10, 5, 5}, false},
+                                           {{0, 0, 10, 10}, false},  {{22, 10, -5, 5}, true},
+                                           {{10, 10, -5, 5}, false}, {{15, 12, 0, 3}, true},
+                                           {{20, 12, 0, 3}, false},  {{15, 15, 0, 0}, false}};
     for (const auto& [rect, meet] : meets)
         EXPECT_EQ(area.intersects(rect), meet)
             << rect.left << "," << rect.top << " " << rect.width << "x" << rect.height;
@@ -398,28 +359,16 @@ TEST(PictureFit, ShowsWholeOrScaledDownAndCentred)
     struct Row {
         const char* name;
         tk::PixelSize picture;
-        tk::PixelRect box;
+        Rect box;
         tk::PixelSize shown;
         tk::PixelPoint at;
     };
     const Row rows[] = {
-        {"a smaller picture shows whole, never enlarged",
-         {20, 10},
-         {0, 0, 100, 50},
-         {20, 10},
-         {40, 20}},
-        {"a wide picture is scaled down to the box's width",
-         {400, 100},
-         {0, 0, 100, 100},
-         {100, 25},
-         {0, 37}},
-        {"a tall picture is scaled down to the box's height",
-         {100, 400},
-         {0, 0, 100, 100},
-         {25, 100},
-         {37, 0}},
-        {"a thin picture keeps at least a pixel", {1, 1000}, {0, 0, 50, 50}, {1, 50}, {24, 0}},
-        {"a box of no size leaves the picture whole", {30, 30}, {10, 10, 0, 0}, {30, 30}, {-5, -5}},
+        {"smaller: whole, never enlarged", {20, 10}, {0, 0, 100, 50}, {20, 10}, {40, 20}},
+        {"wide: scaled down to the width", {400, 100}, {0, 0, 100, 100}, {100, 25}, {0, 37}},
+        {"tall: scaled down to the height", {100, 400}, {0, 0, 100, 100}, {25, 100}, {37, 0}},
+        {"thin: at least a pixel", {1, 1000}, {0, 0, 50, 50}, {1, 50}, {24, 0}},
+        {"a box of no size: whole", {30, 30}, {10, 10, 0, 0}, {30, 30}, {-5, -5}},
     };
     for (const Row& row : rows) {
         const tk::PixelSize shown = scene::PictureFit::shownSize(row.picture, row.box.size());
@@ -434,42 +383,32 @@ TEST(BuiltInDrawing, SizesAndDiscs)
         const char* name;
         tk::BuiltInPicture which;
         tk::PixelSize size;
-        long discs;
-        long hands;
-        // The last disc drawn, which lies over the others in the middle.
-        const char* middleDisc;
+        long discs, hands;
+        const char* middleDisc; // the last drawn, over the others
     };
+    using enum tk::BuiltInPicture;
     const Row rows[] = {
         {"the emblem: face, twelve marks, two hands, a hub",
-         tk::BuiltInPicture::CentreEmblem,
+         CentreEmblem,
          {49, 49},
          14,
          2,
-         "disc@22.3,22.3/4.4:rgb(200,160,60)"},
-        {"the 800 x 600 dial: three rings of twelve marks, two bands, a black middle",
-         tk::BuiltInPicture::Dial800x600,
+         "disc@22.3,22.3/4.4:rim"},
+        {"the 800 x 600 dial: three rings of marks, two bands",
+         Dial800x600,
          {800, 600},
          39,
          0,
-         "disc@327,227/146:rgb(0,0,0)"},
-        {"the 1024 x 768 dial",
-         tk::BuiltInPicture::Dial1024x768,
-         {1024, 768},
-         39,
-         0,
-         "disc@439,311/146:rgb(0,0,0)"},
-        {"the 1280 x 1024 dial",
-         tk::BuiltInPicture::Dial1280x1024,
-         {1280, 1024},
-         39,
-         0,
-         "disc@567,439/146:rgb(0,0,0)"},
+         "disc@327,227/146:black"},
+        {"the 1024 x 768 dial", Dial1024x768, {1024, 768}, 39, 0, "disc@439,311/146:black"},
+        {"the 1280 x 1024 dial", Dial1280x1024, {1280, 1024}, 39, 0, "disc@567,439/146:black"},
     };
     for (const Row& row : rows) {
         const tk::PixelSize size = scene::BuiltInDrawing::sizeOf(row.which);
         EXPECT_EQ(size, row.size) << row.name;
         RecordingCanvas canvas;
-        if (row.which == tk::BuiltInPicture::CentreEmblem)
+        canvas.colours = {{tk::kBlack, "black"}, {tk::rgb(200, 160, 60), "rim"}};
+        if (row.which == CentreEmblem)
             scene::BuiltInDrawing::drawCentreEmblem(canvas);
         else
             scene::BuiltInDrawing::drawDial(canvas, size);
