@@ -27,22 +27,14 @@ namespace {
 
 // At 96 dots per inch, 15 twips to a pixel.
 constexpr float kTwips = 15;
-constexpr tk::PixelSize kFaceSize{800, 600};
 
 constexpr auto px = [](int pixels) { return pixels * kTwips; };
-
-// A picture of a size the recording canvas reads.
-struct SizedPicture : tk::Picture {
-    explicit SizedPicture(tk::PixelSize size) { this->size = size; }
-    tk::PixelSize size;
-};
 
 using Rect = tk::PixelRect;
 using RectF = tk::PixelRectF;
 using Pic = tk::Picture;
 using Id = scene::SpriteId;
-using Pen = scene::Pen;
-using MaybePen = std::optional<Pen>;
+using MaybePen = std::optional<scene::Pen>;
 using MaybeColour = std::optional<tk::Colour>;
 
 // Records each call as one word: a fill by its colour's name, a line as "line:colour", a text
@@ -51,24 +43,18 @@ using MaybeColour = std::optional<tk::Colour>;
 class RecordingCanvas : public scene::Canvas {
 public:
     std::vector<std::string> calls;
+    std::string order; // the calls, each where it first came, such as the back fill's bands
     std::map<const void*, std::string> names;
     std::map<tk::Colour, std::string> colours;
+    tk::PixelSize pictures{100, 50}; // the size of every picture
     double ratio = 1.0;
 
-    // The calls, each kept where it first came, such as the bands of the back fill.
-    std::string order() const
-    {
-        std::string joined;
-        for (auto call = calls.begin(); call != calls.end(); ++call) {
-            if (std::find(calls.begin(), call, *call) == call)
-                joined += (joined.empty() ? "" : " ") + *call;
-        }
-        return joined;
-    }
     template <class... Part> void add(const Part&... parts)
     {
         std::ostringstream call;
         (call << ... << parts);
+        if (std::find(calls.begin(), calls.end(), call.str()) == calls.end())
+            order += (order.empty() ? "" : " ") + call.str();
         calls.push_back(call.str());
     }
     std::string name(tk::Colour c) const { return colours.contains(c) ? colours.at(c) : "?"; }
@@ -81,7 +67,7 @@ public:
     void setAntialiasing(bool) override {}
     void setTextAntialiasing(bool) override {}
     void fillRect(const Rect&, tk::Colour colour) override { add(name(colour)); }
-    void drawLine(const tk::PixelLineF&, const Pen& pen) override
+    void drawLine(const tk::PixelLineF&, const scene::Pen& pen) override
     {
         add("line:", name(pen.colour));
     }
@@ -94,10 +80,7 @@ public:
     {
         add(text);
     }
-    tk::PixelSize pictureSize(const Pic& p) const override
-    {
-        return static_cast<const SizedPicture&>(p).size;
-    }
+    tk::PixelSize pictureSize(const Pic&) const override { return pictures; }
     void drawPicture(const Pic& p, const Rect&, const Rect&) override { add(names.at(&p)); }
     void drawPictureFitted(const Pic& p, const Rect&) override { add(names.at(&p)); }
     void makeSprite(Id id, const scene::ShapeLook&) override { add('+', names.at(id)); }
@@ -107,7 +90,7 @@ public:
 // A face of each kind of element, in pixels: a window picture at the top left, a dot (a circle
 // in a box of 40 x 30, 7 twips off whole pixels), a slanting hand from the middle, a label, a
 // picture box over the middle and a hint text box. It collects what its changes leave to
-// repaint, as its window reports them.
+// repaint, as its window reports them after it is set up.
 struct Face : tk::Window::Observer {
     tk::Window window{"Face"};
     tk::Shape dot{window, "dot"};
@@ -115,7 +98,7 @@ struct Face : tk::Window::Observer {
     tk::Label label{window, "label"};
     tk::PictureBox centre{window, "centre"};
     tk::TextBox hint{window, "hint"};
-    scene::FaceWalk walk{window, tk::Units(), kFaceSize};
+    scene::FaceWalk walk{window, tk::Units(), {800, 600}};
     scene::RepaintAreas areas{window, tk::Units()};
     scene::Area repainted;
     RecordingCanvas canvas;
@@ -123,7 +106,7 @@ struct Face : tk::Window::Observer {
     Face()
     {
         window.setBackColor(tk::rgb(1, 1, 1));
-        window.setPicture(std::make_shared<SizedPicture>(tk::PixelSize{100, 50}));
+        window.setPicture(std::make_shared<tk::Picture>());
         dot.setShape(tk::ShapeKind::Circle);
         dot.move(px(600) + 7, px(100), px(40), px(30));
         hand.setBorderColor(tk::rgb(3, 3, 3));
@@ -131,7 +114,7 @@ struct Face : tk::Window::Observer {
         label.setCaption("twelve");
         label.move(px(380), px(40), px(40), px(20));
         centre.setBackColor(tk::rgb(4, 4, 4));
-        centre.setPicture(std::make_shared<SizedPicture>(tk::PixelSize{60, 60}));
+        centre.setPicture(std::make_shared<tk::Picture>());
         centre.move(px(380), px(280), px(40), px(40));
         hint.setCaption("hint");
         hint.move(px(10), px(560), px(200), px(30));
@@ -139,19 +122,14 @@ struct Face : tk::Window::Observer {
             {tk::rgb(1, 1, 1), "back"}, {tk::rgb(3, 3, 3), "hand"}, {tk::rgb(4, 4, 4), "centre"}};
         canvas.names = {
             {&dot, "dot"}, {window.picture().get(), "winpic"}, {centre.picture().get(), "cpic"}};
+        window.setObserver(this);
     }
+    ~Face() { window.setObserver(nullptr); }
     std::string paint(const scene::Area& area)
     {
-        canvas.calls.clear();
+        canvas.calls.clear(), canvas.order.clear();
         walk.paint(canvas, area);
-        return canvas.order();
-    }
-    const scene::Area& repaintAfter(void (*change)(Face&))
-    {
-        window.setObserver(this);
-        change(*this);
-        window.setObserver(nullptr);
-        return repainted;
+        return canvas.order;
     }
     void controlChanged(tk::Control& c, const tk::Bounds& b) override
     {
@@ -263,7 +241,8 @@ TEST(RepaintAreas, RepaintWhatAChangeTouchedAndNothingHidden)
         Face face;
         if (row.handSeenBefore)
             face.areas.repaintArea(face.hand, face.hand.bounds());
-        EXPECT_EQ(face.repaintAfter(row.change).contains(row.point), row.repainted) << row.name;
+        row.change(face);
+        EXPECT_EQ(face.repainted.contains(row.point), row.repainted) << row.name;
     }
 }
 
