@@ -31,7 +31,6 @@ constexpr auto px = [](int pixels) { return pixels * 15.0f; };
 using Text = std::string;
 using Rect = tk::PixelRect;
 using RectF = tk::PixelRectF;
-using Pic = tk::Picture;
 using Id = scene::SpriteId;
 using Pen = scene::Pen;
 using MaybePen = std::optional<Pen>;
@@ -77,9 +76,9 @@ public:
     {
         add(t);
     }
-    tk::PixelSize pictureSize(const Pic&) const override { return pictures; }
-    void drawPicture(const Pic& p, const Rect&, const Rect&) override { add(names.at(&p)); }
-    void drawPictureFitted(const Pic& p, const Rect&) override { add(names.at(&p)); }
+    tk::PixelSize pictureSize(const tk::Picture&) const override { return pictures; }
+    void drawPicture(const tk::Picture& p, const Rect&, const Rect&) override { add(names.at(&p)); }
+    void drawPictureFitted(const tk::Picture& p, const Rect&) override { add(names.at(&p)); }
     void makeSprite(Id id, const scene::ShapeLook&) override { add('+', names.at(id)); }
     void drawSprite(Id id, tk::PixelPoint at) override { add(names.at(id), '@', at.x, ',', at.y); }
 };
@@ -97,7 +96,7 @@ struct Face : tk::Window::Observer {
     tk::TextBox hint{window, "hint"};
     scene::FaceWalk walk{window, tk::Units(), {800, 600}};
     scene::RepaintAreas areas{window, tk::Units()};
-    scene::Area repainted;
+    scene::Area dirty; // what the changes leave to repaint
     RecordingCanvas canvas;
 
     Face()
@@ -129,7 +128,7 @@ struct Face : tk::Window::Observer {
     }
     void controlChanged(tk::Control& c, const tk::Bounds& b) override
     {
-        repainted += areas.repaintArea(c, b);
+        dirty += areas.repaintArea(c, b);
     }
     void windowChanged() override {}
     void stackingChanged() override {}
@@ -152,22 +151,20 @@ TEST(FaceWalk, PaintsInOrderWhatReachesTheAreaAndDrawsASpriteAnewOnlyForANewLook
         {"the whole face: back, window picture, light-weight controls from the back, picture "
          "boxes, text boxes; the dot's sprite 2 pixels round its square, on whole pixels",
          false, same, all, "wpic +dot dot@603,98 line:hand twelve centre cpic hint"},
-        {"a control brought to the front is the last light-weight one painted", false,
-         [](Face& f) { f.window.zOrder(f.dot, 0); }, all,
+        {"a control brought to the front", false, [](Face& f) { f.window.zOrder(f.dot, 0); }, all,
          "wpic line:hand twelve +dot dot@603,98 centre cpic hint"},
         {"hidden controls are left out", false,
-         [](Face& f) { f.dot.setVisible(false), f.centre.setVisible(false), f.hint.setVisible(0); },
+         [](Face& f) {
+             f.dot.setVisible(false), f.centre.setVisible(false), f.hint.setVisible(false);
+         },
          all, "wpic line:hand twelve"},
-        {"text boxes are left out when not shown", false,
-         [](Face& f) { f.walk.setTextBoxesShown(false); }, all,
+        {"text boxes not shown", false, [](Face& f) { f.walk.setTextBoxesShown(false); }, all,
          "wpic +dot dot@603,98 line:hand twelve centre cpic"},
         {"the window picture where the area meets it", false, same, Rect(90, 40, 20, 20), "wpic"},
         {"a slanting line's box away from its stroke", false, same, Rect(560, 320, 20, 20), ""},
         {"a slanting line's stroke", false, same, Rect(495, 395, 10, 10), "line:hand"},
-        {"a picture box's edge: the box and its picture", false, same, Rect(418, 318, 5, 5),
-         "line:hand centre cpic"},
-        {"a move copies the sprite", true, [](Face& f) { f.dot.setLeft(px(605)); }, atDot,
-         "dot@608,98"},
+        {"a picture box's edge", false, same, Rect(418, 318, 5, 5), "line:hand centre cpic"},
+        {"a move: old sprite", true, [](Face& f) { f.dot.setLeft(px(605)); }, atDot, "dot@608,98"},
         {"a new border colour", true, [](Face& f) { f.dot.setBorderColor(9); }, atDot,
          "+dot dot@603,98"},
         {"a new fill", true, [](Face& f) { f.dot.setBackStyle(tk::BackStyle::Opaque); }, atDot,
@@ -206,18 +203,13 @@ TEST(RepaintAreas, RepaintWhatAChangeTouchedAndNothingHidden)
     const Row rows[] = {
         {"a moved hand's old stroke, its middle", true, turnHand, {500, 400}, true},
         {"a moved hand's old stroke, its tip", true, turnHand, {600, 500}, true},
-        {"a moved hand's new stroke, its middle", true, turnHand, {300, 400}, true},
         {"a moved hand's new stroke, its tip", true, turnHand, {200, 500}, true},
         {"beside a moved hand's old stroke, within its box", true, turnHand, {580, 330}, false},
-        {"a moved hand's middle, under the picture box", true, turnHand, {400, 300}, false},
         {"a hand first seen: the box it stood in before", false, turnHand, {580, 330}, true},
-        {"a moved shape's old place", false, moveDot, {620, 115}, true},
         {"a moved shape's old place, room for its pen", false, moveDot, {597, 97}, true},
         {"a moved shape's new place", false, moveDot, {620, 215}, true},
         {"between a moved shape's places", false, moveDot, {620, 165}, false},
-        {"a picture box's own move: its old middle", false, moveBox, {400, 300}, true},
         {"a picture box's own move: its new middle", false, moveBox, {120, 300}, true},
-        {"a label moved under the box: its old place", false, moveLabel, {400, 50}, true},
         {"a label moved under the box: its new place, under", false, moveLabel, {400, 315}, false},
         {"a label moved under the box: its new place, below", false, moveLabel, {400, 325}, true},
     };
@@ -226,7 +218,7 @@ TEST(RepaintAreas, RepaintWhatAChangeTouchedAndNothingHidden)
         if (row.handSeenBefore)
             face.areas.repaintArea(face.hand, face.hand.bounds());
         row.change(face);
-        EXPECT_EQ(face.repainted.contains(row.point), row.repainted) << row.name;
+        EXPECT_EQ(face.dirty.contains(row.point), row.repainted) << row.name;
     }
 }
 
@@ -257,9 +249,7 @@ TEST(Area, UnitesSubtractsAndMeetsRectangles)
         {"an empty area", Rect(), Rect(), Rect(), 0, Rect()},
     };
     for (const Row& row : rows) {
-        scene::Area area(row.first);
-        area += row.second;
-        area -= row.cut;
+        const scene::Area area = (scene::Area(row.first) += row.second) -= row.cut;
         EXPECT_EQ(pixelsOf(area), row.pixels) << row.name;
         EXPECT_EQ(area.boundingRect(), row.bounding) << row.name;
     }
@@ -308,12 +298,11 @@ TEST(BuiltInDrawing, SizesAndDiscs)
         std::size_t calls;
         const char* middleDisc; // the last drawn, over the others
     };
+    // The emblem: a face, 12 marks, 2 hands and a hub; a dial: 3 rings of 12 marks and 3 discs.
     using enum tk::BuiltInPicture;
     const Row rows[] = {
-        {"the emblem: face, 12 marks, 2 hands, hub", CentreEmblem, 49, 49, 16,
-         "disc@22.3,22.3/4.4:rim"},
-        {"the 800 x 600 dial: 3 rings of 12 marks, 2 bands", Dial800x600, 800, 600, 39,
-         "disc@327,227/146:black"},
+        {"the emblem", CentreEmblem, 49, 49, 16, "disc@22.3,22.3/4.4:rim"},
+        {"the 800 x 600 dial", Dial800x600, 800, 600, 39, "disc@327,227/146:black"},
         {"the 1024 x 768 dial", Dial1024x768, 1024, 768, 39, "disc@439,311/146:black"},
         {"the 1280 x 1024 dial", Dial1280x1024, 1280, 1024, 39, "disc@567,439/146:black"},
     };
