@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -29,6 +30,7 @@ namespace {
 constexpr auto px = [](int pixels) { return pixels * 15.0f; };
 
 using Text = std::string;
+using Font = tk::Font;
 using Rect = tk::PixelRect;
 using RectF = tk::PixelRectF;
 using Id = scene::SpriteId;
@@ -72,10 +74,7 @@ public:
         add("disc@", box.left, ',', box.top, '/', box.width, ':', name(fill.value_or(-1)));
     }
     void drawRectangle(const RectF&, const MaybePen&, MaybeColour) override { add("rect"); }
-    void drawText(const RectF&, const Text& t, const tk::Font&, tk::Colour, int) override
-    {
-        add(t);
-    }
+    void drawText(const RectF&, const Text& t, const Font&, tk::Colour, int) override { add(t); }
     tk::PixelSize pictureSize(const tk::Picture&) const override { return pictures; }
     void drawPicture(const tk::Picture& p, const Rect&, const Rect&) override { add(names.at(&p)); }
     void drawPictureFitted(const tk::Picture& p, const Rect&) override { add(names.at(&p)); }
