@@ -30,6 +30,8 @@ public:
     std::int32_t CentreTop = 0;
     std::int32_t CentreLeft = 0;
     std::int32_t CentreHalf = 0;
+    // The directions of the seconds, minutes and hours (indexes 0 to 2), in radians on the
+    // screen: 0 points to 3 o'clock, and growing angles turn clockwise.
     std::array<float, 3> Angles{};
     FaceLayout layout;
 

@@ -27,7 +27,9 @@ public:
     int ShownTime = 0;
     // The screen-saver switch the run was started with: "/s", "/c" or "/p".
     std::string CmdSwitch;
+    // The mouse movements seen so far; the sixth ends the run.
     std::int16_t MoveCount = 0;
+    // The ticks so far, which stop counting at the largest 16-bit number.
     std::int16_t TickCount = 0;
     SlideShow slides;
 

@@ -9,8 +9,8 @@
 // text, by their bytes. Names are UTF-8; characters are compared after Unicode's simple case
 // folding (tk::caseFolded) by code point, but for U+E000 to U+FFFF, which come after the
 // characters past U+FFFF as in UTF-16; a byte that is no UTF-8 reads as the replacement
-// character U+FFFD. This is the order of Qt's comparison without regard to case, which the
-// desktop used before.
+// character U+FFFD. This is the order of Qt's comparison without regard to case, so that the
+// lists keep the order they have always had.
 namespace tk::names {
 
 // Below, at or above 0: the order of two names without regard to case alone.

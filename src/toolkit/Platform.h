@@ -54,7 +54,8 @@ enum class BuiltInPicture { CentreEmblem, Dial800x600, Dial1024x768, Dial1280x10
 inline constexpr std::size_t kTextFileLimit = 64 * 1024;
 
 // Everything outside the program: the process, the screen, the files, the pickers and the
-// message boxes. The desktop implements it with Qt; tests implement it with a scripted fake.
+// message boxes. Each front end implements it with its toolkit and the OS services; tests
+// implement it with a scripted fake.
 class Platform {
 public:
     virtual ~Platform() = default;
