@@ -99,7 +99,26 @@ int widthBesideIndicator(const QWidget* widget, bool option)
 
 } // namespace
 
-QWidget* ControlWidgets::create(tk::Control& control, QWidget* parent)
+namespace ControlWidgets {
+
+namespace {
+
+struct CaptionRoom {
+    QSize area;
+    bool wrap = false;
+};
+
+QWidget* createButton(tk::Control& control, QWidget* parent);
+void updateLook(const tk::Control& control, QWidget* widget);
+void updateCaptionFont(const tk::Control& control, QWidget* widget, const ScreenUnits& units);
+CaptionRoom showCaption(const tk::Control& control, QWidget* widget, const QString& caption);
+void alignLabel(const tk::Label& control, QLabel* label);
+void updateValue(const tk::Control& control, QWidget* widget);
+void updateLists(const tk::Control& control, QWidget* widget);
+
+} // namespace
+
+QWidget* create(tk::Control& control, QWidget* parent)
 {
     switch (control.kind()) {
     case tk::ControlKind::Frame:
@@ -136,7 +155,9 @@ QWidget* ControlWidgets::create(tk::Control& control, QWidget* parent)
     return nullptr;
 }
 
-QWidget* ControlWidgets::createButton(tk::Control& control, QWidget* parent)
+namespace {
+
+QWidget* createButton(tk::Control& control, QWidget* parent)
 {
     if (control.kind() == tk::ControlKind::OptionButton) {
         auto* radio = new QRadioButton(parent);
@@ -176,7 +197,9 @@ QWidget* ControlWidgets::createButton(tk::Control& control, QWidget* parent)
     return button;
 }
 
-void ControlWidgets::update(const tk::Control& control, QWidget* widget, const ScreenUnits& units)
+} // namespace
+
+void update(const tk::Control& control, QWidget* widget, const ScreenUnits& units)
 {
     if (control.kind() == tk::ControlKind::Line) {
         const auto& line = static_cast<const tk::Line&>(control);
@@ -195,7 +218,9 @@ void ControlWidgets::update(const tk::Control& control, QWidget* widget, const S
     widget->setVisible(control.visible());
 }
 
-void ControlWidgets::updateLook(const tk::Control& control, QWidget* widget)
+namespace {
+
+void updateLook(const tk::Control& control, QWidget* widget)
 {
     switch (control.kind()) {
     case tk::ControlKind::Label:
@@ -221,8 +246,11 @@ void ControlWidgets::updateLook(const tk::Control& control, QWidget* widget)
     }
 }
 
-void ControlWidgets::updateCaptionFont(const tk::Control& control, QWidget* widget,
-                                       const ScreenUnits& units)
+} // namespace
+
+namespace {
+
+void updateCaptionFont(const tk::Control& control, QWidget* widget, const ScreenUnits& units)
 {
     const QString caption = toQt(control.caption());
     const CaptionRoom room = showCaption(control, widget, caption);
@@ -238,9 +266,12 @@ void ControlWidgets::updateCaptionFont(const tk::Control& control, QWidget* widg
         alignLabel(static_cast<const tk::Label&>(control), static_cast<QLabel*>(widget));
 }
 
+} // namespace
+
+namespace {
+
 // Puts the caption (or a text field's text) into the widget and tells how much room it has.
-ControlWidgets::CaptionRoom ControlWidgets::showCaption(const tk::Control& control, QWidget* widget,
-                                                        const QString& caption)
+CaptionRoom showCaption(const tk::Control& control, QWidget* widget, const QString& caption)
 {
     switch (control.kind()) {
     case tk::ControlKind::Frame: {
@@ -278,9 +309,13 @@ ControlWidgets::CaptionRoom ControlWidgets::showCaption(const tk::Control& contr
     }
 }
 
+} // namespace
+
+namespace {
+
 // A label one line high shows its line in the middle, so that a widget that overlaps its
 // edge by a pixel or two does not cut the letters; taller labels start at the top.
-void ControlWidgets::alignLabel(const tk::Label& control, QLabel* label)
+void alignLabel(const tk::Label& control, QLabel* label)
 {
     const auto alignment = control.alignment();
     const Qt::Alignment horizontal = alignment == tk::Alignment::Right    ? Qt::AlignRight
@@ -292,7 +327,11 @@ void ControlWidgets::alignLabel(const tk::Label& control, QLabel* label)
         label->setAlignment(wanted);
 }
 
-void ControlWidgets::updateValue(const tk::Control& control, QWidget* widget)
+} // namespace
+
+namespace {
+
+void updateValue(const tk::Control& control, QWidget* widget)
 {
     switch (control.kind()) {
     case tk::ControlKind::OptionButton: {
@@ -316,8 +355,16 @@ void ControlWidgets::updateValue(const tk::Control& control, QWidget* widget)
     }
 }
 
-void ControlWidgets::updateLists(const tk::Control& control, QWidget* widget)
+} // namespace
+
+namespace {
+
+void updateLists(const tk::Control& control, QWidget* widget)
 {
     if (ListControls::isList(control))
         ListControls::update(control, widget);
 }
+
+} // namespace
+
+} // namespace ControlWidgets
