@@ -1,6 +1,6 @@
 #include "Drives.h"
 
-#include "ErrorMode.h"
+#include "QuietErrors.h"
 #include "WideText.h"
 
 #include <windows.h>

@@ -1,6 +1,6 @@
 #include "FolderAccess.h"
 
-#include "ErrorMode.h"
+#include "QuietErrors.h"
 #include "WideText.h"
 
 #include <windows.h>
