@@ -49,8 +49,7 @@ public:
     // Saves the clip and the render settings, and restores the last saved.
     virtual void save() = 0;
     virtual void restore() = 0;
-    // Narrows what is painted to the part of the current clip inside `area`.
-    virtual void clipTo(const Area& area) = 0;
+    // Narrows what is painted to the part of the current clip inside `rect`.
     virtual void clipTo(const tk::PixelRect& rect) = 0;
     virtual void setAntialiasing(bool on) = 0;
     virtual void setTextAntialiasing(bool on) = 0;

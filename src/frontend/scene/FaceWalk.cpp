@@ -38,7 +38,6 @@ int alignmentFlags(tk::Alignment alignment)
 void FaceWalk::paint(Canvas& canvas, const Area& area)
 {
     canvas.save();
-    canvas.clipTo(area);
     paintBack(canvas, area);
     canvas.setAntialiasing(true);
     for (const tk::Control* control : m_window.stacking()) {

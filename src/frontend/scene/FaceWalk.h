@@ -32,7 +32,8 @@ public:
     {
     }
 
-    // Paints the part of the window inside `area` (pixels); nothing outside it is touched.
+    // Paints the part of the window inside `area` (pixels). The canvas comes clipped to the
+    // area by its owner, who has it in the toolkit's own form already: a paint event's region.
     void paint(Canvas& canvas, const Area& area);
     // Whether the text boxes, such as the clock's setup hint, are painted.
     void setTextBoxesShown(bool shown) { m_textBoxesShown = shown; }

@@ -14,8 +14,9 @@ FacePainter::FacePainter(const tk::Window& window, const ScreenUnits& units, QSi
 
 void FacePainter::paint(QPainter& painter, const QRegion& area)
 {
-    const scene::Area sceneArea = QtSceneGeometry::toScene(area);
+    painter.save();
+    painter.setClipRegion(area, Qt::IntersectClip);
     QtCanvas canvas(painter, &m_cache);
-    canvas.setPaintArea(sceneArea, area);
-    m_walk.paint(canvas, sceneArea);
+    m_walk.paint(canvas, QtSceneGeometry::toScene(area));
+    painter.restore();
 }

@@ -65,14 +65,6 @@ void QtCanvas::restore()
     m_painter.restore();
 }
 
-void QtCanvas::clipTo(const scene::Area& area)
-{
-    if (&area == m_paintArea)
-        m_painter.setClipRegion(*m_paintRegion, Qt::IntersectClip);
-    else
-        m_painter.setClipRegion(toQt(area), Qt::IntersectClip);
-}
-
 void QtCanvas::clipTo(const tk::PixelRect& rect)
 {
     m_painter.setClipRect(toQt(rect), Qt::IntersectClip);

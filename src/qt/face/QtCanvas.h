@@ -3,7 +3,6 @@
 #include "Canvas.h"
 
 class QPainter;
-class QRegion;
 class QtCanvasCache;
 
 // The scene's canvas over a QPainter. A canvas with a cache keeps the face's sprites and fonts
@@ -15,18 +14,9 @@ public:
         , m_cache(cache)
     {
     }
-    // The area of a paint event clips by the region it was made from, which costs nothing to
-    // make again and clips the same pixels.
-    void setPaintArea(const scene::Area& area, const QRegion& region)
-    {
-        m_paintArea = &area;
-        m_paintRegion = &region;
-    }
-
     double devicePixelRatio() const override;
     void save() override;
     void restore() override;
-    void clipTo(const scene::Area& area) override;
     void clipTo(const tk::PixelRect& rect) override;
     void setAntialiasing(bool on) override;
     void setTextAntialiasing(bool on) override;
@@ -50,6 +40,4 @@ private:
 
     QPainter& m_painter;
     QtCanvasCache* m_cache;
-    const scene::Area* m_paintArea = nullptr;
-    const QRegion* m_paintRegion = nullptr;
 };
