@@ -184,6 +184,18 @@ TEST(FaceWalk, PaintsInOrderWhatReachesTheAreaAndDrawsASpriteAnewOnlyForANewLook
     }
 }
 
+// The second style's dial stands with its middle at the face's middle, whatever their sizes.
+TEST(FaceWalk, PutsTheWindowsPictureInTheMiddleWhenAsked)
+{
+    Face face;
+    face.window.setPicture(face.window.picture(), tk::PicturePlace::Middle);
+    // 100 x 50 pixels in the middle of 800 x 600 cover (350, 275) to (449, 324).
+    EXPECT_EQ(face.paint(Rect(349, 274, 1, 1)), "back") << "beside its top left corner";
+    EXPECT_EQ(face.paint(Rect(350, 275, 1, 1)), "back wpic") << "its top left pixel";
+    EXPECT_EQ(face.paint(Rect(449, 324, 1, 1)), "back wpic") << "its bottom right pixel";
+    EXPECT_EQ(face.paint(Rect(0, 0, 1, 1)), "back") << "the face's corner";
+}
+
 TEST(RepaintAreas, RepaintWhatAChangeTouchedAndNothingHidden)
 {
     struct Row {
