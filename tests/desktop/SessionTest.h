@@ -67,6 +67,14 @@ protected:
             EXPECT_EQ(output.find("runtime error:"), std::string::npos) << output;
         }
     }
+    // Finds the ordinary user that a run or a session needs, or skips the test, telling what
+    // needs the user; callers return when IsSkipped().
+    void needOrdinaryUser(const char* needs)
+    {
+        QString why;
+        if (!(user = OrdinaryUser::get(why)))
+            GTEST_SKIP() << needs << ", and " << why.toStdString();
+    }
     // Checks what the run so far wrote and gives the test a fresh copy of the program.
     void nextRun()
     {
@@ -151,4 +159,5 @@ protected:
     }
 
     std::unique_ptr<ClockProcess> clock;
+    std::optional<OrdinaryUser> user;
 };
