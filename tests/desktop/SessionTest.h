@@ -30,12 +30,8 @@ public:
     static inline const QColor kDialogColour{239, 239, 239};
 
 protected:
-#ifdef TIKORA_SANITIZED_PROGRAM
-    // A program built with the sanitizers starts and answers several times slower.
-    static constexpr int kSlowdown = 4;
-#else
-    static constexpr int kSlowdown = 1;
-#endif
+    // How many times slower a program built with the sanitizers starts and answers.
+    static constexpr int kSlowdown = TIKORA_SLOWDOWN;
     static constexpr int kWaitMs = 5000 * kSlowdown;
     static constexpr int kPromptEndMs = 2000 * kSlowdown;
     static constexpr int kStillRunningMs = 1000 * kSlowdown;
