@@ -103,12 +103,17 @@ TEST_F(CommandLineX, RunsOnX11WhateverWaylandAndQtAreTold)
     const QString hung = clock->path("hung-compositor");
     const int compositor = listeningAt(QFile::encodeName(hung));
     // A variable of the session set ("NAME=value") or removed ("NAME"), and switches before "/s".
-    const std::vector<std::pair<QString, QStringList>> cases = {
-        {"WAYLAND_DISPLAY=wayland-stale", {}}, {"XDG_SESSION_TYPE=wayland", {}},
-        {"WAYLAND_DISPLAY=" + hung, {}},       {"", {"-platform", "offscreen"}},
-        {"", {"-qwindowgeometry", "100x100"}}, {"DISPLAY", {"-display", x->display()}}};
-    for (const auto& [variable, options] : cases) {
-        SCOPED_TRACE((variable + " " + options.join(' ')).toStdString());
+    // clang-format off
+    struct Row { const char* name; QString variable; QStringList options = {}; };
+    const Row rows[] = {{"a stale Wayland display", "WAYLAND_DISPLAY=wayland-stale"},
+                        {"a Wayland session without a display", "XDG_SESSION_TYPE=wayland"},
+                        {"a hung compositor", "WAYLAND_DISPLAY=" + hung},
+                        {"Qt's -platform", "", {"-platform", "offscreen"}},
+                        {"Qt's -qwindowgeometry", "", {"-qwindowgeometry", "100x100"}},
+                        {"-display without DISPLAY", "DISPLAY", {"-display", x->display()}}};
+    // clang-format on
+    for (const auto& [name, variable, options] : rows) {
+        SCOPED_TRACE(name);
         for (const char* session : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"})
             clock->setEnvironment(session, std::nullopt);
         if (!variable.isEmpty()) {
