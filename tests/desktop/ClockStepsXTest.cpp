@@ -27,11 +27,6 @@ const ClockStep kSteps[] = {
     {"SpringForward", "Europe/Berlin", "@2026-03-29 01:59:58", "@2026-03-29 03:00:00", false, 3, 0},
 };
 
-void PrintTo(const ClockStep& step, std::ostream* out)
-{
-    *out << step.name;
-}
-
 class ClockStepsX : public XTest,
                     public ::testing::WithParamInterface<std::tuple<ClockStep, bool>> {
 protected:

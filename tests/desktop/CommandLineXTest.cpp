@@ -49,26 +49,27 @@ using CommandLineX = XTest;
 // of it.
 TEST_F(CommandLineX, AnswersAndFailuresAreSaidAndRunsAreQuiet)
 {
-    // The switches; DISPLAY, none when null and the test's own when empty; QT_QPA_PLATFORM; the
-    // session bus; the status; and words of what the run says, or nothing (a window is named as
-    // the user wrote its id).
+    // DISPLAY is none when null and the test's own when empty; a window is named as the user
+    // wrote its id. Which switch means what is tested headless; each row here is a real run.
+    // clang-format off
+    struct Row { const char* name; QStringList switches; const char* display = nullptr;
+                 const char* platform = nullptr; const char* bus = nullptr; int status = 0; std::string said = {}; };
     const QString program = clock->path("tikora-clock");
-    const std::tuple<QStringList, const char*, const char*, const char*, int, std::string> cases[] =
-        {{{"/s"}, nullptr, nullptr, nullptr, 1, "display"},
-         {{"/p"}, kDeadDisplay, nullptr, nullptr, 1, "display"},
-         {{"-display", kDeadDisplay}, nullptr, nullptr, nullptr, 1, "display"},
-         {{"--root"}, kDeadDisplay, nullptr, nullptr, 1, "display"},
-         {{"--window-id", "0x7ffffff0"}, "", nullptr, nullptr, 1, "no window 0x7ffffff0"},
-         {{"/s"}, nullptr, "wayland", nullptr, 1, "Wayland display"},
-         {{"--help"}, nullptr, nullptr, nullptr, 0, "--window-id ID"},
-         {{"--version"}, nullptr, nullptr, nullptr, 0, "tikora-clock 0."},
-         {{"--fsize=0", program, "/p"}, "", nullptr, nullptr, 0, ""},
-         {{"--root"}, "", nullptr, nullptr, 0, ""},
-         {{"--root"}, "", nullptr, "autolaunch:", 0, ""}};
+    const Row rows[] = {
+        {"no display", {"/s"}, nullptr, nullptr, nullptr, 1, "display"},
+        {"a display no server serves", {"/p"}, kDeadDisplay, nullptr, nullptr, 1, "display"},
+        {"a window that is not there", {"--window-id", "0x7ffffff0"}, "", nullptr, nullptr, 1, "no window 0x7ffffff0"},
+        {"Wayland without a compositor", {"/s"}, nullptr, "wayland", nullptr, 1, "Wayland display"},
+        {"help", {"--help"}, nullptr, nullptr, nullptr, 0, "--window-id ID"},
+        {"the version", {"--version"}, nullptr, nullptr, nullptr, 0, "tikora-clock 0."},
+        {"a file-size limit of nothing", {"--fsize=0", program, "/p"}, ""},
+        {"no runtime folder nor bus", {"--root"}, ""},
+        {"a bus to start", {"--root"}, "", nullptr, "autolaunch:"}};
+    // clang-format on
     ASSERT_TRUE(QFile::copy(TIKORA_CLOCK_PROGRAM, program));
-    for (const auto& [switches, display, platform, bus, status, said] : cases) {
-        SCOPED_TRACE(switches.join(' ').toStdString() + " on " +
-                     (display ? display : "no display") + " with the bus " + (bus ? bus : "none"));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto& [name, switches, display, platform, bus, status, said] = row;
         const std::optional<QString> none;
         const QString named = display && *display ? display : x->display();
         clock->setEnvironment("DISPLAY", display ? named : none);
@@ -102,12 +103,17 @@ TEST_F(CommandLineX, RunsOnX11WhateverWaylandAndQtAreTold)
     const QString hung = clock->path("hung-compositor");
     const int compositor = listeningAt(QFile::encodeName(hung));
     // A variable of the session set ("NAME=value") or removed ("NAME"), and switches before "/s".
-    const std::vector<std::pair<QString, QStringList>> cases = {
-        {"WAYLAND_DISPLAY=wayland-stale", {}}, {"XDG_SESSION_TYPE=wayland", {}},
-        {"WAYLAND_DISPLAY=" + hung, {}},       {"", {"-platform", "offscreen"}},
-        {"", {"-qwindowgeometry", "100x100"}}, {"DISPLAY", {"-display", x->display()}}};
-    for (const auto& [variable, options] : cases) {
-        SCOPED_TRACE((variable + " " + options.join(' ')).toStdString());
+    // clang-format off
+    struct Row { const char* name; QString variable; QStringList options = {}; };
+    const Row rows[] = {{"a stale Wayland display", "WAYLAND_DISPLAY=wayland-stale"},
+                        {"a Wayland session without a display", "XDG_SESSION_TYPE=wayland"},
+                        {"a hung compositor", "WAYLAND_DISPLAY=" + hung},
+                        {"Qt's -platform", "", {"-platform", "offscreen"}},
+                        {"Qt's -qwindowgeometry", "", {"-qwindowgeometry", "100x100"}},
+                        {"-display without DISPLAY", "DISPLAY", {"-display", x->display()}}};
+    // clang-format on
+    for (const auto& [name, variable, options] : rows) {
+        SCOPED_TRACE(name);
         for (const char* session : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"})
             clock->setEnvironment(session, std::nullopt);
         if (!variable.isEmpty()) {

@@ -21,12 +21,9 @@ protected:
     void SetUp() override
     {
         ASSERT_NO_FATAL_FAILURE(XTest::SetUp());
-        QString why;
-        const auto user = OrdinaryUser::get(why);
-        if (!user)
-            GTEST_SKIP() << "the installed program must run as an ordinary user, "
-                         << why.toStdString();
-        clock->runAs(*user);
+        needOrdinaryUser("the installed program must run as an ordinary user");
+        if (!IsSkipped())
+            clock->runAs(*user);
     }
 };
 

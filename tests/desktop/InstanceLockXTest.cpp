@@ -35,11 +35,13 @@ TEST_F(InstanceLockX, TrapInTheLocksPlaceIsNotUsed)
     const bool othersFiles = ::geteuid() == 0 && other;
     // Whether it is a link, whether a file is held, and whether it stands, without
     // XDG_RUNTIME_DIR, in a private folder that another user made.
-    const std::tuple<const char*, bool, bool, bool> traps[] = {
-        {"another user's lock", false, true, false},
-        {"a link to a held file", true, true, false},
-        {"a link to no file", true, false, false},
-        {"another user's folder", false, true, true}};
+    // clang-format off
+    struct Trap { const char* name; bool link; bool held; bool inPrivateFolder; };
+    const Trap traps[] = {{"another user's lock", false, true, false},
+                          {"a link to a held file", true, true, false},
+                          {"a link to no file", true, false, false},
+                          {"another user's folder", false, true, true}};
+    // clang-format on
     for (const auto& [name, link, held, inPrivateFolder] : traps) {
         SCOPED_TRACE(std::string(name) + (link || othersFiles ? "" : ": only root can make it"));
         if (!link && !othersFiles)

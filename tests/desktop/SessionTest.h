@@ -30,12 +30,8 @@ public:
     static inline const QColor kDialogColour{239, 239, 239};
 
 protected:
-#ifdef TIKORA_SANITIZED_PROGRAM
-    // A program built with the sanitizers starts and answers several times slower.
-    static constexpr int kSlowdown = 4;
-#else
-    static constexpr int kSlowdown = 1;
-#endif
+    // How many times slower a program built with the sanitizers starts and answers.
+    static constexpr int kSlowdown = TIKORA_SLOWDOWN;
     static constexpr int kWaitMs = 5000 * kSlowdown;
     static constexpr int kPromptEndMs = 2000 * kSlowdown;
     static constexpr int kStillRunningMs = 1000 * kSlowdown;
@@ -66,6 +62,14 @@ protected:
             EXPECT_EQ(output.find("Sanitizer"), std::string::npos) << output;
             EXPECT_EQ(output.find("runtime error:"), std::string::npos) << output;
         }
+    }
+    // Finds the ordinary user that a run or a session needs, or skips the test, telling what
+    // needs the user; callers return when IsSkipped().
+    void needOrdinaryUser(const char* needs)
+    {
+        QString why;
+        if (!(user = OrdinaryUser::get(why)))
+            GTEST_SKIP() << needs << ", and " << why.toStdString();
     }
     // Checks what the run so far wrote and gives the test a fresh copy of the program.
     void nextRun()
@@ -151,4 +155,5 @@ protected:
     }
 
     std::unique_ptr<ClockProcess> clock;
+    std::optional<OrdinaryUser> user;
 };

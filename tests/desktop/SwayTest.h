@@ -11,10 +11,9 @@ protected:
     // A sway with its first output at `resolution` and `scale`, for a fresh copy of the program.
     void useOutput(const QString& resolution, int scale = 1)
     {
-        QString why;
-        const auto user = OrdinaryUser::get(why);
-        if (!user)
-            GTEST_SKIP() << "sway runs as an ordinary user, and " << why.toStdString();
+        needOrdinaryUser("sway runs as an ordinary user");
+        if (IsSkipped())
+            return;
         clock.reset();
         sway = std::make_unique<SwayDriver>(*user, resolution, scale);
         ASSERT_TRUE(sway->ready()) << "sway could not be started; is it installed?";
