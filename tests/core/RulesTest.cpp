@@ -274,25 +274,22 @@ TEST(PictureChooserRules, TheSlidePeriod)
 }
 
 // Records what the language routine hands to the windows.
+// clang-format off
 struct RecordedWindows : LocalisedWindows {
-    void showLanguage(const LanguageTexts* shown, int label) override
-    {
-        texts = shown, chosen = label, ++calls;
-    }
+    void showLanguage(const LanguageTexts* shown, int label) override { texts = shown, chosen = label, ++calls; }
     const LanguageTexts* texts = nullptr;
-    int chosen = -2;
-    int calls = 0;
+    int chosen = -2, calls = 0;
 };
+// clang-format on
 
 TEST(LocalisationRules, TheLanguageTables)
 {
     // A language value, the texts it names, the label marked, and the Localisation then
     // (-1: as it was).
-    const std::tuple<float, const LanguageTexts*, int, float> languages[] = {{0, &kRussian, 0, 0},
-                                                                             {1, &kEnglish, 1, 1},
-                                                                             {0.6f, nullptr, 1, 1},
-                                                                             {0.4f, nullptr, 0, 0},
-                                                                             {7, nullptr, -1, -1}};
+    // clang-format off
+    const std::tuple<float, const LanguageTexts*, int, float> languages[] = {
+        {0, &kRussian, 0, 0}, {1, &kEnglish, 1, 1}, {0.6f, nullptr, 1, 1}, {0.4f, nullptr, 0, 0}, {7, nullptr, -1, -1}};
+    // clang-format on
     for (const auto& [language, texts, chosen, localisation] : languages) {
         SCOPED_TRACE(language);
         RecordedWindows windows;

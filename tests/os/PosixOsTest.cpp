@@ -28,11 +28,10 @@ bool root()
 // keep the clock from ever starting. It counts as free, and nothing holds it after.
 TEST(PosixInstanceLock, ALinkOrAnotherUsersFileIsNotUsed)
 {
-    struct Row {
-        const char* name;
-        bool link;
-    };
+    // clang-format off
+    struct Row { const char* name; bool link; };
     for (const Row row : {Row{"a link to a file", true}, Row{"another user's file", false}}) {
+        // clang-format on
         SCOPED_TRACE(row.name);
         if (!row.link && !root())
             continue;

@@ -4,6 +4,7 @@
 #include "FolderListing.h"
 #include "PathText.h"
 #include "Platform.h"
+#include "TestFolder.h"
 #include "Window.h"
 
 #include <algorithm>
@@ -12,7 +13,6 @@
 #include <fstream>
 #include <functional>
 #include <map>
-#include <random>
 #include <string_view>
 #include <utility>
 
@@ -33,18 +33,6 @@ public:
         }
         const std::string source;
     };
-
-    FakePlatform()
-    {
-        // A folder of its own, new whatever other runs left behind.
-        for (std::random_device random;
-             !std::filesystem::create_directory(m_folder, m_ignoredError);)
-            m_folder = std::filesystem::temp_directory_path() /
-                       ("tikora-test-" + std::to_string(random()));
-    }
-    ~FakePlatform() override { std::filesystem::remove_all(m_folder, m_ignoredError); }
-    FakePlatform(const FakePlatform&) = delete;
-    FakePlatform& operator=(const FakePlatform&) = delete;
 
     // The script.
     int time = 0;
@@ -80,7 +68,7 @@ public:
     // subfolders, written with '/' between them.
     std::string pathOf(const std::string& name) const
     {
-        std::string path = utf8(m_folder);
+        std::string path = utf8(m_folder.root());
         for (std::size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
             end = name.find('/', start);
             path = tk::path::join(path, name.substr(start, end - start));
@@ -100,11 +88,11 @@ public:
 
     bool anotherInstanceRunning() override { return anotherInstance; }
     tk::RunRequest commandLine() override { return request; }
-    std::string programFolder() override { return utf8(m_folder); }
+    std::string programFolder() override { return utf8(m_folder.root()); }
     std::string settingsFolder() override
     {
         const std::string folder = pathOf(settingsSubfolder);
-        std::filesystem::create_directories(native(folder), m_ignoredError);
+        std::filesystem::create_directories(native(folder));
         return settingsSubfolder.empty() ? programFolder() : folder;
     }
     int timeOfDay() override { return time; }
@@ -140,7 +128,7 @@ public:
         fontFlags.push_back(flags);
         return nextAnswer(fontAnswers, {});
     }
-    std::vector<std::string> drives() override { return {utf8(m_folder.root_path())}; }
+    std::vector<std::string> drives() override { return {utf8(m_folder.root().root_path())}; }
     // Folders are listed as the real platforms list them.
     std::vector<std::string> listFolders(const std::string& folder) override
     {
@@ -205,8 +193,8 @@ private:
         return otherwise;
     }
 
-    std::filesystem::path m_folder;
-    std::error_code m_ignoredError;
+    // The program folder, new whatever other runs left behind.
+    TestFolder m_folder;
     std::map<tk::BuiltInPicture, tk::PictureRef> m_builtIn;
 };
 
