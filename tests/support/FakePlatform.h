@@ -136,10 +136,8 @@ public:
     }
     tk::DriveFolder openDrive(const std::string& drive) override
     {
-        const auto failure = driveFailures.find(drive);
-        if (failure != driveFailures.end())
-            return {{}, failure->second};
-        return {drive, {}};
+        return driveFailures.contains(drive) ? tk::DriveFolder{{}, driveFailures.at(drive)}
+                                             : tk::DriveFolder{drive, {}};
     }
     std::vector<std::string> listDirectory(const std::string& pattern) override
     {
@@ -148,9 +146,7 @@ public:
     // Only regular files are read, and only their start, by the real platforms' bounded read.
     std::optional<std::string> readFile(const std::string& path) override
     {
-        if (failReads)
-            return std::nullopt;
-        return os::boundedFile::readText(path);
+        return failReads ? std::nullopt : os::boundedFile::readText(path);
     }
     bool writeFile(const std::string& path, const std::string& contents) override
     {
@@ -160,17 +156,14 @@ public:
     // A file that begins with "picture" is a picture; any other file is none.
     tk::PictureRef loadPicture(const std::string& path) override
     {
-        if (readFile(path).value_or("").rfind("picture", 0) != 0)
-            return nullptr;
-        return std::make_shared<Picture>(path);
+        return readFile(path).value_or("").starts_with("picture") ? std::make_shared<Picture>(path)
+                                                                  : nullptr;
     }
     // Each built-in picture is made once, so that a test can tell which one a box shows.
     tk::PictureRef builtInPicture(tk::BuiltInPicture which) override
     {
         tk::PictureRef& slot = m_builtIn[which];
-        if (!slot)
-            slot = std::make_shared<Picture>("built-in");
-        return slot;
+        return slot ? slot : slot = std::make_shared<Picture>("built-in");
     }
 
 private:

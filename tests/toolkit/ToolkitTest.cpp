@@ -20,6 +20,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -44,10 +45,9 @@ struct WatchedWindow : tk::Window::Observer {
     int notices = 0;
 };
 
-struct NoticeRow {
-    const char* name;
-    std::function<void(WatchedWindow&)> change;
-};
+// clang-format off
+struct NoticeRow { const char* name; std::function<void(WatchedWindow&)> change; };
+// clang-format on
 
 TEST(ChangeNotices, EverySetterTellsOfAChangeOnceAndOfNothingElse)
 {
@@ -178,9 +178,10 @@ TEST(PathText, FoldersAndNames)
     // clang-format on
     for (const auto& row : folders) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(tk::path::normalised(row.path), row.normal);
-        EXPECT_EQ(tk::path::parentOf(row.path), row.parent);
-        EXPECT_EQ(tk::path::isRoot(row.path), row.root);
+        // The path normalised, its parent, and whether it is a root.
+        EXPECT_EQ(std::tuple(tk::path::normalised(row.path), tk::path::parentOf(row.path),
+                             tk::path::isRoot(row.path)),
+                  std::tuple(row.normal, row.parent, row.root));
     }
 
     // clang-format off
@@ -192,9 +193,9 @@ TEST(PathText, FoldersAndNames)
     // clang-format on
     for (const auto& row : splits) {
         const std::string joined = tk::path::join(row.folder, row.file);
-        EXPECT_EQ(joined, row.joined) << row.name;
-        EXPECT_EQ(tk::path::folderOf(joined), row.folderPart) << row.name;
-        EXPECT_EQ(tk::path::nameOf(joined), row.namePart) << row.name;
+        EXPECT_EQ(std::tuple(joined, tk::path::folderOf(joined), tk::path::nameOf(joined)),
+                  std::tuple(row.joined, row.folderPart, row.namePart))
+            << row.name;
     }
     EXPECT_EQ(std::pair(tk::path::folderOf("a.gif"), tk::path::nameOf("a.gif")),
               std::pair(std::string_view(), std::string_view("a.gif")))
