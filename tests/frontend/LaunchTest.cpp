@@ -48,7 +48,6 @@ const CommandLineRow kCommandLines[] = {
     {"/cfoo is told by its first two letters", {"/cfoo"}, Mode::Configure, 0, kConfigure},
     {"/p with the preview's window in hex", {"/p", "0x1F2E"}, Mode::Preview, 0x1F2E, {RunMode::Preview, 0x1F2E}},
     {"/P: with a window past 32 bits", {"/P:0X123456789A"}, Mode::Preview, 0x123456789A, {RunMode::Preview, 0x123456789A}},
-    {"/P with a window", {"/P", "12"}, Mode::Preview, 12, {RunMode::Preview, 12}},
     {"/p with a window that is no number", {"/p", "12abc"}, Mode::Preview, 0, {RunMode::Preview}},
     {"a word before /c hides it", {"foo", "/c"}, Mode::ScreenSaver, 0, kClock},
     {"Qt's -platform is no -p", {"-platform", "offscreen", "/s"}, Mode::ScreenSaver, 0, kClock},
