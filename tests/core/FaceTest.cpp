@@ -21,16 +21,15 @@ TEST(ClockFace, StartUpThenTheHintFadesAndTheTickCounterStops)
     ASSERT_TRUE(r.startWith(worked::settingsWith({"ViewTime=1", "ShapeWidth=1", "MColor=65280",
                                                   "CColor=8421376", "HSize=24", "FName=Verdana"})));
     Form1& clock = r.clock();
-    for (int k = 0; k < 3; ++k) {
-        EXPECT_EQ(std::pair(clock.lblS[k].font().size, clock.lblS[k].font().name),
-                  std::pair(24.0f, std::string("Verdana")));
-    }
+    // Each figure in the file's font; each line starts in the middle of the 12000 x 9000 twip
+    // screen.
+    for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(std::tuple(clock.lblS[k].font().size, clock.lblS[k].font().name,
+                             clock.LineS[k].x1(), clock.LineS[k].y1()),
+                  std::tuple(24.0f, "Verdana", 6000.0f, 4500.0f))
+            << "group " << k;
     EXPECT_EQ(r.look(), "SGH SGH SSGH 0TTT SGHT") << "the colours of the file";
     EXPECT_EQ(clock.lblF1.text(), "Click <1> for setup") << "the setup hint";
-    // The lines start in the middle of the 12000 x 9000 twip screen.
-    for (int k = 0; k < 3; ++k)
-        EXPECT_EQ(std::pair(clock.LineS[k].x1(), clock.LineS[k].y1()), std::pair(6000.0f, 4500.0f))
-            << "line " << k << " starts at the centre";
     // The second style's dial is the screen's; without a background file it stays.
     EXPECT_TRUE(r.dialog().chkBG[Form2::kClock2].enabled());
     clock.DoClock2();

@@ -187,10 +187,7 @@ TEST(PictureChooser, StoredPicturesAndShowsAtStartUpInTheChooserAndOnSave)
 TEST(PictureChooser, ADriveThatCannotBeOpenedSaysWhyInTheUsersLanguage)
 {
     // clang-format off
-    struct Row { const char* name; const char* language; tk::DriveFailure failure; std::string text;
-        };
-    // clang-format on
-    // clang-format off
+    struct Row { const char* name; const char* language; tk::DriveFailure failure; std::string text; };
     const Row rows[] = {
         {"English, not available", "1", tk::DriveFailure::NotAvailable, "/mnt/cd is not available."},
         {"English, access denied", "1", tk::DriveFailure::AccessDenied, "/mnt/cd cannot be opened: access denied."},

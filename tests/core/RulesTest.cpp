@@ -46,10 +46,10 @@ TEST(ClockFaceRules, CircleStylesAndTheSecondStylesDial)
     }
     // The screen's width in pixels and its dial.
     using enum tk::BuiltInPicture;
+    // clang-format off
     const std::pair<int, std::optional<tk::BuiltInPicture>> dials[] = {
-        {800, Dial800x600}, {1024, Dial1024x768}, {1280, Dial1280x1024},
-        {640, {}},          {1152, {}},           {1920, {}},
-        {2560, {}}};
+        {800, Dial800x600}, {1024, Dial1024x768}, {1280, Dial1280x1024}, {640, {}}, {1152, {}}, {1920, {}}, {2560, {}}};
+    // clang-format on
     for (const auto& [pixels, dial] : dials)
         EXPECT_EQ(SecondClockStyle::dialFor(tk::Units().toWholeTwips(pixels)), dial) << pixels;
 }
@@ -120,8 +120,9 @@ TEST(BackgroundRules, TheSlideList)
     EXPECT_EQ(SlideShow::numbered({"a.gif", "b.gif"}),
               (std::vector<std::string>{"", "a.gif", "b.gif"}));
     EXPECT_EQ(SlideShow::numbered({}), std::vector<std::string>{""});
-    const std::pair<float, int> intervals[] = {{5, 5000}, {2.5f, 2500},      {0.0004f, 0},
-                                               {-3, 0},   {86400, 86400000}, {1e30f, 86400000}};
+    // clang-format off
+    const std::pair<float, int> intervals[] = {{5, 5000}, {2.5f, 2500}, {0.0004f, 0}, {-3, 0}, {86400, 86400000}, {1e30f, 86400000}};
+    // clang-format on
     for (const auto& [seconds, milliseconds] : intervals)
         EXPECT_EQ(SlideShow::interval(seconds), milliseconds) << seconds;
     // The number of slides, the index the show stands at, and the slides it shows next.
@@ -196,18 +197,16 @@ TEST(SettingsFileRules, FilesOfEveryShapeAreReadByPosition)
     // What readBack() gives, and the lines that, put into the default file, give it. What the
     // dialog writes keeps its meaning exactly; what it cannot write reads as the nearest value
     // it can, and a text that is no finite number keeps the default's meaning.
+    // clang-format off
     const std::pair<std::string, std::vector<std::string>> lines[] = {
-        {kReadBackDefaults,
-         {"ViewTime=-0", "ViewTime=nan", "ShapeWidth=-inf", "HSize=nan", "HSize=1e999",
-          "HColor=254.6", "HColor=-inf", "CColor=-1", "Back=2", "Back=-1", "Back=nan", "Clock2=2",
-          "Clock2=0.6", "Clock2=inf"}},
+        {kReadBackDefaults, {"ViewTime=-0", "ViewTime=nan", "ShapeWidth=-inf", "HSize=nan", "HSize=1e999", "HColor=254.6",
+            "HColor=-inf", "CColor=-1", "Back=2", "Back=-1", "Back=nan", "Clock2=2", "Clock2=0.6", "Clock2=inf"}},
         // Any option index but 0 is the second option, and reads as 1.
         {"1 0 1 30 255 0 00", {"ViewTime=1", "ViewTime=-1", "ViewTime=0.5"}},
         {"0 1 1 30 255 0 00", {"ShapeWidth=1", "ShapeWidth=1e30", "ShapeWidth=0.001"}},
         // Only "0" gives Russian; anything else, a digit or a blank more included, gives English.
         {"0 0 0 30 255 0 00", {"Localisation=0"}},
-        {kReadBackDefaults,
-         {"Localisation=01", "Localisation=", "Localisation= 0", "Localisation=0 "}},
+        {kReadBackDefaults, {"Localisation=01", "Localisation=", "Localisation= 0", "Localisation=0 "}},
         // Font sizes are held to the font picker's 1 to 1638 points.
         {"0 0 1 8.25 255 0 00", {"HSize=8.25"}},
         {"0 0 1 1 255 0 00", {"HSize=0.001", "HSize=-30"}},
@@ -219,6 +218,7 @@ TEST(SettingsFileRules, FilesOfEveryShapeAreReadByPosition)
         // "Back" is the whole number 1, "Clock2" exactly the number 1.
         {"0 0 1 30 255 0 10", {"Back=1", "Back=0.6"}},
         {"0 0 1 30 255 0 01", {"Clock2=1", "Clock2=1.0"}}};
+    // clang-format on
     for (const auto& [expected, changed] : lines) {
         for (const std::string& line : changed)
             files.emplace_back(worked::settingsWith({line}), expected, Slots{});
@@ -256,43 +256,38 @@ TEST(SettingsFileRules, TheDefaultFileAndWhatCannotBeWritten)
 
 TEST(PictureChooserRules, TheSlidePeriod)
 {
-    const std::pair<std::string, float> accepted[] = {
-        {"5", 5.0f}, {"2.5", 2.5f}, {"0", 0.0f}, {" 7 ", 7.0f}, {"+3", 3.0f}, {"86400", 86400}};
+    // clang-format off
+    const std::pair<std::string, float> accepted[] = {{"5", 5.0f}, {"2.5", 2.5f}, {"0", 0.0f}, {" 7 ", 7.0f}, {"+3", 3.0f}, {"86400", 86400}};
     for (const auto& [text, period] : accepted)
         EXPECT_EQ(parseSlidePeriod(text), period) << '"' << text << '"';
-    const std::string rejected[] = {
-        "ё",    "Ё",        "86400.5", "-1",      "2,5",  "5s",  "five",
-        "пять", "ПЯТЬ",     "сек",     "1e3",     "",     "   ", "5!",
-        "0x10", "\xFF\xFE", "5\xD0",   "раз,два", "1, 2", "ёЁ",  std::string("5\0", 2)};
+    const std::string rejected[] = {"ё", "Ё", "86400.5", "-1", "2,5", "5s", "five", "пять", "ПЯТЬ", "сек", "1e3", "", "   ", "5!",
+                                    "0x10", "\xFF\xFE", "5\xD0", "раз,два", "1, 2", "ёЁ", std::string("5\0", 2)};
     for (const std::string& text : rejected)
         EXPECT_EQ(parseSlidePeriod(text), std::nullopt) << '"' << text << '"';
     // A stored period the chooser could not give runs at the nearest one it can.
-    const std::pair<std::string, float> stored[] = {
-        {"2,5", 2.5f}, {"0.0004", 0.0004f}, {"1e30", 86400}, {"-3", 0}, {"soon", 0}, {"nan", 0}};
+    const std::pair<std::string, float> stored[] = {{"2,5", 2.5f}, {"0.0004", 0.0004f}, {"1e30", 86400}, {"-3", 0}, {"soon", 0}, {"nan", 0}};
+    // clang-format on
     for (const auto& [text, period] : stored)
         EXPECT_EQ(SettingsFile::slidePeriod(text), period) << text;
 }
 
 // Records what the language routine hands to the windows.
+// clang-format off
 struct RecordedWindows : LocalisedWindows {
-    void showLanguage(const LanguageTexts* shown, int label) override
-    {
-        texts = shown, chosen = label, ++calls;
-    }
+    void showLanguage(const LanguageTexts* shown, int label) override { texts = shown, chosen = label, ++calls; }
     const LanguageTexts* texts = nullptr;
-    int chosen = -2;
-    int calls = 0;
+    int chosen = -2, calls = 0;
 };
+// clang-format on
 
 TEST(LocalisationRules, TheLanguageTables)
 {
     // A language value, the texts it names, the label marked, and the Localisation then
     // (-1: as it was).
-    const std::tuple<float, const LanguageTexts*, int, float> languages[] = {{0, &kRussian, 0, 0},
-                                                                             {1, &kEnglish, 1, 1},
-                                                                             {0.6f, nullptr, 1, 1},
-                                                                             {0.4f, nullptr, 0, 0},
-                                                                             {7, nullptr, -1, -1}};
+    // clang-format off
+    const std::tuple<float, const LanguageTexts*, int, float> languages[] = {
+        {0, &kRussian, 0, 0}, {1, &kEnglish, 1, 1}, {0.6f, nullptr, 1, 1}, {0.4f, nullptr, 0, 0}, {7, nullptr, -1, -1}};
+    // clang-format on
     for (const auto& [language, texts, chosen, localisation] : languages) {
         SCOPED_TRACE(language);
         RecordedWindows windows;

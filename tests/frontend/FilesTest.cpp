@@ -43,7 +43,7 @@ TEST(FileRules, Wildcards)
 }
 
 // Every list shows names in one order: by their letters without regard to case, as Qt
-// compared them, then by bytes.
+// compared them, then by bytes. The Qt suite checks every letter's fold against Qt's own.
 TEST(FileRules, TheNamesOrder)
 {
     // clang-format off
@@ -53,14 +53,10 @@ TEST(FileRules, TheNamesOrder)
         {"the same letters by their bytes, capitals first", "B.GIF", "b.gif"},
         {"a shorter name first", "a", "ab"},
         {"capitals fold to small letters, after the underscore", "_x", "B"},
-        {"Latin-1 letters after z", "zebra", "\xc3\x84rger"},
-        {"accented capitals fold", "\xc3\xa9lan", "\xc3\x89ti"},
         {"Cyrillic by letter, not by byte", "\xd0\xb0\xd1\x80\xd0\xb1\xd1\x83\xd0\xb7", "\xd0\xaf\xd0\xb1\xd0\xbb\xd0\xbe\xd0\xba\xd0\xbe"},
         {"Cyrillic yo folds", "\xd1\x91\xd0\xb6", "\xd0\x81\xd0\xbb\xd0\xba\xd0\xb0"},
-        {"Greek by letter", "\xce\xb1\xce\xbb\xcf\x86\xce\xb1", "\xce\xa9\xce\xbc\xce\xad\xce\xb3\xce\xb1"},
         {"the final sigma is a sigma, then bytes", "\xce\xa3\xce\x91\xce\xa3", "\xcf\x83\xce\xb1\xcf\x82"},
-        {"bytes that are no UTF-8 after the letters", "cafz", "caf\xe9"},
-        {"past U+FFFF before fullwidth letters", "\xf0\x9f\x98\x80", "\xef\xbc\xba"}};
+        {"bytes that are no UTF-8 after the letters", "cafz", "caf\xe9"}};
     // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -111,15 +107,14 @@ TEST(FileRules, PictureLimitsBeforeDecoding)
         const auto allowance = PictureLimits::allowance(row.size.value_or(file.size()),
                                                         file.substr(0, PictureLimits::kHeaderBytes),
                                                         file.empty() ? '\0' : file.back());
-        ASSERT_EQ(allowance.has_value(), row.mostPixels.has_value());
-        if (!allowance)
-            continue;
-        EXPECT_EQ(allowance->mostPixels, *row.mostPixels);
-        EXPECT_EQ(allowance->canvas.has_value(), row.canvas.has_value());
-        if (allowance->canvas && row.canvas) {
-            EXPECT_EQ(std::pair(allowance->canvas->width, allowance->canvas->height),
-                      std::pair(row.canvas->width, row.canvas->height));
-        }
+        // The most pixels, and the canvas as width and height, or nothing when refused.
+        const auto both = [](const auto& most, const std::optional<PixelSize>& c) {
+            return std::pair(most,
+                             c ? std::optional(std::pair(c->width, c->height)) : std::nullopt);
+        };
+        EXPECT_EQ(allowance ? std::optional(both(allowance->mostPixels, allowance->canvas))
+                            : std::nullopt,
+                  row.mostPixels ? std::optional(both(*row.mostPixels, row.canvas)) : std::nullopt);
     }
     // clang-format off
     struct SizeRow { const char* name; PixelSize size; std::int64_t mostPixels; bool mayDecode; };
@@ -229,11 +224,10 @@ TEST(FileRules, ADriveThatDoesNotAnswerIsNotAvailable)
 // the worker when the call has stopped waiting. Late work is followed up only once it is done.
 TEST(FileRules, PatientWorkFollowsUpOnceOnTheProgramsThread)
 {
-    struct Row {
-        const char* name;
-        bool late;
-    };
+    // clang-format off
+    struct Row { const char* name; bool late; };
     for (const Row row : {Row{"work in time", false}, Row{"late work", true}}) {
+        // clang-format on
         SCOPED_TRACE(row.name);
         int followUps = 0;
         std::promise<void> release;

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 // How a run starts: its command line in the conventions of both systems, what each way of
@@ -47,7 +48,6 @@ const CommandLineRow kCommandLines[] = {
     {"/cfoo is told by its first two letters", {"/cfoo"}, Mode::Configure, 0, kConfigure},
     {"/p with the preview's window in hex", {"/p", "0x1F2E"}, Mode::Preview, 0x1F2E, {RunMode::Preview, 0x1F2E}},
     {"/P: with a window past 32 bits", {"/P:0X123456789A"}, Mode::Preview, 0x123456789A, {RunMode::Preview, 0x123456789A}},
-    {"/P with a window", {"/P", "12"}, Mode::Preview, 12, {RunMode::Preview, 12}},
     {"/p with a window that is no number", {"/p", "12abc"}, Mode::Preview, 0, {RunMode::Preview}},
     {"a word before /c hides it", {"foo", "/c"}, Mode::ScreenSaver, 0, kClock},
     {"Qt's -platform is no -p", {"-platform", "offscreen", "/s"}, Mode::ScreenSaver, 0, kClock},
@@ -74,11 +74,10 @@ TEST(CommandLine, BothConventions)
     for (const CommandLineRow& row : kCommandLines) {
         SCOPED_TRACE(row.name);
         const CommandLine line = parse(row.arguments);
-        EXPECT_EQ(line.mode(), row.mode) << "the mode";
-        EXPECT_EQ(line.windowHandle(), row.handle) << "the window";
-        EXPECT_EQ(line.clockRequest(), row.request) << "what the system is asked";
-        EXPECT_EQ(line.display(), row.display) << "the display";
-        EXPECT_EQ(!line.error().empty(), row.wrong) << "whether the line is wrong";
+        // The mode, the window, what the system is asked, the display, whether the line is wrong.
+        EXPECT_EQ(std::tuple(line.mode(), line.windowHandle(), line.clockRequest(), line.display(),
+                             !line.error().empty()),
+                  std::tuple(row.mode, row.handle, row.request, row.display, row.wrong));
     }
     EXPECT_EQ(parse({"--root"}, "tikora-clock", "0x400007").windowHandle(), 0x400007u)
         << "--root draws in the window that XSCREENSAVER_WINDOW names";
@@ -95,10 +94,11 @@ TEST(CommandLine, TheProgramIsNamedAsItWasCalled)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const CommandLine line = parse({"/s"}, row.path);
-        EXPECT_EQ(line.programName(), row.program);
-        EXPECT_EQ(line.usage().rfind("Usage: " + std::string(row.program) + " ", 0), 0u)
-            << "the usage names the program";
-        EXPECT_EQ(line.mode(), Mode::ScreenSaver);
+        // The program's name, a usage that names it, and the mode.
+        EXPECT_EQ(std::tuple(line.programName(),
+                             line.usage().rfind("Usage: " + line.programName() + " ", 0),
+                             line.mode()),
+                  std::tuple(row.program, 0u, Mode::ScreenSaver));
     }
 }
 
@@ -129,14 +129,13 @@ TEST(RunPolicy, EachWayTakesWhatIsItsOwn)
         const CommandLine line = parse(row.arguments);
         const RunWay way = RunPolicies::wayFor(line, row.desktop);
         const RunPolicy& policy = RunPolicies::of(way);
-        EXPECT_EQ(way, row.way) << "the way";
-        EXPECT_EQ(policy.way, row.way) << "the policy's row";
-        EXPECT_EQ(policy.takesLock, row.takesMachine) << "the lock";
-        EXPECT_EQ(policy.hidesPointer, row.takesMachine) << "the hidden pointer";
-        EXPECT_EQ(policy.showsHint, row.takesMachine) << "the hint";
-        EXPECT_EQ(policy.takesInput, row.takesMachine) << "the input";
-        EXPECT_EQ(policy.showsDialogs, row.takesMachine) << "the dialogs";
-        EXPECT_EQ(policy.movesPointer, row.movesPointer) << "the pointer's moves";
+        // The way, the policy's row, then the lock, the hidden pointer, the hint, the input and
+        // the dialogs, each taken with the machine, and the pointer's moves.
+        const bool m = row.takesMachine;
+        EXPECT_EQ(std::tuple(way, policy.way, policy.takesLock, policy.hidesPointer,
+                             policy.showsHint, policy.takesInput, policy.showsDialogs,
+                             policy.movesPointer),
+                  std::tuple(row.way, row.way, m, m, m, m, m, row.movesPointer));
         EXPECT_EQ(RunPolicies::requestFor(line, policy), row.request) << "the system's request";
     }
 }

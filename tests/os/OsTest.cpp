@@ -79,10 +79,10 @@ TEST(Drives, TheMachineHasDrivesEachWithARoot)
 
 TEST(UserFolders, TheSystemGivesEachOne)
 {
+    // clang-format off
     const std::pair<const char*, std::function<std::string()>> folders[] = {
-        {"home", os::userFolders::home},
-        {"config", os::userFolders::config},
-        {"pictures", os::userFolders::pictures}};
+        {"home", os::userFolders::home}, {"config", os::userFolders::config}, {"pictures", os::userFolders::pictures}};
+    // clang-format on
     for (const auto& [name, folder] : folders)
         EXPECT_FALSE(folder().empty()) << name;
     const std::string temp = os::userFolders::privateTemp();

@@ -58,17 +58,11 @@ TEST_F(PlatformTest, ListingsOfAFolderWithLinks)
     using Names = std::vector<std::string>;
     const Names all = {"a.gif",    "b.GIF", "C.jpg",    kLatin1Name,
                        "link.gif", "noext", "note.txt", "red.png"};
+    // clang-format off
     const std::vector<std::pair<std::string, Names>> files = {
-        {"/", all},
-        {"/*.*", all},
-        {"/*.GIF", {"a.gif", "b.GIF", kLatin1Name, "link.gif"}},
-        {"/" + kLatin1Name, {kLatin1Name}},
-        {"/a.gif", {"a.gif"}},
-        {"/link.gif", {"link.gif"}},
-        {"/.hidden.gif", {}},
-        {"/dir.gif", {}},
-        {"/dangling.gif", {}},
-        {"/missing.gif", {}}};
+        {"/", all}, {"/*.*", all}, {"/*.GIF", {"a.gif", "b.GIF", kLatin1Name, "link.gif"}}, {"/" + kLatin1Name, {kLatin1Name}},
+        {"/a.gif", {"a.gif"}}, {"/link.gif", {"link.gif"}}, {"/.hidden.gif", {}}, {"/dir.gif", {}}, {"/dangling.gif", {}}, {"/missing.gif", {}}};
+    // clang-format on
     const std::string folder = m_dir.path().toStdString();
     for (const auto& [pattern, expected] : files)
         EXPECT_EQ(FolderListing::files(folder + pattern), expected) << pattern;
@@ -86,17 +80,12 @@ TEST_F(PlatformTest, PicturesAreDecodedWithinTheLimits)
     write("huge.gif", gif.substr(0, 6) + "\xb8\x0b\xb8\x0b" + gif.substr(10));
     write("cut.gif", gif.substr(0, gif.size() - 1));
     fs::create_symlink(path("red.png"), path("red-link.png"));
-    struct Row {
-        const char* name;
-        std::string file;
-        QSize size;
-    };
-    const Row rows[] = {{"a GIF", "dot.gif", QSize(1, 1)},
-                        {"a link to a picture", "red-link.png", QSize(7, 5)},
-                        {"a GIF canvas past the limit", "huge.gif", QSize(0, 0)},
-                        {"a GIF cut short", "cut.gif", QSize(0, 0)},
-                        {"a link to a device", "zero.gif", QSize(0, 0)},
-                        {"a folder", "Sub", QSize(0, 0)}};
+    // clang-format off
+    struct Row { const char* name; std::string file; QSize size; };
+    const Row rows[] = {{"a GIF", "dot.gif", QSize(1, 1)}, {"a link to a picture", "red-link.png", QSize(7, 5)},
+                        {"a GIF canvas past the limit", "huge.gif", QSize(0, 0)}, {"a GIF cut short", "cut.gif", QSize(0, 0)},
+                        {"a link to a device", "zero.gif", QSize(0, 0)}, {"a folder", "Sub", QSize(0, 0)}};
+    // clang-format on
     for (const Row& row : rows)
         EXPECT_EQ(PictureFile::read(path(row.file)).size(), row.size) << row.name;
     EXPECT_EQ(PictureFile::read(path("red.png"), QSize(3, 3)).size(), QSize(3, 2))

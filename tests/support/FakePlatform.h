@@ -4,6 +4,7 @@
 #include "FolderListing.h"
 #include "PathText.h"
 #include "Platform.h"
+#include "TestFolder.h"
 #include "Window.h"
 
 #include <algorithm>
@@ -12,7 +13,6 @@
 #include <fstream>
 #include <functional>
 #include <map>
-#include <random>
 #include <string_view>
 #include <utility>
 
@@ -33,18 +33,6 @@ public:
         }
         const std::string source;
     };
-
-    FakePlatform()
-    {
-        // A folder of its own, new whatever other runs left behind.
-        for (std::random_device random;
-             !std::filesystem::create_directory(m_folder, m_ignoredError);)
-            m_folder = std::filesystem::temp_directory_path() /
-                       ("tikora-test-" + std::to_string(random()));
-    }
-    ~FakePlatform() override { std::filesystem::remove_all(m_folder, m_ignoredError); }
-    FakePlatform(const FakePlatform&) = delete;
-    FakePlatform& operator=(const FakePlatform&) = delete;
 
     // The script.
     int time = 0;
@@ -80,7 +68,7 @@ public:
     // subfolders, written with '/' between them.
     std::string pathOf(const std::string& name) const
     {
-        std::string path = utf8(m_folder);
+        std::string path = utf8(m_folder.root());
         for (std::size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
             end = name.find('/', start);
             path = tk::path::join(path, name.substr(start, end - start));
@@ -100,11 +88,11 @@ public:
 
     bool anotherInstanceRunning() override { return anotherInstance; }
     tk::RunRequest commandLine() override { return request; }
-    std::string programFolder() override { return utf8(m_folder); }
+    std::string programFolder() override { return utf8(m_folder.root()); }
     std::string settingsFolder() override
     {
         const std::string folder = pathOf(settingsSubfolder);
-        std::filesystem::create_directories(native(folder), m_ignoredError);
+        std::filesystem::create_directories(native(folder));
         return settingsSubfolder.empty() ? programFolder() : folder;
     }
     int timeOfDay() override { return time; }
@@ -140,7 +128,7 @@ public:
         fontFlags.push_back(flags);
         return nextAnswer(fontAnswers, {});
     }
-    std::vector<std::string> drives() override { return {utf8(m_folder.root_path())}; }
+    std::vector<std::string> drives() override { return {utf8(m_folder.root().root_path())}; }
     // Folders are listed as the real platforms list them.
     std::vector<std::string> listFolders(const std::string& folder) override
     {
@@ -148,10 +136,8 @@ public:
     }
     tk::DriveFolder openDrive(const std::string& drive) override
     {
-        const auto failure = driveFailures.find(drive);
-        if (failure != driveFailures.end())
-            return {{}, failure->second};
-        return {drive, {}};
+        return driveFailures.contains(drive) ? tk::DriveFolder{{}, driveFailures.at(drive)}
+                                             : tk::DriveFolder{drive, {}};
     }
     std::vector<std::string> listDirectory(const std::string& pattern) override
     {
@@ -160,9 +146,7 @@ public:
     // Only regular files are read, and only their start, by the real platforms' bounded read.
     std::optional<std::string> readFile(const std::string& path) override
     {
-        if (failReads)
-            return std::nullopt;
-        return os::boundedFile::readText(path);
+        return failReads ? std::nullopt : os::boundedFile::readText(path);
     }
     bool writeFile(const std::string& path, const std::string& contents) override
     {
@@ -172,17 +156,14 @@ public:
     // A file that begins with "picture" is a picture; any other file is none.
     tk::PictureRef loadPicture(const std::string& path) override
     {
-        if (readFile(path).value_or("").rfind("picture", 0) != 0)
-            return nullptr;
-        return std::make_shared<Picture>(path);
+        return readFile(path).value_or("").starts_with("picture") ? std::make_shared<Picture>(path)
+                                                                  : nullptr;
     }
     // Each built-in picture is made once, so that a test can tell which one a box shows.
     tk::PictureRef builtInPicture(tk::BuiltInPicture which) override
     {
         tk::PictureRef& slot = m_builtIn[which];
-        if (!slot)
-            slot = std::make_shared<Picture>("built-in");
-        return slot;
+        return slot ? slot : slot = std::make_shared<Picture>("built-in");
     }
 
 private:
@@ -205,8 +186,8 @@ private:
         return otherwise;
     }
 
-    std::filesystem::path m_folder;
-    std::error_code m_ignoredError;
+    // The program folder, new whatever other runs left behind.
+    TestFolder m_folder;
     std::map<tk::BuiltInPicture, tk::PictureRef> m_builtIn;
 };
 

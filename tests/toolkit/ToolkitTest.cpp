@@ -20,6 +20,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -44,10 +45,9 @@ struct WatchedWindow : tk::Window::Observer {
     int notices = 0;
 };
 
-struct NoticeRow {
-    const char* name;
-    std::function<void(WatchedWindow&)> change;
-};
+// clang-format off
+struct NoticeRow { const char* name; std::function<void(WatchedWindow&)> change; };
+// clang-format on
 
 TEST(ChangeNotices, EverySetterTellsOfAChangeOnceAndOfNothingElse)
 {
@@ -131,24 +131,21 @@ TEST(Bounds, EmptyIsNoAreaAndSpansNothingIsNotEvenALine)
 
 TEST(NumberText, CurrencyTextsAndNumbers)
 {
-    const std::pair<double, const char*> currencies[] = {
-        {24, "24"}, {15.75, "15.75"}, {20.00004, "20"}, {12.34567, "12.3457"}, {-0.00001, "0"}};
+    // clang-format off
+    const std::pair<double, const char*> currencies[] = {{24, "24"}, {15.75, "15.75"}, {20.00004, "20"}, {12.34567, "12.3457"}, {-0.00001, "0"}};
     for (const auto& [value, text] : currencies)
         EXPECT_EQ(tk::currencyText(value), text) << value;
-    const std::pair<float, const char*> singles[] = {
-        {30, "30"}, {8.25f, "8.25"}, {0.0004f, "4e-04"}, {16777215, "16777215"}};
+    const std::pair<float, const char*> singles[] = {{30, "30"}, {8.25f, "8.25"}, {0.0004f, "4e-04"}, {16777215, "16777215"}};
     for (const auto& [value, text] : singles)
         EXPECT_EQ(tk::singleText(value), text) << value;
     // Numbers are read with blanks around them only, with a point or a comma.
-    const std::pair<const char*, std::optional<double>> numbers[] = {
-        {" 12 ", 12.0}, {"  8.25", 8.25}, {"1e3", 1000.0},  {"-4", -4.0},  {"+7", 7.0},
-        {"", {}},       {"   ", {}},      {"12abc", {}},    {"1 2", {}},   {"inf", {}},
-        {"nan", {}},    {"2,5", 2.5},     {" 8,25 ", 8.25}, {"1,2,3", {}}, {"1.5,0", {}}};
+    const std::pair<const char*, std::optional<double>> numbers[] = {{" 12 ", 12.0}, {"  8.25", 8.25}, {"1e3", 1000.0}, {"-4", -4.0},
+        {"+7", 7.0}, {"", {}}, {"   ", {}}, {"12abc", {}}, {"1 2", {}}, {"inf", {}}, {"nan", {}}, {"2,5", 2.5}, {" 8,25 ", 8.25}, {"1,2,3", {}}, {"1.5,0", {}}};
     for (const auto& [text, number] : numbers)
         EXPECT_EQ(tk::parseNumber(text), number) << '"' << text << '"';
     const std::pair<const char*, std::optional<std::int32_t>> wholes[] = {
-        {"8421631", 8421631}, {"2.6", 3},   {"-1", -1},
-        {"xyz", {}},          {"1e10", {}}, {"2147483647", 2147483647}};
+        {"8421631", 8421631}, {"2.6", 3}, {"-1", -1}, {"xyz", {}}, {"1e10", {}}, {"2147483647", 2147483647}};
+    // clang-format on
     for (const auto& [text, number] : wholes)
         EXPECT_EQ(tk::parseWholeNumber(text), number) << '"' << text << '"';
 }
@@ -178,9 +175,10 @@ TEST(PathText, FoldersAndNames)
     // clang-format on
     for (const auto& row : folders) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(tk::path::normalised(row.path), row.normal);
-        EXPECT_EQ(tk::path::parentOf(row.path), row.parent);
-        EXPECT_EQ(tk::path::isRoot(row.path), row.root);
+        // The path normalised, its parent, and whether it is a root.
+        EXPECT_EQ(std::tuple(tk::path::normalised(row.path), tk::path::parentOf(row.path),
+                             tk::path::isRoot(row.path)),
+                  std::tuple(row.normal, row.parent, row.root));
     }
 
     // clang-format off
@@ -192,9 +190,9 @@ TEST(PathText, FoldersAndNames)
     // clang-format on
     for (const auto& row : splits) {
         const std::string joined = tk::path::join(row.folder, row.file);
-        EXPECT_EQ(joined, row.joined) << row.name;
-        EXPECT_EQ(tk::path::folderOf(joined), row.folderPart) << row.name;
-        EXPECT_EQ(tk::path::nameOf(joined), row.namePart) << row.name;
+        EXPECT_EQ(std::tuple(joined, tk::path::folderOf(joined), tk::path::nameOf(joined)),
+                  std::tuple(row.joined, row.folderPart, row.namePart))
+            << row.name;
     }
     EXPECT_EQ(std::pair(tk::path::folderOf("a.gif"), tk::path::nameOf("a.gif")),
               std::pair(std::string_view(), std::string_view("a.gif")))

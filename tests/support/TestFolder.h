@@ -12,12 +12,13 @@ public:
     {
         for (std::random_device random; !std::filesystem::create_directory(m_path, m_error);)
             m_path = std::filesystem::temp_directory_path() /
-                     ("tikora-os-test-" + std::to_string(random()));
+                     ("tikora-test-" + std::to_string(random()));
     }
     ~TestFolder() { std::filesystem::remove_all(m_path, m_error); }
     TestFolder(const TestFolder&) = delete;
     TestFolder& operator=(const TestFolder&) = delete;
 
+    const std::filesystem::path& root() const { return m_path; }
     // A path in the folder, with "/" as its separator, which every system reads.
     std::string path(const std::string& name = {}) const
     {
