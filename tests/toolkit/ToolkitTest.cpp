@@ -2,6 +2,7 @@
 #include "CheckBox.h"
 #include "CommandButton.h"
 #include "ControlArray.h"
+#include "DriveListBox.h"
 #include "Frame.h"
 #include "Label.h"
 #include "Line.h"
@@ -21,6 +22,7 @@
 #include <optional>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -212,6 +214,9 @@ TEST(PathText, FoldersAndNames)
     // clang-format on
     for (const auto& row : inside)
         EXPECT_EQ(tk::path::contains(row.folder, row.path), row.inside) << row.name;
+    // A drive list opens on the innermost drive that holds the folder, whatever the order.
+    const std::vector<std::string> drives = {native("/"), native("/home/u"), native("/home")};
+    EXPECT_EQ(tk::DriveListBox::driveOf(drives, native("/home/u/pics")), native("/home/u"));
 }
 
 } // namespace
