@@ -24,8 +24,7 @@ void BM_DrivesFromTable(benchmark::State& state)
 {
     const QByteArray table = mountTable(static_cast<int>(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            os::mountTable::userVolumes(table.toStdString(), "/home/user"));
+        benchmark::DoNotOptimize(os::mountTable::userVolumes(table.toStdString(), "/home/user"));
 }
 
 void BM_DrivesOfThisMachine(benchmark::State& state)
