@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Platform.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -14,7 +16,10 @@ namespace os::boundedFile {
 std::optional<std::string> read(const std::string& path, std::size_t limit);
 // The start of a settings-sized text file, at most tk::kTextFileLimit bytes of it, as read()
 // gives it.
-std::optional<std::string> readText(const std::string& path);
+inline std::optional<std::string> readText(const std::string& path)
+{
+    return read(path, tk::kTextFileLimit);
+}
 // A regular file opened for reading as read() opens it, for a reader that takes only what it
 // needs: a C runtime file descriptor, which the caller closes with closeDescriptor(); -1 when
 // read() would refuse the file.

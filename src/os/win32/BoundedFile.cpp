@@ -1,7 +1,5 @@
 #include "BoundedFile.h"
 
-#include "Platform.h"
-
 #include "WideText.h"
 
 #include <fcntl.h>
@@ -62,11 +60,6 @@ std::optional<std::string> read(const std::string& path, std::size_t limit)
         return std::nullopt;
     bytes.resize(filled);
     return bytes;
-}
-
-std::optional<std::string> readText(const std::string& path)
-{
-    return read(path, tk::kTextFileLimit);
 }
 
 int openDescriptor(const std::string& path)
