@@ -203,23 +203,6 @@ TEST(FileRules, ListingsOfAFolder)
     fs::remove_all(folder);
 }
 
-// A drive is asked on a thread of its own: one that never answers is not available in time.
-TEST(FileRules, ADriveThatDoesNotAnswerIsNotAvailable)
-{
-    std::promise<void> never;
-    const std::shared_future<void> blocked = never.get_future().share();
-    const auto hangs = [blocked](const std::string&) {
-        blocked.wait();
-        return tk::DriveFailure::None;
-    };
-    EXPECT_EQ(FolderListing::openFailure("/mnt/nfs", hangs, std::chrono::milliseconds(50)),
-              tk::DriveFailure::NotAvailable);
-    never.set_value();
-    for (const tk::DriveFailure answer : {tk::DriveFailure::None, tk::DriveFailure::AccessDenied})
-        EXPECT_EQ(FolderListing::openFailure("/", [answer](const std::string&) { return answer; }),
-                  answer);
-}
-
 // Work has its follow-up run once on the program's thread: by the call itself, or posted by
 // the worker when the call has stopped waiting. Late work is followed up only once it is done.
 TEST(FileRules, PatientWorkFollowsUpOnceOnTheProgramsThread)

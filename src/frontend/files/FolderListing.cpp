@@ -2,7 +2,6 @@
 
 #include "NameOrder.h"
 #include "PathText.h"
-#include "PatientQuestion.h"
 
 #include <cctype>
 #include <filesystem>
@@ -106,13 +105,6 @@ Names files(const std::string& pattern)
     }
     tk::names::sort(names);
     return names;
-}
-
-tk::DriveFailure openFailure(const std::string& drive, const OpenCheck& check,
-                             std::chrono::milliseconds patience)
-{
-    return PatientQuestion::ask<tk::DriveFailure>([check, drive] { return check(drive); }, patience)
-        .value_or(tk::DriveFailure::NotAvailable);
 }
 
 } // namespace FolderListing

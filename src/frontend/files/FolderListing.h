@@ -2,8 +2,6 @@
 
 #include "Platform.h"
 
-#include <chrono>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,19 +13,10 @@
 namespace FolderListing {
 
 using Names = std::vector<std::string>;
-// Why a folder cannot be opened, as the operating system tells.
-using OpenCheck = std::function<tk::DriveFailure(const std::string& folder)>;
-// How long a drive may take to answer before it counts as not available.
-inline constexpr std::chrono::milliseconds kDrivePatience{500};
-
 Names folders(const std::string& folder);
 // "folder/" lists every file of the folder, "folder/*.gif" those the wildcard matches
 // (without regard to case), "folder/name" the file itself when it exists.
 Names files(const std::string& pattern);
-// Why a drive cannot be opened, or DriveFailure::None when it can. The drive is asked on a
-// thread of its own, and one that has not answered within `patience` is not available.
-tk::DriveFailure openFailure(const std::string& drive, const OpenCheck& check,
-                             std::chrono::milliseconds patience = kDrivePatience);
 // Whether a wildcard of "*" and "?" matches a name, without regard to the case of ASCII
 // letters. A mismatch after a "*" lets that star take one more character, so the time grows
 // with the product of the lengths, never exponentially with the stars.

@@ -5,13 +5,13 @@
 #include <functional>
 #include <future>
 #include <memory>
-#include <optional>
+#include <system_error>
 #include <thread>
 
-// A question to the file system asked on a thread of its own, so that a mount whose server has
-// gone away (a sleeping NAS, a dropped VPN) holds up that thread and not the program. A thread
-// that never comes back is left to itself: it holds nothing but its own answer, and the
-// process ends without waiting for it.
+// Work that waits on the file system, done on a thread of its own so that a slow mount holds up
+// that thread and not the program. The work asks the file system only through look-up helpers
+// (LookUpClient), so that a thread waiting for ever waits on a helper, where the process can
+// still end, and never in the kernel on a mount whose server has gone away.
 namespace PatientQuestion {
 
 // How long the program waits for a file system that answers at all.
@@ -21,23 +21,10 @@ inline constexpr std::chrono::milliseconds kPatience{250};
 // posts an event). It is called on the worker's thread.
 using Post = std::function<void(std::function<void()>)>;
 
-// The answer of `question`, or nothing when it has not come within `patience`.
-template <class T>
-std::optional<T> ask(std::function<T()> question, std::chrono::milliseconds patience = kPatience)
-{
-    auto answer = std::make_shared<std::promise<T>>();
-    std::future<T> result = answer->get_future();
-    std::thread([answer, question = std::move(question)] {
-        answer->set_value(question());
-    }).detach();
-    if (result.wait_for(patience) != std::future_status::ready)
-        return std::nullopt;
-    return result.get();
-}
-
 // Runs `work` on a thread of its own, then `then` on the program's thread: before this call
-// returns when the work is done within `patience`, else through `post` once it is done.
-inline void whenDone(std::function<void()> work, std::function<void()> then, Post post,
+// returns when the work is done within `patience`, else through `post` once it is done. False,
+// and nothing run, when no thread can be made now (a process or memory limit).
+inline bool whenDone(std::function<void()> work, std::function<void()> then, Post post,
                      std::chrono::milliseconds patience = kPatience)
 {
     // Whichever of the two sides comes second runs `then`: this one when the work is done in
@@ -45,15 +32,20 @@ inline void whenDone(std::function<void()> work, std::function<void()> then, Pos
     auto second = std::make_shared<std::atomic<bool>>(false);
     auto done = std::make_shared<std::promise<void>>();
     std::future<void> finished = done->get_future();
-    std::thread([second, done, work = std::move(work), then, post = std::move(post)] {
-        work();
-        done->set_value();
-        if (second->exchange(true))
-            post(then);
-    }).detach();
+    try {
+        std::thread([second, done, work = std::move(work), then, post = std::move(post)] {
+            work();
+            done->set_value();
+            if (second->exchange(true))
+                post(then);
+        }).detach();
+    } catch (const std::system_error&) {
+        return false;
+    }
     finished.wait_for(patience);
     if (second->exchange(true))
         then();
+    return true;
 }
 
 } // namespace PatientQuestion

@@ -5,8 +5,6 @@
 #include "BuiltInPictures.h"
 #include "ClockWindow.h"
 #include "Drives.h"
-#include "FolderAccess.h"
-#include "FolderListing.h"
 #include "FontPickerDialog.h"
 #include "FormView.h"
 #include "PatientQuestion.h"
@@ -30,6 +28,7 @@
 #include <QPointer>
 #include <QSaveFile>
 #include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdlib>
@@ -41,6 +40,8 @@ namespace {
 constexpr int kSecondsPerHour = 3600;
 constexpr std::int64_t kMillisecondsPerSecond = 1000;
 constexpr int kSecondsPerMinute = 60;
+// How long work waits for a thread when none could be made.
+constexpr std::chrono::milliseconds kRetryWork{1000};
 
 std::tm localNow()
 {
@@ -263,40 +264,57 @@ std::vector<std::string> QtPlatform::drives()
     return roots;
 }
 
+// On the program's thread the file system is asked patiently, so that a mount whose server has
+// gone away holds up neither the clock, nor Save, nor the chooser: what does not answer in a
+// moment is empty, or not available. Work on its own thread waits as long as it takes.
+LookUpClient::Patience QtPlatform::lookUpPatience(std::chrono::milliseconds onProgramThread)
+{
+    if (QThread::currentThread() != qApp->thread())
+        return std::nullopt;
+    return onProgramThread;
+}
+
 std::vector<std::string> QtPlatform::listFolders(const std::string& folder)
 {
-    return FolderListing::folders(folder);
+    return m_lookUps.folders(folder, lookUpPatience(PatientQuestion::kPatience))
+        .value_or(LookUpClient::Names());
 }
 
 tk::DriveFolder QtPlatform::openDrive(const std::string& drive)
 {
-    const tk::DriveFailure failure = FolderListing::openFailure(drive, os::folderAccess);
+    const tk::DriveFailure failure =
+        m_lookUps.folderAccess(drive, lookUpPatience(LookUpClient::kDrivePatience))
+            .value_or(tk::DriveFailure::NotAvailable);
     if (failure != tk::DriveFailure::None)
         return {{}, failure};
     return {drive, {}};
 }
 
-// Whether a file or folder holds anything is asked patiently on the program's thread, so that a
-// picture path on a mount whose server has gone away holds up neither Save nor the chooser.
-// Listings by wildcard are the chooser's, of folders the user has just opened, and are taken
-// as they come.
 std::vector<std::string> QtPlatform::listDirectory(const std::string& pattern)
 {
-    const bool wildcard = pattern.find_first_of("*?") != std::string::npos;
-    if (wildcard || QThread::currentThread() != qApp->thread())
-        return FolderListing::files(pattern);
-    using Names = std::vector<std::string>;
-    return PatientQuestion::ask<Names>([pattern] { return FolderListing::files(pattern); })
-        .value_or(Names());
+    return m_lookUps.files(pattern, lookUpPatience(PatientQuestion::kPatience))
+        .value_or(LookUpClient::Names());
 }
 
+// Work for which no thread can be made now is tried again a moment later, so that the clock
+// goes on under a process limit and the work is done once the limit allows.
 void QtPlatform::whenDone(std::function<void()> work, std::function<void()> then)
 {
     const auto post = [target = QPointer<QObject>(&m_presentation)](std::function<void()> next) {
         if (target)
             QMetaObject::invokeMethod(target, std::move(next), Qt::QueuedConnection);
     };
-    PatientQuestion::whenDone(std::move(work), std::move(then), post);
+    if (!PatientQuestion::whenDone(work, then, post))
+        QTimer::singleShot(kRetryWork, &m_presentation,
+                           [this, work, then] { whenDone(work, then); });
+}
+
+QByteArray QtPlatform::pictureBytes(const std::string& path)
+{
+    const auto bytes = m_lookUps.fileBytes(path, lookUpPatience(PatientQuestion::kPatience));
+    if (!bytes || !*bytes)
+        return {};
+    return QByteArray::fromStdString(**bytes);
 }
 
 std::optional<std::string> QtPlatform::readFile(const std::string& path)
@@ -325,7 +343,7 @@ bool QtPlatform::writeFile(const std::string& path, const std::string& contents)
 // corner, so no more of it than the screen can be seen.
 tk::PictureRef QtPlatform::loadPicture(const std::string& path)
 {
-    return shownPicture(PictureFile::read(path, {}, m_presentation.layoutSize()));
+    return shownPicture(PictureFile::decode(pictureBytes(path), {}, m_presentation.layoutSize()));
 }
 
 tk::PictureRef QtPlatform::loadPictureFor(const std::string& path, const tk::Bounds& box)
@@ -333,7 +351,7 @@ tk::PictureRef QtPlatform::loadPictureFor(const std::string& path, const tk::Bou
     // On a screen of more dots per inch a picture scaled down to its box keeps the detail of
     // the screen's own pixels.
     const QSizeF fit = QSizeF(m_units.toWholePixels(box).size()) * m_units.devicePixelRatio();
-    return shownPicture(PictureFile::read(path, fit.toSize()));
+    return shownPicture(PictureFile::decode(pictureBytes(path), fit.toSize()));
 }
 
 tk::PictureRef QtPlatform::shownPicture(const QImage& image)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LookUpClient.h"
 #include "Platform.h"
 
 #include <QElapsedTimer>
@@ -12,6 +13,7 @@ class ClockWindow;
 class FormView;
 class PendingFormView;
 class Presentation;
+class QByteArray;
 class QImage;
 class QWidget;
 class ScreenUnits;
@@ -69,6 +71,12 @@ private:
     static std::string locateSettings();
     // The decoded picture in the form that is fastest to draw, or null.
     static tk::PictureRef shownPicture(const QImage& image);
+    // How long a look-up may take: on the program's thread a moment, on a worker's as long as
+    // it takes.
+    static LookUpClient::Patience lookUpPatience(std::chrono::milliseconds onProgramThread);
+    // A picture file's bytes as a look-up helper reads them; empty when it is not there or does
+    // not answer in time.
+    QByteArray pictureBytes(const std::string& path);
     FormView& makeFormView(tk::Window& window);
 
     const tk::RunRequest m_request;
@@ -82,4 +90,6 @@ private:
     std::unique_ptr<ClockWindow> m_clock;
     std::vector<std::unique_ptr<FormView>> m_views;
     std::vector<std::unique_ptr<PendingFormView>> m_pendingViews;
+    // Every question to the file system goes through here.
+    LookUpClient m_lookUps;
 };

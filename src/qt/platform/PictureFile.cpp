@@ -3,6 +3,7 @@
 #include "BoundedFile.h"
 #include "PictureLimits.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QFile>
 #include <QImageReader>
@@ -21,7 +22,7 @@ bool exceeds(QSize size, QSize bound)
 
 // The last byte of a file (0 when it has none), and the file ready to be read from its start
 // again; nothing when it cannot be.
-std::optional<char> lastByte(QFile& file)
+std::optional<char> lastByte(QIODevice& file)
 {
     char last = 0;
     if (!file.seek(file.size() - 1) || !file.getChar(&last))
@@ -31,24 +32,9 @@ std::optional<char> lastByte(QFile& file)
     return last;
 }
 
-} // namespace
-
-void limitAllocations()
+// The picture from a file or buffer open at its start, within the limits; see read().
+QImage decodeFrom(QIODevice& file, QSize fit, QSize clip)
 {
-    QImageReader::setAllocationLimit(kAllocationLimitMB);
-}
-
-QImage read(const std::string& path, QSize fit, QSize clip)
-{
-    // The file is opened as the bounded read opens it, and Qt's reader takes from it only
-    // what it needs.
-    const int descriptor = os::boundedFile::openDescriptor(path);
-    QFile file;
-    if (descriptor < 0 ||
-        !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        os::boundedFile::closeDescriptor(descriptor);
-        return {};
-    }
     // A GIF's canvas is known from its first bytes; one too large is refused before Qt's
     // reader scans the whole file for the sizes of its frames.
     const QByteArray bytes = file.peek(qint64(PictureLimits::kHeaderBytes));
@@ -79,6 +65,36 @@ QImage read(const std::string& path, QSize fit, QSize clip)
     if (exceeds(image.size(), clip))
         return image.copy(QRect(QPoint(0, 0), image.size().boundedTo(clip)));
     return image;
+}
+
+} // namespace
+
+void limitAllocations()
+{
+    QImageReader::setAllocationLimit(kAllocationLimitMB);
+}
+
+QImage read(const std::string& path, QSize fit, QSize clip)
+{
+    // The file is opened as the bounded read opens it, and Qt's reader takes from it only
+    // what it needs.
+    const int descriptor = os::boundedFile::openDescriptor(path);
+    QFile file;
+    if (descriptor < 0 ||
+        !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        os::boundedFile::closeDescriptor(descriptor);
+        return {};
+    }
+    return decodeFrom(file, fit, clip);
+}
+
+QImage decode(const QByteArray& wholeFile, QSize fit, QSize clip)
+{
+    QBuffer buffer;
+    buffer.setData(wholeFile);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return {};
+    return decodeFrom(buffer, fit, clip);
 }
 
 } // namespace PictureFile

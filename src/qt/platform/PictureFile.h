@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
 
@@ -16,5 +17,7 @@ void limitAllocations();
 // largest size of its proportions that fits, and one that reaches past `clip` only as far
 // as it; nothing larger is ever kept.
 QImage read(const std::string& path, QSize fit = {}, QSize clip = {});
+// The same for a whole file's bytes, already read.
+QImage decode(const QByteArray& wholeFile, QSize fit = {}, QSize clip = {});
 
 } // namespace PictureFile
