@@ -129,10 +129,10 @@ void Form1::loadCentrePicture()
         TimerSHOW.setEnabled(true);
         dialog.txtOUT.setText(settings.text(SettingsSlot::PicCenter));
     }
-    if (slideShow || settings.PicCenter != dialog.optPIC[0].caption())
-        lookUpStoredPicture(slideShow);
     if (!centre.picture())
         centre.setPicture(picTMP1.picture());
+    if (slideShow || settings.PicCenter != dialog.optPIC[0].caption())
+        lookUpStoredPicture(slideShow);
     centre.setTop(static_cast<float>(ScreenHeight / 2 - halfOf(centre.height())));
     centre.setLeft(static_cast<float>(ScreenWidth / 2 - halfOf(centre.width())));
 }

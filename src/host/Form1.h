@@ -68,6 +68,8 @@ private:
     void placeHint();
     void loadCentrePicture();
     void lookUpStoredPicture(bool slideShow);
+    bool unchangedSince(const std::string& path, bool slideShow,
+                        const tk::PictureRef& shownWhenAsked) const;
     void buildClockElements();
     void placeCentreCircle(tk::Shape& circle);
     void copySettingsIntoDialog();

@@ -37,33 +37,45 @@ std::vector<std::string> Form1::GetFiles(const std::string& pattern)
 }
 
 // Lists the GIF files of the slide folder and starts the slide timer. A folder without any
-// file gives a show without slides: a list left from another folder names no file there.
+// file gives a show without slides: a list left from another folder names no file there. The
+// listing comes as the file system gives it, and until then the show has no slides.
 void Form1::StartSlideShow()
 {
     const SettingsValues& settings = m_run.settings();
-    if (!m_run.platform().dir(settings.PicCenter).empty())
-        slides.SlideFiles = GetFiles(settings.PicCenter + std::string(kSlidePattern));
-    else
-        slides.SlideFiles.assign(1, std::string());
+    slides.SlideFiles.assign(1, std::string());
     slides.SlideIndex = 1;
     TimerSHOW.setInterval(SlideShow::interval(settings.SlideShowTime));
     TimerSHOW.setEnabled(true);
+    const std::string folder = settings.PicCenter;
+    auto found = std::make_shared<std::vector<std::string>>();
+    m_run.platform().whenDone(
+        [this, found, folder] {
+            if (!m_run.platform().dir(folder).empty())
+                *found = GetFiles(folder + std::string(kSlidePattern));
+        },
+        [this, found, folder] {
+            if (TimerSHOW.enabled() && m_run.settings().PicCenter == folder)
+                slides.SlideFiles = std::move(*found);
+        });
 }
 
 // What the file system says of the stored picture or slide folder comes at once from an
 // ordinary disk; from a mount that does not answer it comes later, or never, and the built-in
 // picture stands in meanwhile. The path field keeps the stored path, so that Save keeps it too.
+// An answer that comes after the user has chosen anything of the centre or its path is
+// forgotten: the user's choice stands.
 void Form1::lookUpStoredPicture(bool slideShow)
 {
     struct Found {
         bool present = false;
         std::vector<std::string> slides;
         tk::PictureRef picture;
-        bool arrived = false;
+        bool asked = false;
     };
     tk::Platform& platform = m_run.platform();
     const std::string path = m_run.settings().PicCenter;
     const tk::Bounds box = Pict[0].bounds();
+    const tk::PictureRef shownWhenAsked = Pict[0].picture();
     auto found = std::make_shared<Found>();
     const auto lookUp = [&platform, found, path, box, slideShow] {
         found->present = !platform.dir(path).empty();
@@ -75,11 +87,10 @@ void Form1::lookUpStoredPicture(bool slideShow)
         if (!first.empty())
             found->picture = platform.loadPictureFor(first, box);
     };
-    const auto show = [this, found, path, slideShow] {
-        found->arrived = true;
-        // A show or picture that the user has changed meanwhile is no longer the stored one.
-        if (m_run.settings().PicCenter != path || TimerSHOW.enabled() != slideShow)
+    const auto show = [this, found, path, slideShow, shownWhenAsked] {
+        if (found->asked && !unchangedSince(path, slideShow, shownWhenAsked))
             return;
+        found->asked = true;
         if (slideShow)
             slides.SlideFiles = SlideShow::numbered(std::move(found->slides));
         else if (found->present)
@@ -88,8 +99,18 @@ void Form1::lookUpStoredPicture(bool slideShow)
             Pict[0].setPicture(found->picture);
     };
     platform.whenDone(lookUp, show);
-    if (!found->arrived)
+    if (!found->asked)
         m_run.form2().txtOUT.setText(path);
+    found->asked = true;
+}
+
+// Whether the centre, its path field and the stored choice are still as a look-up of `path`
+// left them when it was asked.
+bool Form1::unchangedSince(const std::string& path, bool slideShow,
+                           const tk::PictureRef& shownWhenAsked) const
+{
+    return m_run.settings().PicCenter == path && TimerSHOW.enabled() == slideShow &&
+           m_run.form2().txtOUT.text() == path && Pict[0].picture() == shownWhenAsked;
 }
 
 // Shows the next slide once it has come from the file system.

@@ -108,17 +108,34 @@ std::string frmFILE::selectedPath() const
     return tk::path::join(File1.path(), File1.fileName());
 }
 
-// A file that is no picture leaves the preview as it was.
+// A file that is no picture leaves the preview as it was. The preview shows what the centre
+// will show, fitted by the centre's rule, once the file system gives it: the chooser answers
+// meanwhile, and a preview that comes after another file has been clicked is not shown.
 void frmFILE::File1_Click()
 {
     if (File1.fileName().empty())
         return;
     const std::string path = selectedPath();
-    // The preview shows what the centre will show, fitted by the centre's rule.
-    if (tk::PictureRef picture =
-            m_run.platform().loadPictureFor(path, m_run.clockFace().Pict[0].bounds()))
-        picPREW.setPicture(std::move(picture));
     txtFP.setText(path);
+    m_previewAsked = path;
+    tk::Platform& platform = m_run.platform();
+    const tk::Bounds box = m_run.clockFace().Pict[0].bounds();
+    auto picture = std::make_shared<tk::PictureRef>();
+    platform.whenDone(
+        [&platform, picture, path, box] { *picture = platform.loadPictureFor(path, box); },
+        [this, picture, path] {
+            if (!*picture || m_previewAsked != path)
+                return;
+            picPREW.setPicture(*picture);
+            m_previewPath = path;
+        });
+}
+
+tk::PictureRef frmFILE::selectedPicture(const std::string& path)
+{
+    if (m_previewPath == path && picPREW.picture())
+        return picPREW.picture();
+    return m_run.platform().loadPictureFor(path, m_run.clockFace().Pict[0].bounds());
 }
 
 void frmFILE::File1_DblClick()
@@ -178,7 +195,7 @@ void frmFILE::acceptPicture()
     // next start; the user is told, and the chooser stays open with nothing changed.
     const std::string path = selectedPath();
     tk::PictureBox& centre = m_run.clockFace().Pict[0];
-    tk::PictureRef picture = platform.loadPictureFor(path, centre.bounds());
+    tk::PictureRef picture = selectedPicture(path);
     if (!picture) {
         platform.messageBox(m_run.module1().strCannotShow, std::string(kAttention),
                             tk::MessageIcon::None, tk::MessageButtons::Ok);

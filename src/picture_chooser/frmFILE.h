@@ -57,6 +57,12 @@ private:
     std::string selectedPath() const;
     void acceptSlideShow();
     void acceptPicture();
+    // The picture of the selected file: the preview's when it has come, else as the file
+    // system gives it in a moment.
+    tk::PictureRef selectedPicture(const std::string& path);
 
     ChooserRun& m_run;
+    // The file the preview shows, and the one whose preview is on its way.
+    std::string m_previewPath;
+    std::string m_previewAsked;
 };
