@@ -13,8 +13,9 @@ namespace {
 // How a path's parts start that delay or withhold the answer.
 constexpr std::string_view kSlowStart = "slow";
 constexpr std::string_view kNeverStart = "never";
-// Nothing is cached in the kernel, so that every question reaches the server.
-constexpr double kNoCaching = 0.0;
+// The kernel keeps names and attributes once told, as sshfs keeps them, so that a slow path is
+// slow once for each of them and then for its opening and reading.
+constexpr double kCacheSeconds = 3600.0;
 
 } // namespace
 
@@ -127,7 +128,7 @@ void SlowMirror::lookup(fuse_req_t request, fuse_ino_t parent, const char* name)
             return;
         }
         entry.ino = entry.attr.st_ino = nodeOf(path);
-        entry.attr_timeout = entry.entry_timeout = kNoCaching;
+        entry.attr_timeout = entry.entry_timeout = kCacheSeconds;
         fuse_reply_entry(request, &entry);
     });
 }
@@ -142,7 +143,7 @@ void SlowMirror::getattr(fuse_req_t request, fuse_ino_t node)
             return;
         }
         attributes.st_ino = node;
-        fuse_reply_attr(request, &attributes, kNoCaching);
+        fuse_reply_attr(request, &attributes, kCacheSeconds);
     });
 }
 
