@@ -93,6 +93,8 @@ public:
             ::kill(static_cast<pid_t>(m_process.processId()), SIGTERM);
     }
     int exitCode() const { return m_process.exitCode(); }
+    // The process's id while it runs or, ended, has not been waited for; else 0.
+    qint64 processId() const { return m_process.processId(); }
     // Whether the program ended by itself within `timeoutMs`.
     bool endsWithin(int timeoutMs)
     {

@@ -1,0 +1,264 @@
+#include "XTest.h"
+
+#include <csignal>
+#include <unistd.h>
+
+// Pictures and slides on a mount whose server answers late or never, as sshfs does when its
+// network is slow or gone: whoever has asked it waits, and can no longer be killed, until the
+// answer comes. The program runs in a mount namespace of its own where such a mount stands in
+// its folder, made by tikora_slow_mount: a path with a part named "slow…" is answered late, one
+// with a part named "never…" never.
+
+namespace {
+
+// How late the mount answers each question about a "slow…" path.
+constexpr int kDelayMs = 1000 * TIKORA_SLOWDOWN;
+// Late answers before a picture there has been read: one for each "slow…" name on its path,
+// its opening and its reading, and one to spare.
+constexpr int kLateAnswersToRead = 5;
+// How soon a window goes once its run has been ended.
+constexpr int kWindowGoneMs = 1000 * TIKORA_SLOWDOWN;
+// How soon the program answers the user, within one tick of the clock.
+constexpr int kAnswerMs = 1500 * TIKORA_SLOWDOWN;
+// Whatever the mount cannot show makes tikora_slow_mount end with this status.
+constexpr int kNoMount = 77;
+
+const QPoint kCentre{512, 384};
+// The face where neither the settings dialog nor the chooser stands over it.
+constexpr QRect kFaceArea{190, 190, 834, 578};
+// The Cancel button of the settings dialog, in twips of its client area.
+constexpr QPoint kCancel{1560, 5880};
+// Places in the chooser, which stands right of the dialog's 2655 twips: the first file, the
+// middle of the preview (a box of 53 pixels) and the OK button.
+const QPoint kChoose = XTest::inDialog({120 + 120, 2520 + 510});
+const QPoint kFirstFile = XTest::inDialog({2655 + 2100, 120});
+const QPoint kPreview = XTest::pixel(2705 + 4200, 50 + 120) + QPoint(26, 26);
+const QPoint kChooserOk = XTest::inDialog({2655 + 3840, 2220});
+
+// A GIF of one colour, 49 pixels square; Qt writes no GIF, so ImageMagick makes it.
+QByteArray gif(const QColor& colour)
+{
+    QProcess convert;
+    convert.start("convert", {"-size", "49x49", "xc:" + colour.name(), "GIF:-"});
+    EXPECT_TRUE(convert.waitForFinished()) << "convert (ImageMagick) is needed";
+    return convert.readAllStandardOutput();
+}
+
+// Each run gets the folder "files" of its own, shown at "nas" beside the program.
+class SlowMountX : public XTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(XTest::SetUp());
+        if (::geteuid() != 0 || !QFile::exists("/dev/fuse"))
+            GTEST_SKIP() << "a FUSE mount in a namespace of the test's own needs root";
+        ASSERT_TRUE(QDir().mkpath(clock->path("files")) && QDir().mkpath(mount()));
+        if (QProcess::execute(TIKORA_SLOW_MOUNT, {clock->path("files"), mount(), "/bin/true"}) ==
+            kNoMount)
+            GTEST_SKIP() << "no FUSE mount can be made here";
+    }
+    void TearDown() override
+    {
+        releaseMount();
+        XTest::TearDown();
+    }
+
+    QString mount() const { return clock->path("nas"); }
+    // Writes a file that the mount shows at `name`.
+    bool share(const QString& name, const QByteArray& bytes) const
+    {
+        return clock->writeFile("files/" + name, bytes);
+    }
+    // Starts the program under the mount, answering "slow…" paths after `delayMs`, with the
+    // time running on from 10:20:30.
+    bool startMounted(const QString& mode, int delayMs = kDelayMs)
+    {
+        const QString program = clock->path("tikora-clock");
+        if (!QDir().mkpath(clock->path("files")) || !QDir().mkpath(mount()) ||
+            !(QFile::exists(program) || QFile::copy(TIKORA_CLOCK_PROGRAM, program)))
+            return false;
+        clock->setProgram(TIKORA_SLOW_MOUNT);
+        QStringList command = {"--delay", QString::number(delayMs), clock->path("files")};
+        command << mount() << program << mode;
+        const bool started = clock->start(command, "@" + kFrozenTime);
+        m_pid = clock->processId();
+        return started;
+    }
+    // Ends the mount's server, which lets a run that waits on it end; it ends by itself once
+    // the run has.
+    void releaseMount() const
+    {
+        if (m_pid == 0)
+            return;
+        for (const QString& process : QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs)) {
+            QFile stat("/proc/" + process + "/stat");
+            const QByteArray fields = stat.open(QIODevice::ReadOnly) ? stat.readAll() : "";
+            // "pid (name) state ppid ...", where the name may hold anything.
+            const QByteArray afterName = fields.mid(fields.lastIndexOf(')') + 2);
+            const bool child = afterName.split(' ').value(1).toLongLong() == m_pid;
+            const QString program = QFileInfo("/proc/" + process + "/exe").symLinkTarget();
+            if (child && program == QFileInfo(TIKORA_SLOW_MOUNT).canonicalFilePath())
+                ::kill(process.toInt(), SIGKILL);
+        }
+    }
+
+    // Whether `done` holds within `timeoutMs`, asked again and again.
+    static bool holdsWithin(int timeoutMs, const std::function<bool()>& done)
+    {
+        QElapsedTimer time;
+        for (time.start(); !done(); QThread::msleep(kPollPauseMs)) {
+            if (time.elapsed() >= timeoutMs)
+                return false;
+        }
+        return true;
+    }
+    // Whether the face beside the dialogs moves on within `timeoutMs`: the program's thread
+    // answers.
+    bool faceTurnsWithin(int timeoutMs) const
+    {
+        const QImage before = x->screenshot().copy(kFaceArea);
+        return holdsWithin(timeoutMs, [&] { return x->screenshot().copy(kFaceArea) != before; });
+    }
+    // Once told to end, the run's windows go within a second, its process ends, and a new run
+    // finds the single-instance lock free and shows its face.
+    void expectEndsWholly()
+    {
+        const QStringList windows = {"search", "--pid", QString::number(m_pid)};
+        EXPECT_TRUE(holdsWithin(kWindowGoneMs, [&] {
+            return x->run("xdotool", windows).trimmed().isEmpty();
+        })) << "a window of the run stays";
+        EXPECT_TRUE(clock->endsWithin(kPromptEndMs)) << "the process stays";
+        ClockProcess next(x->display());
+        ASSERT_TRUE(next.start({"/s"}, {}, clock->path("tmp")));
+        EXPECT_TRUE(next.runsAfter(kStillRunningMs)) << "the lock is still held";
+        EXPECT_TRUE(waitForColour(kCentreRim, kSeconds)) << next.output();
+        // Only now, for a run that waits on it would end with it.
+        releaseMount();
+    }
+
+private:
+    qint64 m_pid = 0;
+};
+
+struct Ending {
+    const char* name;
+    const char* mode;
+    // A key's name, or "moves", "TERM" or "Cancel".
+    const char* end;
+    // Whether the centre is a slide show of pictures that never answer.
+    bool slides;
+};
+
+// clang-format off
+const Ending kEndings[] = {
+    {"a key", "/s", "a", false},
+    {"ten pointer moves", "/s", "moves", false},
+    {"SIGTERM to a window of its own", "--window", "TERM", false},
+    {"SIGTERM to the root window", "--root", "TERM", false},
+    {"Cancel", "/c", "Cancel", false},
+    {"Escape", "/c", "Escape", false},
+    {"a key to a slide show", "/s", "a", true},
+};
+// clang-format on
+
+// A stored centre picture, or a show of slides, that never answers leaves the face to show and
+// turn, and every way of ending the run ends it wholly.
+TEST_F(SlowMountX, EveryEndEndsARunWhosePicturesNeverAnswer)
+{
+    for (const auto& [name, mode, end, slides] : kEndings) {
+        SCOPED_TRACE(name);
+        nextRun();
+        ASSERT_TRUE(share("never/centre.gif", gif(Qt::red)));
+        ASSERT_TRUE(share("slides/never1.gif", gif(Qt::green)));
+        ASSERT_TRUE(share("slides/never2.gif", gif(Qt::blue)));
+        const QString stored = slides ? "PicCenter=" + mount() + "/slides/\nSlideShowTime=1"
+                                      : "PicCenter=" + mount() + "/never/centre.gif";
+        ASSERT_TRUE(clock->writeFile(kSettingsName, settingsWith(stored)));
+        ASSERT_TRUE(startMounted(mode));
+        const bool own = QString(mode) == "--window";
+        ASSERT_TRUE(!own || waitForWindow("tikora-clock")) << clock->output();
+        const QRect area =
+            own ? x->shownWindow("tikora-clock").value_or(QRect()) : QRect(0, 0, 1024, 768);
+        ASSERT_TRUE(waitFor([&] { return faceIn(x->screenshot(), area, 1); })) << clock->output();
+        for (int second = 0; slides && second < 3; ++second)
+            EXPECT_TRUE(faceTurnsWithin(kAnswerMs)) << "the face stood still";
+        if (QString(end) == "moves")
+            moveOverClock(10);
+        else if (QString(end) == "TERM")
+            clock->terminate();
+        else if (QString(end) == "Cancel")
+            x->click(inDialog(kCancel));
+        else
+            x->key(end);
+        ASSERT_NO_FATAL_FAILURE(expectEndsWholly());
+    }
+}
+
+// In a folder of the mount, a click on a file that never answers or answers late leaves the
+// chooser and the clock answering: the next file's preview shows at once, and the late one's
+// once it comes. OK on a file that never answers leaves them answering too.
+TEST_F(SlowMountX, ChooserAnswersBesideFilesThatAnswerLateOrNever)
+{
+    ASSERT_TRUE(share("pics/never.gif", gif(Qt::red)));
+    ASSERT_TRUE(share("pics/ok.gif", gif(Qt::green)));
+    ASSERT_TRUE(share("pics/slow.gif", gif(Qt::blue)));
+    // The chooser opens in the folder of the stored picture.
+    ASSERT_TRUE(
+        clock->writeFile(kSettingsName, settingsWith("PicCenter=" + mount() + "/pics/ok.gif")));
+    ASSERT_TRUE(startMounted("/c"));
+    ASSERT_TRUE(waitForWindow("Options")) << clock->output();
+    ASSERT_TRUE(waitForColour(kCentre, Qt::green));
+    x->click(kChoose);
+    ASSERT_TRUE(waitForWindow("File manager"));
+    x->click(kFirstFile);
+    x->key("Down");
+    EXPECT_TRUE(holdsWithin(kAnswerMs, [&] {
+        return PixelProbe::near(x->screenshot(), kPreview, Qt::green, 0);
+    })) << "never.gif holds up the chooser";
+    x->key("Down");
+    EXPECT_TRUE(faceTurnsWithin(kAnswerMs)) << "slow.gif holds up the program";
+    EXPECT_TRUE(holdsWithin(kLateAnswersToRead * kDelayMs, [&] {
+        return PixelProbe::near(x->screenshot(), kPreview, Qt::blue, 0);
+    })) << "slow.gif never shows";
+    x->key("Up");
+    x->key("Up");
+    x->click(kChooserOk);
+    EXPECT_TRUE(holdsWithin(kAnswerMs, [&] { return !x->shownWindow("File manager"); }));
+    EXPECT_TRUE(faceTurnsWithin(kAnswerMs)) << "never.gif at the centre holds up the program";
+    x->click(inDialog(kCancel));
+    ASSERT_NO_FATAL_FAILURE(expectEndsWholly());
+}
+
+// The stored picture answers late; meanwhile the user chooses another, which stays at the
+// centre and in the path field after the late answer has come, and Save stores it.
+TEST_F(SlowMountX, LateStoredPictureNeverOverridesTheUsersChoice)
+{
+    ASSERT_TRUE(share("slow/centre.gif", gif(Qt::red)));
+    ASSERT_TRUE(clock->writeFile("pick.gif", gif(Qt::blue)));
+    ASSERT_TRUE(
+        clock->writeFile(kSettingsName, settingsWith("PicCenter=" + mount() + "/slow/centre.gif")));
+    // Long enough for the user to choose before two late answers, the least that finds the
+    // stored picture, can have come.
+    constexpr int kStoredDelayMs = 3 * kDelayMs;
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    ASSERT_TRUE(startMounted("/c", kStoredDelayMs));
+    ASSERT_TRUE(waitForWindow("Options")) << clock->output();
+    // The stored picture is not found in time, so the chooser opens in the program's folder.
+    x->click(kChoose);
+    ASSERT_TRUE(waitForWindow("File manager"));
+    x->click(kFirstFile);
+    ASSERT_TRUE(waitForColour(kPreview, Qt::blue));
+    x->click(kChooserOk);
+    EXPECT_TRUE(waitForColour(kCentre, Qt::blue));
+    ASSERT_LT(sinceStart.elapsed(), 2 * kStoredDelayMs) << "the choice came too late";
+    QThread::msleep(
+        std::max<qint64>(0, kLateAnswersToRead * kStoredDelayMs - sinceStart.elapsed()));
+    EXPECT_TRUE(PixelProbe::near(x->screenshot(), kCentre, Qt::blue, 0));
+    x->click(inDialog(kSave));
+    EXPECT_TRUE(clock->endsWithin(kPromptEndMs));
+    EXPECT_EQ(clock->readFile(kSettingsName).toStdString(),
+              settingsWith("PicCenter=" + clock->path("pick.gif")).toStdString());
+}
+
+} // namespace
