@@ -13,6 +13,7 @@ namespace {
 // How a path's parts start that delay or withhold the answer.
 constexpr std::string_view kSlowStart = "slow";
 constexpr std::string_view kNeverStart = "never";
+constexpr std::string_view kStuckStart = "stuck";
 // The kernel keeps names and attributes once told, as sshfs keeps them, so that a slow path is
 // slow once for each of them and then for its opening and reading.
 constexpr double kCacheSeconds = 3600.0;
@@ -77,6 +78,8 @@ SlowMirror::Pace SlowMirror::paceOf(const std::string& path)
         const std::string_view part = std::string_view(path).substr(start, end - start);
         if (part.starts_with(kNeverStart))
             return Pace::Never;
+        if (part.starts_with(kStuckStart))
+            return Pace::Stuck;
         if (part.starts_with(kSlowStart))
             pace = Pace::Slow;
         start = end + 1;
@@ -84,9 +87,12 @@ SlowMirror::Pace SlowMirror::paceOf(const std::string& path)
     return pace;
 }
 
-void SlowMirror::answer(const std::string& path, std::function<void()> reply)
+void SlowMirror::answer(const std::string& path, std::function<void()> reply, bool opening)
 {
-    switch (paceOf(path)) {
+    Pace pace = paceOf(path);
+    if (pace == Pace::Stuck)
+        pace = opening ? Pace::Never : Pace::Prompt;
+    switch (pace) {
     case Pace::Prompt:
         reply();
         break;
@@ -94,6 +100,7 @@ void SlowMirror::answer(const std::string& path, std::function<void()> reply)
         m_late.add(m_delay, std::move(reply));
         break;
     case Pace::Never:
+    case Pace::Stuck:
         // The request has been read, so the kernel waits for its answer whatever befalls the
         // process that asked; it is not even told of an interruption.
         break;
@@ -150,34 +157,40 @@ void SlowMirror::getattr(fuse_req_t request, fuse_ino_t node)
 void SlowMirror::open(fuse_req_t request, fuse_ino_t node, const fuse_file_info& info)
 {
     const std::string path = pathOf(node);
-    answer(path, [this, request, path, info] {
-        if ((info.flags & O_ACCMODE) != O_RDONLY) {
-            fuse_reply_err(request, EROFS);
-            return;
-        }
-        const int file = ::open(sourceOf(path).c_str(), O_RDONLY | O_CLOEXEC);
-        if (file < 0) {
-            fuse_reply_err(request, errno);
-            return;
-        }
-        fuse_file_info opened = info;
-        opened.fh = static_cast<uint64_t>(file);
-        // A caller that has given up gets no file, and the file is not left open.
-        if (fuse_reply_open(request, &opened) != 0)
-            ::close(file);
-    });
+    answer(
+        path,
+        [this, request, path, info] {
+            if ((info.flags & O_ACCMODE) != O_RDONLY) {
+                fuse_reply_err(request, EROFS);
+                return;
+            }
+            const int file = ::open(sourceOf(path).c_str(), O_RDONLY | O_CLOEXEC);
+            if (file < 0) {
+                fuse_reply_err(request, errno);
+                return;
+            }
+            fuse_file_info opened = info;
+            opened.fh = static_cast<uint64_t>(file);
+            // A caller that has given up gets no file, and the file is not left open.
+            if (fuse_reply_open(request, &opened) != 0)
+                ::close(file);
+        },
+        true);
 }
 
 void SlowMirror::read(fuse_req_t request, fuse_ino_t node, size_t size, off_t offset, uint64_t file)
 {
-    answer(pathOf(node), [request, size, offset, file] {
-        std::vector<char> bytes(size);
-        const ssize_t count = ::pread(static_cast<int>(file), bytes.data(), size, offset);
-        if (count < 0)
-            fuse_reply_err(request, errno);
-        else
-            fuse_reply_buf(request, bytes.data(), static_cast<size_t>(count));
-    });
+    answer(
+        pathOf(node),
+        [request, size, offset, file] {
+            std::vector<char> bytes(size);
+            const ssize_t count = ::pread(static_cast<int>(file), bytes.data(), size, offset);
+            if (count < 0)
+                fuse_reply_err(request, errno);
+            else
+                fuse_reply_buf(request, bytes.data(), static_cast<size_t>(count));
+        },
+        true);
 }
 
 void SlowMirror::release(fuse_req_t request, uint64_t file)
@@ -188,35 +201,39 @@ void SlowMirror::release(fuse_req_t request, uint64_t file)
 
 void SlowMirror::opendir(fuse_req_t request, fuse_ino_t node, const fuse_file_info& info)
 {
-    answer(pathOf(node), [request, info] { fuse_reply_open(request, &info); });
+    answer(
+        pathOf(node), [request, info] { fuse_reply_open(request, &info); }, true);
 }
 
 // The folder is read anew for each part of the listing, and `offset` counts its entries.
 void SlowMirror::readdir(fuse_req_t request, fuse_ino_t node, size_t size, off_t offset)
 {
     const std::string path = pathOf(node);
-    answer(path, [this, request, path, size, offset] {
-        const std::unique_ptr<DIR, int (*)(DIR*)> folder(::opendir(sourceOf(path).c_str()),
-                                                         ::closedir);
-        if (!folder) {
-            fuse_reply_err(request, errno);
-            return;
-        }
-        std::vector<char> listing(size);
-        std::size_t used = 0;
-        off_t index = 0;
-        while (const dirent* entry = ::readdir(folder.get())) {
-            if (index++ < offset)
-                continue;
-            struct stat kind {};
-            kind.st_ino = entry->d_ino;
-            kind.st_mode = DTTOIF(entry->d_type);
-            const std::size_t needed = fuse_add_direntry(request, listing.data() + used,
-                                                         size - used, entry->d_name, &kind, index);
-            if (needed > size - used)
-                break;
-            used += needed;
-        }
-        fuse_reply_buf(request, listing.data(), used);
-    });
+    answer(
+        path,
+        [this, request, path, size, offset] {
+            const std::unique_ptr<DIR, int (*)(DIR*)> folder(::opendir(sourceOf(path).c_str()),
+                                                             ::closedir);
+            if (!folder) {
+                fuse_reply_err(request, errno);
+                return;
+            }
+            std::vector<char> listing(size);
+            std::size_t used = 0;
+            off_t index = 0;
+            while (const dirent* entry = ::readdir(folder.get())) {
+                if (index++ < offset)
+                    continue;
+                struct stat kind {};
+                kind.st_ino = entry->d_ino;
+                kind.st_mode = DTTOIF(entry->d_type);
+                const std::size_t needed = fuse_add_direntry(
+                    request, listing.data() + used, size - used, entry->d_name, &kind, index);
+                if (needed > size - used)
+                    break;
+                used += needed;
+            }
+            fuse_reply_buf(request, listing.data(), used);
+        },
+        true);
 }

@@ -12,7 +12,8 @@
 // A FUSE file system that shows a folder read-only, as a file server far away does: a request
 // about a path with a part whose name starts with "slow" is answered after a delay, one about a
 // path with a part whose name starts with "never" is read and never answered, as by a server
-// whose network has gone; every other request is answered at once. Requests are answered
+// whose network has gone; a path with a part starting with "stuck" is looked up at once, but
+// never opened or read; every other request is answered at once. Requests are answered
 // from the session's one loop or from the late answers' thread, so none waits on another.
 class SlowMirror {
 public:
@@ -22,12 +23,12 @@ public:
     static const fuse_lowlevel_ops& operations();
 
 private:
-    enum class Pace { Prompt, Slow, Never };
+    enum class Pace { Prompt, Slow, Never, Stuck };
 
     static SlowMirror& of(fuse_req_t request);
     static Pace paceOf(const std::string& path);
     // Runs `reply` now, later or never, as the path asks.
-    void answer(const std::string& path, std::function<void()> reply);
+    void answer(const std::string& path, std::function<void()> reply, bool opening = false);
     // The path below the source of a node, "" for the root, or the node of a path.
     std::string pathOf(fuse_ino_t node);
     fuse_ino_t nodeOf(const std::string& path);
