@@ -1,21 +1,32 @@
 #!/usr/bin/env bash
-# The clock's peak memory (VmHWM) against settings and pictures that a careless reader would load
-# whole: font names of 10 and 50 MB, damaged and hostile files as the centre and background
-# pictures, GIFs of 7999 x 7999 pixels (a header alone, and a whole one) and of 2000 x 2000, and
-# slide shows that pass over such files. The runs take turns on one Xvfb; the script prints a Markdown table of
-# each peak, of how far it stands above a run on the defaults, and of the CPU time the run took
-# a second once started (utime and stime of /proc/PID/stat, after the first two seconds). The
-# figures are reported, not judged: nothing here passes or fails.
+# The clock's peak memory and CPU time against pictures and settings that a careless reader would
+# load whole. Two tables, both in Markdown; the figures are reported, not judged: nothing here
+# passes or fails.
 #
-#   bench/memory.sh [--no-build] [--build-dir DIR]
+# The first takes one load of each picture file, hostile and ordinary, as the centre picture and
+# the chooser's preview load it (fitted to 49 x 49) and as the background does (cut to a screen
+# of 1920 x 1080), each in a process of its own (bench/PictureLoad.cpp): its peak memory (VmHWM)
+# above the same process before the load, and the CPU time of the load.
 #
-# It builds the clock in release mode first (in build-bench/, as bench/measure.sh does).
+# The second runs the clock itself on one Xvfb, a run at a time: font names of 10 and 50 MB,
+# damaged and hostile files as the centre and background pictures, GIFs of 7999 x 7999 pixels
+# (a header alone, and a whole one) and of 2000 x 2000, and slide shows that pass over such
+# files. It gives each run's peak, how far it stands above a run on the defaults, and the CPU
+# time the run took a second once started (utime and stime of /proc/PID/stat, after the first
+# two seconds).
+#
+#   bench/memory.sh [--no-build] [--build-dir DIR] [--loads-only] [BUILD_DIR]
+#
+# It builds what it runs in release mode first, in build-bench/ (as bench/measure.sh does) or in
+# BUILD_DIR, an existing build folder, which it configures with the benchmarks added.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 source_dir=$(dirname "$here")
 build_dir=$source_dir/build-bench
 build=1
+loads_only=0
+configure=(-DCMAKE_BUILD_TYPE=Release -DTIKORA_BUILD_TESTS=OFF -DTIKORA_BUILD_BENCHMARKS=ON)
 run_seconds=4
 slide_seconds=12
 settle_seconds=2
@@ -23,22 +34,27 @@ while (($#)); do
     case $1 in
     --no-build) build=0 ;;
     --build-dir) build_dir=$(realpath -m "$2") && shift ;;
-    *) echo "usage: $0 [--no-build] [--build-dir DIR]" >&2 && exit 2 ;;
+    --loads-only) loads_only=1 ;;
+    -*) echo "usage: $0 [--no-build] [--build-dir DIR] [--loads-only] [BUILD_DIR]" >&2 && exit 2 ;;
+    *) build_dir=$(realpath -m "$1") && configure=(-DTIKORA_BUILD_BENCHMARKS=ON) ;;
     esac
     shift
 done
-for tool in Xvfb convert cmake; do
+for tool in Xvfb convert cjpeg python3 cmake; do
     command -v "$tool" >/dev/null || { echo "$tool is needed (see README.md)" >&2; exit 1; }
 done
 if ((build)); then
-    if ! output=$(cmake -S "$source_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release \
-        -DTIKORA_BUILD_TESTS=OFF 2>&1 && cmake --build "$build_dir" -j2 --target tikora-clock 2>&1); then
+    if ! output=$(cmake -S "$source_dir" -B "$build_dir" "${configure[@]}" 2>&1 &&
+        cmake --build "$build_dir" -j2 --target tikora-clock tikora-picture-load 2>&1); then
         echo "$output" >&2
         exit 1
     fi
 fi
 clock=$build_dir/tikora-clock
-[[ -x $clock ]] || { echo "no tikora-clock in $build_dir" >&2; exit 1; }
+loader=$build_dir/tikora-picture-load
+for program in "$clock" "$loader"; do
+    [[ -x $program ]] || { echo "no $(basename "$program") in $build_dir" >&2; exit 1; }
+done
 
 work=$(mktemp -d)
 cleanup() {
@@ -195,6 +211,55 @@ shown() {
     fi
 }
 
+# solid_ppm WIDTH HEIGHT: a black picture as a binary PPM, for cjpeg.
+solid_ppm() {
+    printf 'P6\n%d %d\n255\n' "$1" "$2"
+    head -c $(($1 * $2 * 3)) /dev/zero
+}
+
+# pictures FOLDER: the hostile picture files and ordinary ones, in FOLDER.
+pictures() {
+    local folder=$1
+    python3 "$here/hostile_pictures.py" "$folder"
+    solid_ppm 8000 8000 | cjpeg -progressive -sample 1x1 >"$folder/jpeg-progressive-444.jpg"
+    solid_ppm 8000 8000 | cjpeg -progressive >"$folder/jpeg-progressive-420.jpg"
+    solid_ppm 8000 8000 | cjpeg -sample 1x1 >"$folder/jpeg-baseline-444.jpg"
+    solid_ppm 1000 1000 | cjpeg -progressive -sample 1x1 >"$work/progressive.jpg"
+    python3 "$here/hostile_pictures.py" --many-scans "$work/progressive.jpg" \
+        "$folder/jpeg-many-scans.jpg"
+    # A camera's photo of 12 megapixels, and what is made of it.
+    convert -size 4000x3000 plasma:fractal -quality 92 "$folder/photo.jpg"
+    convert "$folder/photo.jpg" -resize '1920x1080!' -quality 90 "$folder/screen.jpg"
+    convert "$folder/screen.jpg" -type TrueColor "BMP3:$folder/screen.bmp"
+    convert "$folder/photo.jpg" -resize 1600x1200 -sampling-factor 2x2 -interlace JPEG \
+        "$folder/web-progressive.jpg"
+    convert "$folder/photo.jpg" -resize 640x480 -colors 256 "GIF:$folder/picture.gif"
+    convert -size 49x49 xc:red "GIF:$folder/small.gif"
+    head -c $(($(stat -c %s "$folder/screen.jpg") / 2)) "$folder/screen.jpg" >"$folder/jpeg-cut-short.jpg"
+}
+
+# load MODE FILE: "MiB above | CPU ms | size shown" of one load of FILE in MODE.
+load() {
+    local figures
+    if figures=$(timeout 120 "$loader" "$1" "$2" 2>/dev/null); then
+        awk '{ printf "%+.1f | %.0f | %s", ($2 - $1) / 1024, $3, $4 == "0x0" ? "none" : $4 }' \
+            <<<"$figures"
+    else
+        printf 'failed | | '
+    fi
+}
+
+mkdir "$work/pictures"
+pictures "$work/pictures" >/dev/null 2>&1
+echo "| picture file | size | centre: MiB above | CPU ms | shown | background: MiB above | CPU ms | shown |"
+echo "| --- | --- | --- | --- | --- | --- | --- | --- |"
+for file in "$work"/pictures/*; do
+    echo "| $(basename "$file") | $(numfmt --to=iec-i --suffix=B "$(stat -c %s "$file")") |" \
+        "$(load centre "$file") | $(load background "$file") |"
+done
+((loads_only)) && exit 0
+echo
+
 # The runs, one at a time, share one X server, which stays up between them (-noreset): one that
 # resets as its last client leaves would turn away a run that starts in that moment.
 mkdir "$work/x"
@@ -236,3 +301,17 @@ row "whole GIF of 7999 x 7999 ($(($(stat -c %s "$work/big/whole.gif") >> 10)) Ki
 row "slide show over both at 1 s" $(peak big-slides "$slide_seconds" shown "$work/big")
 row "whole GIF of 2000 x 2000 as centre" $(peak largest "$run_seconds" shown "$work/largest/whole.gif")
 row "slide show over it at 1 s" $(peak largest-slides "$slide_seconds" shown "$work/largest")
+# shown_back PATH FOLDER: the picture at PATH as the centre picture and as the background.
+shown_back() {
+    write_settings "$2" "PicCenter=$1" Back=1
+    cp "$1" "$2/Tikora_Clock_bg.jpg"
+}
+for file in gif-huge-frame.gif gif-long-codes.gif jpeg-progressive-444.jpg bmp-rle8-filled.bmp \
+    bmp-cut-short.bmp; do
+    row "$file as centre and background" \
+        $(peak "shown-$file" "$run_seconds" shown_back "$work/pictures/$file")
+done
+mkdir "$work/hostile-gifs"
+cp "$work"/pictures/gif-*.gif "$work/hostile-gifs/"
+row "slide show over the hostile GIFs at 1 s" \
+    $(peak hostile-slides "$slide_seconds" shown "$work/hostile-gifs")

@@ -3,6 +3,7 @@
 #include "Platform.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -20,6 +21,10 @@ inline std::optional<std::string> readText(const std::string& path)
 {
     return read(path, tk::kTextFileLimit);
 }
+// The whole of a regular file, opened as read() opens it; nothing when read() would refuse it,
+// when it is larger than `limit` bytes, or when it cannot be read to its end. Only its own
+// size is allocated for it.
+std::optional<std::string> readWhole(const std::string& path, std::uint64_t limit);
 // A regular file opened for reading as read() opens it, for a reader that takes only what it
 // needs: a C runtime file descriptor, which the caller closes with closeDescriptor(); -1 when
 // read() would refuse the file.

@@ -8,10 +8,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <future>
+#include <optional>
 #include <random>
+#include <vector>
 
 // The file rules every front end shares: wildcards, the names' order, the picture limits,
 // the settings folder and the patience with file systems that may never answer.
@@ -71,42 +75,151 @@ TEST(FileRules, TheNamesOrder)
 
 std::string word(int value)
 {
-    return {char(value & 0xFF), char(value >> 8)};
+    return {char(value & 0xFF), char(value >> 8 & 0xFF)};
 }
 
-// A GIF file's bytes: its header with the canvas size, and its trailer unless it is cut short.
-std::string gif(int width, int height, bool trailer = true)
+std::string bigWord(int value)
 {
-    return "GIF89a" + word(width) + word(height) + std::string(20, '\0') + (trailer ? ";" : "");
+    return {char(value >> 8 & 0xFF), char(value & 0xFF)};
+}
+
+// LZW codes of a GIF frame with 2-bit pixels, packed least significant bit first into one
+// data sub-block after another: a clear code, a pixel, each new code of the table once (each
+// standing for one pixel more than the last, 8.4 million in all) and the end code: a few KiB.
+std::string lzwCodes()
+{
+    std::string packed;
+    std::uint32_t held = 0;
+    int bits = 0, size = 3, next = 6;
+    const auto put = [&](int code) {
+        held |= std::uint32_t(code) << bits;
+        for (bits += size; bits >= 8; bits -= 8, held >>= 8)
+            packed += char(held & 0xFF);
+    };
+    put(4);
+    put(0);
+    for (; next < 4096; ++next) {
+        put(next);
+        if (next + 1 >= 1 << size && size < 12)
+            ++size;
+    }
+    put(5);
+    packed += char(held);
+    std::string blocks;
+    for (std::size_t at = 0; at < packed.size(); at += 255)
+        blocks += char(std::min<std::size_t>(255, packed.size() - at)) + packed.substr(at, 255);
+    return blocks + '\0';
+}
+
+// A GIF of a canvas and one frame at (left, top) whose codes are `codes`, restored after it
+// is shown when `restore`.
+std::string gif(PixelSize canvas, PixelSize frame, int left = 0, const std::string& codes = "",
+                bool restore = false)
+{
+    return "GIF89a" + word(canvas.width) + word(canvas.height) + std::string("\x80\0\0", 3) +
+           std::string(6, '\0') + "!\xF9\x04" + char(restore ? 12 : 0) + std::string(4, '\0') +
+           ',' + word(left) + word(0) + word(frame.width) + word(frame.height) + '\0' + '\2' +
+           (codes.empty() ? std::string("\x02\x44\x01\0", 4) : codes) + ';';
+}
+
+// A JPEG's bytes: the frame of marker `frame` with one sampling byte a component, a scan of
+// each count of components with a little coded data, `extras` segments of 64,000 bytes, and
+// the end marker unless cut short.
+std::string jpeg(int frame, PixelSize size, const std::string& sampling,
+                 const std::vector<int>& scans, bool end = true, int extras = 0)
+{
+    const auto segment = [](int code, const std::string& body) {
+        return std::string{'\xFF', char(code)} + bigWord(int(body.size()) + 2) + body;
+    };
+    std::string components;
+    for (std::size_t c = 0; c < sampling.size(); ++c)
+        components += std::string{char(c + 1), sampling[c], '\0'};
+    std::string file = "\xFF\xD8" + segment(0xE0, "JFIF") +
+                       segment(frame, '\x08' + bigWord(size.height) + bigWord(size.width) +
+                                          char(sampling.size()) + components);
+    for (int i = 0; i < extras; ++i)
+        file += segment(0xE1, std::string(64'000, '\0'));
+    for (const int count : scans)
+        file += segment(0xDA, char(count) + std::string(2 * std::size_t(count), '\1') +
+                                  std::string("\0\x3F\0", 3)) +
+                std::string("\x12\xFF\0\x34\xFF\xD0\x56", 7);
+    return file + (end ? "\xFF\xD9" : "");
+}
+
+// A BMP's bytes with a header of 40 bytes, one colour when it has any, and the pixel data
+// `body`.
+std::string bmp(PixelSize size, int bitCount, int compression, const std::string& body)
+{
+    const auto number = [](std::int64_t value) {
+        return word(int(value)) + word(int(value >> 16));
+    };
+    const std::string colours(bitCount <= 8 ? 4 : 0, '\0');
+    const auto start = 54 + std::int64_t(colours.size());
+    return "BM" + number(start + std::int64_t(body.size())) + number(0) + number(start) +
+           number(40) + number(size.width) + number(size.height) + word(1) + word(bitCount) +
+           number(compression) + number(std::int64_t(body.size())) + std::string(8, '\0') +
+           number(std::int64_t(colours.size() / 4)) + number(0) + colours + body;
 }
 
 TEST(FileRules, PictureLimitsBeforeDecoding)
 {
-    // A file's bytes; its size, when it is not the bytes' own; the most pixels it may be decoded
-    // to, nothing when it is refused unread; and its canvas.
+    // A file's bytes; the most pixels it may be decoded to, nothing when it is refused
+    // undecoded; and its canvas.
     const auto most = PictureLimits::kMostPixels;
     const auto mostGif = PictureLimits::kMostGifPixels;
-    const auto largest = PictureLimits::kLargestFile;
+    const auto mostJpeg = PictureLimits::kMostJpegPixels;
+    const std::string gray = "\x11", colour = std::string("\x22\x11\x11", 3);
+    const std::string allScans = std::string(10, '\3');
+    const std::string rle8Row = std::string("\x02\x07\x00\x00", 4);
     // clang-format off
-    struct Row { const char* name; std::string file; std::optional<std::uint64_t> size;
-        std::optional<std::int64_t> mostPixels; std::optional<PixelSize> canvas; };
+    struct Row { const char* name; std::string file; std::optional<std::int64_t> mostPixels;
+        std::optional<PixelSize> canvas; };
     const Row rows[] = {
-        {"a GIF and its canvas", gif(49, 48), {}, mostGif, PixelSize{49, 48}},
-        {"a GIF cut short", gif(49, 48, false), {}, {}, {}},
-        {"a GIF canvas at the limit", gif(2000, 2000), {}, mostGif, PixelSize{2000, 2000}},
-        {"a GIF canvas past the limit", gif(2001, 2000), {}, {}, {}},
-        {"a GIF header cut before its size", "GIF89a\x01;", {}, most, {}},
-        {"a JPEG has no canvas", "\xff\xd8\xff\xe0 JFIF", {}, most, {}},
-        {"an empty file", "", {}, most, {}},
-        {"a file at the largest size", "BM", largest, most, {}},
-        {"a file past the largest size", "BM", largest + 1, {}, {}}};
+        {"a GIF and its canvas", gif({49, 48}, {1, 1}), mostGif, PixelSize{49, 48}},
+        {"a GIF cut short", gif({49, 48}, {1, 1}).substr(0, 40), {}, {}},
+        {"a GIF header cut before its size", "GIF89a\x01;", {}, {}},
+        {"a GIF canvas at the limit", gif({2000, 2000}, {1, 1}), mostGif, PixelSize{2000, 2000}},
+        {"a GIF canvas past the limit", gif({2001, 2000}, {1, 1}), {}, {}},
+        {"a GIF frame as large as its canvas", gif({100, 100}, {100, 100}, 0), mostGif, PixelSize{100, 100}},
+        {"a GIF frame reaching outside its canvas", gif({100, 100}, {100, 100}, 1), {}, {}},
+        {"a GIF frame larger than its canvas", gif({100, 100}, {65535, 65535}), {}, {}},
+        {"a GIF frame kept whole to be restored", gif({1000, 1000}, {1000, 1000}, 0, "", true), mostGif, PixelSize{1000, 1000}},
+        {"a canvas and a kept frame past the limit", gif({2000, 2000}, {2000, 2000}, 0, "", true), {}, {}},
+        {"GIF codes for 8.4 million pixels", gif({100, 100}, {100, 100}, 0, lzwCodes()), {}, {}},
+        {"a baseline JPEG", jpeg(0xC0, {4000, 3000}, "\x22\x11\x11", {3}), mostJpeg, {}},
+        {"a baseline JPEG at the most pixels", jpeg(0xC0, {10000, 5000}, colour, {3}), mostJpeg, {}},
+        {"a baseline JPEG past them", jpeg(0xC0, {10000, 5001}, colour, {3}), {}, {}},
+        {"a baseline JPEG of 8000 x 6000, 4:4:4", jpeg(0xC0, {8000, 6000}, "\x11\x11\x11", {3}), mostJpeg, {}},
+        {"the same with much more data", jpeg(0xC0, {8000, 6000}, "\x11\x11\x11", {3}, true, 13), {}, {}},
+        {"a JPEG cut short", jpeg(0xC0, {40, 30}, colour, {3}, false), {}, {}},
+        {"a JPEG without its frame", jpeg(0xC0, {40, 30}, "", {3}), {}, {}},
+        {"a lossless JPEG", jpeg(0xC3, {40, 30}, colour, {3}), {}, {}},
+        {"a progressive JPEG held whole", jpeg(0xC2, {2000, 1500}, colour, {3, 1, 1, 1}), mostJpeg, {}},
+        {"a progressive JPEG of 8000 x 8000, 4:2:0", jpeg(0xC2, {8000, 8000}, colour, {3}), {}, {}},
+        {"a progressive JPEG of 8000 x 8000, 4:4:4", jpeg(0xC2, {8000, 8000}, "\x11\x11\x11", {3}), {}, {}},
+        {"a gray progressive JPEG of 2000 x 2000", jpeg(0xC2, {2000, 2000}, gray, {1}), mostJpeg, {}},
+        {"a gray progressive JPEG of 2500 x 2500", jpeg(0xC2, {2500, 2500}, gray, {1}), {}, {}},
+        {"a progressive JPEG of many scans", jpeg(0xC2, {1000, 1000}, colour, std::vector<int>(300, 1)), {}, {}},
+        {"a baseline JPEG of one component a scan", jpeg(0xC0, {4000, 4000}, colour, {1, 1, 1}), {}, {}},
+        {"a BMP", bmp({3, 2}, 24, 0, std::string(24, '\0')), most, {}},
+        {"a BMP upside down", bmp({3, -2}, 24, 0, std::string(24, '\0')), most, {}},
+        {"a BMP cut short", bmp({3, 2}, 24, 0, std::string(23, '\0')), {}, {}},
+        {"a BMP of 8400 x 8400 cut short", bmp({8400, 8400}, 24, 0, std::string(72, '\0')), {}, {}},
+        {"a BMP past the most pixels", bmp({2001, 2000}, 8, 1, "\0\1"), {}, {}},
+        {"a run-length BMP", bmp({2, 2}, 8, 1, rle8Row + rle8Row + "\0\1"), most, {}},
+        {"a run-length BMP ended by its rows", bmp({2, 2}, 8, 1, rle8Row + rle8Row), most, {}},
+        {"a run-length BMP cut short", bmp({2, 2}, 8, 1, rle8Row), {}, {}},
+        {"a run-length BMP cut in a code", bmp({2, 2}, 8, 1, rle8Row + "\2"), {}, {}},
+        {"run-length codes for 24-bit pixels", bmp({2, 2}, 24, 1, "\0\1"), {}, {}},
+        {"a BMP of 2 bits a pixel", bmp({2, 2}, 2, 0, std::string(8, '\0')), {}, {}},
+        {"an empty file", "", most, {}},
+        {"a PNG", "\x89PNG\r\n\x1A\n", most, {}},
+        {"a file at the largest size", "P" + std::string(PictureLimits::kLargestFile - 1, '\0'), (PictureLimits::kMostHeld - std::int64_t(PictureLimits::kLargestFile)) / 4, {}},
+        {"a file past the largest size", "P" + std::string(PictureLimits::kLargestFile, '\0'), {}, {}}};
     // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const std::string_view file = row.file;
-        const auto allowance = PictureLimits::allowance(row.size.value_or(file.size()),
-                                                        file.substr(0, PictureLimits::kHeaderBytes),
-                                                        file.empty() ? '\0' : file.back());
+        const auto allowance = PictureLimits::allowance(row.file);
         // The most pixels, and the canvas as width and height, or nothing when refused.
         const auto both = [](const auto& most, const std::optional<PixelSize>& c) {
             return std::pair(most,
@@ -118,9 +231,8 @@ TEST(FileRules, PictureLimitsBeforeDecoding)
     }
     // clang-format off
     struct SizeRow { const char* name; PixelSize size; std::int64_t mostPixels; bool mayDecode; };
-    const SizeRow sizes[] = {{"a picture at the most pixels", {8000, 8000}, most, true},
-                             {"a picture past them", {8001, 8000}, most, false},
-                             {"a GIF past its own limit", {2000, 2001}, mostGif, false},
+    const SizeRow sizes[] = {{"a picture at the most pixels", {2000, 2000}, most, true},
+                             {"a picture past them", {2001, 2000}, most, false},
                              {"a picture without pixels", {0, 5}, most, false},
                              {"a picture of unknown size", {-1, -1}, most, false}};
     // clang-format on

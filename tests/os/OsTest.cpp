@@ -54,6 +54,10 @@ TEST(BoundedFile, OnlyTheStartOfARegularFileIsRead)
         EXPECT_EQ(os::boundedFile::mayWrite(row.path), row.mayWrite);
     }
     EXPECT_EQ(os::boundedFile::read(folder.path("large.ini"), 3), "xxx");
+    EXPECT_EQ(os::boundedFile::readWhole(folder.path("large.ini"), large.size()), large);
+    EXPECT_EQ(os::boundedFile::readWhole(folder.path("large.ini"), large.size() - 1), std::nullopt)
+        << "a file past the bound is not read at all";
+    EXPECT_EQ(os::boundedFile::readWhole(folder.path(), large.size()), std::nullopt);
 }
 
 TEST(FolderAccess, AFolderOpensAndAnythingElseIsNotAvailable)

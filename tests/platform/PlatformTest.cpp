@@ -1,3 +1,4 @@
+#include "BoundedFile.h"
 #include "FolderListing.h"
 #include "PictureFile.h"
 
@@ -80,10 +81,14 @@ TEST_F(PlatformTest, PicturesAreDecodedWithinTheLimits)
     write("huge.gif", gif.substr(0, 6) + "\xb8\x0b\xb8\x0b" + gif.substr(10));
     write("cut.gif", gif.substr(0, gif.size() - 1));
     fs::create_symlink(path("red.png"), path("red-link.png"));
+    ASSERT_TRUE(QImage(qPath("red.png")).save(qPath("red.bmp")));
+    const std::string bmp = *os::boundedFile::read(path("red.bmp"), 1024);
+    write("cut.bmp", bmp.substr(0, bmp.size() - 1));
     // clang-format off
     struct Row { const char* name; std::string file; QSize size; };
     const Row rows[] = {{"a GIF", "dot.gif", QSize(1, 1)}, {"a link to a picture", "red-link.png", QSize(7, 5)},
                         {"a GIF canvas past the limit", "huge.gif", QSize(0, 0)}, {"a GIF cut short", "cut.gif", QSize(0, 0)},
+                        {"a BMP", "red.bmp", QSize(7, 5)}, {"a BMP cut short", "cut.bmp", QSize(0, 0)},
                         {"a link to a device", "zero.gif", QSize(0, 0)}, {"a folder", "Sub", QSize(0, 0)}};
     // clang-format on
     for (const Row& row : rows)

@@ -19,11 +19,7 @@ using LookUpWire::Question;
 // A file larger than any picture may be is refused without being read further.
 std::optional<std::string> pictureBytes(const std::string& path)
 {
-    std::optional<std::string> bytes =
-        os::boundedFile::read(path, std::size_t(PictureLimits::kLargestFile) + 1);
-    if (bytes && bytes->size() > PictureLimits::kLargestFile)
-        return std::nullopt;
-    return bytes;
+    return os::boundedFile::readWhole(path, PictureLimits::kLargestFile);
 }
 
 std::string answer(Question question, const std::string& argument)

@@ -61,6 +61,35 @@ std::optional<std::string> read(const std::string& path, std::size_t limit)
     return bytes;
 }
 
+std::optional<std::string> readWhole(const std::string& path, std::uint64_t limit)
+{
+    const int fd = openRegular(path);
+    struct stat opened {};
+    if (fd < 0 || ::fstat(fd, &opened) != 0 || std::uint64_t(opened.st_size) > limit) {
+        closeDescriptor(fd);
+        return std::nullopt;
+    }
+    // A file that grows meanwhile is taken as far as its size was; one that shrinks, as far
+    // as it goes.
+    std::string bytes(std::size_t(opened.st_size), '\0');
+    std::size_t filled = 0;
+    bool failed = false;
+    while (filled < bytes.size()) {
+        const ssize_t count = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        if (count < 0 && errno == EINTR)
+            continue;
+        failed = count < 0;
+        if (count <= 0)
+            break;
+        filled += static_cast<std::size_t>(count);
+    }
+    ::close(fd);
+    if (failed)
+        return std::nullopt;
+    bytes.resize(filled);
+    return bytes;
+}
+
 int openDescriptor(const std::string& path)
 {
     return openRegular(path);

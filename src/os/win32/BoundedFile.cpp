@@ -62,6 +62,36 @@ std::optional<std::string> read(const std::string& path, std::size_t limit)
     return bytes;
 }
 
+std::optional<std::string> readWhole(const std::string& path, std::uint64_t limit)
+{
+    const HANDLE file = openDiskFile(path);
+    LARGE_INTEGER size{};
+    if (file == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    if (!::GetFileSizeEx(file, &size) || std::uint64_t(size.QuadPart) > limit) {
+        ::CloseHandle(file);
+        return std::nullopt;
+    }
+    // A file that grows meanwhile is taken as far as its size was; one that shrinks, as far
+    // as it goes.
+    std::string bytes(std::size_t(size.QuadPart), '\0');
+    std::size_t filled = 0;
+    bool failed = false;
+    while (filled < bytes.size()) {
+        DWORD count = 0;
+        failed = !::ReadFile(file, bytes.data() + filled, static_cast<DWORD>(bytes.size() - filled),
+                             &count, nullptr);
+        if (failed || count == 0)
+            break;
+        filled += count;
+    }
+    ::CloseHandle(file);
+    if (failed)
+        return std::nullopt;
+    bytes.resize(filled);
+    return bytes;
+}
+
 int openDescriptor(const std::string& path)
 {
     const HANDLE file = openDiskFile(path);

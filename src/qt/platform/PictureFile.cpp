@@ -4,9 +4,9 @@
 #include "PictureLimits.h"
 
 #include <QBuffer>
-#include <QByteArray>
-#include <QFile>
 #include <QImageReader>
+
+#include <string_view>
 
 namespace PictureFile {
 
@@ -20,48 +20,17 @@ bool exceeds(QSize size, QSize bound)
     return !bound.isEmpty() && (size.width() > bound.width() || size.height() > bound.height());
 }
 
-// The last byte of a file (0 when it has none), and the file ready to be read from its start
-// again; nothing when it cannot be.
-std::optional<char> lastByte(QIODevice& file)
+// The picture as it is kept: scaled to fit, or cut to the clip.
+QImage kept(QImage image, QSize fit, QSize clip)
 {
-    char last = 0;
-    if (!file.seek(file.size() - 1) || !file.getChar(&last))
-        last = 0;
-    if (!file.seek(0))
-        return std::nullopt;
-    return last;
-}
-
-// The picture from a file or buffer open at its start, within the limits; see read().
-QImage decodeFrom(QIODevice& file, QSize fit, QSize clip)
-{
-    // A GIF's canvas is known from its first bytes; one too large is refused before Qt's
-    // reader scans the whole file for the sizes of its frames.
-    const QByteArray bytes = file.peek(qint64(PictureLimits::kHeaderBytes));
-    const std::string_view start(bytes.constData(), std::size_t(bytes.size()));
-    // Only a GIF's end is looked at, so that no other file is read at its end.
-    const std::optional<char> last =
-        PictureLimits::needsLastByte(start) ? lastByte(file) : std::optional<char>(0);
-    const auto allowance =
-        last ? PictureLimits::allowance(std::uint64_t(file.size()), start, *last) : std::nullopt;
-    if (!allowance)
-        return {};
-    QImageReader reader(&file);
-    reader.setDecideFormatFromContent(true);
-    const PictureLimits::PixelSize canvas = allowance->canvas.value_or(PictureLimits::PixelSize{});
-    const QSize size = reader.size().expandedTo(QSize(canvas.width, canvas.height));
-    if (!PictureLimits::mayDecode({size.width(), size.height()}, *allowance))
-        return {};
-    // JPEG decodes straight to a smaller size; the other formats are decoded whole and then
-    // scaled or cut at once, so that no more than the shown size is kept.
-    if (exceeds(size, fit))
-        reader.setScaledSize(size.scaled(fit, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
-    else if (exceeds(size, clip))
-        reader.setClipRect(QRect(QPoint(0, 0), size.boundedTo(clip)));
-    QImage image = reader.read();
-    if (exceeds(image.size(), fit))
+    if (exceeds(image.size(), fit)) {
+        // Smooth scaling works on 32-bit pixels and would convert a copy of any other kind;
+        // the picture is converted in its own memory instead.
+        image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                : QImage::Format_RGB32);
         return image.scaled(image.size().scaled(fit, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)),
                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
     if (exceeds(image.size(), clip))
         return image.copy(QRect(QPoint(0, 0), image.size().boundedTo(clip)));
     return image;
@@ -74,27 +43,41 @@ void limitAllocations()
     QImageReader::setAllocationLimit(kAllocationLimitMB);
 }
 
-QImage read(const std::string& path, QSize fit, QSize clip)
-{
-    // The file is opened as the bounded read opens it, and Qt's reader takes from it only
-    // what it needs.
-    const int descriptor = os::boundedFile::openDescriptor(path);
-    QFile file;
-    if (descriptor < 0 ||
-        !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        os::boundedFile::closeDescriptor(descriptor);
-        return {};
-    }
-    return decodeFrom(file, fit, clip);
-}
-
 QImage decode(const QByteArray& wholeFile, QSize fit, QSize clip)
 {
+    const auto allowance =
+        PictureLimits::allowance(std::string_view(wholeFile.constData(), wholeFile.size()));
+    if (!allowance)
+        return {};
+    // The buffer shares the bytes; nothing is copied.
     QBuffer buffer;
     buffer.setData(wholeFile);
     if (!buffer.open(QIODevice::ReadOnly))
         return {};
-    return decodeFrom(buffer, fit, clip);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    const PictureLimits::PixelSize canvas = allowance->canvas.value_or(PictureLimits::PixelSize{});
+    const QSize size = reader.size().expandedTo(QSize(canvas.width, canvas.height));
+    if (!PictureLimits::mayDecode({size.width(), size.height()}, *allowance))
+        return {};
+    // JPEG decodes straight to a smaller size, or only as far as the clip; the other formats
+    // are decoded whole and then scaled or cut at once, so that no more than the shown size
+    // is kept.
+    if (exceeds(size, fit)) {
+        if (reader.supportsOption(QImageIOHandler::ScaledSize))
+            reader.setScaledSize(size.scaled(fit, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+    } else if (exceeds(size, clip) && reader.supportsOption(QImageIOHandler::ClipRect)) {
+        reader.setClipRect(QRect(QPoint(0, 0), size.boundedTo(clip)));
+    }
+    return kept(reader.read(), fit, clip);
+}
+
+QImage read(const std::string& path, QSize fit, QSize clip)
+{
+    const auto bytes = os::boundedFile::readWhole(path, PictureLimits::kLargestFile);
+    if (!bytes)
+        return {};
+    return decode(QByteArray::fromRawData(bytes->data(), qsizetype(bytes->size())), fit, clip);
 }
 
 } // namespace PictureFile
