@@ -25,11 +25,6 @@ inline std::optional<std::string> readText(const std::string& path)
 // when it is larger than `limit` bytes, or when it cannot be read to its end. Only its own
 // size is allocated for it.
 std::optional<std::string> readWhole(const std::string& path, std::uint64_t limit);
-// A regular file opened for reading as read() opens it, for a reader that takes only what it
-// needs: a C runtime file descriptor, which the caller closes with closeDescriptor(); -1 when
-// read() would refuse the file.
-int openDescriptor(const std::string& path);
-void closeDescriptor(int descriptor);
 // Whether a file may be written at the path: nothing is there yet, or a regular file (or a
 // link to one). A device, a pipe, a folder or a dangling link is the user's, and is neither
 // replaced nor written through.

@@ -48,9 +48,6 @@ TEST(BoundedFile, OnlyTheStartOfARegularFileIsRead)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(os::boundedFile::readText(row.path), row.text);
-        const int descriptor = os::boundedFile::openDescriptor(row.path);
-        EXPECT_EQ(descriptor >= 0, row.text.has_value()) << "opened as read() opens";
-        os::boundedFile::closeDescriptor(descriptor);
         EXPECT_EQ(os::boundedFile::mayWrite(row.path), row.mayWrite);
     }
     EXPECT_EQ(os::boundedFile::read(folder.path("large.ini"), 3), "xxx");

@@ -66,7 +66,8 @@ std::optional<std::string> readWhole(const std::string& path, std::uint64_t limi
     const int fd = openRegular(path);
     struct stat opened {};
     if (fd < 0 || ::fstat(fd, &opened) != 0 || std::uint64_t(opened.st_size) > limit) {
-        closeDescriptor(fd);
+        if (fd >= 0)
+            ::close(fd);
         return std::nullopt;
     }
     // A file that grows meanwhile is taken as far as its size was; one that shrinks, as far
@@ -88,17 +89,6 @@ std::optional<std::string> readWhole(const std::string& path, std::uint64_t limi
         return std::nullopt;
     bytes.resize(filled);
     return bytes;
-}
-
-int openDescriptor(const std::string& path)
-{
-    return openRegular(path);
-}
-
-void closeDescriptor(int descriptor)
-{
-    if (descriptor >= 0)
-        ::close(descriptor);
 }
 
 bool mayWrite(const std::string& path)

@@ -2,8 +2,6 @@
 
 #include "WideText.h"
 
-#include <fcntl.h>
-#include <io.h>
 #include <windows.h>
 
 #include <algorithm>
@@ -90,25 +88,6 @@ std::optional<std::string> readWhole(const std::string& path, std::uint64_t limi
         return std::nullopt;
     bytes.resize(filled);
     return bytes;
-}
-
-int openDescriptor(const std::string& path)
-{
-    const HANDLE file = openDiskFile(path);
-    if (file == INVALID_HANDLE_VALUE)
-        return -1;
-    // The descriptor owns the handle from here on, and closing it closes the handle.
-    const int descriptor =
-        ::_open_osfhandle(reinterpret_cast<std::intptr_t>(file), _O_RDONLY | _O_BINARY);
-    if (descriptor < 0)
-        ::CloseHandle(file);
-    return descriptor;
-}
-
-void closeDescriptor(int descriptor)
-{
-    if (descriptor >= 0)
-        ::_close(descriptor);
 }
 
 bool mayWrite(const std::string& path)
