@@ -94,6 +94,84 @@ TEST_F(InstallX, InstalledPackageRunsInMatesScreenSaver)
     QProcess::execute("env", apt + QStringList{"remove", "tikora-clock"});
 }
 
+// Installs the package with apt for the life of the object, and takes it away again, with
+// anything a run may have left beside the program.
+class InstalledPackage {
+public:
+    static constexpr const char* kProgram = "/usr/bin/tikora-clock";
+
+    explicit InstalledPackage(const QString& package)
+    {
+        m_installed = QProcess::execute("env", kApt + QStringList{"install", package}) == 0;
+        QProcess list;
+        list.start("dpkg", {"--listfiles", "tikora-clock"});
+        list.waitForFinished();
+        m_files = QString::fromUtf8(list.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    }
+    ~InstalledPackage()
+    {
+        QProcess::execute("env", kApt + QStringList{"remove", "tikora-clock"});
+        QFile::remove("/usr/bin/Tikora_Clock.ini");
+    }
+    bool installed() const { return m_installed; }
+    // What the package put in place, folders and files.
+    const QStringList& files() const { return m_files; }
+
+private:
+    static inline const QStringList kApt = {"DEBIAN_FRONTEND=noninteractive", "apt-get", "-y"};
+    bool m_installed = false;
+    QStringList m_files;
+};
+
+// A run as root of the installed program keeps root's settings in root's folder, not beside the
+// program, where every user's copy would read them; a user's copy then saves in the user's own
+// folder, and removing the package leaves nothing behind.
+TEST_F(InstallX, InstalledPackageKeepsEachUsersSettingsInTheirOwnFolder)
+{
+    if (::geteuid() != 0 || qgetenv("CI") != "true" || !QFileInfo::exists("/etc/debian_version"))
+        GTEST_SKIP() << "installs the package only in CI (CI=true) as root on Debian";
+    if (QFileInfo::exists(InstalledPackage::kProgram))
+        GTEST_SKIP() << "the machine has the program installed already";
+    QTemporaryDir folder;
+    const QString package = makePackage(folder.path());
+    ASSERT_FALSE(package.isEmpty());
+    QProcess::execute("chmod", {"a+rx", folder.path()});
+    std::optional<InstalledPackage> installed(std::in_place, package);
+    ASSERT_TRUE(installed->installed());
+    const QString besideProgram = "/usr/bin/Tikora_Clock.ini";
+
+    ClockProcess asRoot(x->display());
+    asRoot.setProgram(InstalledPackage::kProgram);
+    asRoot.setEnvironment("HOME", asRoot.path("root"));
+    asRoot.setEnvironment("XDG_CONFIG_HOME", std::nullopt);
+    ASSERT_TRUE(asRoot.start({"/p"}));
+    ASSERT_TRUE(asRoot.endsWithin(kPromptEndMs)) << asRoot.output();
+    EXPECT_EQ(asRoot.readFile("root/.config/tikora-clock/Tikora_Clock.ini"), kDefaultSettings);
+    EXPECT_FALSE(QFileInfo::exists(besideProgram));
+
+    // The user's run keeps the real time: libfaketime, preloaded into setpriv as root, would
+    // leave the user's program a semaphore it may not open.
+    clock->setProgram(InstalledPackage::kProgram);
+    ASSERT_TRUE(clock->start({"/c"}));
+    ASSERT_TRUE(waitForWindow("Options")) << clock->output();
+    x->click(inDialog(kEqualSize));
+    x->click(inDialog(kSave));
+    EXPECT_TRUE(clock->endsWithin(kPromptEndMs)) << "the save failed";
+    EXPECT_EQ(clock->readFile(kConfigSettings), settingsWith("ShapeWidth=1")) << clock->output();
+
+    const QStringList files = installed->files();
+    ASSERT_FALSE(files.isEmpty());
+    installed.reset();
+    for (const QString& file : files) {
+        if (!QFileInfo(file).isDir()) {
+            EXPECT_FALSE(QFileInfo::exists(file) || QFileInfo(file).isSymLink())
+                << file.toStdString();
+        }
+    }
+    EXPECT_FALSE(QFileInfo::exists("/usr/share/doc/tikora-clock"));
+    EXPECT_FALSE(QFileInfo::exists(besideProgram));
+}
+
 using DebianPackageX = XTest;
 
 TEST_F(DebianPackageX, PackageListsEveryFileAndItsDependenciesAndLintianFindsNoError)

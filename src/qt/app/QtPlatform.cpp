@@ -136,6 +136,7 @@ std::string QtPlatform::locateSettings()
     const QString program = QCoreApplication::applicationDirPath();
     SettingsFolder::Facts facts;
     facts.programFolder = toStd(program);
+    facts.installed = SettingsFolder::installedCopy(facts.programFolder, TIKORA_INSTALL_BINDIR);
     facts.programFolderWritable = QFileInfo(program).isWritable();
     facts.settingsBesideProgram =
         QFileInfo::exists(QDir(program).filePath(toQt(std::string(SettingsFolder::kSettingsFile))));
