@@ -1,5 +1,7 @@
 #include "XTest.h"
 
+#include <QDirIterator>
+
 // Installation: `cmake --install` into a staging folder, the settings of an installed copy in
 // the user's configuration folder, and the Debian package.
 
@@ -14,6 +16,21 @@ const QStringList kInstalledFiles = {"bin/tikora-clock",
                                      "share/doc/tikora-clock/changelog.gz"};
 const QString kConfigSettings = "home/.config/tikora-clock/Tikora_Clock.ini";
 constexpr int kInstallMs = 120000;
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Makes the Debian package in `folder`; its path, or nothing.
+QString makePackage(const QString& folder)
+{
+    QProcess::execute("cpack", {"-G", "DEB", "-B", folder, "--config",
+                                QString(TIKORA_BUILD_DIR) + "/CPackConfig.cmake"});
+    const QStringList packages = QDir(folder).entryList({"tikora-clock_*.deb"});
+    return packages.size() == 1 ? folder + "/" + packages.first() : QString();
+}
 
 // The program runs as the ordinary user, with a fresh home in the run's folder.
 class InstallX : public XTest {
@@ -46,15 +63,27 @@ TEST_F(InstallX, StagedInstallPutsEveryFileInPlaceAndKeepsSettingsInTheUsersFold
     ASSERT_TRUE(clock->endsWithin(kPromptEndMs)) << clock->output();
     EXPECT_EQ(clock->readFile(kConfigSettings), kDefaultSettings) << clock->output();
     EXPECT_FALSE(QFileInfo::exists(stage + "bin/Tikora_Clock.ini"));
-}
 
-// Makes the Debian package in `folder`; its path, or nothing.
-QString makePackage(const QString& folder)
-{
-    QProcess::execute("cpack", {"-G", "DEB", "-B", folder, "--config",
-                                QString(TIKORA_BUILD_DIR) + "/CPackConfig.cmake"});
-    const QStringList packages = QDir(folder).entryList({"tikora-clock_*.deb"});
-    return packages.size() == 1 ? folder + "/" + packages.first() : QString();
+    // Making the package leaves the list of what was installed alone, and the uninstall target
+    // takes all of it away again, the link in XScreenSaver's folder too.
+    const QString manifest = QString(TIKORA_BUILD_DIR) + "/install_manifest.txt";
+    const QByteArray listed = readAll(manifest);
+    EXPECT_TRUE(listed.contains("libexec/xscreensaver/tikora-clock")) << listed.toStdString();
+    QTemporaryDir packageFolder;
+    ASSERT_FALSE(makePackage(packageFolder.path()).isEmpty());
+    EXPECT_EQ(readAll(manifest), listed);
+    ClockProcess uninstall(x->display());
+    uninstall.setProgram("cmake");
+    uninstall.setEnvironment("DESTDIR", install.path("stage"));
+    ASSERT_TRUE(uninstall.start({"--build", TIKORA_BUILD_DIR, "--target", "uninstall"}));
+    ASSERT_TRUE(uninstall.endsWithin(kInstallMs));
+    EXPECT_EQ(uninstall.exitCode(), 0) << uninstall.output();
+    QStringList left;
+    const auto kinds = QDir::Files | QDir::System | QDir::Hidden;
+    for (QDirIterator it(stage, kinds, QDirIterator::Subdirectories); it.hasNext();)
+        left << it.next();
+    EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
+    EXPECT_FALSE(QFileInfo::exists(stage + "share/doc/tikora-clock"));
 }
 
 // MATE's screen saver set to show only the clock, without a lock, and told to blank the screen
