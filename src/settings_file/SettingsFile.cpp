@@ -41,6 +41,10 @@ bool SettingsFile::read(SettingsValues& values) const
         values.strSettings[n] = valueOf(lines[n]);
     values.ViewTime = optionIndex(values.text(SettingsSlot::ViewTime));
     values.ShapeWidth = optionIndex(values.text(SettingsSlot::ShapeWidth));
+    // The dialog saves the second clock style only with "Equal size", whose label boxes its
+    // large figures need; a file with "Different size" beside it reads as the dialog saves it.
+    if (values.clock2())
+        values.ShapeWidth = 1;
     values.PicCenter = values.text(SettingsSlot::PicCenter);
     values.SlideShowTime = slidePeriod(values.text(SettingsSlot::SlideShowTime));
     return contents.has_value();

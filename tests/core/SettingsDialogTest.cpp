@@ -115,10 +115,11 @@ TEST(SettingsDialog, BackAndClock2ExcludeEachOtherInTheDialogAndAtStartUp)
     EXPECT_EQ(backAndClock2Of(r), "00 none equal-only 1 no-lines plain 980x980, equal 1 540 3");
 
     // At start-up "Clock2" is copied into the dialog first, then "Back"; there is no background
-    // file. Ticking "Clock2" selects "Equal size", but the hidden dialog draws nothing.
+    // file. A stored "Clock2" reads with "Equal size", as the dialog saves it, so the face is
+    // laid out as ticking it in the dialog lays it out.
     const std::pair<std::string, std::string> cases[] = {
         {"11", "10 none different 0 lines outlined 1080x1080, equal 1 540 3"},
-        {"01", "01 dial equal-only 1 no-lines plain 980x980, equal 1 420 4"},
+        {"01", "01 dial equal-only 1 no-lines plain 980x980, equal 1 540 3"},
         {"10", "10 none different 0 lines outlined 1080x1080, - 0 420 4"}};
     for (const auto& [stored, state] : cases) {
         ClockRun started;
