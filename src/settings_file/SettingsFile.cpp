@@ -50,12 +50,12 @@ bool SettingsFile::read(SettingsValues& values) const
     return contents.has_value();
 }
 
-bool SettingsFile::write(const Lines& values) const
+tk::WriteFailure SettingsFile::write(const Lines& values) const
 {
     const bool splitsALine = std::any_of(values.begin(), values.end(), [](const std::string& v) {
         return v.find_first_of("\r\n") != std::string::npos;
     });
-    return !splitsALine && m_platform.writeFile(path(), compose(values));
+    return splitsALine ? tk::WriteFailure::Other : m_platform.writeFile(path(), compose(values));
 }
 
 std::string_view SettingsFile::withoutByteOrderMark(std::string_view text)

@@ -147,7 +147,7 @@ TEST(SettingsFile, WhereItLivesAndWhenItIsLeftAlone)
     // A folder that cannot be written leaves the defaults, silently; a file that exists but
     // cannot be read is not overwritten.
     ClockRun unwritable;
-    unwritable.platform.failWrites = true;
+    unwritable.platform.writeFailure = tk::WriteFailure::AccessDenied;
     ASSERT_TRUE(unwritable.start());
     EXPECT_EQ(std::tuple(unwritable.settingsText(), unwritable.platform.messages.size()),
               std::tuple("<missing>", 0u));

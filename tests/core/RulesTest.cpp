@@ -250,7 +250,7 @@ TEST(SettingsFileRules, TheDefaultFileAndWhatCannotBeWritten)
     // A value with a line break would shift every later setting by a line.
     for (const char* broken : {"a\nb", "a\r", "\r\nb"}) {
         lines[2] = broken;
-        EXPECT_FALSE(file.write(lines)) << broken;
+        EXPECT_EQ(file.write(lines), tk::WriteFailure::Other) << broken;
     }
     EXPECT_EQ(platform.writeCount, 0);
 }
