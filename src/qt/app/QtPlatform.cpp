@@ -39,6 +39,8 @@
 #include <ctime>
 #include <filesystem>
 
+#include <unistd.h>
+
 namespace {
 
 constexpr int kSecondsPerHour = 3600;
@@ -91,7 +93,13 @@ QtPlatform::~QtPlatform()
 
 bool QtPlatform::anotherInstanceRunning()
 {
-    return m_presentation.anotherInstanceRunning();
+    const bool running = m_presentation.anotherInstanceRunning();
+    // Someone who started this copy at a terminal is told why nothing shows; a screen-saver
+    // host, which gives it no terminal, is not.
+    if (running && ::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO))
+        std::fprintf(stderr, "%s: the clock runs already; this copy ends\n",
+                     qPrintable(QCoreApplication::applicationName()));
+    return running;
 }
 
 tk::RunRequest QtPlatform::commandLine()
