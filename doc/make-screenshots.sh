@@ -4,6 +4,8 @@
 #   default.png   the default settings
 #   equal.png     "Equal size" with colours of the user's choice
 #   clock2.png    the second clock style with its dial
+# and clock2-1280x800.png, the second style on a 1280x800 screen from a file that names it
+# without "Equal size", which it reads as the dialog would have saved it.
 #
 #   doc/make-screenshots.sh [path/to/tikora-clock]
 # Needs xvfb, faketime and imagemagick (see the README's test line).
@@ -69,3 +71,4 @@ shot default
 # red + 256 x green + 65536 x blue.
 shot equal ShapeWidth=1 HColor=65535 MColor=65280 SColor=16776960 CColor=6553600
 shot clock2 Clock2=1 ShapeWidth=1
+screen=1280x800 shot clock2-1280x800 Clock2=1

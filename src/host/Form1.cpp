@@ -167,6 +167,9 @@ void Form1::CheckCommandLine()
         CmdSwitch = "/c";
         m_run.form2().show();
         setMousePointer(tk::MousePointer::Crosshair);
+        // The dialog opens on the stored time mode and circle style, as the key "1" opens it;
+        // selecting them applies the values the clock already shows.
+        m_run.form2().Predustanovki();
         break;
     case tk::RunMode::Preview:
         CmdSwitch = "/p";

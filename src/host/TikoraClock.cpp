@@ -114,7 +114,7 @@ SettingsFile::Lines TikoraClock::settingsLines(FaceLines face)
     return values;
 }
 
-bool TikoraClock::saveSettings()
+tk::WriteFailure TikoraClock::saveSettings()
 {
     return m_settingsFile.write(settingsLines(FaceLines::Shown));
 }

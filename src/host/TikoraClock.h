@@ -33,7 +33,8 @@ public:
     Module1& module1() override { return m_module1; }
     ClockFace& clockFace() override;
     ChooserCaller& chooserCaller() override;
-    bool saveSettings() override;
+    tk::WriteFailure saveSettings() override;
+    std::string settingsPath() const override { return m_settingsFile.path(); }
     void showLanguage(const LanguageTexts* texts, int chosen) override;
 
     // Fills the settings from the file, or writes the default file when there is none.

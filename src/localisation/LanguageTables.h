@@ -28,6 +28,8 @@ struct LanguageTexts {
     // or the user may not enter it.
     std::string_view strDriveNotAvailable;
     std::string_view strDriveAccessDenied;
+    // Why the settings file could not be saved, one for each tk::WriteFailure after None.
+    std::array<std::string_view, 7> saveFailureReasons;
 };
 
 inline constexpr LanguageTexts kRussian{
@@ -50,6 +52,9 @@ inline constexpr LanguageTexts kRussian{
     "Этот файл нельзя показать как рисунок.",
     " недоступен.",
     " не открывается: доступ запрещён.",
+    {"Доступ запрещён.", "Диск доступен только для чтения.", "Диск переполнен.",
+     "Файл больше, чем позволяет система.", "Папки нет.", "Это не обычный файл.",
+     "Система не дала записать файл."},
 };
 
 inline constexpr LanguageTexts kEnglish{
@@ -72,6 +77,9 @@ inline constexpr LanguageTexts kEnglish{
     "This file cannot be shown as a picture.",
     " is not available.",
     " cannot be opened: access denied.",
+    {"Access denied.", "The disk is read-only.", "The disk is full.",
+     "The file would be larger than the system allows.", "The folder does not exist.",
+     "This is no ordinary file.", "The system did not let the file be written."},
 };
 
 // Texts that read the same in both languages.

@@ -21,6 +21,7 @@ void Module1::DoLocalisation(float lang)
         Localisation = static_cast<float>(k);
     const LanguageTexts* texts = textsOf(lang);
     if (texts) {
+        m_texts = texts;
         strPicNotFound = texts->strPicNotFound;
         strSovet = texts->strSovet;
         strSlidePeriod = texts->strSlidePeriod;
@@ -37,4 +38,12 @@ std::string Module1::driveFailureText(const std::string& drive, tk::DriveFailure
 {
     return drive +
            (why == tk::DriveFailure::AccessDenied ? strDriveAccessDenied : strDriveNotAvailable);
+}
+
+std::string Module1::saveFailureText(const std::string& path, tk::WriteFailure why) const
+{
+    const auto reason = static_cast<std::size_t>(why) - 1;
+    const auto& reasons = m_texts->saveFailureReasons;
+    return strSaveFailed + "\n" + path +
+           (reason < reasons.size() ? "\n" + std::string(reasons[reason]) : std::string());
 }

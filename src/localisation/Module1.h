@@ -28,7 +28,7 @@ public:
     std::string strNoFile;
     // The chooser's hint: the size, back and kind of picture the centre wants.
     std::string strSovet;
-    // When "Save" cannot write the settings file.
+    // When "Save" cannot write the settings file; saveFailureText() adds the file and why.
     std::string strSaveFailed;
     // OK in the chooser on a file that no picture can be made of.
     std::string strCannotShow;
@@ -42,10 +42,13 @@ public:
 
     // Why `drive` cannot be opened, in the current language.
     std::string driveFailureText(const std::string& drive, tk::DriveFailure why) const;
+    // That the settings could not be saved, the file's path, and why, in the current language.
+    std::string saveFailureText(const std::string& path, tk::WriteFailure why) const;
 
     // The texts of a language value, or null when it names none.
     static const LanguageTexts* textsOf(float lang);
 
 private:
     LocalisedWindows& m_windows;
+    const LanguageTexts* m_texts = &kEnglish;
 };

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "ChooserRun.h"
+#include "Platform.h"
+
+#include <string>
 
 class frmFILE;
 
@@ -9,6 +12,8 @@ class frmFILE;
 class DialogRun : public ChooserRun {
 public:
     virtual frmFILE& fileChooser() = 0;
-    // Writes the settings file from the live values; false when it could not be written.
-    virtual bool saveSettings() = 0;
+    // Writes the settings file from the live values, or says why it could not be written.
+    virtual tk::WriteFailure saveSettings() = 0;
+    // Where the settings file is, as a failed save names it.
+    virtual std::string settingsPath() const = 0;
 };

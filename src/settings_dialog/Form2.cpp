@@ -310,8 +310,9 @@ void Form2::save()
     } else if (!optPIC[kDefaultPicture].value()) {
         settings.PicCenter = path;
     }
-    if (!m_run.saveSettings()) {
-        platform.messageBox(texts.strSaveFailed, std::string(kAttention), tk::MessageIcon::Warning,
+    if (const tk::WriteFailure why = m_run.saveSettings(); why != tk::WriteFailure::None) {
+        platform.messageBox(texts.saveFailureText(m_run.settingsPath(), why),
+                            std::string(kAttention), tk::MessageIcon::Warning,
                             tk::MessageButtons::Ok);
         return;
     }

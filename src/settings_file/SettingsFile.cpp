@@ -41,17 +41,21 @@ bool SettingsFile::read(SettingsValues& values) const
         values.strSettings[n] = valueOf(lines[n]);
     values.ViewTime = optionIndex(values.text(SettingsSlot::ViewTime));
     values.ShapeWidth = optionIndex(values.text(SettingsSlot::ShapeWidth));
+    // The dialog saves the second clock style only with "Equal size", whose label boxes its
+    // large figures need; a file with "Different size" beside it reads as the dialog saves it.
+    if (values.clock2())
+        values.ShapeWidth = 1;
     values.PicCenter = values.text(SettingsSlot::PicCenter);
     values.SlideShowTime = slidePeriod(values.text(SettingsSlot::SlideShowTime));
     return contents.has_value();
 }
 
-bool SettingsFile::write(const Lines& values) const
+tk::WriteFailure SettingsFile::write(const Lines& values) const
 {
     const bool splitsALine = std::any_of(values.begin(), values.end(), [](const std::string& v) {
         return v.find_first_of("\r\n") != std::string::npos;
     });
-    return !splitsALine && m_platform.writeFile(path(), compose(values));
+    return splitsALine ? tk::WriteFailure::Other : m_platform.writeFile(path(), compose(values));
 }
 
 std::string_view SettingsFile::withoutByteOrderMark(std::string_view text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Platform.h"
 #include "SettingsSlot.h"
 #include "SettingsValues.h"
 
@@ -7,10 +8,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-namespace tk {
-class Platform;
-}
 
 // The settings file in the settings folder: 13 lines of a key, its "=" and a value, read by
 // position and written whole.
@@ -36,9 +33,9 @@ public:
     // Puts the defaults in every slot, then the file's lines over them, and reads the typed
     // values from the slots; false, with the defaults, when the file cannot be read.
     bool read(SettingsValues& values) const;
-    // Writes the 13 values after their keys; false when the file could not be written or a
-    // value holds a line break, which would shift every later setting by a line.
-    bool write(const Lines& values) const;
+    // Writes the 13 values after their keys; says why when the file could not be written, or
+    // when a value holds a line break, which would shift every later setting by a line.
+    tk::WriteFailure write(const Lines& values) const;
 
     // The language a stored text names: only "0" is Russian; anything else is English.
     static float language(const std::string& text);

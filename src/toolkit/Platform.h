@@ -48,6 +48,20 @@ struct DriveFolder {
     DriveFailure failure = DriveFailure::None;
 };
 
+// Why a file could not be written: the user may not write there, the disk is read-only or
+// full, the file would pass the size the system allows, its folder is missing, something
+// other than a plain file stands at the path, or another reason. None: it was written.
+enum class WriteFailure {
+    None,
+    AccessDenied,
+    ReadOnly,
+    DiskFull,
+    TooLarge,
+    NoFolder,
+    NotAFile,
+    Other
+};
+
 enum class BuiltInPicture { CentreEmblem, Dial800x600, Dial1024x768, Dial1280x1024 };
 
 // Text files are settings-sized: whatever lies past this many bytes of one is not read.
@@ -113,8 +127,8 @@ public:
     // The start of a regular text file, at most kTextFileLimit bytes of it; empty when the path
     // is missing, unreadable or no regular file.
     virtual std::optional<std::string> readFile(const std::string& path) = 0;
-    // Writes the whole file or, on any failure, leaves the old one untouched.
-    virtual bool writeFile(const std::string& path, const std::string& contents) = 0;
+    // Writes the whole file or, on any failure, leaves the old one untouched and says why.
+    virtual WriteFailure writeFile(const std::string& path, const std::string& contents) = 0;
     // Null when the file is missing or is no picture.
     virtual PictureRef loadPicture(const std::string& path) = 0;
     // The same for a picture box of `box` (twips), which shows a larger picture scaled down to

@@ -109,12 +109,45 @@ TEST(StartUp, CommandLineModesAndASecondInstance)
     EXPECT_EQ(second.platform.writeCount, 0);
 }
 
+// "/c" opens the dialog on the stored time mode and circle style, as the key "1" does, and
+// selecting them changes nothing on the clock; no picture option is selected, since selecting
+// one opens the chooser.
+TEST(StartUp, ConfigureSelectsTheStoredOptions)
+{
+    // clang-format off
+    struct Row { const char* viewTime; const char* shapeWidth; int time; int style; };
+    const Row rows[] = {{"0", "0", 0, 0}, {"1", "1", 1, 1}, {"2", "-7", 1, 1}, {"0", "1e30", 0, 1}};
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.viewTime) + " " + row.shapeWidth);
+        const std::string file = worked::settingsWith(
+            {std::string("ViewTime=") + row.viewTime, std::string("ShapeWidth=") + row.shapeWidth});
+        ClockRun plain;
+        ASSERT_TRUE(plain.startWith(file));
+        ClockRun r;
+        r.platform.request = {tk::RunMode::Configure};
+        ASSERT_TRUE(r.startWith(file));
+        const Form2& d = r.dialog();
+        EXPECT_EQ(std::tuple(d.optWT[row.time].value(), d.optWT[1 - row.time].value(),
+                             d.optSW[row.style].value(), d.optSW[1 - row.style].value()),
+                  std::tuple(true, false, true, false));
+        EXPECT_FALSE(d.optPIC[0].value() || d.optPIC[1].value() || d.optPIC[2].value());
+        const auto face = [](ClockRun& run) {
+            const Form1& c = run.clock();
+            return std::tuple(run.settings().ViewTime, run.settings().ShapeWidth,
+                              c.layout.RadiusUnit, c.ShapeS[2].width(), c.lblS[0].width(),
+                              c.lblS[0].font().size, run.look());
+        };
+        EXPECT_EQ(face(r), face(plain));
+    }
+}
+
 TEST(SettingsFile, WhereItLivesAndWhenItIsLeftAlone)
 {
     // A folder that cannot be written leaves the defaults, silently; a file that exists but
     // cannot be read is not overwritten.
     ClockRun unwritable;
-    unwritable.platform.failWrites = true;
+    unwritable.platform.writeFailure = tk::WriteFailure::AccessDenied;
     ASSERT_TRUE(unwritable.start());
     EXPECT_EQ(std::tuple(unwritable.settingsText(), unwritable.platform.messages.size()),
               std::tuple("<missing>", 0u));

@@ -215,9 +215,10 @@ TEST(SettingsFileRules, FilesOfEveryShapeAreReadByPosition)
         {"0 0 1 30 16777215 0 00", {"HColor=16777215", "HColor=16777216"}},
         {"0 0 1 30 0 0 00", {"HColor=0", "HColor=-5"}},
         {"0 0 1 30 255 16777215 00", {"CColor=99999999"}},
-        // "Back" is the whole number 1, "Clock2" exactly the number 1.
+        // "Back" is the whole number 1, "Clock2" exactly the number 1; the dialog saves
+        // "Clock2" only with "Equal size", so the default "Different size" reads as that.
         {"0 0 1 30 255 0 10", {"Back=1", "Back=0.6"}},
-        {"0 0 1 30 255 0 01", {"Clock2=1", "Clock2=1.0"}}};
+        {"0 1 1 30 255 0 01", {"Clock2=1", "Clock2=1.0"}}};
     // clang-format on
     for (const auto& [expected, changed] : lines) {
         for (const std::string& line : changed)
@@ -249,7 +250,7 @@ TEST(SettingsFileRules, TheDefaultFileAndWhatCannotBeWritten)
     // A value with a line break would shift every later setting by a line.
     for (const char* broken : {"a\nb", "a\r", "\r\nb"}) {
         lines[2] = broken;
-        EXPECT_FALSE(file.write(lines)) << broken;
+        EXPECT_EQ(file.write(lines), tk::WriteFailure::Other) << broken;
     }
     EXPECT_EQ(platform.writeCount, 0);
 }

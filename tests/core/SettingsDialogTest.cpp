@@ -115,10 +115,11 @@ TEST(SettingsDialog, BackAndClock2ExcludeEachOtherInTheDialogAndAtStartUp)
     EXPECT_EQ(backAndClock2Of(r), "00 none equal-only 1 no-lines plain 980x980, equal 1 540 3");
 
     // At start-up "Clock2" is copied into the dialog first, then "Back"; there is no background
-    // file. Ticking "Clock2" selects "Equal size", but the hidden dialog draws nothing.
+    // file. A stored "Clock2" reads with "Equal size", as the dialog saves it, so the face is
+    // laid out as ticking it in the dialog lays it out.
     const std::pair<std::string, std::string> cases[] = {
         {"11", "10 none different 0 lines outlined 1080x1080, equal 1 540 3"},
-        {"01", "01 dial equal-only 1 no-lines plain 980x980, equal 1 420 4"},
+        {"01", "01 dial equal-only 1 no-lines plain 980x980, equal 1 540 3"},
         {"10", "10 none different 0 lines outlined 1080x1080, - 0 420 4"}};
     for (const auto& [stored, state] : cases) {
         ClockRun started;
@@ -143,20 +144,31 @@ TEST(SaveAndCancel, SaveWritesTheLiveValuesAndEndsOnceItCanWrite)
     d.lblCOLOR[3].click();
     d.lblCOLOR[2].click();
     d.lblLOC[0].click();
-    // A save that cannot write says so and keeps the dialog open.
-    r.platform.failWrites = true;
+    // A save that cannot write says so, with the file and why, in the dialog's language, and
+    // keeps the dialog open.
+    const std::string file = r.platform.pathOf("Tikora_Clock.ini");
+    r.platform.writeFailure = tk::WriteFailure::DiskFull;
     EXPECT_TRUE(r.runs([&] { d.cmdOK[0].click(); }));
     EXPECT_EQ(r.platform.messages,
-              std::vector<std::string>{"Не удалось сохранить настройки. Attention20"});
+              std::vector<std::string>{"Не удалось сохранить настройки.\n" + file +
+                                       "\nДиск переполнен. Attention20"});
     EXPECT_TRUE(d.visible());
     EXPECT_EQ(r.settingsText(), worked::kDefaultSettings);
-    r.platform.failWrites = false;
+    r.platform.writeFailure = tk::WriteFailure::None;
     EXPECT_FALSE(r.runs([&] { d.cmdOK[0].click(); }));
     EXPECT_EQ(r.settingsText(), "ViewTime=1\r\nShapeWidth=1\r\nPicCenter=Встроенная\r\n"
                                 "SlideShowTime=0\r\nLocalisation=0\r\nBack=1\r\nHColor=200\r\n"
                                 "MColor=8421631\r\nSColor=65280\r\nCColor=197121\r\n"
                                 "HSize=15.75\r\nFName=Arial\r\nClock2=0\r\n");
     EXPECT_EQ(r.platform.messages.size(), 1u);
+    ClockRun english;
+    ASSERT_TRUE(english.openDialog());
+    english.platform.writeFailure = tk::WriteFailure::AccessDenied;
+    EXPECT_TRUE(english.runs([&] { english.dialog().cmdOK[0].click(); }));
+    EXPECT_EQ(english.platform.messages,
+              std::vector<std::string>{"Settings could not be saved.\n" +
+                                       english.platform.pathOf("Tikora_Clock.ini") +
+                                       "\nAccess denied. Attention20"});
 
     // Cancel ends without writing.
     ClockRun cancelled;

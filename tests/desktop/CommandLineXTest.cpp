@@ -6,7 +6,8 @@
 #include <cstring>
 
 // What the program does with its command line and its display: a run it cannot make is said in
-// one line with status 1, Qt's own options are never taken, and -display names the display.
+// one line with status 1, an unknown option with status 2, Qt's own options are never taken,
+// and -display names the display.
 
 namespace {
 
@@ -43,10 +44,12 @@ int endLeftBehind(const ClockProcess& run)
 
 using CommandLineX = XTest;
 
-// A run that cannot be made is said in one line with status 1, and --help and --version answer
-// without a display. A run prints nothing, without a runtime folder or a session bus too, leaves
-// no bus daemon behind, also when told to start one, and a file-size limit of nothing kills none
-// of it.
+// A run that cannot be made is said in one line with status 1, and an option the program does
+// not know with status 2: a mistyped one, or one of Qt's, which would make an invisible copy
+// ("-platform offscreen") or leave most of the screen uncovered ("-qwindowgeometry"). --help
+// and --version answer without a display. A run prints nothing, without a runtime folder or a
+// session bus too, leaves no bus daemon behind, also when told to start one, and a file-size limit
+// of nothing kills none of it.
 TEST_F(CommandLineX, AnswersAndFailuresAreSaidAndRunsAreQuiet)
 {
     // DISPLAY is none when null and the test's own when empty; a window is named as the user
@@ -62,6 +65,9 @@ TEST_F(CommandLineX, AnswersAndFailuresAreSaidAndRunsAreQuiet)
         {"Wayland without a compositor", {"/s"}, nullptr, "wayland", nullptr, 1, "Wayland display"},
         {"help", {"--help"}, nullptr, nullptr, nullptr, 0, "--window-id ID"},
         {"the version", {"--version"}, nullptr, nullptr, nullptr, 0, "tikora-clock 0."},
+        {"a mistyped option", {"--windwo"}, "", nullptr, nullptr, 2, "\"--windwo\"; \"tikora-clock --help\""},
+        {"Qt's -platform", {"-platform", "offscreen", "/s"}, "", nullptr, nullptr, 2, "unknown option \"-platform\""},
+        {"Qt's -qwindowgeometry", {"-qwindowgeometry", "100x100", "/s"}, "", nullptr, nullptr, 2, "unknown option"},
         {"a file-size limit of nothing", {"--fsize=0", program, "/p"}, ""},
         {"no runtime folder nor bus", {"--root"}, ""},
         {"a bus to start", {"--root"}, "", nullptr, "autolaunch:"}};
@@ -93,11 +99,9 @@ TEST_F(CommandLineX, AnswersAndFailuresAreSaidAndRunsAreQuiet)
 }
 
 // A Wayland session whose compositor is gone (a stale name, or none named) or has hung runs on
-// the X display beside it, and Qt's own options are never taken: "-platform offscreen" would make
-// an invisible copy that no input can end, and "-qwindowgeometry 100x100" would leave most of the
-// screen uncovered; the program's own "-display" names the display. Each run covers the screen
-// without a word until a key ends it.
-TEST_F(CommandLineX, RunsOnX11WhateverWaylandAndQtAreTold)
+// the X display beside it, and the program's own "-display" names the display. Each run covers the
+// screen without a word until a key ends it.
+TEST_F(CommandLineX, RunsOnX11WhateverWaylandIsTold)
 {
     ASSERT_NO_FATAL_FAILURE(useScreens({"1024x768x24"}, true));
     const QString hung = clock->path("hung-compositor");
@@ -108,8 +112,6 @@ TEST_F(CommandLineX, RunsOnX11WhateverWaylandAndQtAreTold)
     const Row rows[] = {{"a stale Wayland display", "WAYLAND_DISPLAY=wayland-stale"},
                         {"a Wayland session without a display", "XDG_SESSION_TYPE=wayland"},
                         {"a hung compositor", "WAYLAND_DISPLAY=" + hung},
-                        {"Qt's -platform", "", {"-platform", "offscreen"}},
-                        {"Qt's -qwindowgeometry", "", {"-qwindowgeometry", "100x100"}},
                         {"-display without DISPLAY", "DISPLAY", {"-display", x->display()}}};
     // clang-format on
     for (const auto& [name, variable, options] : rows) {

@@ -1,5 +1,7 @@
 #include "XTest.h"
 
+#include <QDirIterator>
+
 // Installation: `cmake --install` into a staging folder, the settings of an installed copy in
 // the user's configuration folder, and the Debian package.
 
@@ -14,6 +16,21 @@ const QStringList kInstalledFiles = {"bin/tikora-clock",
                                      "share/doc/tikora-clock/changelog.gz"};
 const QString kConfigSettings = "home/.config/tikora-clock/Tikora_Clock.ini";
 constexpr int kInstallMs = 120000;
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Makes the Debian package in `folder`; its path, or nothing.
+QString makePackage(const QString& folder)
+{
+    QProcess::execute("cpack", {"-G", "DEB", "-B", folder, "--config",
+                                QString(TIKORA_BUILD_DIR) + "/CPackConfig.cmake"});
+    const QStringList packages = QDir(folder).entryList({"tikora-clock_*.deb"});
+    return packages.size() == 1 ? folder + "/" + packages.first() : QString();
+}
 
 // The program runs as the ordinary user, with a fresh home in the run's folder.
 class InstallX : public XTest {
@@ -46,15 +63,27 @@ TEST_F(InstallX, StagedInstallPutsEveryFileInPlaceAndKeepsSettingsInTheUsersFold
     ASSERT_TRUE(clock->endsWithin(kPromptEndMs)) << clock->output();
     EXPECT_EQ(clock->readFile(kConfigSettings), kDefaultSettings) << clock->output();
     EXPECT_FALSE(QFileInfo::exists(stage + "bin/Tikora_Clock.ini"));
-}
 
-// Makes the Debian package in `folder`; its path, or nothing.
-QString makePackage(const QString& folder)
-{
-    QProcess::execute("cpack", {"-G", "DEB", "-B", folder, "--config",
-                                QString(TIKORA_BUILD_DIR) + "/CPackConfig.cmake"});
-    const QStringList packages = QDir(folder).entryList({"tikora-clock_*.deb"});
-    return packages.size() == 1 ? folder + "/" + packages.first() : QString();
+    // Making the package leaves the list of what was installed alone, and the uninstall target
+    // takes all of it away again, the link in XScreenSaver's folder too.
+    const QString manifest = QString(TIKORA_BUILD_DIR) + "/install_manifest.txt";
+    const QByteArray listed = readAll(manifest);
+    EXPECT_TRUE(listed.contains("libexec/xscreensaver/tikora-clock")) << listed.toStdString();
+    QTemporaryDir packageFolder;
+    ASSERT_FALSE(makePackage(packageFolder.path()).isEmpty());
+    EXPECT_EQ(readAll(manifest), listed);
+    ClockProcess uninstall(x->display());
+    uninstall.setProgram("cmake");
+    uninstall.setEnvironment("DESTDIR", install.path("stage"));
+    ASSERT_TRUE(uninstall.start({"--build", TIKORA_BUILD_DIR, "--target", "uninstall"}));
+    ASSERT_TRUE(uninstall.endsWithin(kInstallMs));
+    EXPECT_EQ(uninstall.exitCode(), 0) << uninstall.output();
+    QStringList left;
+    const auto kinds = QDir::Files | QDir::System | QDir::Hidden;
+    for (QDirIterator it(stage, kinds, QDirIterator::Subdirectories); it.hasNext();)
+        left << it.next();
+    EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
+    EXPECT_FALSE(QFileInfo::exists(stage + "share/doc/tikora-clock"));
 }
 
 // MATE's screen saver set to show only the clock, without a lock, and told to blank the screen
@@ -92,6 +121,84 @@ TEST_F(InstallX, InstalledPackageRunsInMatesScreenSaver)
     clock->terminate();
     EXPECT_FALSE(clock->runsAfter(kPromptEndMs));
     QProcess::execute("env", apt + QStringList{"remove", "tikora-clock"});
+}
+
+// Installs the package with apt for the life of the object, and takes it away again, with
+// anything a run may have left beside the program.
+class InstalledPackage {
+public:
+    static constexpr const char* kProgram = "/usr/bin/tikora-clock";
+
+    explicit InstalledPackage(const QString& package)
+    {
+        m_installed = QProcess::execute("env", kApt + QStringList{"install", package}) == 0;
+        QProcess list;
+        list.start("dpkg", {"--listfiles", "tikora-clock"});
+        list.waitForFinished();
+        m_files = QString::fromUtf8(list.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    }
+    ~InstalledPackage()
+    {
+        QProcess::execute("env", kApt + QStringList{"remove", "tikora-clock"});
+        QFile::remove("/usr/bin/Tikora_Clock.ini");
+    }
+    bool installed() const { return m_installed; }
+    // What the package put in place, folders and files.
+    const QStringList& files() const { return m_files; }
+
+private:
+    static inline const QStringList kApt = {"DEBIAN_FRONTEND=noninteractive", "apt-get", "-y"};
+    bool m_installed = false;
+    QStringList m_files;
+};
+
+// A run as root of the installed program keeps root's settings in root's folder, not beside the
+// program, where every user's copy would read them; a user's copy then saves in the user's own
+// folder, and removing the package leaves nothing behind.
+TEST_F(InstallX, InstalledPackageKeepsEachUsersSettingsInTheirOwnFolder)
+{
+    if (::geteuid() != 0 || qgetenv("CI") != "true" || !QFileInfo::exists("/etc/debian_version"))
+        GTEST_SKIP() << "installs the package only in CI (CI=true) as root on Debian";
+    if (QFileInfo::exists(InstalledPackage::kProgram))
+        GTEST_SKIP() << "the machine has the program installed already";
+    QTemporaryDir folder;
+    const QString package = makePackage(folder.path());
+    ASSERT_FALSE(package.isEmpty());
+    QProcess::execute("chmod", {"a+rx", folder.path()});
+    std::optional<InstalledPackage> installed(std::in_place, package);
+    ASSERT_TRUE(installed->installed());
+    const QString besideProgram = "/usr/bin/Tikora_Clock.ini";
+
+    ClockProcess asRoot(x->display());
+    asRoot.setProgram(InstalledPackage::kProgram);
+    asRoot.setEnvironment("HOME", asRoot.path("root"));
+    asRoot.setEnvironment("XDG_CONFIG_HOME", std::nullopt);
+    ASSERT_TRUE(asRoot.start({"/p"}));
+    ASSERT_TRUE(asRoot.endsWithin(kPromptEndMs)) << asRoot.output();
+    EXPECT_EQ(asRoot.readFile("root/.config/tikora-clock/Tikora_Clock.ini"), kDefaultSettings);
+    EXPECT_FALSE(QFileInfo::exists(besideProgram));
+
+    // The user's run keeps the real time: libfaketime, preloaded into setpriv as root, would
+    // leave the user's program a semaphore it may not open.
+    clock->setProgram(InstalledPackage::kProgram);
+    ASSERT_TRUE(clock->start({"/c"}));
+    ASSERT_TRUE(waitForWindow("Options")) << clock->output();
+    x->click(inDialog(kEqualSize));
+    x->click(inDialog(kSave));
+    EXPECT_TRUE(clock->endsWithin(kPromptEndMs)) << "the save failed";
+    EXPECT_EQ(clock->readFile(kConfigSettings), settingsWith("ShapeWidth=1")) << clock->output();
+
+    const QStringList files = installed->files();
+    ASSERT_FALSE(files.isEmpty());
+    installed.reset();
+    for (const QString& file : files) {
+        if (!QFileInfo(file).isDir()) {
+            EXPECT_FALSE(QFileInfo::exists(file) || QFileInfo(file).isSymLink())
+                << file.toStdString();
+        }
+    }
+    EXPECT_FALSE(QFileInfo::exists("/usr/share/doc/tikora-clock"));
+    EXPECT_FALSE(QFileInfo::exists(besideProgram));
 }
 
 using DebianPackageX = XTest;

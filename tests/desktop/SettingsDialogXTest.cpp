@@ -62,6 +62,36 @@ TEST_F(SettingsDialogX, OptionsShowAtOnceAndOnlySaveWritesThem)
     }
 }
 
+// Without a pointer: Tab reaches the language labels and the colours' labels, each showing
+// its focus, and Space acts on them as a click does; Enter still saves.
+TEST_F(SettingsDialogX, LanguageAndColoursAreReachedWithKeys)
+{
+    // The label "Russian", and how many Tabs lead from it to "Minutes color": the other
+    // language, the six options, the two boxes, and the hours' size and label and the minutes'
+    // size before it.
+    const QRect russian(80, 11, 41, 13);
+    constexpr int kTabsToMinutes = 14;
+    ASSERT_TRUE(clock->writeFile(kSettingsName, kDefaultSettings));
+    ASSERT_NO_FATAL_FAILURE(startConfiguring());
+    // A click on no widget gives the dialog the keyboard, as a window manager would.
+    x->click({90, 425});
+    const QImage unfocused = x->screenshot().copy(russian);
+    x->key("Tab");
+    EXPECT_TRUE(waitFor([&] { return x->screenshot().copy(russian) != unfocused; }))
+        << "the label shows no focus";
+    x->key("space");
+    EXPECT_TRUE(waitForWindow("Установки")) << "Space did not switch the language";
+    for (int i = 0; i < kTabsToMinutes; ++i)
+        x->key("Tab");
+    x->key("space");
+    ASSERT_TRUE(waitForWindow("Select Color")) << "Space did not open the colour picker";
+    x->key("Escape");
+    EXPECT_TRUE(waitFor([&] { return !x->shownWindow("Select Color"); }));
+    x->key("Return");
+    ASSERT_TRUE(clock->endsWithin(kPromptEndMs)) << "Enter did not save";
+    EXPECT_EQ(clock->readFile(kSettingsName), settingsWith("PicCenter=Встроенная\nLocalisation=0"));
+}
+
 TEST_F(SettingsDialogX, ASaveThatCannotBeWrittenWholeLeavesTheOldFileWhole)
 {
     // A long font name makes the new file as long as the old one, so that the limit cuts it

@@ -246,15 +246,20 @@ TEST(FileRules, TheSettingsFolderAndTheChoosersFirstFolder)
     const std::string s(1, tk::kPathSeparator);
     const std::string program = s + "opt" + s + "clock";
     const std::string config = s + "home" + s + "me" + s + ".config";
+    const std::string own = config + s + "tikora-clock";
     // clang-format off
-    struct Row { const char* name; bool writable; bool settingsBeside; std::string config; std::string folder; };
-    const Row rows[] = {{"a writable program folder", true, false, config, program},
-                        {"a program folder that holds the settings", false, true, config, program},
-                        {"an installed copy", false, false, config, config + s + "tikora-clock"},
-                        {"a configuration folder ending in a separator", false, false, config + s, config + s + "tikora-clock"}};
+    struct Row { const char* name; bool installed; bool writable; bool settingsBeside; std::string config; std::string folder; };
+    const Row rows[] = {{"a writable program folder", false, true, false, config, program},
+                        {"a program folder that holds the settings", false, false, true, config, program},
+                        {"an installed copy", true, false, false, config, own},
+                        {"a copy in a folder the user cannot write", false, false, false, config, own},
+                        {"an installed copy run by root", true, true, false, config, own},
+                        {"an installed copy beside a file that root left", true, false, true, config, own},
+                        {"a configuration folder ending in a separator", false, false, false, config + s, own}};
     // clang-format on
     for (const Row& row : rows)
-        EXPECT_EQ(SettingsFolder::locate({program, row.writable, row.settingsBeside, row.config}),
+        EXPECT_EQ(SettingsFolder::locate(
+                      {program, row.installed, row.writable, row.settingsBeside, row.config}),
                   row.folder)
             << row.name;
 
@@ -275,6 +280,28 @@ TEST(FileRules, TheSettingsFolderAndTheChoosersFirstFolder)
                       {row.settings, program, row.pictures, row.picturesExist, home}),
                   row.folder)
             << row.name;
+}
+
+// Where a copy is installed: the folder it was installed to, or one of the system's; any other
+// folder, however like a system folder its name, is a portable copy's.
+TEST(FileRules, AnInstalledCopyIsKnownByItsFolder)
+{
+    // clang-format off
+    struct Row { const char* folder; const char* installFolder; bool installed; };
+    const Row rows[] = {{"/usr/bin", "", true},
+                        {"/usr/local/bin", "/usr/local/bin", true},
+                        {"/usr/local/bin/", "", true},
+                        {"/opt/tikora-clock/bin", "", true},
+                        {"/usr", "", true},
+                        {"/usrlocal/bin", "", false},
+                        {"/home/me/clock", "", false},
+                        {"/home/me/clock", "/usr/local/bin", false},
+                        {"/home/me/.local/bin", "/home/me/.local/bin/", true},
+                        {"/home/me/usr/bin", "", false}};
+    // clang-format on
+    for (const Row& row : rows)
+        EXPECT_EQ(SettingsFolder::installedCopy(row.folder, row.installFolder), row.installed)
+            << row.folder << " installed to \"" << row.installFolder << '"';
 }
 
 std::filesystem::path utf8Path(const std::string& text)

@@ -42,7 +42,7 @@ const CommandLineRow kCommandLines[] = {
     {"/S with blanks around it", {"  /S  "}, Mode::ScreenSaver, 0, kClock},
     {"-S", {"-S"}, Mode::ScreenSaver, 0, kClock},
     {"/C in capitals configures", {"/C"}, Mode::Configure, 0, kConfigure},
-    {"-c runs the clock as any other switch", {"-c"}, Mode::ScreenSaver, 0, kClock},
+    {"-c is no switch of the program's", {"-c"}, Mode::ScreenSaver, 0, kClock, "", true},
     {"/c:1234 names the dialog's owner", {"/c:1234"}, Mode::Configure, 1234, {RunMode::Configure, 1234}},
     {"/c and the owner in the next word", {"/c", "4321"}, Mode::Configure, 4321, {RunMode::Configure, 4321}},
     {"/cfoo is told by its first two letters", {"/cfoo"}, Mode::Configure, 0, kConfigure},
@@ -50,7 +50,8 @@ const CommandLineRow kCommandLines[] = {
     {"/P: with a window past 32 bits", {"/P:0X123456789A"}, Mode::Preview, 0x123456789A, {RunMode::Preview, 0x123456789A}},
     {"/p with a window that is no number", {"/p", "12abc"}, Mode::Preview, 0, {RunMode::Preview}},
     {"a word before /c hides it", {"foo", "/c"}, Mode::ScreenSaver, 0, kClock},
-    {"Qt's -platform is no -p", {"-platform", "offscreen", "/s"}, Mode::ScreenSaver, 0, kClock},
+    {"/a runs the clock as any other slash switch", {"/a"}, Mode::ScreenSaver, 0, kClock},
+    {"Qt's -platform is no -p", {"-platform", "offscreen", "/s"}, Mode::ScreenSaver, 0, kClock, "", true},
     {"-display NAME", {"-display", ":3", "/c"}, Mode::Configure, 0, kConfigure, ":3"},
     {"--display=NAME", {"--display=:5"}, Mode::ScreenSaver, 0, kClock, ":5"},
     {"-display without a name", {"/s", "-display"}, Mode::ScreenSaver, 0, kClock, "", true},
@@ -81,6 +82,31 @@ TEST(CommandLine, BothConventions)
     }
     EXPECT_EQ(parse({"--root"}, "tikora-clock", "0x400007").windowHandle(), 0x400007u)
         << "--root draws in the window that XSCREENSAVER_WINDOW names";
+}
+
+// An option written with a dash that the program does not know is said with the way to the
+// known ones, not run as the full-screen clock; the screen-saver switches and the embedding
+// switches are no such option.
+TEST(CommandLine, AnUnknownOptionIsSaid)
+{
+    // clang-format off
+    struct Row { std::vector<std::string> arguments; std::string said; };
+    const Row rows[] = {
+        {{"--windwo"}, R"(unknown option "--windwo"; "tikora-clock --help" lists the options)"},
+        {{"/s", "--bogus", "-v"}, R"(unknown option "--bogus"; "tikora-clock --help" lists the options)"},
+        {{"-"}, R"(unknown option "-"; "tikora-clock --help" lists the options)"},
+        {{"-display", ":1", "--window"}, ""},
+        {{"-S"}, ""},
+        {{"/x", "-root"}, ""},
+        {{"--window-id", "7"}, ""},
+        {{"/c", "0x1F"}, ""}};
+    // clang-format on
+    for (const Row& row : rows) {
+        const CommandLine line = parse(row.arguments);
+        EXPECT_EQ(std::pair(line.unknownOption(), line.error()),
+                  std::pair(!row.said.empty(), row.said))
+            << ::testing::PrintToString(row.arguments);
+    }
 }
 
 TEST(CommandLine, TheProgramIsNamedAsItWasCalled)

@@ -6,9 +6,13 @@
 #include "ScopedEnvironment.h"
 #include "TestFolder.h"
 #include "UserFolders.h"
+#include "WriteFailure.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,6 +26,38 @@ namespace fs = std::filesystem;
 bool root()
 {
     return ::geteuid() == 0;
+}
+
+// Why a write failed, from the system's own failing calls: a missing folder, a folder in the
+// file's place, and a write past the file-size limit.
+TEST(PosixWriteFailure, TheSystemsReasonIsNamed)
+{
+    const TestFolder folder;
+    fs::create_directory(folder.path("folder"));
+    const auto opening = [](const std::string& path) {
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        const tk::WriteFailure why = fd < 0 ? os::lastWriteFailure() : tk::WriteFailure::None;
+        if (fd >= 0)
+            ::close(fd);
+        return why;
+    };
+    EXPECT_EQ(opening(folder.path("missing/Tikora_Clock.ini")), tk::WriteFailure::NoFolder);
+    EXPECT_EQ(opening(folder.path("folder")), tk::WriteFailure::NotAFile);
+
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old = {};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 4;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const int fd = ::open(folder.path("big").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    const bool cut = ::write(fd, "12345678", 8) == 4 && ::write(fd, "9", 1) < 0;
+    const tk::WriteFailure why = os::lastWriteFailure();
+    ::close(fd);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_TRUE(cut);
+    EXPECT_EQ(why, tk::WriteFailure::TooLarge);
 }
 
 // A lock file that is a link, or another user's, is not used: taking it would let others

@@ -40,7 +40,8 @@ public:
     tk::RunRequest request;
     tk::ScreenSize screen{15360, 11520};
     bool anotherInstance = false;
-    bool failWrites = false;
+    // Why every write fails, or None.
+    tk::WriteFailure writeFailure = tk::WriteFailure::None;
     bool failReads = false;
     // The drives that cannot be opened, and why.
     std::map<std::string, tk::DriveFailure> driveFailures;
@@ -148,10 +149,13 @@ public:
     {
         return failReads ? std::nullopt : os::boundedFile::readText(path);
     }
-    bool writeFile(const std::string& path, const std::string& contents) override
+    tk::WriteFailure writeFile(const std::string& path, const std::string& contents) override
     {
         ++writeCount;
-        return !failWrites && std::ofstream(native(path), std::ios::binary) << contents;
+        if (writeFailure != tk::WriteFailure::None)
+            return writeFailure;
+        return std::ofstream(native(path), std::ios::binary) << contents ? tk::WriteFailure::None
+                                                                         : tk::WriteFailure::Other;
     }
     // A file that begins with "picture" is a picture; any other file is none.
     tk::PictureRef loadPicture(const std::string& path) override

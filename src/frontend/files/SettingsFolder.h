@@ -14,6 +14,8 @@ inline constexpr std::string_view kFolderName = "tikora-clock";
 
 struct Facts {
     std::string programFolder;
+    // An installed copy (installedCopy below) never keeps its settings beside itself.
+    bool installed = false;
     bool programFolderWritable = false;
     // Whether the program's folder already holds the settings file.
     bool settingsBesideProgram = false;
@@ -22,10 +24,15 @@ struct Facts {
 };
 
 // A portable copy keeps its settings beside the program: its folder can be written, or
-// already holds the settings file. An installed copy, in a folder the user cannot write,
-// keeps them in the user's configuration folder, in a folder of their own, which the front
-// end makes when missing.
+// already holds the settings file. An installed copy keeps them in the user's configuration
+// folder, in a folder of their own, which the front end makes when missing; so does root's,
+// whose run could otherwise write a file beside the program that every user's copy reads.
 std::string locate(const Facts& facts);
+
+// Whether a program in `programFolder` is an installed copy: it runs from the folder it was
+// installed to (`installFolder`, empty when unknown), or from a folder of the system's
+// (/usr, /usr/local, /opt, or any folder below them).
+bool installedCopy(const std::string& programFolder, const std::string& installFolder);
 
 struct PictureFacts {
     std::string settingsFolder;

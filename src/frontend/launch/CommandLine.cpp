@@ -89,7 +89,10 @@ CommandLine::CommandLine(const std::vector<std::string>& arguments,
                 m_display = rest[++i];
         } else if (name.rfind("display=", 0) == 0) {
             m_display = name.substr(8);
-        } else if (!takeEmbeddingSwitch(rest, i, screenSaverWindow)) {
+        } else if (rest[i].starts_with('-') && lowerCase(name) != "s") {
+            if (!takeEmbeddingSwitch(rest, i, screenSaverWindow))
+                refuseUnknown(rest[i]);
+        } else {
             clockWords.push_back(rest[i]);
         }
     }
@@ -145,6 +148,17 @@ void CommandLine::readScreenSaverSwitch(const std::vector<std::string>& words)
     else if (first.size() == 2)
         m_windowText = wordAt(line, first.size());
     m_windowHandle = parseHandle(m_windowText).value_or(0);
+}
+
+// A mistyped option would otherwise run the full-screen clock without a word; the first one is
+// said, with where to find the right ones.
+void CommandLine::refuseUnknown(const std::string& option)
+{
+    if (m_unknownOption)
+        return;
+    m_unknownOption = true;
+    m_error =
+        "unknown option \"" + option + "\"; \"" + m_programName + " --help\" lists the options";
 }
 
 tk::RunRequest CommandLine::clockRequest() const

@@ -17,14 +17,14 @@ enum class LaunchMode { ScreenSaver, Configure, Preview, Root, WindowId, Window,
 // to a toolkit: a toolkit's options would let a command line start an invisible or partial
 // copy, so only the X convention -display NAME is taken, and applied by the program itself.
 //
-// Windows starts a screen saver with "/s", "/c", "/c:HWND", "/p HWND" and their forms with a
-// dash, in any case; the slash forms are told by their first two characters, as the system
-// has always read them, and the dash forms only as whole words, so that an option such as
-// "-platform" runs the clock as "/s" does. The X11 switches choose an embedded run: --root
-// draws in the window that XSCREENSAVER_WINDOW names (else in the root window), --window-id ID
-// in that window and --window in a new ordinary window. Each may be written with one dash or
-// two. "-h" or "--help" and "--version", in any case and anywhere on the line, answer instead
-// of running.
+// Windows starts a screen saver with "/s", "/c", "/c:HWND" and "/p HWND", in any case; the
+// slash forms are told by their first two characters, as the system has always read them, so
+// "/a" runs the clock. Of the forms with a dash only "-s" runs it: any other option written
+// with a dash or two, such as "-c", "-platform" or a mistyped "--windwo", is refused as
+// unknown. The X11 switches choose an embedded run: --root draws in the window that
+// XSCREENSAVER_WINDOW names (else in the root window), --window-id ID in that window and
+// --window in a new ordinary window. Each may be written with one dash or two. "-h" or
+// "--help" and "--version", in any case and anywhere on the line, answer instead of running.
 class CommandLine {
 public:
     // A run with no arguments: the clock, full screen.
@@ -58,6 +58,9 @@ public:
     tk::RunRequest clockRequest() const;
     // What is wrong with the command line, or an empty text.
     const std::string& error() const { return m_error; }
+    // Whether what is wrong is an option the program does not know, which a command ends with
+    // status 2, the usual status of a command line misused.
+    bool unknownOption() const { return m_unknownOption; }
     // The name the program was called by, without its folder, on either system.
     const std::string& programName() const { return m_programName; }
     // What --help prints: how to use the program.
@@ -71,11 +74,13 @@ private:
     bool takeEmbeddingSwitch(const std::vector<std::string>& arguments, std::size_t& i,
                              std::string_view screenSaverWindow);
     void readScreenSaverSwitch(const std::vector<std::string>& words);
+    void refuseUnknown(const std::string& option);
 
     LaunchMode m_mode = LaunchMode::ScreenSaver;
     std::uint64_t m_windowHandle = 0;
     std::string m_windowText;
     std::string m_display;
     std::string m_error;
+    bool m_unknownOption = false;
     std::string m_programName = "tikora-clock";
 };

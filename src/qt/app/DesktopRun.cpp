@@ -26,6 +26,9 @@
 
 namespace {
 
+// The status with which commands end when their command line is misused.
+constexpr int kMisusedStatus = 2;
+
 // The program that owns the window ends an embedded run with SIGTERM; the run then ends at
 // once, as a success, without the message the default action would make the shell print.
 void endQuietly(int)
@@ -80,6 +83,10 @@ int DesktopRun::exec()
     // as they start, so the signal is ignored before anything else.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    if (m_options.unknownOption()) {
+        say(m_options.error());
+        return kMisusedStatus;
+    }
     if (!m_options.error().empty())
         return refuse(m_options.error());
     if (m_options.mode() == LaunchMode::Help) {

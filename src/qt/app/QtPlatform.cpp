@@ -16,6 +16,7 @@
 #include "ScreenUnits.h"
 #include "SettingsFolder.h"
 #include "UserFolders.h"
+#include "WriteFailure.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -31,9 +32,13 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+
+#include <unistd.h>
 
 namespace {
 
@@ -89,7 +94,13 @@ QtPlatform::~QtPlatform()
 
 bool QtPlatform::anotherInstanceRunning()
 {
-    return m_presentation.anotherInstanceRunning();
+    const bool running = m_presentation.anotherInstanceRunning();
+    // Someone who started this copy at a terminal is told why nothing shows; a screen-saver
+    // host, which gives it no terminal, is not.
+    if (running && ::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO))
+        std::fprintf(stderr, "%s: the clock runs already; this copy ends\n",
+                     qPrintable(QCoreApplication::applicationName()));
+    return running;
 }
 
 tk::RunRequest QtPlatform::commandLine()
@@ -137,6 +148,7 @@ std::string QtPlatform::locateSettings()
     const QString program = QCoreApplication::applicationDirPath();
     SettingsFolder::Facts facts;
     facts.programFolder = toStd(program);
+    facts.installed = SettingsFolder::installedCopy(facts.programFolder, TIKORA_INSTALL_BINDIR);
     facts.programFolderWritable = QFileInfo(program).isWritable();
     facts.settingsBesideProgram =
         QFileInfo::exists(QDir(program).filePath(toQt(std::string(SettingsFolder::kSettingsFile))));
@@ -322,21 +334,24 @@ std::optional<std::string> QtPlatform::readFile(const std::string& path)
     return os::boundedFile::readText(path);
 }
 
-bool QtPlatform::writeFile(const std::string& path, const std::string& contents)
+tk::WriteFailure QtPlatform::writeFile(const std::string& path, const std::string& contents)
 {
+    // The reason is the error of the system call that failed, taken before anything else runs.
+    errno = 0;
     if (!os::boundedFile::mayWrite(path))
-        return false;
+        return errno == 0 ? tk::WriteFailure::NotAFile : os::lastWriteFailure();
     QSaveFile file(toQt(path));
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return os::lastWriteFailure();
     const auto size = static_cast<qint64>(contents.size());
     // QSaveFile commits a new file that the disk or a size limit cut short when the error
     // shows only as the buffer is flushed, so the flush is checked before the commit.
     if (file.write(contents.data(), size) != size || !file.flush()) {
+        const tk::WriteFailure why = os::lastWriteFailure();
         file.cancelWriting();
-        return false;
+        return why;
     }
-    return file.commit();
+    return file.commit() ? tk::WriteFailure::None : os::lastWriteFailure();
 }
 
 // A picture for the whole window, the background, stands at its own size from the top left

@@ -52,7 +52,7 @@ public:
     tk::DriveFolder openDrive(const std::string& drive) override;
     std::vector<std::string> listDirectory(const std::string& pattern) override;
     std::optional<std::string> readFile(const std::string& path) override;
-    bool writeFile(const std::string& path, const std::string& contents) override;
+    tk::WriteFailure writeFile(const std::string& path, const std::string& contents) override;
     tk::PictureRef loadPicture(const std::string& path) override;
     tk::PictureRef loadPictureFor(const std::string& path, const tk::Bounds& box) override;
     void whenDone(std::function<void()> work, std::function<void()> then) override;

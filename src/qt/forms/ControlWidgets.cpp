@@ -128,6 +128,9 @@ QWidget* create(tk::Control& control, QWidget* parent)
         label->setWordWrap(true);
         auto& target = static_cast<tk::Label&>(control);
         QObject::connect(label, &ClickableLabel::clicked, label, [&target] { target.click(); });
+        // A label that acts when clicked must be reachable without a pointer too.
+        if (target.onClick)
+            label->takeKeyboardFocus();
         return label;
     }
     case tk::ControlKind::Line:

@@ -1,0 +1,21 @@
+# Removes the files that `cmake --install` listed in MANIFEST, under DESTDIR as the install
+# put them, and the program's own folders once they are empty; the folders it shares with other
+# programs stay.
+if(NOT EXISTS "${MANIFEST}")
+    message(FATAL_ERROR "${MANIFEST} is missing: nothing was installed from this build folder")
+endif()
+file(STRINGS "${MANIFEST}" installed)
+foreach(listed IN LISTS installed)
+    set(file "$ENV{DESTDIR}${listed}")
+    if(EXISTS "${file}" OR IS_SYMLINK "${file}")
+        message(STATUS "Removing: ${file}")
+        file(REMOVE "${file}")
+    endif()
+    cmake_path(GET file PARENT_PATH folder)
+    cmake_path(GET folder FILENAME name)
+    file(GLOB left "${folder}/*")
+    if(name STREQUAL "tikora-clock" AND IS_DIRECTORY "${folder}" AND NOT left)
+        file(REMOVE_RECURSE "${folder}")
+    endif()
+endforeach()
+file(REMOVE "${MANIFEST}")
