@@ -41,8 +41,6 @@ std::string answer(Question question, const std::string& argument)
 
 int serve()
 {
-    if (!os::helperChannel::isOpen())
-        return EXIT_FAILURE;
     for (;;) {
         char head[1 + LookUpWire::kLengthBytes];
         if (!os::helperChannel::receive(head, sizeof head))

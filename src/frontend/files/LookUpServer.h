@@ -6,7 +6,8 @@ namespace LookUpServer {
 
 inline constexpr const char* kSwitch = "--answer-look-ups";
 
-// Answers questions on the standard input and output; the process's exit status.
+// Answers questions on the standard input and output, which os::helperChannel::isOpen() has
+// found to be the way to the program; the process's exit status.
 int serve();
 
 } // namespace LookUpServer

@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 #include "DesktopRun.h"
+#include "HelperProcess.h"
 #include "LookUpServer.h"
 
 #include <cstdlib>
@@ -9,8 +10,10 @@
 
 int main(int argc, char* argv[])
 {
-    // A copy started by the clock to ask the file system for it starts nothing else.
-    if (argc == 2 && std::strcmp(argv[1], LookUpServer::kSwitch) == 0)
+    // A copy started by the clock to ask the file system for it starts nothing else; typed at a
+    // terminal, the switch is an unknown option like any other.
+    if (argc == 2 && std::strcmp(argv[1], LookUpServer::kSwitch) == 0 &&
+        os::helperChannel::isOpen())
         return LookUpServer::serve();
     const char* screenSaverWindow = std::getenv("XSCREENSAVER_WINDOW");
     return DesktopRun(CommandLine(std::vector<std::string>(argv, argv + argc),
