@@ -175,7 +175,7 @@ std::unique_ptr<Presentation> DesktopRun::makePresentation(const RunPolicy& poli
         std::make_unique<ForeignWindow>(static_cast<std::uint32_t>(m_options.windowHandle()));
     if (!parent->isValid()) {
         if (!parent->wentAway())
-            reason = "no window " + m_options.windowText() + " to draw in";
+            reason = CommandLine::noWindow(m_options.windowText());
         return nullptr;
     }
     return std::make_unique<EmbeddedPresentation>(policy, std::move(parent));
