@@ -41,6 +41,19 @@ void endQuietlyOnTerm()
     ::sigaction(SIGTERM, &action, nullptr);
 }
 
+// Signals are taken before anything else: the owner of the window may end an embedded run at
+// any moment, even as it starts, and a write past the user's file-size limit is a failed write
+// that leaves the old settings file in place, not a reason to kill the screen saver (Qt's
+// libraries may write caches as they start).
+void takeSignals(bool embedded)
+{
+    if (embedded)
+        endQuietlyOnTerm();
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
+
 // Qt aborts, after warnings of several lines, when it cannot connect to the display; the
 // run says why in its one line instead. Qt's messages while it connects, which come before such
 // an end, are left out: a run that starts prints nothing.
@@ -74,12 +87,7 @@ int DesktopRun::refuse(const std::string& reason) const
 
 int DesktopRun::exec()
 {
-#ifdef SIGXFSZ
-    // A write past the user's file-size limit is a failed write that leaves the old settings
-    // file in place, not a reason to kill the screen saver; Qt's libraries may write caches
-    // as they start, so the signal is ignored before anything else.
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
+    takeSignals(m_options.embedded());
     if (!m_options.error().empty())
         return refuse(m_options.error());
     if (m_options.mode() == LaunchMode::Help) {
@@ -132,8 +140,6 @@ void DesktopRun::quietenSession() const
     const QByteArray bus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
     if (bus.isEmpty() || bus.startsWith("autolaunch:"))
         qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
-    if (m_options.embedded())
-        endQuietlyOnTerm();
 }
 
 int DesktopRun::run(DisplayCheck::Kind kind) const
