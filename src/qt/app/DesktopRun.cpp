@@ -2,6 +2,7 @@
 
 #include "DisplayCheck.h"
 #include "EmbeddedPresentation.h"
+#include "FileDescriptors.h"
 #include "ForeignWindow.h"
 #include "FullScreenPresentation.h"
 #include "QtPlatform.h"
@@ -25,6 +26,14 @@
 #include <unistd.h>
 
 namespace {
+
+// The most files the program holds open at once, beside the standard streams: 7 on X11 (the
+// lock file, the X connection, three wake-up descriptors of Qt's event loops, and two that
+// fontconfig holds as it reads its folders or Qt as it loads an image plugin) and 14 on Wayland,
+// whose event loops hold pipes beside their wake-ups and whose windows share buffers in memory
+// files. With fewer, GLib aborts, Qt crashes or shows a clock that takes no input, or no GIF
+// can be read; two more are kept for a file read and another window's buffers.
+constexpr int kFileDescriptorsNeeded = 16;
 
 // The program that owns the window ends an embedded run with SIGTERM; the run then ends at
 // once, as a success, without the message the default action would make the shell print.
@@ -98,6 +107,9 @@ int DesktopRun::exec()
         std::printf("%s %s\n", m_options.programName().c_str(), TIKORA_VERSION);
         return EXIT_SUCCESS;
     }
+    if (!os::fileDescriptors::reserve(kFileDescriptorsNeeded))
+        return refuse("too few file descriptors: " + std::to_string(kFileDescriptorsNeeded) +
+                      " free ones are needed (see ulimit -n)");
     std::string reason;
     DisplayCheck check;
     const DisplayCheck::Kind kind =
