@@ -42,10 +42,13 @@ constexpr int kSecondsPerHour = 3600;
 constexpr std::int64_t kMillisecondsPerSecond = 1000;
 constexpr int kSecondsPerMinute = 60;
 
+// The time zone may change while the clock runs, as the system's is set anew; localtime_r keeps
+// the zone it first read, while tzset reads it again when its file or TZ has changed.
 std::tm localNow()
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
+    tzset();
     localtime_r(&now, &local);
     return local;
 }
