@@ -2,8 +2,11 @@
 
 #include <cmath>
 
+#include <unistd.h>
+
 // Steps of the time of day while the clock runs, made with libfaketime: "Time from start" keeps
-// counting the time the clock has run, and "Current time" follows the time of day at once.
+// counting the time the clock has run, and "Current time" follows the time of day at once, and
+// the system's time zone when it is set anew.
 
 namespace {
 
@@ -27,19 +30,20 @@ const ClockStep kSteps[] = {
     {"SpringForward", "Europe/Berlin", "@2026-03-29 01:59:58", "@2026-03-29 03:00:00", false, 3, 0},
 };
 
+// The hours circle of "Different size": 4.4 units of 380 twips from the centre.
+QRect hoursCircle(int hour, int minutesFigure)
+{
+    constexpr double kDistance = 4.4 * 380;
+    constexpr double kHalf = 540;
+    const double angle = ((hour - 3) * 5 + minutesFigure / 12.0) * 0.10472;
+    const QPoint corner = XTest::pixel(7680 + kDistance * std::cos(angle) - kHalf,
+                                       5760 + kDistance * std::sin(angle) - kHalf);
+    return {corner, QSize(72, 72)};
+}
+
 class ClockStepsX : public XTest,
                     public ::testing::WithParamInterface<std::tuple<ClockStep, bool>> {
 protected:
-    // The hours circle of "Different size": 4.4 units of 380 twips from the centre.
-    static QRect hoursCircle(int hour, int minutesFigure)
-    {
-        constexpr double kDistance = 4.4 * 380;
-        constexpr double kHalf = 540;
-        const double angle = ((hour - 3) * 5 + minutesFigure / 12.0) * 0.10472;
-        const QPoint corner = pixel(7680 + kDistance * std::cos(angle) - kHalf,
-                                    5760 + kDistance * std::sin(angle) - kHalf);
-        return {corner, QSize(72, 72)};
-    }
     // Starts the clock at the time the file names, with the time of day read from the file
     // at every look, and waits for its first tick, which writes the figures: the hint in the
     // corner fades at each.
@@ -93,5 +97,45 @@ INSTANTIATE_TEST_SUITE_P(Steps, ClockStepsX,
                              return (std::get<1>(info.param) ? "FromStart" : "CurrentTime") +
                                     std::string(std::get<0>(info.param).name);
                          });
+
+using ZoneChangeX = XTest;
+
+// The system's time zone, set anew while the clock runs as /etc/localtime is replaced, moves the
+// hours circle to the new zone's hour: from 10:20 in UTC to 7:20 three hours west. The zone file
+// is a file of the run's that stands at /etc/localtime in a mount namespace of the clock's own.
+TEST_F(ZoneChangeX, CurrentTimeFollowsANewSystemZone)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "a mount namespace of the test's own needs root";
+    const QString program = clock->path("tikora-clock");
+    ASSERT_TRUE(QFile::copy(TIKORA_CLOCK_PROGRAM, program));
+    const QString zone = clock->path("localtime");
+    // glibc reads the zone again when its file's modification time differs, to the second; each
+    // zone is stamped with a time of its own, whenever it is written.
+    const auto setZone = [&](const QString& name, int year) {
+        QFile file(zone);
+        QFile source("/usr/share/zoneinfo/" + name);
+        return source.open(QIODevice::ReadOnly) && file.open(QIODevice::WriteOnly) &&
+               file.write(source.readAll()) > 0 && file.flush() &&
+               file.setFileTime(QDateTime(QDate(year, 1, 1), QTime(0, 0)),
+                                QFileDevice::FileModificationTime);
+    };
+    ASSERT_TRUE(setZone("Etc/UTC", 2020));
+    clock->setProgram("unshare");
+    clock->setEnvironment("TZ", std::nullopt);
+    const QString mountZone = R"(mount --bind "$0" /etc/localtime && exec "$1" /s)";
+    ASSERT_TRUE(
+        clock->start({"--mount", "sh", "-c", mountZone, zone, program}, "@2026-12-06 10:20:30"));
+    ASSERT_TRUE(waitFor([&] {
+        return PixelProbe::count(x->screenshot(), hoursCircle(10, 20), kHours) > 0;
+    })) << clock->output();
+    // Etc/GMT+3 is three hours west of Greenwich, as POSIX writes the sign.
+    ASSERT_TRUE(setZone("Etc/GMT+3", 2021));
+    EXPECT_TRUE(waitFor([&] {
+        return PixelProbe::count(x->screenshot(), hoursCircle(7, 20), kHours) > 0;
+    })) << clock->output();
+    x->key("a");
+    EXPECT_TRUE(clock->endsWithin(kPromptEndMs));
+}
 
 } // namespace

@@ -98,6 +98,35 @@ TEST_F(CommandLineX, AnswersAndFailuresAreSaidAndRunsAreQuiet)
     }
 }
 
+// A limit on open files that leaves too few for the program to run is said in one line with
+// status 1, unless the program may raise it; any other run shows the face and ends on a key.
+TEST_F(CommandLineX, TooFewFileDescriptorsAreRaisedOrSaid)
+{
+    // The soft and the hard limit of prlimit's --nofile, and whether the clock runs with them.
+    // clang-format off
+    struct Row { const char* limits; bool runs; };
+    const Row rows[] = {{"5", false}, {"8", false}, {"12", false}, {"32", true}, {"64", true},
+                        {"8:64", true}};
+    // clang-format on
+    const QString program = clock->path("tikora-clock");
+    ASSERT_TRUE(QFile::copy(TIKORA_CLOCK_PROGRAM, program));
+    clock->setProgram("prlimit");
+    for (const auto& [limits, runs] : rows) {
+        SCOPED_TRACE(limits);
+        ASSERT_TRUE(clock->start({QString("--nofile=") + limits, program, "/s"}));
+        if (runs) {
+            ASSERT_TRUE(waitForColour(kCentreRim, kSeconds)) << clock->output();
+            x->key("a");
+        }
+        ASSERT_TRUE(clock->endsWithin(kPromptEndMs)) << clock->output();
+        EXPECT_EQ(clock->exitCode(), runs ? 0 : 1);
+        const std::string output = clock->output();
+        EXPECT_EQ(output, runs ? ""
+                               : "tikora-clock: too few file descriptors: 20 free ones are "
+                                 "needed (see ulimit -n)\n");
+    }
+}
+
 // A Wayland session whose compositor is gone (a stale name, or none named) or has hung runs on
 // the X display beside it, and the program's own "-display" names the display. Each run covers the
 // screen without a word until a key ends it.

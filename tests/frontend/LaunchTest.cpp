@@ -21,11 +21,10 @@ using tk::RunMode;
 
 using Mode = LaunchMode;
 
-CommandLine parse(std::vector<std::string> arguments, const char* path = "/usr/bin/tikora-clock",
-                  const char* screenSaverWindow = "")
+CommandLine parse(std::vector<std::string> arguments, const char* path = "/usr/bin/tikora-clock")
 {
     arguments.insert(arguments.begin(), path);
-    return CommandLine(arguments, screenSaverWindow);
+    return CommandLine(arguments);
 }
 
 // clang-format off
@@ -80,8 +79,31 @@ TEST(CommandLine, BothConventions)
                              !line.error().empty()),
                   std::tuple(row.mode, row.handle, row.request, row.display, row.wrong));
     }
-    EXPECT_EQ(parse({"--root"}, "tikora-clock", "0x400007").windowHandle(), 0x400007u)
-        << "--root draws in the window that XSCREENSAVER_WINDOW names";
+}
+
+// --root draws in the window that XSCREENSAVER_WINDOW names, in the root window when it is
+// empty, and a value that names no X window is refused with the message of a missing window.
+TEST(CommandLine, RootDrawsInTheScreenSaversWindowOrRefusesOneThatIsNone)
+{
+    // clang-format off
+    struct Row { const char* value; std::uint64_t handle; std::string error; };
+    const Row rows[] = {{"", 0, ""},
+                        {"0x400007", 0x400007, ""},
+                        {"4194311", 4194311, ""},
+                        {"0xFFFFFFFF", 0xffffffff, ""},
+                        {"garbage", 0, "no window garbage to draw in"},
+                        {"+5", 0, "no window +5 to draw in"},
+                        {"12345678901234567890", 0, "no window 12345678901234567890 to draw in"},
+                        {"0x100000000", 0, "no window 0x100000000 to draw in"},
+                        {"0", 0, "no window 0 to draw in"},
+                        {" 0x400007", 0, "no window  0x400007 to draw in"}};
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.value);
+        const CommandLine line({"tikora-clock", "--root"}, row.value);
+        EXPECT_EQ(std::tuple(line.mode(), line.windowHandle(), line.error()),
+                  std::tuple(Mode::Root, row.handle, row.error));
+    }
 }
 
 // An option written with a dash that the program does not know is said with the way to the

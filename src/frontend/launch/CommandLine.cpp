@@ -108,6 +108,10 @@ bool CommandLine::takeEmbeddingSwitch(const std::vector<std::string>& arguments,
         m_mode = LaunchMode::Root;
         m_windowText = screenSaverWindow;
         m_windowHandle = xWindow(m_windowText);
+        // A variable that is set names the window to draw in; one that names none is refused
+        // as a window that is not there is, rather than drawing over the whole screen.
+        if (!m_windowText.empty() && m_windowHandle == 0)
+            m_error = noWindow(m_windowText);
     } else if (name == "window") {
         m_mode = LaunchMode::Window;
     } else if (name == "window-id") {
@@ -189,6 +193,11 @@ std::string CommandLine::usage() const
            "  -display NAME    runs on that X display\n"
            "  -h, --help       shows this text\n"
            "  --version        shows the program's version\n";
+}
+
+std::string CommandLine::noWindow(std::string_view written)
+{
+    return "no window " + std::string(written) + " to draw in";
 }
 
 std::optional<std::uint64_t> CommandLine::parseHandle(std::string_view text)

@@ -22,7 +22,8 @@ enum class LaunchMode { ScreenSaver, Configure, Preview, Root, WindowId, Window,
 // "/a" runs the clock. Of the forms with a dash only "-s" runs it: any other option written
 // with a dash or two, such as "-c", "-platform" or a mistyped "--windwo", is refused as
 // unknown. The X11 switches choose an embedded run: --root draws in the window that
-// XSCREENSAVER_WINDOW names (else in the root window), --window-id ID in that window and
+// XSCREENSAVER_WINDOW names (else in the root window; a variable that is set but names no
+// window is refused), --window-id ID in that window and
 // --window in a new ordinary window. Each may be written with one dash or two. "-h" or
 // "--help" and "--version", in any case and anywhere on the line, answer instead of running.
 class CommandLine {
@@ -66,6 +67,8 @@ public:
     // What --help prints: how to use the program.
     std::string usage() const;
 
+    // Why a run cannot be made in the window written as `written`: there is no such window.
+    static std::string noWindow(std::string_view written);
     // A window handle written in decimal or in hexadecimal after "0x"; none when the text is no
     // such number or does not fit in 64 bits.
     static std::optional<std::uint64_t> parseHandle(std::string_view text);

@@ -2,6 +2,7 @@
 
 #include "DisplayCheck.h"
 #include "EmbeddedPresentation.h"
+#include "FileDescriptors.h"
 #include "ForeignWindow.h"
 #include "FullScreenPresentation.h"
 #include "QtPlatform.h"
@@ -28,6 +29,14 @@ namespace {
 
 // The status with which commands end when their command line is misused.
 constexpr int kMisusedStatus = 2;
+// The most files the program holds open at once, beside the standard streams: 7 on X11 (the
+// lock file, the X connection, three wake-up descriptors of Qt's event loops, and two that
+// fontconfig holds as it reads its folders or Qt as it loads an image plugin) and 14 on Wayland,
+// whose event loops hold pipes beside their wake-ups and whose windows share buffers in memory
+// files. With fewer, GLib aborts, Qt crashes or shows a clock that takes no input, or no GIF
+// can be read; two more are kept for a file read and another window's buffers, and four for the
+// ways to look-up helpers that answer a slow file system.
+constexpr int kFileDescriptorsNeeded = 20;
 
 // The program that owns the window ends an embedded run with SIGTERM; the run then ends at
 // once, as a success, without the message the default action would make the shell print.
@@ -42,6 +51,19 @@ void endQuietlyOnTerm()
     action.sa_handler = endQuietly;
     sigemptyset(&action.sa_mask);
     ::sigaction(SIGTERM, &action, nullptr);
+}
+
+// Signals are taken before anything else: the owner of the window may end an embedded run at
+// any moment, even as it starts, and a write past the user's file-size limit is a failed write
+// that leaves the old settings file in place, not a reason to kill the screen saver (Qt's
+// libraries may write caches as they start).
+void takeSignals(bool embedded)
+{
+    if (embedded)
+        endQuietlyOnTerm();
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 // Qt aborts, after warnings of several lines, when it cannot connect to the display; the
@@ -77,12 +99,7 @@ int DesktopRun::refuse(const std::string& reason) const
 
 int DesktopRun::exec()
 {
-#ifdef SIGXFSZ
-    // A write past the user's file-size limit is a failed write that leaves the old settings
-    // file in place, not a reason to kill the screen saver; Qt's libraries may write caches
-    // as they start, so the signal is ignored before anything else.
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
+    takeSignals(m_options.embedded());
     if (m_options.unknownOption()) {
         say(m_options.error());
         return kMisusedStatus;
@@ -97,6 +114,9 @@ int DesktopRun::exec()
         std::printf("%s %s\n", m_options.programName().c_str(), TIKORA_VERSION);
         return EXIT_SUCCESS;
     }
+    if (!os::fileDescriptors::reserve(kFileDescriptorsNeeded))
+        return refuse("too few file descriptors: " + std::to_string(kFileDescriptorsNeeded) +
+                      " free ones are needed (see ulimit -n)");
     std::string reason;
     DisplayCheck check;
     const DisplayCheck::Kind kind =
@@ -139,8 +159,6 @@ void DesktopRun::quietenSession() const
     const QByteArray bus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
     if (bus.isEmpty() || bus.startsWith("autolaunch:"))
         qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
-    if (m_options.embedded())
-        endQuietlyOnTerm();
 }
 
 int DesktopRun::run(DisplayCheck::Kind kind) const
@@ -182,7 +200,7 @@ std::unique_ptr<Presentation> DesktopRun::makePresentation(const RunPolicy& poli
         std::make_unique<ForeignWindow>(static_cast<std::uint32_t>(m_options.windowHandle()));
     if (!parent->isValid()) {
         if (!parent->wentAway())
-            reason = "no window " + m_options.windowText() + " to draw in";
+            reason = CommandLine::noWindow(m_options.windowText());
         return nullptr;
     }
     return std::make_unique<EmbeddedPresentation>(policy, std::move(parent));

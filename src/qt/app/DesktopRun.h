@@ -23,8 +23,7 @@ private:
     void say(const std::string& line) const;
     // Says in one line on the standard error what stops the run; the status to end with.
     int refuse(const std::string& reason) const;
-    // Keeps Qt from speaking to a session bus or warning of a missing runtime folder, and lets
-    // the owner of the window end an embedded run quietly.
+    // Keeps Qt from speaking to a session bus or warning of a missing runtime folder.
     void quietenSession() const;
     // Runs the clock on the windowing system that the display check chose.
     int run(DisplayCheck::Kind kind) const;

@@ -48,10 +48,13 @@ constexpr int kSecondsPerMinute = 60;
 // How long work waits for a thread when none could be made.
 constexpr std::chrono::milliseconds kRetryWork{1000};
 
+// The time zone may change while the clock runs, as the system's is set anew; localtime_r keeps
+// the zone it first read, while tzset reads it again when its file or TZ has changed.
 std::tm localNow()
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
+    tzset();
     localtime_r(&now, &local);
     return local;
 }
