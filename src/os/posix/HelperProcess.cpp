@@ -1,6 +1,7 @@
 #include "HelperProcess.h"
 
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <poll.h>
 #include <spawn.h>
@@ -63,6 +64,14 @@ bool receiveAll(int socket, char* into, std::size_t size, const HelperProcess::D
     return true;
 }
 
+std::string ownName()
+{
+    std::string name(PATH_MAX, '\0');
+    const ssize_t length = ::readlink(kOwnExecutable, name.data(), name.size());
+    name.resize(length > 0 ? std::size_t(length) : 0);
+    return name.empty() ? std::string(kOwnExecutable) : name;
+}
+
 // Starts the program with the helper's end of the socket as its standard input and output
 // and every other descriptor closed; 0 when it cannot.
 pid_t spawn(const std::string& program, const std::vector<std::string>& arguments, int helperEnd)
@@ -73,7 +82,9 @@ pid_t spawn(const std::string& program, const std::vector<std::string>& argument
     ::posix_spawn_file_actions_adddup2(&actions, helperEnd, STDIN_FILENO);
     ::posix_spawn_file_actions_adddup2(&actions, helperEnd, STDOUT_FILENO);
     ::posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
-    std::vector<std::string> words{program};
+    // The helper runs under its own executable's name, as `ps` shows it, even when it is
+    // started through the link to this program's own.
+    std::vector<std::string> words{program == kOwnExecutable ? ownName() : program};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& word : words)
