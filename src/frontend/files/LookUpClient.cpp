@@ -60,11 +60,31 @@ std::optional<std::optional<std::string>> LookUpClient::fileBytes(const std::str
     return LookUpWire::decodeFile(std::move(*payload));
 }
 
+void LookUpClient::prepare()
+{
+    auto helper = m_start();
+    const std::lock_guard lock(m_mutex);
+    if (!m_fresh)
+        m_fresh = std::move(helper);
+}
+
+std::unique_ptr<os::HelperProcess>
+LookUpClient::confirmed(std::unique_ptr<os::HelperProcess> helper)
+{
+    char ready = 0;
+    if (!helper ||
+        (helper->receive(&ready, 1, Clock::now() + kStartAllowance) && ready == LookUpWire::kReady))
+        return helper;
+    helper->abandon();
+    return nullptr;
+}
+
 // An idle helper, else a new one. Without patience a helper that cannot be made now is tried
 // again until one can: the question waits, as it would for a slow disk.
 std::unique_ptr<os::HelperProcess> LookUpClient::takeHelper(Patience patience)
 {
     for (;;) {
+        std::unique_ptr<os::HelperProcess> fresh;
         {
             const std::lock_guard lock(m_mutex);
             std::erase_if(m_leaving, [](const auto& helper) { return helper->hasEnded(); });
@@ -73,8 +93,9 @@ std::unique_ptr<os::HelperProcess> LookUpClient::takeHelper(Patience patience)
                 m_idle.pop_back();
                 return helper;
             }
+            fresh = std::move(m_fresh);
         }
-        if (auto helper = m_start())
+        if (auto helper = confirmed(fresh ? std::move(fresh) : m_start()))
             return helper;
         if (patience)
             return nullptr;
@@ -96,13 +117,13 @@ void LookUpClient::giveBack(std::unique_ptr<os::HelperProcess> helper, bool answ
 std::optional<std::string> LookUpClient::ask(LookUpWire::Question question,
                                              const std::string& argument, Patience patience)
 {
-    const os::HelperProcess::Deadline deadline = deadlineOf(patience);
     const std::string request = static_cast<char>(question) + LookUpWire::framed(argument);
     // A helper that has gone while it was idle is replaced once.
     for (int attempt = 0; attempt < 2; ++attempt) {
         auto helper = takeHelper(patience);
         if (!helper)
             return std::nullopt;
+        const os::HelperProcess::Deadline deadline = deadlineOf(patience);
         if (!helper->send(request)) {
             giveBack(std::move(helper), false);
             continue;

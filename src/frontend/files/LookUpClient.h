@@ -34,7 +34,15 @@ public:
     // Helpers kept for later questions; more are only made while questions wait at once.
     static constexpr std::size_t kMostIdle = 2;
 
+    // How long a new helper may take to start, apart from the patience of the question it
+    // takes: a program's start on a busy machine is no slow file system.
+    static constexpr std::chrono::milliseconds kStartAllowance{5000};
+
     explicit LookUpClient(Starter start = defaultStarter());
+
+    // Starts a helper ahead of the first question, so that the helper's start goes on beside
+    // the program's own.
+    void prepare();
 
     // Each gives nothing when no answer came in time.
     std::optional<Names> files(const std::string& pattern, Patience patience);
@@ -52,12 +60,16 @@ private:
     static std::optional<std::string> receiveAnswer(os::HelperProcess& helper,
                                                     os::HelperProcess::Deadline deadline);
     std::unique_ptr<os::HelperProcess> takeHelper(Patience patience);
+    // The helper once it has said that it is ready; null when it has not within the allowance.
+    static std::unique_ptr<os::HelperProcess> confirmed(std::unique_ptr<os::HelperProcess> helper);
     void giveBack(std::unique_ptr<os::HelperProcess> helper, bool answered);
 
     Starter m_start;
     std::mutex m_mutex;
     // Helpers that answered and wait for the next question.
     std::vector<std::unique_ptr<os::HelperProcess>> m_idle;
+    // A helper started ahead, which has not yet said that it is ready.
+    std::unique_ptr<os::HelperProcess> m_fresh;
     // Helpers left behind that have not yet ended.
     std::vector<std::unique_ptr<os::HelperProcess>> m_leaving;
 };

@@ -41,6 +41,8 @@ std::string answer(Question question, const std::string& argument)
 
 int serve()
 {
+    if (!os::helperChannel::send(std::string(1, LookUpWire::kReady)))
+        return EXIT_SUCCESS;
     for (;;) {
         char head[1 + LookUpWire::kLengthBytes];
         if (!os::helperChannel::receive(head, sizeof head))

@@ -23,6 +23,8 @@ enum class Question : char {
 // than this.
 inline constexpr std::uint32_t kLongestPayload = 256u * 1024 * 1024;
 inline constexpr std::size_t kLengthBytes = 4;
+// What a helper says first, once it has started and can take questions.
+inline constexpr char kReady = 'R';
 
 std::string lengthOf(std::size_t length);
 std::uint32_t readLength(const char* bytes);

@@ -80,6 +80,7 @@ QtPlatform::QtPlatform(tk::RunRequest request, const ScreenUnits& units, Present
     , m_presentation(presentation)
 {
     PictureFile::limitAllocations();
+    m_lookUps.prepare();
     m_startMilliseconds = QDateTime::currentMSecsSinceEpoch();
     m_sinceStart.start();
     // Connected before the clock window exists: its presentation may end the run while it
