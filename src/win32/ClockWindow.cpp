@@ -52,9 +52,6 @@ ClockWindow::ClockWindow(HINSTANCE instance, tk::Window& window, const RunPolicy
         m_units = tk::Units::forDotsPerInch(::GetDpiForWindow(m_handle));
     m_covers = std::make_unique<MonitorCovers>(instance, m_handle);
     layOut();
-    POINT pointer;
-    if (::GetCursorPos(&pointer))
-        m_pointer = pointer;
     m_window.setObserver(this);
     for (tk::Control* control : m_window.controls()) {
         if (control->kind() == tk::ControlKind::Timer)
@@ -181,9 +178,14 @@ void ClockWindow::pointerMoved()
     POINT now;
     if (!::GetCursorPos(&now))
         return;
-    if (m_pointer && m_pointer->x == now.x && m_pointer->y == now.y)
+    // The first report only says where the pointer stands: Windows sends one as the window
+    // comes up under it, and a position read before (Wine's) may be out of date.
+    const bool first = !m_pointer;
+    if (!first && m_pointer->x == now.x && m_pointer->y == now.y)
         return;
     m_pointer = now;
+    if (first)
+        return;
     if (m_policy.takesInput)
         m_window.Form_MouseMove();
 }

@@ -2,7 +2,7 @@
 # The screen saver under Wine on Xvfb at 1024 x 768, its clock frozen at 10:20:30:
 #   face-under-wine.sh SCREENSAVER.scr FACECHECK.exe WORK_FOLDER
 # checks the face against the worked example, that a second copy ends at once while the first
-# runs, and that a key ends the first. Each run has a Wine prefix of its own, with Wine's fonts
+# runs, that a key ends the first, and that a new run ends at the sixth pointer move, not before. Each run has a Wine prefix of its own, with Wine's fonts
 # in it, and ends its wineserver and its X server whatever happens.
 set -eu
 scr=$1
@@ -86,4 +86,28 @@ for _ in $(seq "$end_wait"); do
     kill -0 "$clock" 2>/dev/null || { ended=yes; break; }
 done
 [ "$ended" = yes ] || fail "a key did not end the run"
-echo "face, second copy and key: passed"
+
+# The pointer: five moves are let pass, the sixth ends the run.
+xdotool mousemove 10 10
+wine "$work/clock/tikora-clock.scr" /s >/dev/null 2>&1 &
+clock=$!
+for _ in $(seq "$face_wait"); do
+    sleep 1
+    import -window root "BMP3:$shot" 2>/dev/null || continue
+    # The seconds change now; the emblem in the middle stands whatever the time.
+    [ "$(convert "$shot" -format '%[pixel:p{500,384}]' info:)" != "srgb(0,0,0)" ] && break
+done
+for move in 1 2 3 4 5; do
+    xdotool mousemove $((100 + 40 * move)) 200
+    sleep 0.3
+done
+sleep 1
+kill -0 "$clock" 2>/dev/null || fail "the run ended before the sixth pointer move"
+xdotool mousemove 400 400
+ended=no
+for _ in $(seq "$end_wait"); do
+    sleep 1
+    kill -0 "$clock" 2>/dev/null || { ended=yes; break; }
+done
+[ "$ended" = yes ] || fail "the sixth pointer move did not end the run"
+echo "face, second copy, key and pointer: passed"
