@@ -262,6 +262,10 @@ TEST(FileRules, TheSettingsFolderAndTheChoosersFirstFolder)
                       {program, row.installed, row.writable, row.settingsBeside, row.config}),
                   row.folder)
             << row.name;
+    // Windows names the folder as the program calls itself.
+    EXPECT_EQ(SettingsFolder::locate(
+                  {program, true, false, false, config, SettingsFolder::kWindowsFolderName}),
+              config + s + "Tikora Clock");
 
     const std::string pictures = s + "home" + s + "me" + s + "Pictures";
     const std::string home = s + "home" + s + "me";
