@@ -47,7 +47,7 @@ std::string locate(const Facts& facts)
         return facts.programFolder;
     if (!facts.installed && (facts.programFolderWritable || facts.settingsBesideProgram))
         return facts.programFolder;
-    return cleaned(tk::path::join(facts.userConfigFolder, kFolderName));
+    return cleaned(tk::path::join(facts.userConfigFolder, facts.folderName));
 }
 
 std::string pictureFolder(const PictureFacts& facts)

@@ -11,6 +11,8 @@ namespace SettingsFolder {
 inline constexpr std::string_view kSettingsFile = "Tikora_Clock.ini";
 // The settings' own folder in the user's configuration folder.
 inline constexpr std::string_view kFolderName = "tikora-clock";
+// Its name on Windows, where the user's folders are named as the programs call themselves.
+inline constexpr std::string_view kWindowsFolderName = "Tikora Clock";
 
 struct Facts {
     std::string programFolder;
@@ -21,6 +23,8 @@ struct Facts {
     bool settingsBesideProgram = false;
     // The user's configuration folder (UserFolders.h), or an empty text when there is none.
     std::string userConfigFolder;
+    // The name of the settings' own folder in it.
+    std::string_view folderName = kFolderName;
 };
 
 // A portable copy keeps its settings beside the program: its folder can be written, or

@@ -1,0 +1,330 @@
+#include "Win32Platform.h"
+
+#include "BoundedFile.h"
+#include "BuiltInPictures.h"
+#include "ClockWindow.h"
+#include "CommonDialogs.h"
+#include "Drives.h"
+#include "HelperProcess.h"
+#include "PatientQuestion.h"
+#include "PictureDecoder.h"
+#include "SettingsPlace.h"
+#include "WideText.h"
+#include "Window.h"
+#include "WriteFailure.h"
+
+namespace {
+
+constexpr wchar_t kMessageClass[] = L"TikoraClockMessages";
+// Work done on another thread, whose `then` comes back in the message's lParam.
+constexpr UINT kWorkDone = WM_APP + 1;
+constexpr UINT_PTR kRetryTimer = 1;
+// How long work waits for a thread when none could be made.
+constexpr UINT kRetryMilliseconds = 1000;
+constexpr int kSecondsPerHour = 3600;
+constexpr int kSecondsPerMinute = 60;
+constexpr std::int64_t kMillisecondsPerSecond = 1000;
+constexpr std::int64_t kStepsPerMillisecond = 10'000;
+// What a saved file is written to before it takes the old one's place.
+constexpr wchar_t kNewFileSuffix[] = L".new";
+
+std::int64_t wallMilliseconds()
+{
+    FILETIME now;
+    ::GetSystemTimeAsFileTime(&now);
+    return ((static_cast<std::int64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime) /
+           kStepsPerMillisecond;
+}
+
+// Writes the whole text to a new file at `path`, flushed to the disk; false with the system's
+// error left for lastWriteFailure when it cannot.
+bool writeNew(const std::wstring& path, const std::string& contents)
+{
+    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    const bool whole = ::WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()),
+                                   &written, nullptr) &&
+                       written == contents.size() && ::FlushFileBuffers(file);
+    const DWORD error = ::GetLastError();
+    ::CloseHandle(file);
+    ::SetLastError(error);
+    return whole;
+}
+
+} // namespace
+
+Win32Platform::Win32Platform(HINSTANCE instance, tk::RunRequest request, const RunPolicy& policy)
+    : m_instance(instance)
+    , m_request(request)
+    , m_policy(policy)
+    , m_programThread(::GetCurrentThreadId())
+    , m_lock(std::in_place, os::InstanceLock::defaultPlace())
+    , m_startMilliseconds(wallMilliseconds())
+    , m_startTicks(::GetTickCount64())
+{
+    WNDCLASSEXW type = {};
+    type.cbSize = sizeof(type);
+    type.lpfnWndProc = messageProcedure;
+    type.hInstance = instance;
+    type.lpszClassName = kMessageClass;
+    ::RegisterClassExW(&type);
+    m_messages = ::CreateWindowExW(0, kMessageClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                   instance, nullptr);
+    ::SetWindowLongPtrW(m_messages, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+Win32Platform::~Win32Platform()
+{
+    ::SetWindowLongPtrW(m_messages, GWLP_USERDATA, 0);
+    ::DestroyWindow(m_messages);
+}
+
+int Win32Platform::exec()
+{
+    MSG message;
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+LRESULT CALLBACK Win32Platform::messageProcedure(HWND window, UINT message, WPARAM wParam,
+                                                 LPARAM lParam)
+{
+    auto* self = reinterpret_cast<Win32Platform*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == kWorkDone) {
+        std::unique_ptr<std::function<void()>> then(
+            reinterpret_cast<std::function<void()>*>(lParam));
+        if (self && *then)
+            (*then)();
+        return 0;
+    }
+    if (message == WM_TIMER && wParam == kRetryTimer && self) {
+        self->retryWork();
+        return 0;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+bool Win32Platform::anotherInstanceRunning()
+{
+    return m_policy.takesLock && m_lock && m_lock->heldElsewhere();
+}
+
+std::string Win32Platform::programFolder()
+{
+    const std::string program = os::ownExecutable();
+    const std::size_t separator = program.find_last_of("\\/");
+    return separator == std::string::npos ? std::string(".") : program.substr(0, separator);
+}
+
+std::string Win32Platform::settingsFolder()
+{
+    if (m_settingsFolder.empty())
+        m_settingsFolder = SettingsPlace::locate(programFolder());
+    return m_settingsFolder;
+}
+
+std::string Win32Platform::defaultPictureFolder()
+{
+    return SettingsPlace::pictureFolder(settingsFolder(), programFolder());
+}
+
+int Win32Platform::timeOfDay()
+{
+    SYSTEMTIME local;
+    ::GetLocalTime(&local);
+    return local.wHour * kSecondsPerHour + local.wMinute * kSecondsPerMinute + local.wSecond;
+}
+
+std::int64_t Win32Platform::steadySeconds()
+{
+    const auto since = static_cast<std::int64_t>(::GetTickCount64() - m_startTicks);
+    return (m_startMilliseconds + since) / kMillisecondsPerSecond;
+}
+
+tk::ScreenSize Win32Platform::screenSize()
+{
+    const RECT area = ClockWindow::primaryMonitor();
+    const tk::Units screen = units();
+    return {screen.toWholeTwips(area.right - area.left),
+            screen.toWholeTwips(area.bottom - area.top)};
+}
+
+// The lock is let go first, so that a copy started the moment this one ends is not refused.
+void Win32Platform::endProcess()
+{
+    m_lock.reset();
+    ::ExitProcess(EXIT_SUCCESS);
+}
+
+void Win32Platform::setCursorPos(int x, int y)
+{
+    if (!m_policy.movesPointer)
+        return;
+    const RECT area = ClockWindow::primaryMonitor();
+    ::SetCursorPos(area.left + x, area.top + y);
+}
+
+tk::Units Win32Platform::units()
+{
+    return m_clock ? m_clock->units() : ClockWindow::primaryUnits();
+}
+
+void Win32Platform::windowCreated(tk::Window& window)
+{
+    if (!m_clock && window.role() == tk::WindowRole::ClockFace)
+        m_clock = std::make_unique<ClockWindow>(m_instance, window, m_policy);
+}
+
+// The dialogs' native windows are still to come; until then a form shown modally is taken as
+// closed at once.
+void Win32Platform::showModal(tk::Window& /*window*/) {}
+
+HWND Win32Platform::dialogOwner() const
+{
+    const HWND active = ::GetActiveWindow();
+    if (active)
+        return active;
+    return m_clock ? m_clock->handle() : nullptr;
+}
+
+tk::MessageAnswer Win32Platform::messageBox(const std::string& text, const std::string& title,
+                                            tk::MessageIcon icon, tk::MessageButtons buttons)
+{
+    return CommonDialogs::messageBox(dialogOwner(), text, title, icon, buttons);
+}
+
+std::optional<tk::Colour> Win32Platform::pickColour(tk::Colour preset)
+{
+    return CommonDialogs::pickColour(dialogOwner(), preset);
+}
+
+std::optional<tk::FontChoice> Win32Platform::pickFont(const tk::FontChoice& preset, int flags)
+{
+    const double dotsPerInch = tk::Units::kTwipsPerInch / units().twipsPerPixel();
+    return CommonDialogs::pickFont(dialogOwner(), preset, flags,
+                                   static_cast<int>(dotsPerInch + 0.5));
+}
+
+std::vector<std::string> Win32Platform::drives()
+{
+    std::vector<std::string> roots;
+    for (os::Drive& drive : os::drives())
+        roots.push_back(std::move(drive.root));
+    return roots;
+}
+
+// On the program's thread the file system is asked patiently, so that a share that has gone
+// away holds up neither the clock, nor Save, nor the chooser: what does not answer in a moment
+// is empty, or not available. Work on its own thread waits as long as it takes.
+LookUpClient::Patience
+Win32Platform::lookUpPatience(std::chrono::milliseconds onProgramThread) const
+{
+    if (::GetCurrentThreadId() != m_programThread)
+        return std::nullopt;
+    return onProgramThread;
+}
+
+std::vector<std::string> Win32Platform::listFolders(const std::string& folder)
+{
+    return m_lookUps.folders(folder, lookUpPatience(PatientQuestion::kPatience))
+        .value_or(LookUpClient::Names());
+}
+
+tk::DriveFolder Win32Platform::openDrive(const std::string& drive)
+{
+    const tk::DriveFailure failure =
+        m_lookUps.folderAccess(drive, lookUpPatience(LookUpClient::kDrivePatience))
+            .value_or(tk::DriveFailure::NotAvailable);
+    if (failure != tk::DriveFailure::None)
+        return {{}, failure};
+    return {drive, {}};
+}
+
+std::vector<std::string> Win32Platform::listDirectory(const std::string& pattern)
+{
+    return m_lookUps.files(pattern, lookUpPatience(PatientQuestion::kPatience))
+        .value_or(LookUpClient::Names());
+}
+
+// `then` comes back to the program's thread as a message to a window of its own, which a
+// modal loop (a message box, a picker) delivers too.
+void Win32Platform::whenDone(std::function<void()> work, std::function<void()> then)
+{
+    const auto post = [target = m_messages](std::function<void()> next) {
+        auto held = std::make_unique<std::function<void()>>(std::move(next));
+        if (::PostMessageW(target, kWorkDone, 0, reinterpret_cast<LPARAM>(held.get())))
+            held.release();
+    };
+    if (PatientQuestion::whenDone(work, then, post))
+        return;
+    m_retries.emplace_back(std::move(work), std::move(then));
+    ::SetTimer(m_messages, kRetryTimer, kRetryMilliseconds, nullptr);
+}
+
+void Win32Platform::retryWork()
+{
+    ::KillTimer(m_messages, kRetryTimer);
+    std::vector<Work> waiting = std::move(m_retries);
+    m_retries.clear();
+    for (Work& work : waiting)
+        whenDone(std::move(work.first), std::move(work.second));
+}
+
+std::optional<std::string> Win32Platform::readFile(const std::string& path)
+{
+    return os::boundedFile::readText(path);
+}
+
+// The new text goes to a file of its own beside the old one, which then takes the old one's
+// place in one step: a write that fails leaves the old file whole.
+tk::WriteFailure Win32Platform::writeFile(const std::string& path, const std::string& contents)
+{
+    ::SetLastError(ERROR_SUCCESS);
+    if (!os::boundedFile::mayWrite(path))
+        return ::GetLastError() == ERROR_SUCCESS ? tk::WriteFailure::NotAFile
+                                                 : os::lastWriteFailure();
+    const std::wstring target = os::wideText::fromUtf8(path);
+    if (target.empty())
+        return tk::WriteFailure::Other;
+    const std::wstring fresh = target + kNewFileSuffix;
+    if (writeNew(fresh, contents) &&
+        ::MoveFileExW(fresh.c_str(), target.c_str(),
+                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return tk::WriteFailure::None;
+    const tk::WriteFailure why = os::lastWriteFailure();
+    ::DeleteFileW(fresh.c_str());
+    return why;
+}
+
+std::string Win32Platform::pictureBytes(const std::string& path)
+{
+    const auto bytes = m_lookUps.fileBytes(path, lookUpPatience(PatientQuestion::kPatience));
+    if (!bytes || !*bytes)
+        return {};
+    return std::move(**bytes);
+}
+
+// A picture for the whole window, the background, stands at its own size from the top left
+// corner, so no more of it than the screen can be seen.
+tk::PictureRef Win32Platform::loadPicture(const std::string& path)
+{
+    const RECT area = ClockWindow::primaryMonitor();
+    return PictureDecoder::decode(pictureBytes(path), {},
+                                  {area.right - area.left, area.bottom - area.top});
+}
+
+tk::PictureRef Win32Platform::loadPictureFor(const std::string& path, const tk::Bounds& box)
+{
+    return PictureDecoder::decode(pictureBytes(path), units().toWholePixels(box).size());
+}
+
+tk::PictureRef Win32Platform::builtInPicture(tk::BuiltInPicture which)
+{
+    return BuiltInPictures::make(which);
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "InstanceLock.h"
+#include "LookUpClient.h"
+#include "Platform.h"
+#include "RunPolicy.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+class ClockWindow;
+
+// The platform of a real run on Windows: the clock window drawn with GDI, files through the
+// look-up helpers, pictures through the Windows Imaging Component, Windows' own message boxes
+// and pickers, and the process itself. The dialogs' native windows are not made yet: a form
+// shown modally returns at once.
+class Win32Platform : public tk::Platform {
+public:
+    Win32Platform(HINSTANCE instance, tk::RunRequest request, const RunPolicy& policy);
+    ~Win32Platform() override;
+    Win32Platform(const Win32Platform&) = delete;
+    Win32Platform& operator=(const Win32Platform&) = delete;
+
+    // Runs the messages of the program's thread; the run ends the process from inside.
+    int exec();
+
+    bool anotherInstanceRunning() override;
+    tk::RunRequest commandLine() override { return m_request; }
+    std::string programFolder() override;
+    std::string settingsFolder() override;
+    std::string defaultPictureFolder() override;
+    int timeOfDay() override;
+    std::int64_t steadySeconds() override;
+    tk::ScreenSize screenSize() override;
+    [[noreturn]] void endProcess() override;
+    void setCursorPos(int x, int y) override;
+    tk::Units units() override;
+
+    void windowCreated(tk::Window& window) override;
+    void showModal(tk::Window& window) override;
+    tk::MessageAnswer messageBox(const std::string& text, const std::string& title,
+                                 tk::MessageIcon icon, tk::MessageButtons buttons) override;
+    std::optional<tk::Colour> pickColour(tk::Colour preset) override;
+    std::optional<tk::FontChoice> pickFont(const tk::FontChoice& preset, int flags) override;
+
+    std::vector<std::string> drives() override;
+    std::vector<std::string> listFolders(const std::string& folder) override;
+    tk::DriveFolder openDrive(const std::string& drive) override;
+    std::vector<std::string> listDirectory(const std::string& pattern) override;
+    std::optional<std::string> readFile(const std::string& path) override;
+    tk::WriteFailure writeFile(const std::string& path, const std::string& contents) override;
+    tk::PictureRef loadPicture(const std::string& path) override;
+    tk::PictureRef loadPictureFor(const std::string& path, const tk::Bounds& box) override;
+    void whenDone(std::function<void()> work, std::function<void()> then) override;
+    tk::PictureRef builtInPicture(tk::BuiltInPicture which) override;
+
+private:
+    using Work = std::pair<std::function<void()>, std::function<void()>>;
+
+    // The window that takes the work handed back from other threads; it is never shown.
+    static LRESULT CALLBACK messageProcedure(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam);
+    void retryWork();
+    // How long a look-up may take: on the program's thread a moment, on a worker's as long as
+    // it takes.
+    LookUpClient::Patience lookUpPatience(std::chrono::milliseconds onProgramThread) const;
+    // A picture file's bytes as a look-up helper reads them; empty when it is not there or does
+    // not answer in time.
+    std::string pictureBytes(const std::string& path);
+    // The window a message box or picker opens over.
+    HWND dialogOwner() const;
+
+    HINSTANCE m_instance;
+    const tk::RunRequest m_request;
+    const RunPolicy& m_policy;
+    const DWORD m_programThread;
+    std::optional<os::InstanceLock> m_lock;
+    std::string m_settingsFolder;
+    // The wall clock at the start, in milliseconds since 1601, and the system's tick count then.
+    std::int64_t m_startMilliseconds = 0;
+    ULONGLONG m_startTicks = 0;
+    HWND m_messages = nullptr;
+    // Work for which no thread could be made, tried again a moment later.
+    std::vector<Work> m_retries;
+    std::unique_ptr<ClockWindow> m_clock;
+    // Every question to the file system goes through here.
+    LookUpClient m_lookUps;
+};

@@ -1,0 +1,8 @@
+#include "Win32Run.h"
+
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
+{
+    return Win32Run(instance).exec();
+}
