@@ -64,6 +64,7 @@ Win32Platform::Win32Platform(HINSTANCE instance, tk::RunRequest request, const R
     , m_lock(std::in_place, os::InstanceLock::defaultPlace())
     , m_startMilliseconds(wallMilliseconds())
     , m_startTicks(::GetTickCount64())
+    , m_files([this] { return ::GetCurrentThreadId() == m_programThread; })
 {
     WNDCLASSEXW type = {};
     type.cbSize = sizeof(type);
@@ -219,37 +220,19 @@ std::vector<std::string> Win32Platform::drives()
     return roots;
 }
 
-// On the program's thread the file system is asked patiently, so that a share that has gone
-// away holds up neither the clock, nor Save, nor the chooser: what does not answer in a moment
-// is empty, or not available. Work on its own thread waits as long as it takes.
-LookUpClient::Patience
-Win32Platform::lookUpPatience(std::chrono::milliseconds onProgramThread) const
-{
-    if (::GetCurrentThreadId() != m_programThread)
-        return std::nullopt;
-    return onProgramThread;
-}
-
 std::vector<std::string> Win32Platform::listFolders(const std::string& folder)
 {
-    return m_lookUps.folders(folder, lookUpPatience(PatientQuestion::kPatience))
-        .value_or(LookUpClient::Names());
+    return m_files.folders(folder);
 }
 
 tk::DriveFolder Win32Platform::openDrive(const std::string& drive)
 {
-    const tk::DriveFailure failure =
-        m_lookUps.folderAccess(drive, lookUpPatience(LookUpClient::kDrivePatience))
-            .value_or(tk::DriveFailure::NotAvailable);
-    if (failure != tk::DriveFailure::None)
-        return {{}, failure};
-    return {drive, {}};
+    return m_files.openDrive(drive);
 }
 
 std::vector<std::string> Win32Platform::listDirectory(const std::string& pattern)
 {
-    return m_lookUps.files(pattern, lookUpPatience(PatientQuestion::kPatience))
-        .value_or(LookUpClient::Names());
+    return m_files.files(pattern);
 }
 
 // `then` comes back to the program's thread as a message to a window of its own, which a
@@ -304,10 +287,7 @@ tk::WriteFailure Win32Platform::writeFile(const std::string& path, const std::st
 
 std::string Win32Platform::pictureBytes(const std::string& path)
 {
-    const auto bytes = m_lookUps.fileBytes(path, lookUpPatience(PatientQuestion::kPatience));
-    if (!bytes || !*bytes)
-        return {};
-    return std::move(**bytes);
+    return m_files.pictureBytes(path).value_or(std::string());
 }
 
 // A picture for the whole window, the background, stands at its own size from the top left

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "FileQuestions.h"
 #include "InstanceLock.h"
-#include "LookUpClient.h"
 #include "Platform.h"
 #include "RunPolicy.h"
 
@@ -68,7 +68,6 @@ private:
     void retryWork();
     // How long a look-up may take: on the program's thread a moment, on a worker's as long as
     // it takes.
-    LookUpClient::Patience lookUpPatience(std::chrono::milliseconds onProgramThread) const;
     // A picture file's bytes as a look-up helper reads them; empty when it is not there or does
     // not answer in time.
     std::string pictureBytes(const std::string& path);
@@ -89,5 +88,5 @@ private:
     std::vector<Work> m_retries;
     std::unique_ptr<ClockWindow> m_clock;
     // Every question to the file system goes through here.
-    LookUpClient m_lookUps;
+    FileQuestions m_files;
 };

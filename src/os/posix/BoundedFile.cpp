@@ -1,6 +1,5 @@
 #include "BoundedFile.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -33,6 +32,26 @@ int openRegular(const std::string& path)
     return fd;
 }
 
+// At most `limit` bytes from an open file, held in one block of that size, which the callers
+// keep small or know the file to fill; nothing when a read fails.
+std::optional<std::string> readUpTo(int fd, std::size_t limit)
+{
+    std::string bytes(limit, '\0');
+    std::size_t filled = 0;
+    while (filled < limit) {
+        const ssize_t count = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return std::nullopt;
+        if (count == 0)
+            break;
+        filled += static_cast<std::size_t>(count);
+    }
+    bytes.resize(filled);
+    return bytes;
+}
+
 } // namespace
 
 std::optional<std::string> read(const std::string& path, std::size_t limit)
@@ -40,54 +59,23 @@ std::optional<std::string> read(const std::string& path, std::size_t limit)
     const int fd = openRegular(path);
     if (fd < 0)
         return std::nullopt;
-    std::string bytes;
-    std::size_t filled = 0;
-    constexpr std::size_t kChunk = 64 * 1024;
-    bool failed = false;
-    while (filled < limit) {
-        bytes.resize(std::min(limit, filled + kChunk));
-        const ssize_t count = ::read(fd, bytes.data() + filled, bytes.size() - filled);
-        if (count < 0 && errno == EINTR)
-            continue;
-        failed = count < 0;
-        if (count <= 0)
-            break;
-        filled += static_cast<std::size_t>(count);
-    }
+    std::optional<std::string> bytes = readUpTo(fd, limit);
     ::close(fd);
-    if (failed)
-        return std::nullopt;
-    bytes.resize(filled);
     return bytes;
 }
 
+// A file that grows meanwhile is taken as far as its size was; one that shrinks, as far as it
+// goes.
 std::optional<std::string> readWhole(const std::string& path, std::uint64_t limit)
 {
     const int fd = openRegular(path);
+    if (fd < 0)
+        return std::nullopt;
     struct stat opened {};
-    if (fd < 0 || ::fstat(fd, &opened) != 0 || std::uint64_t(opened.st_size) > limit) {
-        if (fd >= 0)
-            ::close(fd);
-        return std::nullopt;
-    }
-    // A file that grows meanwhile is taken as far as its size was; one that shrinks, as far
-    // as it goes.
-    std::string bytes(std::size_t(opened.st_size), '\0');
-    std::size_t filled = 0;
-    bool failed = false;
-    while (filled < bytes.size()) {
-        const ssize_t count = ::read(fd, bytes.data() + filled, bytes.size() - filled);
-        if (count < 0 && errno == EINTR)
-            continue;
-        failed = count < 0;
-        if (count <= 0)
-            break;
-        filled += static_cast<std::size_t>(count);
-    }
+    std::optional<std::string> bytes;
+    if (::fstat(fd, &opened) == 0 && std::uint64_t(opened.st_size) <= limit)
+        bytes = readUpTo(fd, std::size_t(opened.st_size));
     ::close(fd);
-    if (failed)
-        return std::nullopt;
-    bytes.resize(filled);
     return bytes;
 }
 

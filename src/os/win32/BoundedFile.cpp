@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
-
 namespace os::boundedFile {
 
 namespace {
@@ -33,6 +31,25 @@ HANDLE openDiskFile(const std::string& path)
     return file;
 }
 
+// At most `limit` bytes from an open file, held in one block of that size, which the callers
+// keep small or know the file to fill; nothing when a read fails.
+std::optional<std::string> readUpTo(HANDLE file, std::size_t limit)
+{
+    std::string bytes(limit, '\0');
+    std::size_t filled = 0;
+    while (filled < limit) {
+        DWORD count = 0;
+        if (!::ReadFile(file, bytes.data() + filled, static_cast<DWORD>(bytes.size() - filled),
+                        &count, nullptr))
+            return std::nullopt;
+        if (count == 0)
+            break;
+        filled += count;
+    }
+    bytes.resize(filled);
+    return bytes;
+}
+
 } // namespace
 
 std::optional<std::string> read(const std::string& path, std::size_t limit)
@@ -40,53 +57,23 @@ std::optional<std::string> read(const std::string& path, std::size_t limit)
     const HANDLE file = openDiskFile(path);
     if (file == INVALID_HANDLE_VALUE)
         return std::nullopt;
-    std::string bytes;
-    std::size_t filled = 0;
-    constexpr std::size_t kChunk = 64 * 1024;
-    bool failed = false;
-    while (filled < limit) {
-        bytes.resize(std::min(limit, filled + kChunk));
-        DWORD count = 0;
-        failed = !::ReadFile(file, bytes.data() + filled, static_cast<DWORD>(bytes.size() - filled),
-                             &count, nullptr);
-        if (failed || count == 0)
-            break;
-        filled += count;
-    }
+    std::optional<std::string> bytes = readUpTo(file, limit);
     ::CloseHandle(file);
-    if (failed)
-        return std::nullopt;
-    bytes.resize(filled);
     return bytes;
 }
 
+// A file that grows meanwhile is taken as far as its size was; one that shrinks, as far as it
+// goes.
 std::optional<std::string> readWhole(const std::string& path, std::uint64_t limit)
 {
     const HANDLE file = openDiskFile(path);
-    LARGE_INTEGER size{};
     if (file == INVALID_HANDLE_VALUE)
         return std::nullopt;
-    if (!::GetFileSizeEx(file, &size) || std::uint64_t(size.QuadPart) > limit) {
-        ::CloseHandle(file);
-        return std::nullopt;
-    }
-    // A file that grows meanwhile is taken as far as its size was; one that shrinks, as far
-    // as it goes.
-    std::string bytes(std::size_t(size.QuadPart), '\0');
-    std::size_t filled = 0;
-    bool failed = false;
-    while (filled < bytes.size()) {
-        DWORD count = 0;
-        failed = !::ReadFile(file, bytes.data() + filled, static_cast<DWORD>(bytes.size() - filled),
-                             &count, nullptr);
-        if (failed || count == 0)
-            break;
-        filled += count;
-    }
+    LARGE_INTEGER size{};
+    std::optional<std::string> bytes;
+    if (::GetFileSizeEx(file, &size) && std::uint64_t(size.QuadPart) <= limit)
+        bytes = readUpTo(file, std::size_t(size.QuadPart));
     ::CloseHandle(file);
-    if (failed)
-        return std::nullopt;
-    bytes.resize(filled);
     return bytes;
 }
 

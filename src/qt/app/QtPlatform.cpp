@@ -78,9 +78,10 @@ QtPlatform::QtPlatform(tk::RunRequest request, const ScreenUnits& units, Present
     : m_request(request)
     , m_units(units)
     , m_presentation(presentation)
+    , m_files([] { return QThread::currentThread() == qApp->thread(); })
 {
     PictureFile::limitAllocations();
-    m_lookUps.prepare();
+    m_files.prepare();
     m_startMilliseconds = QDateTime::currentMSecsSinceEpoch();
     m_sinceStart.start();
     // Connected before the clock window exists: its presentation may end the run while it
@@ -280,36 +281,19 @@ std::vector<std::string> QtPlatform::drives()
     return roots;
 }
 
-// On the program's thread the file system is asked patiently, so that a mount whose server has
-// gone away holds up neither the clock, nor Save, nor the chooser: what does not answer in a
-// moment is empty, or not available. Work on its own thread waits as long as it takes.
-LookUpClient::Patience QtPlatform::lookUpPatience(std::chrono::milliseconds onProgramThread)
-{
-    if (QThread::currentThread() != qApp->thread())
-        return std::nullopt;
-    return onProgramThread;
-}
-
 std::vector<std::string> QtPlatform::listFolders(const std::string& folder)
 {
-    return m_lookUps.folders(folder, lookUpPatience(PatientQuestion::kPatience))
-        .value_or(LookUpClient::Names());
+    return m_files.folders(folder);
 }
 
 tk::DriveFolder QtPlatform::openDrive(const std::string& drive)
 {
-    const tk::DriveFailure failure =
-        m_lookUps.folderAccess(drive, lookUpPatience(LookUpClient::kDrivePatience))
-            .value_or(tk::DriveFailure::NotAvailable);
-    if (failure != tk::DriveFailure::None)
-        return {{}, failure};
-    return {drive, {}};
+    return m_files.openDrive(drive);
 }
 
 std::vector<std::string> QtPlatform::listDirectory(const std::string& pattern)
 {
-    return m_lookUps.files(pattern, lookUpPatience(PatientQuestion::kPatience))
-        .value_or(LookUpClient::Names());
+    return m_files.files(pattern);
 }
 
 // Work for which no thread can be made now is tried again a moment later, so that the clock
@@ -327,10 +311,8 @@ void QtPlatform::whenDone(std::function<void()> work, std::function<void()> then
 
 QByteArray QtPlatform::pictureBytes(const std::string& path)
 {
-    const auto bytes = m_lookUps.fileBytes(path, lookUpPatience(PatientQuestion::kPatience));
-    if (!bytes || !*bytes)
-        return {};
-    return QByteArray::fromStdString(**bytes);
+    const std::optional<std::string> bytes = m_files.pictureBytes(path);
+    return bytes ? QByteArray::fromStdString(*bytes) : QByteArray();
 }
 
 std::optional<std::string> QtPlatform::readFile(const std::string& path)

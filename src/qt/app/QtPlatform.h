@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LookUpClient.h"
+#include "FileQuestions.h"
 #include "Platform.h"
 
 #include <QElapsedTimer>
@@ -71,9 +71,6 @@ private:
     static std::string locateSettings();
     // The decoded picture in the form that is fastest to draw, or null.
     static tk::PictureRef shownPicture(const QImage& image);
-    // How long a look-up may take: on the program's thread a moment, on a worker's as long as
-    // it takes.
-    static LookUpClient::Patience lookUpPatience(std::chrono::milliseconds onProgramThread);
     // A picture file's bytes as a look-up helper reads them; empty when it is not there or does
     // not answer in time.
     QByteArray pictureBytes(const std::string& path);
@@ -91,5 +88,5 @@ private:
     std::vector<std::unique_ptr<FormView>> m_views;
     std::vector<std::unique_ptr<PendingFormView>> m_pendingViews;
     // Every question to the file system goes through here.
-    LookUpClient m_lookUps;
+    FileQuestions m_files;
 };
