@@ -29,16 +29,31 @@ int listeningAt(const QByteArray& path)
 
 // Ends the processes that still run with the run's temporary folder in their environment, such
 // as a bus daemon that the run started; how many there were.
-int endLeftBehind(const ClockProcess& run)
+// The processes started with the run's temporary folder.
+QStringList processesOf(const ClockProcess& run)
 {
     const QByteArray mark =
         QByteArray(1, '\0') + "TMPDIR=" + QFile::encodeName(run.path("tmp")) + '\0';
-    int left = 0;
+    QStringList found;
     for (const QString& process : QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs)) {
         QFile environment("/proc/" + process + "/environ");
         if (environment.open(QIODevice::ReadOnly) && ('\0' + environment.readAll()).contains(mark))
-            left += ::kill(process.toInt(), SIGKILL) == 0;
+            found.append(process);
     }
+    return found;
+}
+
+// Kills and counts what the run has left behind once its own helpers, which end when the run
+// has ended, have had a moment to go.
+int endLeftBehind(const ClockProcess& run)
+{
+    QElapsedTimer waited;
+    for (waited.start();
+         !processesOf(run).isEmpty() && waited.elapsed() < SessionTest::kPromptEndMs;)
+        QThread::msleep(SessionTest::kPollPauseMs);
+    int left = 0;
+    for (const QString& process : processesOf(run))
+        left += ::kill(process.toInt(), SIGKILL) == 0;
     return left;
 }
 

@@ -10,11 +10,12 @@
 
 int main(int argc, char* argv[])
 {
-    // A copy started by the clock to ask the file system for it starts nothing else; typed at a
-    // terminal, the switch is an unknown option like any other.
+    // A copy started by the clock to ask the file system for it starts nothing else, and ends
+    // at once when the clock has gone; typed at a terminal, the switch is an unknown option like
+    // any other.
     if (argc == 2 && std::strcmp(argv[1], LookUpServer::kSwitch) == 0 &&
         os::helperChannel::isOpen())
-        return LookUpServer::serve();
+        std::_Exit(LookUpServer::serve());
     const char* screenSaverWindow = std::getenv("XSCREENSAVER_WINDOW");
     return DesktopRun(CommandLine(std::vector<std::string>(argv, argv + argc),
                                   screenSaverWindow ? screenSaverWindow : ""))
