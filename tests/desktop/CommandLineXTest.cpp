@@ -45,12 +45,11 @@ QStringList processesOf(const ClockProcess& run)
 
 // Kills and counts what the run has left behind once its own helpers, which end when the run
 // has ended, have had a moment to go.
-int endLeftBehind(const ClockProcess& run)
+int endLeftBehind(const ClockProcess& run, int graceMs, int pauseMs)
 {
     QElapsedTimer waited;
-    for (waited.start();
-         !processesOf(run).isEmpty() && waited.elapsed() < SessionTest::kPromptEndMs;)
-        QThread::msleep(SessionTest::kPollPauseMs);
+    for (waited.start(); !processesOf(run).isEmpty() && waited.elapsed() < graceMs;)
+        QThread::msleep(pauseMs);
     int left = 0;
     for (const QString& process : processesOf(run))
         left += ::kill(process.toInt(), SIGKILL) == 0;
@@ -109,7 +108,7 @@ TEST_F(CommandLineX, AnswersAndFailuresAreSaidAndRunsAreQuiet)
         EXPECT_TRUE(said.empty() ? output.empty() : output.find(said) != std::string::npos)
             << output;
         EXPECT_TRUE(!status || std::count(output.begin(), output.end(), '\n') == 1) << output;
-        EXPECT_EQ(endLeftBehind(*clock), 0);
+        EXPECT_EQ(endLeftBehind(*clock, kPromptEndMs, kPollPauseMs), 0);
     }
 }
 
