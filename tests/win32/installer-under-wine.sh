@@ -10,6 +10,9 @@ WINEPREFIX=$prefix WINEDEBUG=-all
 export WINEPREFIX WINEDEBUG
 
 rm -rf "$prefix"
+# The booted prefix is copied once the programs that Wine started in it have ended, so that no
+# registry file is copied while one of them changes it.
+WINEPREFIX=$booted_prefix wineserver -w 2>/dev/null || true
 cp -a "$booted_prefix" "$prefix"
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
