@@ -10,6 +10,8 @@
 #include "WideText.h"
 
 #include <algorithm>
+#include <iterator>
+#include <string_view>
 
 namespace {
 
@@ -229,6 +231,25 @@ void FormWindow::shown()
     ::ShowWindow(m_handle, SW_SHOW);
     ::SetWindowPos(m_handle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     ::SetForegroundWindow(m_handle);
+}
+
+void FormWindow::raiseShown()
+{
+    HWND last = nullptr;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND window, LPARAM found) -> BOOL {
+            wchar_t name[std::size(kClassName)] = {};
+            ::GetClassNameW(window, name, static_cast<int>(std::size(name)));
+            if (::IsWindowVisible(window) && std::wstring_view(name) == kClassName)
+                *reinterpret_cast<HWND*>(found) = window;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&last));
+    if (!last)
+        return;
+    ::SetWindowPos(last, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ::SetForegroundWindow(last);
 }
 
 void FormWindow::execModal()
