@@ -22,6 +22,8 @@ constexpr DWORD kExtendedStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CON
 constexpr int kFirstId = 100;
 // A list's notice carried out once it is over: the identifier and code in wParam.
 constexpr UINT kDeferredNotice = WM_APP + 1;
+constexpr char kBitmapFace[] = "MS Sans Serif";
+constexpr wchar_t kScalableFace[] = L"Microsoft Sans Serif";
 // How many rows a drive list drops down.
 constexpr int kDropDownRows = 8;
 
@@ -302,7 +304,10 @@ HFONT FormWindow::fontFor(const tk::Font& font)
     const auto found = m_fonts.find(key);
     if (found != m_fonts.end())
         return found->second;
-    const std::wstring face = os::wideText::fromUtf8(font.name);
+    // MS Sans Serif is a bitmap face of a few sizes with the Western letters only; its
+    // TrueType successor scales with the dots per inch and has the Cyrillic ones.
+    const std::wstring face =
+        font.name == kBitmapFace ? std::wstring(kScalableFace) : os::wideText::fromUtf8(font.name);
     const HFONT made =
         ::CreateFontW(-std::get<1>(key), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
                       FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
