@@ -22,8 +22,6 @@ constexpr DWORD kExtendedStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CON
 constexpr int kFirstId = 100;
 // A list's notice carried out once it is over: the identifier and code in wParam.
 constexpr UINT kDeferredNotice = WM_APP + 1;
-constexpr char kBitmapFace[] = "MS Sans Serif";
-constexpr wchar_t kScalableFace[] = L"Microsoft Sans Serif";
 // How many rows a drive list drops down.
 constexpr int kDropDownRows = 8;
 
@@ -83,6 +81,7 @@ FormWindow::FormWindow(HINSTANCE instance, tk::Window& window, HWND owner)
                                  CW_USEDEFAULT, 0, 0, owner, nullptr, instance, nullptr);
     ::SetWindowLongPtrW(m_handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     m_units = tk::Units::forDotsPerInch(::GetDpiForWindow(m_handle));
+    m_fonts.setUnits(m_units);
     // Every control exists before any is placed, since a control may come before its frame.
     for (tk::Control* control : m_window.controls())
         nativeFor(*control);
@@ -97,8 +96,6 @@ FormWindow::~FormWindow()
 {
     ::SetWindowLongPtrW(m_handle, GWLP_USERDATA, 0);
     ::DestroyWindow(m_handle);
-    for (const auto& [key, font] : m_fonts)
-        ::DeleteObject(font);
     for (const auto& [colour, brush] : m_brushes)
         ::DeleteObject(brush);
 }
@@ -147,9 +144,9 @@ void FormWindow::syncControl(Native& native)
         place.height *= kDropDownRows;
     ::SetWindowPos(native.handle, nullptr, place.left, place.top, place.width, place.height,
                    SWP_NOZORDER | SWP_NOACTIVATE);
-    ::SendMessageW(native.handle, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(control.font())),
-                   TRUE);
     NativeControls::updateContent(control, native.handle);
+    ::SendMessageW(native.handle, WM_SETFONT,
+                   reinterpret_cast<WPARAM>(m_fonts.fontFor(control, native.handle)), TRUE);
     ::EnableWindow(native.handle, enabledWithFrames(control));
     ::ShowWindow(native.handle, shownWithFrames(control) ? SW_SHOWNA : SW_HIDE);
     ::InvalidateRect(native.handle, nullptr, TRUE);
@@ -298,24 +295,6 @@ bool FormWindow::takeDialogMessage(MSG& message)
     return ::IsDialogMessageW(m_handle, &message) != FALSE;
 }
 
-HFONT FormWindow::fontFor(const tk::Font& font)
-{
-    const FontKey key{font.name, m_units.fontPixels(font.size), font.bold};
-    const auto found = m_fonts.find(key);
-    if (found != m_fonts.end())
-        return found->second;
-    // MS Sans Serif is a bitmap face of a few sizes with the Western letters only; its
-    // TrueType successor scales with the dots per inch and has the Cyrillic ones.
-    const std::wstring face =
-        font.name == kBitmapFace ? std::wstring(kScalableFace) : os::wideText::fromUtf8(font.name);
-    const HFONT made =
-        ::CreateFontW(-std::get<1>(key), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
-                      FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                      DEFAULT_QUALITY, DEFAULT_PITCH, face.c_str());
-    m_fonts.emplace(key, made);
-    return made;
-}
-
 HBRUSH FormWindow::brushFor(tk::Colour colour)
 {
     const auto found = m_brushes.find(colour);
@@ -437,9 +416,7 @@ void FormWindow::userMoved()
 void FormWindow::dotsPerInchChanged(UINT dotsPerInch)
 {
     m_units = tk::Units::forDotsPerInch(dotsPerInch);
-    for (const auto& [key, font] : m_fonts)
-        ::DeleteObject(font);
-    m_fonts.clear();
+    m_fonts.setUnits(m_units);
     m_appliedPosition.reset();
     syncAll();
     applyWindow();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Colour.h"
-#include "Font.h"
+#include "FormFonts.h"
 #include "FormKeys.h"
 #include "PixelGeometry.h"
 #include "Units.h"
@@ -11,8 +11,6 @@
 
 #include <map>
 #include <optional>
-#include <string>
-#include <tuple>
 #include <vector>
 
 // A dialog-like toolkit window (the settings dialog, the picture chooser) as a top-level
@@ -49,7 +47,6 @@ private:
         tk::Control* control;
         HWND handle;
     };
-    using FontKey = std::tuple<std::string, int, bool>;
 
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -62,7 +59,6 @@ private:
     void applyWindow();
     // The control's area in pixels of the form's client area.
     tk::PixelRect placeOf(const tk::Control& control) const;
-    HFONT fontFor(const tk::Font& font);
     HBRUSH brushFor(tk::Colour colour);
     LRESULT colourStatic(HDC dc, HWND control);
     LRESULT colourEdit(HDC dc, HWND control);
@@ -78,7 +74,7 @@ private:
     tk::Units m_units;
     // The native controls by command identifier, less kFirstId.
     std::vector<Native> m_natives;
-    std::map<FontKey, HFONT> m_fonts;
+    FormFonts m_fonts;
     std::map<tk::Colour, HBRUSH> m_brushes;
     // Set while the toolkit's state is copied into the controls, whose notices it then ignores.
     bool m_copying = false;
