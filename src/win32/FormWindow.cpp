@@ -3,15 +3,14 @@
 #include "ClockWindow.h"
 #include "CommandButton.h"
 #include "Control.h"
-#include "GdiPicture.h"
+#include "FormPainter.h"
 #include "Line.h"
 #include "NativeControls.h"
 #include "PictureBox.h"
+#include "ThreadWindows.h"
 #include "WideText.h"
 
 #include <algorithm>
-#include <iterator>
-#include <string_view>
 
 namespace {
 
@@ -25,10 +24,7 @@ constexpr UINT kDeferredNotice = WM_APP + 1;
 // How many rows a drive list drops down.
 constexpr int kDropDownRows = 8;
 
-COLORREF colourRef(tk::Colour colour)
-{
-    return RGB(tk::redOf(colour), tk::greenOf(colour), tk::blueOf(colour));
-}
+using FormPainter::colourRef;
 
 int depthOf(const tk::Control& control)
 {
@@ -234,17 +230,7 @@ void FormWindow::shown()
 
 void FormWindow::raiseShown()
 {
-    HWND last = nullptr;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM found) -> BOOL {
-            wchar_t name[std::size(kClassName)] = {};
-            ::GetClassNameW(window, name, static_cast<int>(std::size(name)));
-            if (::IsWindowVisible(window) && std::wstring_view(name) == kClassName)
-                *reinterpret_cast<HWND*>(found) = window;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&last));
+    const HWND last = ThreadWindows::lastShownOfClass(kClassName);
     if (!last)
         return;
     ::SetWindowPos(last, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -254,15 +240,7 @@ void FormWindow::raiseShown()
 void FormWindow::execModal()
 {
     const HWND active = ::GetActiveWindow();
-    std::vector<HWND> disabled;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM list) -> BOOL {
-            if (::IsWindowVisible(window) && ::IsWindowEnabled(window))
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&disabled));
+    std::vector<HWND> disabled = ThreadWindows::shownAndEnabled();
     std::erase(disabled, m_handle);
     for (HWND window : disabled)
         ::EnableWindow(window, FALSE);
@@ -353,16 +331,7 @@ void FormWindow::drawPicture(const DRAWITEMSTRUCT& item)
     if (!native || native->control->kind() != tk::ControlKind::PictureBox)
         return;
     const auto& box = static_cast<const tk::PictureBox&>(*native->control);
-    ::FillRect(item.hDC, &item.rcItem, brushFor(box.backColor()));
-    const auto* picture = dynamic_cast<const GdiPicture*>(box.picture().get());
-    if (!picture)
-        return;
-    const tk::PixelSize size = picture->size();
-    const int width = item.rcItem.right - item.rcItem.left;
-    const int height = item.rcItem.bottom - item.rcItem.top;
-    picture->drawTo(item.hDC,
-                    {(width - size.width) / 2, (height - size.height) / 2, size.width, size.height},
-                    {0, 0, size.width, size.height});
+    FormPainter::drawPicture(item.hDC, item.rcItem, box, brushFor(box.backColor()));
 }
 
 // The window's back colour, and the lines, which have no windows of their own.
@@ -375,18 +344,10 @@ void FormWindow::paint()
         const tk::Control& control = *native.control;
         if (control.kind() != tk::ControlKind::Line || !shownWithFrames(control))
             continue;
-        const auto& line = static_cast<const tk::Line&>(control);
-        const tk::PixelRect frame = placeOf(line);
-        const tk::PixelRect origin{frame.left - m_units.toWholePixels(line.bounds().left),
-                                   frame.top - m_units.toWholePixels(line.bounds().top), 0, 0};
-        const HPEN pen = ::CreatePen(PS_SOLID, line.borderWidth(), colourRef(line.borderColor()));
-        const HGDIOBJ old = ::SelectObject(dc, pen);
-        ::MoveToEx(dc, origin.left + m_units.toWholePixels(line.x1()),
-                   origin.top + m_units.toWholePixels(line.y1()), nullptr);
-        ::LineTo(dc, origin.left + m_units.toWholePixels(line.x2()),
-                 origin.top + m_units.toWholePixels(line.y2()));
-        ::SelectObject(dc, old);
-        ::DeleteObject(pen);
+        const tk::PixelRect place = placeOf(control);
+        const POINT origin{place.left - m_units.toWholePixels(control.bounds().left),
+                           place.top - m_units.toWholePixels(control.bounds().top)};
+        FormPainter::drawLine(dc, static_cast<const tk::Line&>(control), origin, m_units);
     }
     ::EndPaint(m_handle, &state);
 }
