@@ -3,8 +3,8 @@
 #   options-under-wine.sh SCREENSAVER.scr FORMPROBE.exe WORK_FOLDER
 # "1" over the running clock opens "Options"; a click on "Time from start" and Enter (Save)
 # write the settings file the Linux build writes for that choice, and end the run. "/c" shows
-# "Options" over the clock; a click on "Russian" turns its captions Russian, and Escape (Cancel)
-# ends the run without a write.
+# "Options" over the clock, whose "Choose" opens the picture chooser that Escape closes; a click
+# on "Russian" turns its captions Russian, and Escape (Cancel) ends the run without a write.
 set -eu
 scr=$1
 probe=$2
@@ -23,6 +23,14 @@ window() {
         sleep 1
     done
     fail "no window titled $1"
+}
+# Waits until no window whose title matches the pattern is on the screen.
+closed() {
+    for _ in $(seq "$end_wait"); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        sleep 1
+    done
+    fail "the window titled $1 stays"
 }
 # Clicks the control with the caption in the window with the title, where it stands on screen.
 click() {
@@ -61,9 +69,14 @@ wine "$work/clock/tikora-clock.scr" /c >"$work/configure.log" 2>&1 &
 clock=$!
 window '^Options$'
 face
+click Options Choose
+window '^File manager$'
+xdotool key Escape
+closed '^File manager$'
+kill -0 "$clock" 2>/dev/null || fail "the run ended with the picture chooser"
 click Options Russian
 window '^Установки$'
 xdotool key Escape
 gone "$clock" "$end_wait" || fail "Escape did not end the run"
 cmp -s "$work/clock/Tikora_Clock.ini" "$work/saved.ini" || fail "Cancel changed the settings"
-echo "Options by 1 and /c, Save, Russian and Escape: passed"
+echo "Options by 1 and /c, Save, the chooser, Russian and Escape: passed"
