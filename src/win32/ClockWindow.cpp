@@ -1,5 +1,7 @@
 #include "ClockWindow.h"
 
+#include "FormWindow.h"
+
 #include "TickSchedule.h"
 #include "Timer.h"
 #include "WideText.h"
@@ -284,6 +286,8 @@ void ClockWindow::shown()
     ::SetWindowPos(m_handle, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     ::SetForegroundWindow(m_handle);
     ::SetFocus(m_handle);
+    // A dialog shown while the clock came up, as with "/c", stays in front of it.
+    FormWindow::raiseShown();
 }
 
 void ClockWindow::applyGeometry()
@@ -296,8 +300,10 @@ void ClockWindow::applyGeometry()
         target = {target.left + own.left, target.top + own.top, target.left + own.right(),
                   target.top + own.bottom()};
     }
-    ::SetWindowPos(m_handle, HWND_TOPMOST, target.left, target.top, target.right - target.left,
-                   target.bottom - target.top, SWP_NOACTIVATE);
+    // The window is topmost from its making; a new place leaves it where it stands among the
+    // topmost windows, so that a dialog stays in front of it.
+    ::SetWindowPos(m_handle, nullptr, target.left, target.top, target.right - target.left,
+                   target.bottom - target.top, SWP_NOACTIVATE | SWP_NOZORDER);
 }
 
 void ClockWindow::applyVisibility()

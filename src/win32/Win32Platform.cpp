@@ -5,8 +5,10 @@
 #include "ClockWindow.h"
 #include "CommonDialogs.h"
 #include "Drives.h"
+#include "FormWindow.h"
 #include "HelperProcess.h"
 #include "PatientQuestion.h"
+#include "PendingFormView.h"
 #include "PictureDecoder.h"
 #include "SettingsPlace.h"
 #include "WideText.h"
@@ -87,6 +89,8 @@ int Win32Platform::exec()
 {
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (takeDialogMessage(message))
+            continue;
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
     }
@@ -178,13 +182,55 @@ tk::Units Win32Platform::units()
 
 void Win32Platform::windowCreated(tk::Window& window)
 {
-    if (!m_clock && window.role() == tk::WindowRole::ClockFace)
+    if (!m_clock && window.role() == tk::WindowRole::ClockFace) {
         m_clock = std::make_unique<ClockWindow>(m_instance, window, m_policy);
+        return;
+    }
+    // The native controls wait for the window's first show; until then nothing needs them.
+    m_pendingForms.push_back(
+        std::make_unique<PendingFormView>(window, [this, &window] { makeForm(window); }));
 }
 
-// The dialogs' native windows are still to come; until then a form shown modally is taken as
-// closed at once.
-void Win32Platform::showModal(tk::Window& /*window*/) {}
+FormWindow& Win32Platform::makeForm(tk::Window& window)
+{
+    for (const auto& form : m_forms) {
+        if (&form->toolkitWindow() == &window)
+            return *form;
+    }
+    // The form's window watches the toolkit window from its construction on.
+    m_forms.push_back(std::make_unique<FormWindow>(m_instance, window, formOwner()));
+    return *m_forms.back();
+}
+
+void Win32Platform::showModal(tk::Window& window)
+{
+    // The clock window is never shown modally; every other window is a form.
+    if (m_clock && &window == &m_clock->toolkitWindow())
+        return;
+    makeForm(window).execModal();
+}
+
+bool Win32Platform::takeDialogMessage(MSG& message)
+{
+    for (const auto& form : m_forms) {
+        if (form->takeDialogMessage(message))
+            return true;
+    }
+    return false;
+}
+
+HWND Win32Platform::formOwner() const
+{
+    const HWND active = ::GetActiveWindow();
+    for (const auto& form : m_forms) {
+        if (form->handle() == active)
+            return active;
+    }
+    const auto named = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(m_request.windowHandle));
+    if (m_request.mode == tk::RunMode::Configure && named && ::IsWindow(named))
+        return named;
+    return m_clock ? m_clock->handle() : nullptr;
+}
 
 HWND Win32Platform::dialogOwner() const
 {

@@ -14,11 +14,12 @@
 #include <vector>
 
 class ClockWindow;
+class FormWindow;
+class PendingFormView;
 
 // The platform of a real run on Windows: the clock window drawn with GDI, files through the
 // look-up helpers, pictures through the Windows Imaging Component, Windows' own message boxes
-// and pickers, and the process itself. The dialogs' native windows are not made yet: a form
-// shown modally returns at once.
+// and pickers, the dialogs as windows of native controls, and the process itself.
 class Win32Platform : public tk::Platform {
 public:
     Win32Platform(HINSTANCE instance, tk::RunRequest request, const RunPolicy& policy);
@@ -73,6 +74,12 @@ private:
     std::string pictureBytes(const std::string& path);
     // The window a message box or picker opens over.
     HWND dialogOwner() const;
+    // The window that owns a dialog's window: the dialog the user is in, else the window that
+    // "/c:HWND" names, else the clock.
+    HWND formOwner() const;
+    FormWindow& makeForm(tk::Window& window);
+    // Lets a dialog's keyboard rules take a message first; true when one did.
+    bool takeDialogMessage(MSG& message);
 
     HINSTANCE m_instance;
     const tk::RunRequest m_request;
@@ -87,6 +94,9 @@ private:
     // Work for which no thread could be made, tried again a moment later.
     std::vector<Work> m_retries;
     std::unique_ptr<ClockWindow> m_clock;
+    // The dialogs' windows are made when they are first shown.
+    std::vector<std::unique_ptr<PendingFormView>> m_pendingForms;
+    std::vector<std::unique_ptr<FormWindow>> m_forms;
     // Every question to the file system goes through here.
     FileQuestions m_files;
 };

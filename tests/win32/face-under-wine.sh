@@ -2,8 +2,8 @@
 # The screen saver under Wine on Xvfb at 1024 x 768, its clock frozen at 10:20:30:
 #   face-under-wine.sh SCREENSAVER.scr FACECHECK.exe WORK_FOLDER
 # checks the face against the worked example, that a second copy ends at once while the first
-# runs, that a key ends the first, and that a new run ends at the sixth pointer move, not before. Each run has a Wine prefix of its own, with Wine's fonts
-# in it, and ends its wineserver and its X server whatever happens.
+# runs, that a key ends the first, and that a new run ends at the sixth pointer move, not
+# before.
 set -eu
 scr=$1
 check=$2
@@ -14,38 +14,7 @@ faketime=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 face_wait=60
 end_wait=10
 
-rm -rf "$work"
-mkdir -p "$work/clock"
-cp "$scr" "$work/clock/tikora-clock.scr"
-WINEPREFIX=$work/prefix
-WINEDEBUG=-all
-WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
-}
-trap cleanup EXIT INT TERM
-
-# The prefix is made without a display; Debian's Wine leaves its own fonts out of it.
-env -u DISPLAY wine wineboot --init >"$work/boot.log" 2>&1 || fail "wineboot: $(cat "$work/boot.log")"
-wineserver -w
-cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
-# Without a window manager a managed window takes seconds to close.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-wineserver -w
-
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-DISPLAY=:$(cat "$work/display")
-export DISPLAY
+. "$(dirname "$0")/wine-session.sh"
 
 # The server runs on the true time, so that its timers run; the program sees the frozen one.
 wineserver -p
