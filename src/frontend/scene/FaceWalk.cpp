@@ -45,8 +45,9 @@ void FaceWalk::paint(Canvas& canvas, const Area& area)
         if (control->visible() && m_geometry.reaches(*control, area))
             paintLightweight(canvas, *control);
     }
-    // A picture box covers exactly its box, without antialiasing around it. The hint is
-    // changed only for a box that is painted, since a toolkit may redo its clip on each change.
+    // Picture boxes and text boxes are drawn without antialiasing: a picture box covers exactly
+    // its box. The hint is changed only when such a box is painted, since a toolkit may redo
+    // its clip on each change of it.
     bool antialiasing = true;
     const tk::Units units = m_geometry.units();
     for (const tk::Control* control : m_window.controls()) {
@@ -60,8 +61,11 @@ void FaceWalk::paint(Canvas& canvas, const Area& area)
     canvas.setTextAntialiasing(true);
     for (const tk::Control* control : m_window.controls()) {
         if (m_textBoxesShown && control->kind() == tk::ControlKind::TextBox && control->visible() &&
-            area.intersects(m_geometry.paintedArea(*control, control->bounds())))
+            area.intersects(m_geometry.paintedArea(*control, control->bounds()))) {
+            if (std::exchange(antialiasing, false))
+                canvas.setAntialiasing(false);
             paintTextBox(canvas, static_cast<const tk::TextBox&>(*control));
+        }
     }
     canvas.restore();
 }
@@ -73,30 +77,11 @@ void FaceWalk::paintBack(Canvas& canvas, const Area& area)
 {
     const tk::PixelRect bounding = area.boundingRect();
     for (int top = bounding.top; top < bounding.bottom(); top += kFillBandRows) {
-        const tk::PixelRect band =
-            bandOf(area, top, std::min(kFillBandRows, bounding.bottom() - top));
-        if (band.isEmpty())
-            continue;
+        const tk::PixelRect band(bounding.left, top, bounding.width,
+                                 std::min(kFillBandRows, bounding.bottom() - top));
         canvas.fillRect(band, m_window.backColor());
         paintWindowPicture(canvas, band);
     }
-}
-
-// The part of the rows [top, top + rows) that holds the area: a moved line's area runs
-// across the face, while each band of it is narrow.
-tk::PixelRect FaceWalk::bandOf(const Area& area, int top, int rows)
-{
-    const tk::PixelRect rowsRect(area.boundingRect().left, top, area.boundingRect().width, rows);
-    int left = rowsRect.right();
-    int right = rowsRect.left;
-    for (const tk::PixelRect& rect : area.rects()) {
-        const tk::PixelRect part = rect.intersected(rowsRect);
-        if (part.isEmpty())
-            continue;
-        left = std::min(left, part.left);
-        right = std::max(right, part.right());
-    }
-    return left >= right ? tk::PixelRect{} : tk::PixelRect(left, top, right - left, rows);
 }
 
 // The window's picture stands at its own size at the top left corner, or with its middle at

@@ -40,7 +40,6 @@ public:
 
 private:
     void paintBack(Canvas& canvas, const Area& area);
-    static tk::PixelRect bandOf(const Area& area, int top, int rows);
     void paintWindowPicture(Canvas& canvas, const tk::PixelRect& band);
     void paintLightweight(Canvas& canvas, const tk::Control& control);
     void paintShape(Canvas& canvas, const tk::Control& control);
