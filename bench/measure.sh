@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # What the running clock costs, beside a minimal Qt window of the same size that repaints
-# itself whole once a second, each program on an X server (Xvfb) of its own:
+# itself whole once a second and the Xlib floor (bench/floor.c, the least a program can do to
+# show the same change), each program on an X server (Xvfb) of its own:
 #   - CPU per second, the program's threads and the X server's apart, over an interval after
 #     the start-up hint has faded, at 1920x1080 and 3840x2160, for the default settings, a
 #     background picture, the second clock style and a slide show of period 1 s;
@@ -64,6 +65,8 @@ fi
 clock=$build_dir/tikora-clock
 minimal=$build_dir/tikora-minimal-window
 [[ -x $clock && -x $minimal ]] || { echo "no programs in $build_dir" >&2; exit 1; }
+floor=$build_dir/tikora-floor
+cc -O2 -o "$floor" "$here/floor.c" -lX11 -lm
 
 work=$(mktemp -d)
 # Every X server and program started leaves its pid in a file under the work folder, also those
@@ -200,6 +203,7 @@ setup_background() {
 setup_clock2() { write_settings "$1" Clock2=1 ShapeWidth=1; }
 setup_slides() { write_settings "$1" "PicCenter=$work/slides/" SlideShowTime=1; }
 setup_minimal() { :; }
+setup_floor() { :; }
 
 # ---- the slide show soak, alongside the CPU runs ----
 
@@ -267,10 +271,10 @@ soak &
 soak_pid=$!
 
 for screen in "${screens[@]}"; do
-    for name in default background clock2 slides minimal; do
+    for name in default background clock2 slides minimal floor; do
         log "CPU: $name at $screen"
-        if [[ $name == minimal ]]; then
-            cpu_case "$name" "$screen" "$minimal" >>"$work/rows"
+        if [[ $name == minimal || $name == floor ]]; then
+            cpu_case "$name" "$screen" "${!name}" >>"$work/rows"
         else
             cpu_case "$name" "$screen" "$clock" /s >>"$work/rows"
             if [[ -n $against ]]; then
@@ -286,7 +290,7 @@ wait "$soak_pid" || true
 soak_result=$(cat "$work/soak/result" 2>/dev/null || echo "no result")
 
 echo
-echo "CPU over ${cpu_seconds} s once the hint has faded, at Xft.dpi $dpi; \"minimal\" is the whole-repaint window."
+echo "CPU over ${cpu_seconds} s once the hint has faded, at Xft.dpi $dpi; \"minimal\" is the whole-repaint window, \"floor\" the Xlib floor."
 echo
 echo "| screen | run | program ms/s | X server ms/s | total ms/s | main thread wake-ups/s | other threads wake-ups/s (busiest) | RSS MiB |"
 echo "| --- | --- | --- | --- | --- | --- | --- | --- |"

@@ -10,6 +10,7 @@
 #include "Window.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace scene {
 
@@ -44,19 +45,27 @@ void FaceWalk::paint(Canvas& canvas, const Area& area)
         if (control->visible() && m_geometry.reaches(*control, area))
             paintLightweight(canvas, *control);
     }
-    canvas.setAntialiasing(false);
+    // Picture boxes and text boxes are drawn without antialiasing: a picture box covers exactly
+    // its box. The hint is changed only when such a box is painted, since a toolkit may redo
+    // its clip on each change of it.
+    bool antialiasing = true;
     const tk::Units units = m_geometry.units();
     for (const tk::Control* control : m_window.controls()) {
-        // A picture box covers exactly its box, without antialiasing around it.
         if (control->kind() == tk::ControlKind::PictureBox && control->visible() &&
-            area.intersects(units.toWholePixels(control->bounds())))
+            area.intersects(units.toWholePixels(control->bounds()))) {
+            if (std::exchange(antialiasing, false))
+                canvas.setAntialiasing(false);
             paintPictureBox(canvas, static_cast<const tk::PictureBox&>(*control));
+        }
     }
     canvas.setTextAntialiasing(true);
     for (const tk::Control* control : m_window.controls()) {
         if (m_textBoxesShown && control->kind() == tk::ControlKind::TextBox && control->visible() &&
-            area.intersects(m_geometry.paintedArea(*control, control->bounds())))
+            area.intersects(m_geometry.paintedArea(*control, control->bounds()))) {
+            if (std::exchange(antialiasing, false))
+                canvas.setAntialiasing(false);
             paintTextBox(canvas, static_cast<const tk::TextBox&>(*control));
+        }
     }
     canvas.restore();
 }

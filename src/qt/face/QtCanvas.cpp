@@ -70,14 +70,17 @@ void QtCanvas::clipTo(const tk::PixelRect& rect)
     m_painter.setClipRect(toQt(rect), Qt::IntersectClip);
 }
 
+// Qt's raster engine recomputes its state on every change of a hint, even to the same value.
 void QtCanvas::setAntialiasing(bool on)
 {
-    m_painter.setRenderHint(QPainter::Antialiasing, on);
+    if (m_painter.testRenderHint(QPainter::Antialiasing) != on)
+        m_painter.setRenderHint(QPainter::Antialiasing, on);
 }
 
 void QtCanvas::setTextAntialiasing(bool on)
 {
-    m_painter.setRenderHint(QPainter::TextAntialiasing, on);
+    if (m_painter.testRenderHint(QPainter::TextAntialiasing) != on)
+        m_painter.setRenderHint(QPainter::TextAntialiasing, on);
 }
 
 void QtCanvas::fillRect(const tk::PixelRect& rect, tk::Colour colour)

@@ -1,0 +1,146 @@
+#!/usr/bin/env bash
+# What a tick of the running clock costs beside the least a program can do to show the same
+# change: bench/floor.c, a bare Xlib client that clears and redraws three lines, three circles
+# and three figures each second. The clock "/s" and the floor run alternately, each on an X
+# server (Xvfb) of its own at 1920x1080; after a warm-up the CPU time of all the threads of each
+# program and of its X server is read from /proc/PID/task/*/schedstat, and the wake-ups of each
+# program's main thread (voluntary and involuntary context switches) are counted. Cases: the
+# default settings, a background picture, the second clock style and a slide show at 1 s.
+#
+#   bench/tick.sh BUILD_DIR [--rounds N] [--seconds S] [--warm-up S] [--cases "default ..."]
+#
+# BUILD_DIR holds a built tikora-clock (best a release build). The floor is built with the
+# system's C compiler. Each round measures every case once, clock then floor; the table has a
+# row per case and round, with the clock's CPU over the floor's.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+[[ $# -ge 1 ]] || { echo "usage: $0 BUILD_DIR [--rounds N] [--seconds S] [--warm-up S] [--cases LIST]" >&2; exit 2; }
+clock=$(realpath "$1/tikora-clock") && shift
+rounds=3
+seconds=20
+warm_up=3
+cases="default background clock2 slides"
+while (($#)); do
+    case $1 in
+    --rounds) rounds=$2 && shift ;;
+    --seconds) seconds=$2 && shift ;;
+    --warm-up) warm_up=$2 && shift ;;
+    --cases) cases=$2 && shift ;;
+    *) echo "unknown option $1" >&2 && exit 2 ;;
+    esac
+    shift
+done
+screen=1920x1080
+[[ -x $clock ]] || { echo "no tikora-clock in the build folder" >&2; exit 1; }
+for tool in Xvfb convert cc; do
+    command -v "$tool" >/dev/null || { echo "$tool is needed" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+cleanup() {
+    local file
+    for file in "$work"/*/*.pid; do
+        if [[ -e $file ]]; then kill "$(cat "$file")" 2>/dev/null || true; fi
+    done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+cc -O2 -o "$work/floor" "$here/floor.c" -lX11 -lm
+source "$here/settings.sh"
+
+# A slide show of small GIFs, each a different gradient.
+mkdir -p "$work/slides"
+for ((i = 0; i < 20; i++)); do
+    convert -size 160x160 "gradient:hsl($((i * 18)),90%,45%)-hsl($(((i * 18 + 150) % 360)),90%,70%)" \
+        -dither None -colors 64 "$work/slides/slide$i.gif"
+done
+
+setup_default() { write_settings "$1"; }
+setup_background() {
+    write_settings "$1" Back=1
+    convert -size "$screen" gradient:navy-darkgreen -quality 90 "$1/Tikora_Clock_bg.jpg"
+}
+setup_clock2() { write_settings "$1" Clock2=1 ShapeWidth=1; }
+setup_slides() { write_settings "$1" "PicCenter=$work/slides/" SlideShowTime=1; }
+
+# start_x FOLDER: an Xvfb of its own, its pid and display left in the folder.
+start_x() {
+    local folder=$1
+    Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset -s 0 3>"$folder/display" \
+        2>/dev/null &
+    echo $! >"$folder/xvfb.pid"
+    for _ in $(seq 100); do
+        [[ -s $folder/display ]] && return 0
+        sleep 0.1
+    done
+    echo "Xvfb did not start" >&2
+    return 1
+}
+
+# launch FOLDER PROGRAM ARGS...: runs a copy of the program from the folder on its X server.
+launch() {
+    local folder=$1 program=$2 && shift 2
+    cp "$program" "$folder/program"
+    mkdir -m 0700 "$folder/run"
+    (cd "$folder" && DISPLAY=:$(head -n1 display) TMPDIR=$folder/run \
+        XDG_RUNTIME_DIR=$folder/run exec ./program "$@") >/dev/null 2>&1 &
+    echo $! >"$folder/program.pid"
+}
+
+# cpu_ns PID: nanoseconds on the CPU of all the process's threads.
+cpu_ns() {
+    local task ns total=0
+    for task in /proc/"$1"/task/*; do
+        read -r ns _ <"$task/schedstat" 2>/dev/null || continue
+        total=$((total + ns))
+    done
+    echo "$total"
+}
+
+# switches PID: the main thread's context switches.
+switches() { awk '/^(non)?voluntary_ctxt_switches/ { n += $2 } END { print n }' "/proc/$1/status"; }
+
+# run CASE PROGRAM ARGS...: "own_us_per_s x_us_per_s main_wakeups_per_s".
+run() {
+    local name=$1 program=$2 && shift 2
+    local folder
+    folder=$(mktemp -d "$work/run-XXXX")
+    "setup_$name" "$folder"
+    start_x "$folder"
+    launch "$folder" "$program" "$@"
+    local pid xpid
+    pid=$(cat "$folder/program.pid") xpid=$(cat "$folder/xvfb.pid")
+    sleep "$warm_up"
+    local own0 x0 w0 own1 x1 w1
+    own0=$(cpu_ns "$pid") x0=$(cpu_ns "$xpid") w0=$(switches "$pid")
+    sleep "$seconds"
+    if ! kill -0 "$pid" 2>/dev/null; then
+        echo "ended ended ended"
+    else
+        own1=$(cpu_ns "$pid") x1=$(cpu_ns "$xpid") w1=$(switches "$pid")
+        awk -v s="$seconds" "BEGIN { printf \"%.0f %.0f %.2f\n\", ($own1 - $own0) / 1e3 / s, \
+            ($x1 - $x0) / 1e3 / s, ($w1 - $w0) / s }"
+    fi
+    kill "$pid" "$xpid" 2>/dev/null || true
+    wait "$pid" "$xpid" 2>/dev/null || true
+    rm -f "$folder"/*.pid
+}
+
+echo "CPU over $seconds s after $warm_up s, at $screen; µs a second; clock and floor alternately."
+echo
+echo "| case | round | clock own | floor own | own ratio | clock X | floor X | X ratio | clock main wake-ups/s | floor main wake-ups/s |"
+echo "| --- | --- | --- | --- | --- | --- | --- | --- | --- | --- |"
+for ((round = 1; round <= rounds; round++)); do
+    for name in $cases; do
+        echo "[$(date +%H:%M:%S)] $name, round $round" >&2
+        read -r c_own c_x c_w <<<"$(run "$name" "$clock" /s)"
+        read -r f_own f_x f_w <<<"$(run default "$work/floor")"
+        awk -v n="$name" -v r="$round" -v co="$c_own" -v fo="$f_own" -v cx="$c_x" -v fx="$f_x" \
+            -v cw="$c_w" -v fw="$f_w" 'BEGIN {
+                printf "| %s | %d | %s | %s | %.2f | %s | %s | %.2f | %s | %s |\n", n, r, co, fo,
+                    (fo > 0 ? co / fo : 0), cx, fx, (fx > 0 ? cx / fx : 0), cw, fw }'
+    done
+done
