@@ -10,8 +10,8 @@
 #include <X11/Xutil.h>
 
 #include <math.h>
-#include <stdlib.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 #include <sys/select.h>
 #include <sys/time.h>
@@ -56,8 +56,8 @@ static void draw(Display* display, Window window, GC gc, XFontStruct* font, int 
     const int values[kHands] = {now.tm_sec, now.tm_min, now.tm_hour};
     for (int i = 0; i < 2 * kHands; ++i) {
         if (drawn[i].width > 0)
-            XClearArea(display, window, drawn[i].x, drawn[i].y, drawn[i].width,
-                       drawn[i].height, False);
+            XClearArea(display, window, drawn[i].x, drawn[i].y, drawn[i].width, drawn[i].height,
+                       False);
     }
     for (int hand = 0; hand < kHands; ++hand) {
         const double angle = handAngle(hand, &now);
@@ -100,8 +100,8 @@ int main(void)
     attributes.override_redirect = True;
     attributes.event_mask = ExposureMask;
     const Window window = XCreateWindow(
-        display, RootWindow(display, screen), 0, 0, width, height, 0, CopyFromParent,
-        InputOutput, CopyFromParent, CWBackPixel | CWOverrideRedirect | CWEventMask, &attributes);
+        display, RootWindow(display, screen), 0, 0, width, height, 0, CopyFromParent, InputOutput,
+        CopyFromParent, CWBackPixel | CWOverrideRedirect | CWEventMask, &attributes);
     XMapRaised(display, window);
     XFontStruct* font = XLoadQueryFont(display, "fixed");
     GC gc = XCreateGC(display, window, 0, NULL);
