@@ -1,5 +1,6 @@
 #include "PictureDecoder.h"
 
+#include "ComOnThread.h"
 #include "GdiPicture.h"
 #include "PictureFit.h"
 #include "PictureLimits.h"
@@ -82,6 +83,7 @@ tk::PictureRef PictureDecoder::decode(std::string_view wholeFile, tk::PixelSize 
     const std::optional<PictureLimits::Allowance> allowance = PictureLimits::allowance(wholeFile);
     if (!allowance)
         return nullptr;
+    const ComOnThread com;
     ComPtr<IWICImagingFactory> factory;
     ComPtr<IWICStream> stream;
     if (FAILED(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
