@@ -1,7 +1,8 @@
 #!/bin/sh
 # The picture chooser under Wine on Xvfb at 1024 x 768:
 #   chooser-under-wine.sh SCREENSAVER.scr FORMPROBE.exe HOSTILE_PICTURES.py WORK_FOLDER
-# A BMP, a JPEG and a GIF of plain colours, each picked in the chooser's lists, are shown in
+# The drive list shows C:, which has a label, and Z:, which has none, as Windows' own do. A
+# BMP, a JPEG and a GIF of plain colours, each picked in the chooser's lists, are shown in
 # the centre at once, and the last one again in the next run after Save; a slide show over
 # GIFs of three colours at one a second turns; a slide show over damaged and hostile GIFs, and
 # the preview of each damaged or hostile picture, leave the clock running, answering and within
@@ -16,9 +17,10 @@ show_wait=60
 end_wait=10
 # Seconds a slide show at one slide a second is watched.
 show_seconds=8
-# The most memory, in KiB, that the clock may hold while it goes over the hostile pictures: a
-# picture within the limits decoded whole, 64 megapixels of 4 bytes, and the clock's own.
-most_memory=393216
+# The most memory, in KiB, that the clock may hold while it goes over the hostile pictures: its
+# own, some 45 MiB under Wine, and the few MiB that the picture limits let a load hold, with
+# room to spare.
+most_memory=131072
 # A colour read back from a JPEG may differ by this much in each channel.
 jpeg_error=8
 
@@ -59,10 +61,17 @@ row() {
     xdotool mousemove $at click --repeat "${2:-1}" 1
     sleep 0.5
 }
-# Opens the chooser by the option with the caption, and goes into the program's subfolder.
-choose() {
+# Opens the chooser by the option with the caption. A click just as the clock has come up is
+# now and then lost under Wine, as the windows are raised; a user clicks again.
+open_chooser() {
     click Options "$1"
+    sleep 2
+    xdotool search --onlyvisible --name '^File manager$' >/dev/null 2>&1 || click Options "$1"
     window '^File manager$'
+}
+# Opens the chooser by the option, and goes into the subfolder of the folder it starts in.
+choose() {
+    open_chooser "$1"
     row "$2" 2
 }
 # Picks the file in the chooser and confirms it.
@@ -86,11 +95,20 @@ convert -size 49x49 "xc:rgb($red)" "$work/clock/slides/a.gif"
 convert -size 49x49 "xc:rgb($green)" "$work/clock/slides/b.gif"
 convert -size 49x49 "xc:rgb($blue)" "$work/clock/slides/c.gif"
 
-# Each kind picked is shown at once; Save keeps the last for the next run.
+# Wine reads a drive's label from a file at its root.
+echo System >"$WINEPREFIX/drive_c/.windows-label"
 wine "$work/clock/tikora-clock.scr" /c >"$work/pick.log" 2>&1 &
 clock=$!
 window '^Options$'
 face
+open_chooser Choose
+drives=$(probe rows "File manager") || fail "$drives"
+echo "$drives" | grep -qx 'c: \[System\]' || fail "the drive list: $drives"
+echo "$drives" | grep -qx 'z:' || fail "the drive list: $drives"
+xdotool key Escape
+closed '^File manager$'
+
+# Each kind picked is shown at once; Save keeps the last for the next run.
 for picture in green.bmp:$green blue.jpg:$blue red.gif:$red; do
     choose Choose pictures
     pick "${picture%%:*}"
