@@ -3,6 +3,7 @@
 #include "HelperProcess.h"
 #include "LookUpServer.h"
 #include "RunPolicy.h"
+#include "TickLoop.h"
 #include "TikoraClock.h"
 #include "WideText.h"
 #include "Win32Platform.h"
@@ -92,7 +93,8 @@ int Win32Run::runClock(const CommandLine& options) const
     // The pictures are decoded by the Windows Imaging Component, a COM library.
     if (FAILED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
         return EXIT_FAILURE;
-    Win32Platform platform(m_instance, RunPolicies::requestFor(options, policy), policy);
+    TickLoop ticks(m_instance);
+    Win32Platform platform(m_instance, ticks, RunPolicies::requestFor(options, policy), policy);
     TikoraClock run(platform);
     run.start();
     return platform.exec();
