@@ -10,6 +10,7 @@
 #include "PatientQuestion.h"
 #include "PendingFormView.h"
 #include "PictureDecoder.h"
+#include "PreviewWindow.h"
 #include "SettingsPlace.h"
 #include "TickLoop.h"
 #include "WideText.h"
@@ -204,6 +205,11 @@ void Win32Platform::windowCreated(tk::Window& window)
 
 std::unique_ptr<FaceWindow> Win32Platform::makeFaceWindow(tk::Window& window)
 {
+    if (m_policy.way == RunWay::WindowsPreview) {
+        const auto parent =
+            reinterpret_cast<HWND>(static_cast<std::uintptr_t>(m_request.windowHandle));
+        return std::make_unique<PreviewWindow>(m_instance, window, m_policy, m_ticks, parent);
+    }
     return std::make_unique<ClockWindow>(m_instance, window, m_policy, m_ticks);
 }
 

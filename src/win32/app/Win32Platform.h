@@ -29,7 +29,8 @@ public:
     Win32Platform(const Win32Platform&) = delete;
     Win32Platform& operator=(const Win32Platform&) = delete;
 
-    // Runs the messages of the program's thread; the run ends the process from inside.
+    // Runs the messages of the program's thread. The clock's run ends the process from inside;
+    // a preview's ends here, with its window.
     int exec();
 
     bool anotherInstanceRunning() override;
@@ -83,7 +84,7 @@ private:
     // Lets a dialog's keyboard rules take a message first; true when one did.
     bool takeDialogMessage(MSG& message);
 
-    // The window that shows the clock face.
+    // The face's window: the clock's own, or the preview in the window that "/p" names.
     std::unique_ptr<FaceWindow> makeFaceWindow(tk::Window& window);
     // The screen the face is laid out for, in pixels.
     tk::PixelSize faceSize() const;

@@ -11,6 +11,7 @@
 #include <objbase.h>
 #include <shellapi.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -83,9 +84,10 @@ int Win32Run::exec()
 int Win32Run::runClock(const CommandLine& options) const
 {
     const RunPolicy& policy = RunPolicies::of(RunPolicies::wayFor(options, Desktop::Windows));
-    // The preview in Screen Saver Settings is not drawn yet: "/p", with a window or without,
-    // ends at once, as a preview without a window always does.
-    if (policy.way == RunWay::WindowsPreview)
+    // "/p" draws in the window it names, the little monitor of Screen Saver Settings; without
+    // one, or with one already gone, there is nothing to draw in, and the run ends at once.
+    const auto named = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(options.windowHandle()));
+    if (policy.way == RunWay::WindowsPreview && !::IsWindow(named))
         return EXIT_SUCCESS;
     // The manifest declares the awareness; this call does the same for a copy without it, and
     // fails harmlessly where the manifest has set it already.
