@@ -23,28 +23,13 @@ constexpr int kAnswerMs = 1500 * TIKORA_SLOWDOWN;
 // Whatever the mount cannot show makes tikora_slow_mount end with this status.
 constexpr int kNoMount = 77;
 
-const QPoint kCentre{512, 384};
 // The face where neither the settings dialog nor the chooser stands over it.
 constexpr QRect kFaceArea{190, 190, 834, 578};
 // The Cancel button of the settings dialog, in twips of its client area.
 constexpr QPoint kCancel{1560, 5880};
-// Places in the chooser, which stands right of the dialog's 2655 twips: the first file, the
-// middle of the preview (a box of 53 pixels) and the OK button.
-const QPoint kChoose = XTest::inDialog({120 + 120, 2520 + 510});
-const QPoint kFirstFile = XTest::inDialog({2655 + 2100, 120});
-const QPoint kPreview = XTest::pixel(2705 + 4200, 50 + 120) + QPoint(26, 26);
-const QPoint kChooserOk = XTest::inDialog({2655 + 3840, 2220});
+// The chooser's Cancel button.
 const QPoint kChooserCancel = XTest::inDialog({2655 + 4200, 1785});
 constexpr QPoint kMessageOkFromCorner{45, 25};
-
-// A GIF of one colour, 49 pixels square; Qt writes no GIF, so ImageMagick makes it.
-QByteArray gif(const QColor& colour)
-{
-    QProcess convert;
-    convert.start("convert", {"-size", "49x49", "xc:" + colour.name(), "GIF:-"});
-    EXPECT_TRUE(convert.waitForFinished()) << "convert (ImageMagick) is needed";
-    return convert.readAllStandardOutput();
-}
 
 // Each run gets the folder "files" of its own, shown at "nas" beside the program.
 class SlowMountX : public XTest {
@@ -145,44 +130,49 @@ private:
 struct Ending {
     const char* name;
     const char* mode;
-    // A key's name, or "moves", "TERM" or "Cancel".
+    // A key's name, or "moves", "TERM", "Cancel" or "Save".
     const char* end;
-    // Whether the centre is a slide show of pictures that never answer.
-    bool slides;
+    // The folder of a stored slide show, of pictures that never answer or one that never
+    // answers itself, or none for a stored centre picture.
+    const char* show;
 };
 
 // clang-format off
 const Ending kEndings[] = {
-    {"a key", "/s", "a", false},
-    {"ten pointer moves", "/s", "moves", false},
-    {"SIGTERM to a window of its own", "--window", "TERM", false},
-    {"SIGTERM to the root window", "--root", "TERM", false},
-    {"Cancel", "/c", "Cancel", false},
-    {"Escape", "/c", "Escape", false},
-    {"a key to a slide show", "/s", "a", true},
+    {"a key", "/s", "a", nullptr},
+    {"ten pointer moves", "/s", "moves", nullptr},
+    {"SIGTERM to a window of its own", "--window", "TERM", nullptr},
+    {"SIGTERM to the root window", "--root", "TERM", nullptr},
+    {"Cancel", "/c", "Cancel", nullptr},
+    {"Escape", "/c", "Escape", nullptr},
+    {"Save", "/c", "Save", nullptr},
+    {"a key to a slide show", "/s", "a", "slides/"},
+    {"Save with a show folder that never answers", "/c", "Save", "never/"},
 };
 // clang-format on
 
 // A stored centre picture, or a show of slides, that never answers leaves the face to show and
-// turn, and every way of ending the run ends it wholly.
+// turn, every way of ending the run ends it wholly, and the stored path stays as it stands: Save
+// says that it is not found.
 TEST_F(SlowMountX, EveryEndEndsARunWhosePicturesNeverAnswer)
 {
-    for (const auto& [name, mode, end, slides] : kEndings) {
+    for (const auto& [name, mode, end, show] : kEndings) {
         SCOPED_TRACE(name);
         nextRun();
         ASSERT_TRUE(share("never/centre.gif", gif(Qt::red)));
         ASSERT_TRUE(share("slides/never1.gif", gif(Qt::green)));
         ASSERT_TRUE(share("slides/never2.gif", gif(Qt::blue)));
-        const QString stored = slides ? "PicCenter=" + mount() + "/slides/\nSlideShowTime=1"
-                                      : "PicCenter=" + mount() + "/never/centre.gif";
-        ASSERT_TRUE(clock->writeFile(kSettingsName, settingsWith(stored)));
+        const QString stored = show ? "PicCenter=" + mount() + "/" + show + "\nSlideShowTime=1"
+                                    : "PicCenter=" + mount() + "/never/centre.gif";
+        const QByteArray settings = settingsWith(stored);
+        ASSERT_TRUE(clock->writeFile(kSettingsName, settings));
         ASSERT_TRUE(startMounted(mode));
         const bool own = QString(mode) == "--window";
         ASSERT_TRUE(!own || waitForWindow("tikora-clock")) << clock->output();
         const QRect area =
             own ? x->shownWindow("tikora-clock").value_or(QRect()) : QRect(0, 0, 1024, 768);
         ASSERT_TRUE(waitFor([&] { return faceIn(x->screenshot(), area, 1); })) << clock->output();
-        for (int second = 0; slides && second < 3; ++second)
+        for (int second = 0; show && second < 3; ++second)
             EXPECT_TRUE(faceTurnsWithin(kAnswerMs)) << "the face stood still";
         if (QString(end) == "moves")
             moveOverClock(10);
@@ -190,9 +180,15 @@ TEST_F(SlowMountX, EveryEndEndsARunWhosePicturesNeverAnswer)
             clock->terminate();
         else if (QString(end) == "Cancel")
             x->click(inDialog(kCancel));
-        else
+        else if (QString(end) != "Save")
             x->key(end);
+        else {
+            x->click(inDialog(kSave));
+            EXPECT_TRUE(waitForWindow("Attention")) << "the path is not found";
+            x->key("Return");
+        }
         ASSERT_NO_FATAL_FAILURE(expectEndsWholly());
+        EXPECT_EQ(clock->readFile(kSettingsName), settings);
     }
 }
 
