@@ -82,20 +82,6 @@ TEST_F(EmbeddedRunX, TermWhileWaitingForTheDisplayEndsQuietly)
     }
 }
 
-// A value of XSCREENSAVER_WINDOW that names no window is refused as a window that is not there
-// is, rather than drawing in the root window.
-TEST_F(EmbeddedRunX, ScreenSaverWindowThatNamesNoneIsRefused)
-{
-    for (const std::string value : {"0xFFFFFFFF", "garbage"}) {
-        SCOPED_TRACE(value);
-        clock->setEnvironment("XSCREENSAVER_WINDOW", QString::fromStdString(value));
-        ASSERT_TRUE(clock->start({"--root"}));
-        ASSERT_TRUE(clock->endsWithin(kPromptEndMs));
-        EXPECT_EQ(clock->exitCode(), 1);
-        EXPECT_EQ(clock->output(), "tikora-clock: no window " + value + " to draw in\n");
-    }
-}
-
 // A window of 400 x 300 pixels made by xmessage, as a preview is.
 class WindowIdX : public XTest {
 protected:
