@@ -40,8 +40,8 @@ protected:
         if (::geteuid() != 0 || !QFile::exists("/dev/fuse"))
             GTEST_SKIP() << "a FUSE mount in a namespace of the test's own needs root";
         ASSERT_TRUE(QDir().mkpath(clock->path("files")) && QDir().mkpath(mount()));
-        if (QProcess::execute(TIKORA_SLOW_MOUNT, {clock->path("files"), mount(), "/bin/true"}) ==
-            kNoMount)
+        if (QProcess::execute(TIKORA_SLOW_MOUNT,
+                              {"0", clock->path("files"), mount(), "/bin/true"}) == kNoMount)
             GTEST_SKIP() << "no FUSE mount can be made here";
     }
     void TearDown() override
@@ -65,7 +65,7 @@ protected:
             !(QFile::exists(program) || QFile::copy(TIKORA_CLOCK_PROGRAM, program)))
             return false;
         clock->setProgram(TIKORA_SLOW_MOUNT);
-        QStringList command = {"--delay", QString::number(delayMs), clock->path("files")};
+        QStringList command = {QString::number(delayMs), clock->path("files")};
         command << mount() << program << mode;
         const bool started = clock->start(command, "@" + kFrozenTime);
         m_pid = clock->processId();
@@ -89,31 +89,21 @@ protected:
         }
     }
 
-    // Whether `done` holds within `timeoutMs`, asked again and again.
-    static bool holdsWithin(int timeoutMs, const std::function<bool()>& done)
-    {
-        QElapsedTimer time;
-        for (time.start(); !done(); QThread::msleep(kPollPauseMs)) {
-            if (time.elapsed() >= timeoutMs)
-                return false;
-        }
-        return true;
-    }
     // Whether the face beside the dialogs moves on within `timeoutMs`: the program's thread
     // answers.
     bool faceTurnsWithin(int timeoutMs) const
     {
         const QImage before = x->screenshot().copy(kFaceArea);
-        return holdsWithin(timeoutMs, [&] { return x->screenshot().copy(kFaceArea) != before; });
+        return waitFor([&] { return x->screenshot().copy(kFaceArea) != before; }, timeoutMs);
     }
     // Once told to end, the run's windows go within a second, its process ends, and a new run
     // finds the single-instance lock free and shows its face.
     void expectEndsWholly()
     {
         const QStringList windows = {"search", "--pid", QString::number(m_pid)};
-        EXPECT_TRUE(holdsWithin(kWindowGoneMs, [&] {
-            return x->run("xdotool", windows).trimmed().isEmpty();
-        })) << "a window of the run stays";
+        EXPECT_TRUE(
+            waitFor([&] { return x->run("xdotool", windows).trimmed().isEmpty(); }, kWindowGoneMs))
+            << "a window of the run stays";
         EXPECT_TRUE(clock->endsWithin(kPromptEndMs)) << "the process stays";
         ClockProcess next(x->display());
         ASSERT_TRUE(next.start({"/s"}, {}, clock->path("tmp")));
@@ -127,17 +117,11 @@ private:
     qint64 m_pid = 0;
 };
 
-struct Ending {
-    const char* name;
-    const char* mode;
-    // A key's name, or "moves", "TERM", "Cancel" or "Save".
-    const char* end;
-    // The folder of a stored slide show, of pictures that never answer or one that never
-    // answers itself, or none for a stored centre picture.
-    const char* show;
-};
-
+// The end is a key's name, or "moves", "TERM", "Cancel" or "Save"; the show the folder of a stored
+// slide show, of pictures that never answer or one that never answers itself, or none for a
+// stored centre picture.
 // clang-format off
+struct Ending { const char* name; const char* mode; const char* end; const char* show; };
 const Ending kEndings[] = {
     {"a key", "/s", "a", nullptr},
     {"ten pointer moves", "/s", "moves", nullptr},
@@ -214,29 +198,29 @@ TEST_F(SlowMountX, ChooserAnswersBesideFilesThatAnswerLateOrNever)
     ASSERT_TRUE(waitForColour(kPreview, Qt::green));
     x->key("Down");
     EXPECT_TRUE(faceTurnsWithin(kAnswerMs)) << "slow.gif holds up the program";
-    EXPECT_TRUE(holdsWithin(kLateAnswersToRead * kDelayMs, [&] {
-        return PixelProbe::near(x->screenshot(), kPreview, Qt::blue, 0);
-    })) << "slow.gif never shows";
+    EXPECT_TRUE(waitFor([&] { return PixelProbe::near(x->screenshot(), kPreview, Qt::blue, 0); },
+                        kLateAnswersToRead * kDelayMs))
+        << "slow.gif never shows";
     x->key("Down");
     EXPECT_TRUE(faceTurnsWithin(kAnswerMs)) << "stuck.gif holds up the program";
     x->key("Up");
     x->key("Up");
-    EXPECT_TRUE(holdsWithin(kAnswerMs, [&] {
-        return PixelProbe::near(x->screenshot(), kPreview, Qt::green, 0);
-    })) << "stuck.gif holds up the chooser";
+    EXPECT_TRUE(waitFor([&] { return PixelProbe::near(x->screenshot(), kPreview, Qt::green, 0); },
+                        kAnswerMs))
+        << "stuck.gif holds up the chooser";
     x->key("Down");
     x->key("Down");
     x->click(kChooserOk);
     std::optional<QRect> message;
-    EXPECT_TRUE(holdsWithin(kAnswerMs, [&] {
-        return (message = x->shownWindow("Attention")).has_value();
-    })) << "OK on stuck.gif holds up the chooser";
+    EXPECT_TRUE(
+        waitFor([&] { return (message = x->shownWindow("Attention")).has_value(); }, kAnswerMs))
+        << "OK on stuck.gif holds up the chooser";
     // The message's OK button stands in its bottom right corner.
     if (message)
         x->click(message->bottomRight() - kMessageOkFromCorner);
     EXPECT_TRUE(faceTurnsWithin(kAnswerMs)) << "stuck.gif holds up the program";
     x->click(kChooserCancel);
-    EXPECT_TRUE(holdsWithin(kAnswerMs, [&] { return !x->shownWindow("File manager"); }));
+    EXPECT_TRUE(waitFor([&] { return !x->shownWindow("File manager"); }, kAnswerMs));
     x->click(inDialog(kCancel));
     ASSERT_NO_FATAL_FAILURE(expectEndsWholly());
 }
