@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -97,7 +98,11 @@ void SlowMirror::answer(const std::string& path, std::function<void()> reply, bo
         reply();
         break;
     case Pace::Slow:
-        m_late.add(m_delay, std::move(reply));
+        // The server's end ends the threads of the answers still due.
+        std::thread([delay = m_delay, reply = std::move(reply)] {
+            std::this_thread::sleep_for(delay);
+            reply();
+        }).detach();
         break;
     case Pace::Never:
     case Pace::Stuck:

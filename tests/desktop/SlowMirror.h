@@ -3,9 +3,10 @@
 #define FUSE_USE_VERSION 314
 #include <fuse_lowlevel.h>
 
-#include "LateAnswers.h"
-
+#include <chrono>
+#include <functional>
 #include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,8 @@
 // path with a part whose name starts with "never" is read and never answered, as by a server
 // whose network has gone; a path with a part starting with "stuck" is looked up at once, but
 // never opened or read; every other request is answered at once. Requests are answered
-// from the session's one loop or from the late answers' thread, so none waits on another.
+// from the session's one loop or from a thread of each late answer's own, so none waits on
+// another.
 class SlowMirror {
 public:
     SlowMirror(std::string source, std::chrono::milliseconds delay);
@@ -48,5 +50,4 @@ private:
     std::mutex m_mutex;
     std::vector<std::string> m_paths;
     std::map<std::string, fuse_ino_t> m_nodes;
-    LateAnswers m_late;
 };
