@@ -23,11 +23,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool root()
-{
-    return ::geteuid() == 0;
-}
-
 // Why a write failed, from the system's own failing calls: a missing folder, a folder in the
 // file's place, and a write past the file-size limit.
 TEST(PosixWriteFailure, TheSystemsReasonIsNamed)
@@ -72,7 +67,7 @@ TEST(PosixInstanceLock, ALinkOrAnotherUsersFileIsNotUsed)
     // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        if (!row.link && !root())
+        if (!row.link && ::geteuid() != 0)
             continue;
         const TestFolder folder;
         const std::string place = folder.path("tikora-clock.lock");
@@ -115,7 +110,7 @@ TEST(PosixInstanceLock, TheLockLivesInTheRuntimeFolderOrAPrivateOne)
     ASSERT_EQ(::chmod(own.c_str(), 0777), 0);
     EXPECT_EQ(os::InstanceLock::defaultPlace(), "") << "a private folder open to others";
     ASSERT_EQ(::chmod(own.c_str(), 0700), 0);
-    if (root()) {
+    if (::geteuid() == 0) {
         ASSERT_EQ(::chown(own.c_str(), 65534, 65534), 0);
         EXPECT_EQ(os::InstanceLock::defaultPlace(), "") << "a private folder another user made";
     }
@@ -173,7 +168,7 @@ TEST(PosixFolderAccess, AFolderTheUserMayNotEnterIsDenied)
     fs::create_directory(folder.path("closed"));
     fs::permissions(folder.path("closed"), fs::perms::none);
     // The saved user stays root, so that the test can become root again.
-    const bool asNobody = root() && ::setresuid(65534, 65534, 0) == 0;
+    const bool asNobody = ::geteuid() == 0 && ::setresuid(65534, 65534, 0) == 0;
     const tk::DriveFailure failure = os::folderAccess(folder.path("closed"));
     if (asNobody) {
         ASSERT_EQ(::setresuid(0, 0, 0), 0);
