@@ -140,6 +140,8 @@ TEST(FaceWalk, PaintsInOrderWhatReachesTheAreaAndDrawsASpriteAnewOnlyForANewLook
     struct Row { const char* name; bool paintedBefore; void (*change)(Face&); Rect area; const char* calls; };
     // clang-format on
     const auto same = +[](Face&) {};
+    const auto middle =
+        +[](Face& f) { f.window.setPicture(f.window.picture(), tk::PicturePlace::Middle); };
     const Rect all{0, 0, 800, 600};
     const Rect atDot{610, 110, 5, 5};
     // clang-format off
@@ -160,7 +162,13 @@ TEST(FaceWalk, PaintsInOrderWhatReachesTheAreaAndDrawsASpriteAnewOnlyForANewLook
         {"a new size", true, [](Face& f) { f.dot.setHeight(px(20)); }, atDot, "+dot dot@608,98"},
         {"a width beyond the circle's side leaves its size", true, [](Face& f) { f.dot.setWidth(px(50)); }, atDot, "dot@608,98"},
         {"a new kind of the same box", true, [](Face& f) { f.dot.setShape(tk::ShapeKind::Square); }, atDot, "+dot dot@603,98"},
-        {"more device pixels", true, [](Face& f) { f.canvas.ratio = 2; }, atDot, "+dot dot@603,98"}};
+        {"more device pixels", true, [](Face& f) { f.canvas.ratio = 2; }, atDot, "+dot dot@603,98"},
+        // The second style's dial stands with its middle at the face's middle, whatever their
+        // sizes: 100 x 50 pixels in the middle of 800 x 600 cover (350, 275) to (449, 324).
+        {"beside the middle picture's top left corner", false, middle, Rect(349, 274, 1, 1), ""},
+        {"the middle picture's top left pixel", false, middle, Rect(350, 275, 1, 1), "wpic"},
+        {"the middle picture's bottom right pixel", false, middle, Rect(449, 324, 1, 1), "wpic"},
+        {"the face's corner beside the middle picture", false, middle, Rect(0, 0, 1, 1), ""}};
     // clang-format on
     for (const Row& row : rows) {
         Face face;
@@ -170,18 +178,6 @@ TEST(FaceWalk, PaintsInOrderWhatReachesTheAreaAndDrawsASpriteAnewOnlyForANewLook
         const std::string calls = row.calls;
         EXPECT_EQ(face.paint(row.area), "back" + (calls.empty() ? "" : " " + calls)) << row.name;
     }
-}
-
-// The second style's dial stands with its middle at the face's middle, whatever their sizes.
-TEST(FaceWalk, PutsTheWindowsPictureInTheMiddleWhenAsked)
-{
-    Face face;
-    face.window.setPicture(face.window.picture(), tk::PicturePlace::Middle);
-    // 100 x 50 pixels in the middle of 800 x 600 cover (350, 275) to (449, 324).
-    EXPECT_EQ(face.paint(Rect(349, 274, 1, 1)), "back") << "beside its top left corner";
-    EXPECT_EQ(face.paint(Rect(350, 275, 1, 1)), "back wpic") << "its top left pixel";
-    EXPECT_EQ(face.paint(Rect(449, 324, 1, 1)), "back wpic") << "its bottom right pixel";
-    EXPECT_EQ(face.paint(Rect(0, 0, 1, 1)), "back") << "the face's corner";
 }
 
 TEST(RepaintAreas, RepaintWhatAChangeTouchedAndNothingHidden)
