@@ -36,13 +36,16 @@ private:
     fuse_ino_t nodeOf(const std::string& path);
     std::string sourceOf(const std::string& path) const { return m_source + "/" + path; }
 
-    void lookup(fuse_req_t request, fuse_ino_t parent, const char* name);
-    void getattr(fuse_req_t request, fuse_ino_t node);
-    void open(fuse_req_t request, fuse_ino_t node, const fuse_file_info& info);
-    void read(fuse_req_t request, fuse_ino_t node, size_t size, off_t offset, uint64_t file);
-    void opendir(fuse_req_t request, fuse_ino_t node, const fuse_file_info& info);
-    void readdir(fuse_req_t request, fuse_ino_t node, size_t size, off_t offset);
-    static void release(fuse_req_t request, uint64_t file);
+    // The operations, as the session calls them.
+    static void lookup(fuse_req_t request, fuse_ino_t parent, const char* name);
+    static void getattr(fuse_req_t request, fuse_ino_t node, fuse_file_info*);
+    static void open(fuse_req_t request, fuse_ino_t node, fuse_file_info* info);
+    static void read(fuse_req_t request, fuse_ino_t node, size_t size, off_t offset,
+                     fuse_file_info* info);
+    static void release(fuse_req_t request, fuse_ino_t, fuse_file_info* info);
+    static void opendir(fuse_req_t request, fuse_ino_t node, fuse_file_info* info);
+    static void readdir(fuse_req_t request, fuse_ino_t node, size_t size, off_t offset,
+                        fuse_file_info*);
 
     std::string m_source;
     std::chrono::milliseconds m_delay;
