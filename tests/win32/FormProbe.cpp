@@ -6,10 +6,9 @@
 //                                    sight
 //   FormProbe rows TITLE             prints the rows of the drop-down lists of the window, one
 //                                    a line, in UTF-8
-//   FormProbe settings FILE LINE...  compares FILE byte for byte with the default settings file
-//                                    with LINEs ("ViewTime=1") changed
-//   FormProbe write FILE LINE...     writes that settings file
-// Ends with 0 when it found or matched, else prints why and ends with 1. Captions and titles
+//   FormProbe write FILE LINE...     writes the default settings file with LINEs
+//                                    ("ViewTime=1") changed to FILE
+// Ends with 0 when it found or wrote, else prints why and ends with 1. Captions and titles
 // are plain ASCII, which the command line carries unchanged.
 #include "WorkedExamples.h"
 
@@ -17,87 +16,59 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 namespace {
-
-struct Search {
-    std::wstring caption;
-    HWND found = nullptr;
-};
 
 std::wstring wide(const char* text)
 {
     return std::wstring(text, text + std::char_traits<char>::length(text));
 }
 
-BOOL CALLBACK matchCaption(HWND child, LPARAM state)
+BOOL CALLBACK collectVisible(HWND child, LPARAM found)
 {
-    auto* search = reinterpret_cast<Search*>(state);
-    // A text field of another process tells its text only when asked with a message.
-    wchar_t text[256] = {};
-    ::SendMessageW(child, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
-    if (search->caption != text || !::IsWindowVisible(child))
-        return TRUE;
-    search->found = child;
-    return FALSE;
+    if (::IsWindowVisible(child))
+        reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
+    return TRUE;
 }
 
-HWND windowTitled(const char* title)
+// The visible controls of the window, or those of the class given.
+std::vector<HWND> controlsOf(HWND form, const wchar_t* className = nullptr)
 {
-    const HWND form = ::FindWindowW(nullptr, wide(title).c_str());
-    if (!form)
-        std::printf("no window titled %s\n", title);
-    return form;
+    std::vector<HWND> all;
+    ::EnumChildWindows(form, collectVisible, reinterpret_cast<LPARAM>(&all));
+    std::erase_if(all, [className](HWND child) {
+        wchar_t name[64] = {};
+        ::GetClassNameW(child, name, 64);
+        return className && ::lstrcmpiW(name, className) != 0;
+    });
+    return all;
 }
 
-int point(const char* title, const char* caption)
+int printMiddle(const RECT& place)
 {
-    const HWND form = windowTitled(title);
-    if (!form)
-        return 1;
-    Search search{wide(caption)};
-    ::EnumChildWindows(form, matchCaption, reinterpret_cast<LPARAM>(&search));
-    if (!search.found) {
-        std::printf("no control captioned %s\n", caption);
-        return 1;
-    }
-    RECT place;
-    ::GetWindowRect(search.found, &place);
     std::printf("%ld %ld\n", (place.left + place.right) / 2, (place.top + place.bottom) / 2);
     return 0;
 }
 
-struct Lists {
-    const wchar_t* className;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK matchClass(HWND child, LPARAM state)
+int point(HWND form, const char* caption)
 {
-    auto* lists = reinterpret_cast<Lists*>(state);
-    wchar_t name[64] = {};
-    ::GetClassNameW(child, name, 64);
-    if (::lstrcmpiW(name, lists->className) == 0 && ::IsWindowVisible(child))
-        lists->found.push_back(child);
-    return TRUE;
+    for (const HWND control : controlsOf(form)) {
+        // A text field of another process tells its text only when asked with a message.
+        wchar_t text[256] = {};
+        ::SendMessageW(control, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+        RECT place;
+        if (wide(caption) == text && ::GetWindowRect(control, &place))
+            return printMiddle(place);
+    }
+    std::printf("no control captioned %s\n", caption);
+    return 1;
 }
 
-std::vector<HWND> listsOf(HWND form, const wchar_t* className)
+int row(HWND form, const char* entry)
 {
-    Lists lists{className, {}};
-    ::EnumChildWindows(form, matchClass, reinterpret_cast<LPARAM>(&lists));
-    return lists.found;
-}
-
-int row(const char* title, const char* entry)
-{
-    const HWND form = windowTitled(title);
-    if (!form)
-        return 1;
-    for (const HWND list : listsOf(form, L"LISTBOX")) {
+    for (const HWND list : controlsOf(form, L"LISTBOX")) {
         const LRESULT found = ::SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                              reinterpret_cast<LPARAM>(wide(entry).c_str()));
         if (found < 0)
@@ -107,19 +78,15 @@ int row(const char* title, const char* entry)
         ::SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(found),
                        reinterpret_cast<LPARAM>(&place));
         ::MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&place), 2);
-        std::printf("%ld %ld\n", (place.left + place.right) / 2, (place.top + place.bottom) / 2);
-        return 0;
+        return printMiddle(place);
     }
     std::printf("no row %s\n", entry);
     return 1;
 }
 
-int rows(const char* title)
+int rows(HWND form, const char*)
 {
-    const HWND form = windowTitled(title);
-    if (!form)
-        return 1;
-    for (const HWND list : listsOf(form, L"COMBOBOX")) {
+    for (const HWND list : controlsOf(form, L"COMBOBOX")) {
         const auto count = static_cast<int>(::SendMessageW(list, CB_GETCOUNT, 0, 0));
         for (int at = 0; at < count; ++at) {
             wchar_t text[512] = {};
@@ -134,40 +101,33 @@ int rows(const char* title)
     return 0;
 }
 
-int write(const char* path, const std::vector<std::string>& lines)
-{
-    std::ofstream file(path, std::ios::binary);
-    file << worked::settingsWith(lines);
-    return file.good() ? 0 : 1;
-}
-
-int settings(const char* path, const std::vector<std::string>& lines)
-{
-    std::ifstream file(path, std::ios::binary);
-    const std::string written{std::istreambuf_iterator<char>(file), {}};
-    const std::string expected = worked::settingsWith(lines);
-    if (written == expected)
-        return 0;
-    std::printf("written:\n%s\nexpected:\n%s\n", written.c_str(), expected.c_str());
-    return 1;
-}
+// The subcommands that look at a window, with the count of their words after the title.
+struct Look {
+    const char* mode;
+    int words;
+    int (*run)(HWND, const char*);
+};
+constexpr Look kLooks[] = {{"point", 1, point}, {"row", 1, row}, {"rows", 0, rows}};
 
 } // namespace
 
 int main(int count, char** words)
 {
     const std::string mode = count > 1 ? words[1] : "";
-    if (mode == "point" && count == 4)
-        return point(words[2], words[3]);
-    if (mode == "settings" && count >= 3)
-        return settings(words[2], std::vector<std::string>(words + 3, words + count));
-    if (mode == "write" && count >= 3)
-        return write(words[2], std::vector<std::string>(words + 3, words + count));
-    if (mode == "row" && count == 4)
-        return row(words[2], words[3]);
-    if (mode == "rows" && count == 3)
-        return rows(words[2]);
+    if (mode == "write" && count >= 3) {
+        std::ofstream file(words[2], std::ios::binary);
+        file << worked::settingsWith(std::vector<std::string>(words + 3, words + count));
+        return file.good() ? 0 : 1;
+    }
+    for (const Look& look : kLooks) {
+        if (mode != look.mode || count != 3 + look.words)
+            continue;
+        if (const HWND form = ::FindWindowW(nullptr, wide(words[2]).c_str()))
+            return look.run(form, words[3]);
+        std::printf("no window titled %s\n", words[2]);
+        return 1;
+    }
     std::printf("usage: FormProbe point TITLE CAPTION | row TITLE ENTRY | rows TITLE | "
-                "settings FILE LINE... | write FILE LINE...\n");
+                "write FILE LINE...\n");
     return 1;
 }

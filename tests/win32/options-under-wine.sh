@@ -27,8 +27,10 @@ kill -0 "$clock" 2>/dev/null || fail "the clock ended when the dialog opened"
 click Options "Time from start"
 xdotool key Return
 gone "$clock" "$end_wait" || fail "Save did not end the run"
-wine "$probe" settings "$work/clock/Tikora_Clock.ini" ViewTime=1 >"$work/settings.log" 2>&1 ||
-    fail "the saved settings: $(cat "$work/settings.log")"
+wine "$probe" write "$work/expected.ini" ViewTime=1 >"$work/settings.log" 2>&1 ||
+    fail "the expected settings: $(cat "$work/settings.log")"
+cmp -s "$work/clock/Tikora_Clock.ini" "$work/expected.ini" ||
+    fail "the saved settings: $(diff "$work/clock/Tikora_Clock.ini" "$work/expected.ini")"
 cp "$work/clock/Tikora_Clock.ini" "$work/saved.ini"
 
 # "/c" shows the dialog over the clock, in Russian after a click on "Russian"; Escape cancels.
