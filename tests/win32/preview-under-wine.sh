@@ -19,14 +19,14 @@ wineserver -p
 for handle in "" 1234567; do
     # shellcheck disable=SC2086
     wine "$work/clock/tikora-clock.scr" /p $handle >/dev/null 2>&1 &
-    gone $! "$end_wait" || fail "\"/p $handle\" without a window still runs"
+    gone $! "$end_wait" || fail "\"/p${handle:+ $handle}\" without a window still runs"
 done
 
 # Waits until the host has printed the line given, and fails with what it printed if it ends.
 said() {
     for _ in $(seq "$show_wait"); do
         tr -d '\r' <"$work/host.log" | grep -qx "$1" && return 0
-        kill -0 "$host_run" 2>/dev/null || fail "$(tr -d '\r' <"$work/host.log")"
+        kill -0 "$host_run" 2>/dev/null || fail "$(tr -d '\r' <"$work/host.log" | tail -n 1)"
         sleep 1
     done
     fail "the host never printed $1"
@@ -44,7 +44,7 @@ wine "$work/clock/tikora-clock.scr" /s >"$work/clock.log" 2>&1 &
 face
 kill -0 "$preview" 2>/dev/null || fail "the preview ended while its window stood"
 touch "$work/stop"
-wait "$host_run" || fail "$(tr -d '\r' <"$work/host.log")"
+wait "$host_run" || fail "$(tr -d '\r' <"$work/host.log" | tail -n 1)"
 gone "$preview" "$end_wait" || fail "the preview still runs after its window was destroyed"
 wait "$preview" || fail "the preview did not end cleanly with its window"
 echo "preview: /p alone, in the window, beside a full-screen run, ended with the window: passed"
