@@ -11,6 +11,7 @@
 #include "PendingFormView.h"
 #include "PictureDecoder.h"
 #include "PreviewWindow.h"
+#include "PrimaryMonitor.h"
 #include "SettingsPlace.h"
 #include "TickLoop.h"
 #include "WideText.h"
@@ -163,7 +164,7 @@ tk::PixelSize Win32Platform::faceSize() const
 {
     if (m_face)
         return m_face->layoutSize();
-    const RECT area = ClockWindow::primaryMonitor();
+    const RECT area = PrimaryMonitor::area();
     return {area.right - area.left, area.bottom - area.top};
 }
 
@@ -185,13 +186,13 @@ void Win32Platform::setCursorPos(int x, int y)
 {
     if (!m_policy.movesPointer)
         return;
-    const RECT area = ClockWindow::primaryMonitor();
+    const RECT area = PrimaryMonitor::area();
     ::SetCursorPos(area.left + x, area.top + y);
 }
 
 tk::Units Win32Platform::units()
 {
-    return m_face ? m_face->units() : ClockWindow::primaryUnits();
+    return m_face ? m_face->units() : PrimaryMonitor::units();
 }
 
 void Win32Platform::windowCreated(tk::Window& window)
