@@ -1,7 +1,8 @@
 # Sourced by the scripts that run the screen saver under Wine, with $scr and $work set: makes
 # $work afresh with a portable copy of the screen saver in $work/clock, a Wine prefix of its
 # own with Wine's fonts in it, and an Xvfb display at 1024 x 768, and ends the wineserver and
-# the X server when the script ends, whatever happens. Gives fail() and gone().
+# the X server when the script ends, whatever happens. Gives fail(), gone() and x_server(),
+# which puts another X server in place of the display.
 
 rm -rf "$work"
 mkdir -p "$work/clock"
@@ -17,7 +18,7 @@ fail() {
 }
 cleanup() {
     wineserver -k 2>/dev/null || true
-    [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
+    [ -n "${x_server_pid:-}" ] && kill "$x_server_pid" 2>/dev/null || true
 }
 trap cleanup EXIT INT TERM
 
@@ -38,9 +39,23 @@ cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 wineserver -w
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-DISPLAY=:$(cat "$work/display")
-export DISPLAY
+# Runs the X server given with its arguments on a display of its own, in place of the one
+# before and of the wineserver whose windows stood on it, and waits until it answers.
+x_server() {
+    wineserver -k 2>/dev/null || true
+    if [ -n "${x_server_pid:-}" ]; then
+        kill "$x_server_pid" 2>/dev/null || true
+        wait "$x_server_pid" 2>/dev/null || true
+    fi
+    rm -f "$work/display"
+    "$@" -displayfd 3 -nolisten tcp 3>"$work/display" >>"$work/x-server.log" 2>&1 &
+    x_server_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$work/display" ] && break
+        sleep 0.1
+    done
+    [ -s "$work/display" ] || fail "the X server $1 did not start: $(tail -5 "$work/x-server.log")"
+    DISPLAY=:$(cat "$work/display")
+    export DISPLAY
+}
+x_server Xvfb -screen 0 1024x768x24
