@@ -342,15 +342,23 @@ tk::PictureRef Win32Platform::loadPicture(const std::string& path)
 {
     const RECT area = ClockWindow::primaryMonitor();
     return PictureDecoder::decode(pictureBytes(path), {},
-                                  {area.right - area.left, area.bottom - area.top});
+                                  {area.right - area.left, area.bottom - area.top}, pictureScale());
 }
 
 tk::PictureRef Win32Platform::loadPictureFor(const std::string& path, const tk::Bounds& box)
 {
-    return PictureDecoder::decode(pictureBytes(path), units().toWholePixels(box).size());
+    return PictureDecoder::decode(pictureBytes(path), units().toWholePixels(box).size(), {},
+                                  pictureScale());
 }
 
 tk::PictureRef Win32Platform::builtInPicture(tk::BuiltInPicture which)
 {
-    return BuiltInPictures::make(which);
+    return BuiltInPictures::make(which, pictureScale());
+}
+
+// A picture's pixel keeps its size in inches, that of a pixel at 96 dots per inch, as the
+// circles around it keep theirs.
+double Win32Platform::pictureScale()
+{
+    return tk::Units().twipsPerPixel() / units().twipsPerPixel();
 }

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <memory>
 #include <optional>
 
@@ -77,7 +78,7 @@ tk::PictureRef copied(IWICImagingFactory& factory, IWICBitmapSource& source, tk:
 } // namespace
 
 tk::PictureRef PictureDecoder::decode(std::string_view wholeFile, tk::PixelSize fit,
-                                      tk::PixelSize clip)
+                                      tk::PixelSize clip, double scale)
 {
     const std::optional<PictureLimits::Allowance> allowance = PictureLimits::allowance(wholeFile);
     if (!allowance)
@@ -102,7 +103,9 @@ tk::PictureRef PictureDecoder::decode(std::string_view wholeFile, tk::PixelSize 
     }
     if (!PictureLimits::mayDecode(decoded, *allowance))
         return nullptr;
-    const tk::PixelSize shown = scene::PictureFit::shownSize(frame->size, fit);
+    const tk::PixelSize natural{static_cast<int>(std::lround(frame->size.width * scale)),
+                                static_cast<int>(std::lround(frame->size.height * scale))};
+    const tk::PixelSize shown = scene::PictureFit::shownSize(natural, fit);
     const ComPtr<IWICBitmapSource> source = scaled(*factory.Get(), *frame, shown);
     if (!source)
         return nullptr;
