@@ -2,7 +2,8 @@
 # $work afresh with a portable copy of the screen saver in $work/clock, a Wine prefix of its
 # own with Wine's fonts in it, and an Xvfb display at 1024 x 768, and ends the wineserver and
 # the X server when the script ends, whatever happens. Gives fail(), gone() and x_server(),
-# which puts another X server in place of the display.
+# which puts another X server in place of the display, and with $check (FaceCheck), $face_wait
+# and $end_wait set, start_frozen(), face_at() and end_by_key().
 
 rm -rf "$work"
 mkdir -p "$work/clock"
@@ -59,3 +60,27 @@ x_server() {
     export DISPLAY
 }
 x_server Xvfb -screen 0 1024x768x24
+
+shot="$work/screen.bmp"
+# Starts a run whose clock is frozen at 10:20:30 and sets $clock; the wineserver, started
+# before, runs on the true time, so that its timers run.
+start_frozen() {
+    LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 NO_FAKE_STAT=1 \
+        FAKETIME="2026-12-06 10:20:30" \
+        wine "$work/clock/tikora-clock.scr" /s >"$work/clock.log" 2>&1 &
+    clock=$!
+}
+# Waits until the screen shows the worked example's face at the scale given.
+face_at() {
+    for _ in $(seq "$face_wait"); do
+        sleep 1
+        import -window root "BMP3:$shot" 2>/dev/null || continue
+        wine "$check" "$1" "$2" "$shot" >"$work/check.log" 2>&1 && return 0
+    done
+    fail "the face $1 at 10:20:30, $2 times the pixels: $(cat "$work/check.log")"
+}
+# A key ends the run.
+end_by_key() {
+    xdotool key x
+    gone "$clock" "$end_wait" || fail "a key did not end the run"
+}
