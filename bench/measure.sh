@@ -97,36 +97,14 @@ make_slides() {
 
 # write_settings FOLDER KEY=VALUE...
 source "$here/settings.sh"
+source "$here/session.sh"
 
 # ---- X servers and programs ----
 
-# start_x FOLDER WxH: starts an Xvfb for the folder, leaving its pid and display in the folder.
-start_x() {
-    local folder=$1 screen=$2
-    Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset -s 0 3>"$folder/display" \
-        2>/dev/null &
-    echo $! >"$folder/xvfb.pid"
-    for _ in $(seq 100); do
-        if [[ -s $folder/display ]]; then
-            # The desktop's scale: Qt draws at Xft.dpi / 96 device pixels to each of its own.
-            echo "Xft.dpi: $dpi" | DISPLAY=:$(head -n1 "$folder/display") xrdb -merge
-            return 0
-        fi
-        sleep 0.1
-    done
-    echo "Xvfb did not start" >&2
-    return 1
-}
-
-# launch FOLDER PROGRAM ARGS...: runs a copy of the program from the folder on the folder's X
-# server, with its lock and temporary files in the folder, and leaves its pid there.
-launch() {
-    local folder=$1 program=$2 && shift 2
-    cp "$program" "$folder/program"
-    mkdir -m 0700 "$folder/run"
-    (cd "$folder" && DISPLAY=:$(head -n1 display) TMPDIR=$folder/run \
-        XDG_RUNTIME_DIR=$folder/run exec ./program "$@") >/dev/null 2>&1 &
-    echo $! >"$folder/program.pid"
+# start_dpi_x FOLDER WxH: an Xvfb for the folder at the desktop's scale: Qt draws at
+# Xft.dpi / 96 device pixels to each of its own.
+start_dpi_x() {
+    start_x "$@" && echo "Xft.dpi: $dpi" | DISPLAY=:$(head -n1 "$1/display") xrdb -merge
 }
 
 # snapshot PID: one line per thread: tid, nanoseconds on the CPU, context switches, name.
@@ -171,7 +149,7 @@ cpu_case() {
     local folder=$work/cpu-${name// /-}-$screen
     mkdir -p "$folder"
     "setup_${name%% *}" "$folder" "$screen"
-    start_x "$folder" "$screen"
+    start_dpi_x "$folder" "$screen"
     launch "$folder" "$program" "$@"
     local pid xpid
     pid=$(cat "$folder/program.pid") xpid=$(cat "$folder/xvfb.pid")
@@ -211,7 +189,7 @@ soak() {
     local folder=$work/soak
     mkdir -p "$folder"
     setup_slides "$folder"
-    start_x "$folder" 1920x1080
+    start_dpi_x "$folder" 1920x1080
     launch "$folder" "$clock" /s
     local pid first last peak
     pid=$(cat "$folder/program.pid")
@@ -244,7 +222,7 @@ startup() {
     local folder=$work/startup
     mkdir -p "$folder/clock" "$folder/minimal"
     mkdir -m 0700 "$folder/run"
-    start_x "$folder" 1920x1080
+    start_dpi_x "$folder" 1920x1080
     cp "$clock" "$folder/clock/tikora-clock"
     cp "$minimal" "$folder/minimal/tikora-minimal-window"
     write_settings "$folder/clock"

@@ -50,6 +50,7 @@ trap cleanup EXIT
 
 cc -O2 -o "$work/floor" "$here/floor.c" -lX11 -lm
 source "$here/settings.sh"
+source "$here/session.sh"
 
 # A slide show of small GIFs, each a different gradient.
 mkdir -p "$work/slides"
@@ -66,40 +67,6 @@ setup_background() {
 setup_clock2() { write_settings "$1" Clock2=1 ShapeWidth=1; }
 setup_slides() { write_settings "$1" "PicCenter=$work/slides/" SlideShowTime=1; }
 
-# start_x FOLDER: an Xvfb of its own, its pid and display left in the folder.
-start_x() {
-    local folder=$1
-    Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset -s 0 3>"$folder/display" \
-        2>/dev/null &
-    echo $! >"$folder/xvfb.pid"
-    for _ in $(seq 100); do
-        [[ -s $folder/display ]] && return 0
-        sleep 0.1
-    done
-    echo "Xvfb did not start" >&2
-    return 1
-}
-
-# launch FOLDER PROGRAM ARGS...: runs a copy of the program from the folder on its X server.
-launch() {
-    local folder=$1 program=$2 && shift 2
-    cp "$program" "$folder/program"
-    mkdir -m 0700 "$folder/run"
-    (cd "$folder" && DISPLAY=:$(head -n1 display) TMPDIR=$folder/run \
-        XDG_RUNTIME_DIR=$folder/run exec ./program "$@") >/dev/null 2>&1 &
-    echo $! >"$folder/program.pid"
-}
-
-# cpu_ns PID: nanoseconds on the CPU of all the process's threads.
-cpu_ns() {
-    local task ns total=0
-    for task in /proc/"$1"/task/*; do
-        read -r ns _ <"$task/schedstat" 2>/dev/null || continue
-        total=$((total + ns))
-    done
-    echo "$total"
-}
-
 # switches PID: the main thread's context switches.
 switches() { awk '/^(non)?voluntary_ctxt_switches/ { n += $2 } END { print n }' "/proc/$1/status"; }
 
@@ -109,7 +76,7 @@ run() {
     local folder
     folder=$(mktemp -d "$work/run-XXXX")
     "setup_$name" "$folder"
-    start_x "$folder"
+    start_x "$folder" "$screen"
     launch "$folder" "$program" "$@"
     local pid xpid
     pid=$(cat "$folder/program.pid") xpid=$(cat "$folder/xvfb.pid")

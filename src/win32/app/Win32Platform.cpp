@@ -10,7 +10,9 @@
 #include "PatientQuestion.h"
 #include "PendingFormView.h"
 #include "PictureDecoder.h"
+#include "PreviewWindow.h"
 #include "SettingsPlace.h"
+#include "TickLoop.h"
 #include "WideText.h"
 #include "Window.h"
 #include "WriteFailure.h"
@@ -58,8 +60,10 @@ bool writeNew(const std::wstring& path, const std::string& contents)
 
 } // namespace
 
-Win32Platform::Win32Platform(HINSTANCE instance, tk::RunRequest request, const RunPolicy& policy)
+Win32Platform::Win32Platform(HINSTANCE instance, TickLoop& ticks, tk::RunRequest request,
+                             const RunPolicy& policy)
     : m_instance(instance)
+    , m_ticks(ticks)
     , m_request(request)
     , m_policy(policy)
     , m_programThread(::GetCurrentThreadId())
@@ -87,14 +91,7 @@ Win32Platform::~Win32Platform()
 
 int Win32Platform::exec()
 {
-    MSG message;
-    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (takeDialogMessage(message))
-            continue;
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+    return m_ticks.run([this](MSG& message) { return takeDialogMessage(message); });
 }
 
 LRESULT CALLBACK Win32Platform::messageProcedure(HWND window, UINT message, WPARAM wParam,
@@ -139,10 +136,18 @@ std::string Win32Platform::defaultPictureFolder()
     return SettingsPlace::pictureFolder(settingsFolder(), programFolder());
 }
 
+// The time is read from the precise wall clock, by which the tick of the seconds is booked: the
+// coarse one that GetLocalTime reads can lag by a step of the system's timer, and a tick a few
+// milliseconds into a second would then still see the second before.
 int Win32Platform::timeOfDay()
 {
+    FILETIME now;
+    ::GetSystemTimePreciseAsFileTime(&now);
+    SYSTEMTIME universal;
     SYSTEMTIME local;
-    ::GetLocalTime(&local);
+    if (!::FileTimeToSystemTime(&now, &universal) ||
+        !::SystemTimeToTzSpecificLocalTime(nullptr, &universal, &local))
+        ::GetLocalTime(&local);
     return local.wHour * kSecondsPerHour + local.wMinute * kSecondsPerMinute + local.wSecond;
 }
 
@@ -152,12 +157,19 @@ std::int64_t Win32Platform::steadySeconds()
     return (m_startMilliseconds + since) / kMillisecondsPerSecond;
 }
 
+tk::PixelSize Win32Platform::faceSize() const
+{
+    if (m_face)
+        return m_face->layoutSize();
+    const RECT area = ClockWindow::primaryMonitor();
+    return {area.right - area.left, area.bottom - area.top};
+}
+
 tk::ScreenSize Win32Platform::screenSize()
 {
-    const RECT area = ClockWindow::primaryMonitor();
+    const tk::PixelSize face = faceSize();
     const tk::Units screen = units();
-    return {screen.toWholeTwips(area.right - area.left),
-            screen.toWholeTwips(area.bottom - area.top)};
+    return {screen.toWholeTwips(face.width), screen.toWholeTwips(face.height)};
 }
 
 // The lock is let go first, so that a copy started the moment this one ends is not refused.
@@ -177,18 +189,28 @@ void Win32Platform::setCursorPos(int x, int y)
 
 tk::Units Win32Platform::units()
 {
-    return m_clock ? m_clock->units() : ClockWindow::primaryUnits();
+    return m_face ? m_face->units() : ClockWindow::primaryUnits();
 }
 
 void Win32Platform::windowCreated(tk::Window& window)
 {
-    if (!m_clock && window.role() == tk::WindowRole::ClockFace) {
-        m_clock = std::make_unique<ClockWindow>(m_instance, window, m_policy);
+    if (!m_face && window.role() == tk::WindowRole::ClockFace) {
+        m_face = makeFaceWindow(window);
         return;
     }
     // The native controls wait for the window's first show; until then nothing needs them.
     m_pendingForms.push_back(
         std::make_unique<PendingFormView>(window, [this, &window] { makeForm(window); }));
+}
+
+std::unique_ptr<FaceWindow> Win32Platform::makeFaceWindow(tk::Window& window)
+{
+    if (m_policy.way == RunWay::WindowsPreview) {
+        const auto parent =
+            reinterpret_cast<HWND>(static_cast<std::uintptr_t>(m_request.windowHandle));
+        return std::make_unique<PreviewWindow>(m_instance, window, m_policy, m_ticks, parent);
+    }
+    return std::make_unique<ClockWindow>(m_instance, window, m_policy, m_ticks);
 }
 
 FormWindow& Win32Platform::makeForm(tk::Window& window)
@@ -205,9 +227,9 @@ FormWindow& Win32Platform::makeForm(tk::Window& window)
 void Win32Platform::showModal(tk::Window& window)
 {
     // The clock window is never shown modally; every other window is a form.
-    if (m_clock && &window == &m_clock->toolkitWindow())
+    if (m_face && &window == &m_face->toolkitWindow())
         return;
-    makeForm(window).execModal();
+    makeForm(window).execModal(m_ticks);
 }
 
 bool Win32Platform::takeDialogMessage(MSG& message)
@@ -229,7 +251,7 @@ HWND Win32Platform::formOwner() const
     const auto named = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(m_request.windowHandle));
     if (m_request.mode == tk::RunMode::Configure && named && ::IsWindow(named))
         return named;
-    return m_clock ? m_clock->handle() : nullptr;
+    return m_face ? m_face->handle() : nullptr;
 }
 
 HWND Win32Platform::dialogOwner() const
@@ -237,7 +259,7 @@ HWND Win32Platform::dialogOwner() const
     const HWND active = ::GetActiveWindow();
     if (active)
         return active;
-    return m_clock ? m_clock->handle() : nullptr;
+    return m_face ? m_face->handle() : nullptr;
 }
 
 tk::MessageAnswer Win32Platform::messageBox(const std::string& text, const std::string& title,
@@ -340,9 +362,7 @@ std::string Win32Platform::pictureBytes(const std::string& path)
 // corner, so no more of it than the screen can be seen.
 tk::PictureRef Win32Platform::loadPicture(const std::string& path)
 {
-    const RECT area = ClockWindow::primaryMonitor();
-    return PictureDecoder::decode(pictureBytes(path), {},
-                                  {area.right - area.left, area.bottom - area.top}, pictureScale());
+    return PictureDecoder::decode(pictureBytes(path), {}, faceSize(), pictureScale());
 }
 
 tk::PictureRef Win32Platform::loadPictureFor(const std::string& path, const tk::Bounds& box)

@@ -13,21 +13,24 @@
 #include <utility>
 #include <vector>
 
-class ClockWindow;
+class FaceWindow;
 class FormWindow;
 class PendingFormView;
+class TickLoop;
 
 // The platform of a real run on Windows: the clock window drawn with GDI, files through the
 // look-up helpers, pictures through the Windows Imaging Component, Windows' own message boxes
 // and pickers, the dialogs as windows of native controls, and the process itself.
 class Win32Platform : public tk::Platform {
 public:
-    Win32Platform(HINSTANCE instance, tk::RunRequest request, const RunPolicy& policy);
+    Win32Platform(HINSTANCE instance, TickLoop& ticks, tk::RunRequest request,
+                  const RunPolicy& policy);
     ~Win32Platform() override;
     Win32Platform(const Win32Platform&) = delete;
     Win32Platform& operator=(const Win32Platform&) = delete;
 
-    // Runs the messages of the program's thread; the run ends the process from inside.
+    // Runs the messages of the program's thread. The clock's run ends the process from inside;
+    // a preview's ends here, with its window.
     int exec();
 
     bool anotherInstanceRunning() override;
@@ -83,7 +86,13 @@ private:
     // Lets a dialog's keyboard rules take a message first; true when one did.
     bool takeDialogMessage(MSG& message);
 
+    // The face's window: the clock's own, or the preview in the window that "/p" names.
+    std::unique_ptr<FaceWindow> makeFaceWindow(tk::Window& window);
+    // The screen the face is laid out for, in pixels.
+    tk::PixelSize faceSize() const;
+
     HINSTANCE m_instance;
+    TickLoop& m_ticks;
     const tk::RunRequest m_request;
     const RunPolicy& m_policy;
     const DWORD m_programThread;
@@ -95,7 +104,7 @@ private:
     HWND m_messages = nullptr;
     // Work for which no thread could be made, tried again a moment later.
     std::vector<Work> m_retries;
-    std::unique_ptr<ClockWindow> m_clock;
+    std::unique_ptr<FaceWindow> m_face;
     // The dialogs' windows are made when they are first shown.
     std::vector<std::unique_ptr<PendingFormView>> m_pendingForms;
     std::vector<std::unique_ptr<FormWindow>> m_forms;

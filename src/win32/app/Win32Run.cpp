@@ -3,6 +3,7 @@
 #include "HelperProcess.h"
 #include "LookUpServer.h"
 #include "RunPolicy.h"
+#include "TickLoop.h"
 #include "TikoraClock.h"
 #include "WideText.h"
 #include "Win32Platform.h"
@@ -10,6 +11,7 @@
 #include <objbase.h>
 #include <shellapi.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -82,9 +84,10 @@ int Win32Run::exec()
 int Win32Run::runClock(const CommandLine& options) const
 {
     const RunPolicy& policy = RunPolicies::of(RunPolicies::wayFor(options, Desktop::Windows));
-    // The preview in Screen Saver Settings is not drawn yet: "/p", with a window or without,
-    // ends at once, as a preview without a window always does.
-    if (policy.way == RunWay::WindowsPreview)
+    // "/p" draws in the window it names, the little monitor of Screen Saver Settings; without
+    // one, or with one already gone, there is nothing to draw in, and the run ends at once.
+    const auto named = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(options.windowHandle()));
+    if (policy.way == RunWay::WindowsPreview && !::IsWindow(named))
         return EXIT_SUCCESS;
     // The manifest declares the awareness; this call does the same for a copy without it, and
     // fails harmlessly where the manifest has set it already.
@@ -92,7 +95,8 @@ int Win32Run::runClock(const CommandLine& options) const
     // The pictures are decoded by the Windows Imaging Component, a COM library.
     if (FAILED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
         return EXIT_FAILURE;
-    Win32Platform platform(m_instance, RunPolicies::requestFor(options, policy), policy);
+    TickLoop ticks(m_instance);
+    Win32Platform platform(m_instance, ticks, RunPolicies::requestFor(options, policy), policy);
     TikoraClock run(platform);
     run.start();
     return platform.exec();

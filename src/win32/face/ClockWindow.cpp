@@ -2,8 +2,8 @@
 
 #include "FormWindow.h"
 
-#include "TickSchedule.h"
-#include "Timer.h"
+#include "Control.h"
+
 #include "WideText.h"
 
 #include <shellscalingapi.h>
@@ -13,27 +13,11 @@ namespace {
 constexpr wchar_t kClassName[] = L"TikoraClockFace";
 // The character Delete types, which is no character a user meant.
 constexpr WPARAM kDelete = 0x7F;
-// FILETIME counts 100-nanosecond steps.
-constexpr std::int64_t kStepsPerMillisecond = 10'000;
-
-// Milliseconds from now until shortly after the next whole second of the wall clock.
-UINT delayToNextSecond()
-{
-    FILETIME now;
-    ::GetSystemTimePreciseAsFileTime(&now);
-    const std::int64_t steps =
-        (static_cast<std::int64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
-    return static_cast<UINT>(TickSchedule::delayToNextSecond(steps / kStepsPerMillisecond));
-}
-
-UINT_PTR timerId(std::size_t slot)
-{
-    return slot + 1;
-}
 
 } // namespace
 
-ClockWindow::ClockWindow(HINSTANCE instance, tk::Window& window, const RunPolicy& policy)
+ClockWindow::ClockWindow(HINSTANCE instance, tk::Window& window, const RunPolicy& policy,
+                         TickLoop& ticks)
     : m_instance(instance)
     , m_window(window)
     , m_policy(policy)
@@ -52,6 +36,7 @@ ClockWindow::ClockWindow(HINSTANCE instance, tk::Window& window, const RunPolicy
                                  area.bottom - area.top, nullptr, nullptr, instance, this);
     if (m_handle)
         m_units = tk::Units::forDotsPerInch(::GetDpiForWindow(m_handle));
+    m_view = std::make_unique<FaceView>(m_window, m_handle, ticks);
     m_covers = std::make_unique<MonitorCovers>(instance, m_handle);
     layOut();
     m_window.setObserver(this);
@@ -88,14 +73,18 @@ tk::Units ClockWindow::primaryUnits()
     return tk::Units::forDotsPerInch(x);
 }
 
-void ClockWindow::layOut()
+tk::PixelSize ClockWindow::layoutSize() const
 {
     const RECT area = primaryMonitor();
-    m_buffer = std::make_unique<FaceBuffer>(
-        m_window, m_units, tk::PixelSize{area.right - area.left, area.bottom - area.top});
-    m_buffer->setTextBoxesShown(m_policy.showsHint);
-    m_repaintAreas = std::make_unique<scene::RepaintAreas>(m_window, m_units);
-    m_dirty = tk::PixelRect({0, 0}, m_buffer->size());
+    return {area.right - area.left, area.bottom - area.top};
+}
+
+// The face is laid out for the primary monitor and shown at its own size, from the window's top
+// left corner, whatever the window's own size.
+void ClockWindow::layOut()
+{
+    m_view->layOut(m_units, layoutSize(), m_policy.showsHint);
+    m_view->fitInto(layoutSize());
 }
 
 LRESULT CALLBACK ClockWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -106,7 +95,7 @@ LRESULT CALLBACK ClockWindow::procedure(HWND window, UINT message, WPARAM wParam
                             reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     auto* self = reinterpret_cast<ClockWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self || !self->m_handle)
+    if (!self || !self->m_handle || !self->m_view)
         return ::DefWindowProcW(window, message, wParam, lParam);
     return self->handle(message, wParam, lParam);
 }
@@ -115,13 +104,14 @@ LRESULT ClockWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_PAINT:
-        paint();
+        m_view->paint();
         return 0;
     case WM_ERASEBKGND:
         return 1;
     case WM_TIMER:
-        tick(wParam);
-        return 0;
+        if (m_view->fireTimer(wParam))
+            return 0;
+        break;
     case WM_CHAR:
         if (m_policy.takesInput && wParam != kDelete)
             m_window.Form_KeyPress(static_cast<int>(wParam));
@@ -148,31 +138,6 @@ LRESULT ClockWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     return ::DefWindowProcW(m_handle, message, wParam, lParam);
-}
-
-void ClockWindow::paint()
-{
-    if (!m_dirty.isEmpty()) {
-        m_buffer->paint(m_dirty);
-        m_dirty = {};
-    }
-    PAINTSTRUCT paint;
-    const HDC dc = ::BeginPaint(m_handle, &paint);
-    m_buffer->copyTo(dc, paint.rcPaint);
-    ::EndPaint(m_handle, &paint);
-}
-
-void ClockWindow::tick(UINT_PTR id)
-{
-    const std::size_t slot = id - 1;
-    if (slot >= m_timers.size())
-        return;
-    TimerSlot& timer = m_timers[slot];
-    // The next tick is booked before this one runs, so that a tick that stops the timer
-    // cancels it again.
-    if (timer.aligned && timer.timer->isRunning())
-        armAlignedTimer(slot);
-    timer.timer->fire();
 }
 
 void ClockWindow::pointerMoved()
@@ -219,52 +184,11 @@ void ClockWindow::dotsPerInchChanged(UINT dotsPerInch, const RECT& /*suggested*/
     m_units = tk::Units::forDotsPerInch(dotsPerInch);
     layOut();
     applyGeometry();
-    repaintAll();
 }
 
 void ClockWindow::controlChanged(tk::Control& control, const tk::Bounds& before)
 {
-    if (control.kind() != tk::ControlKind::Timer) {
-        repaint(m_repaintAreas->repaintArea(control, before));
-        return;
-    }
-    auto& timer = static_cast<tk::Timer&>(control);
-    for (std::size_t slot = 0; slot < m_timers.size(); ++slot) {
-        if (m_timers[slot].timer == &timer) {
-            syncTimer(slot);
-            return;
-        }
-    }
-    m_timers.push_back({&timer});
-    syncTimer(m_timers.size() - 1);
-}
-
-void ClockWindow::syncTimer(std::size_t slot)
-{
-    TimerSlot& timer = m_timers[slot];
-    if (!timer.timer->isRunning()) {
-        ::KillTimer(m_handle, timerId(slot));
-        timer.active = false;
-        return;
-    }
-    const bool aligned = timer.timer->alignedToWallClock();
-    const int interval = timer.timer->interval();
-    if (timer.active && aligned == timer.aligned && (aligned || interval == timer.interval))
-        return;
-    timer.active = true;
-    timer.aligned = aligned;
-    timer.interval = interval;
-    if (aligned)
-        armAlignedTimer(slot);
-    else
-        ::SetTimer(m_handle, timerId(slot), static_cast<UINT>(interval), nullptr);
-}
-
-// One tick at a time, each booked for just after the next second begins, so that the ticks
-// follow the wall clock without a busy wait and a late one never makes the next late.
-void ClockWindow::armAlignedTimer(std::size_t slot)
-{
-    ::SetTimer(m_handle, timerId(slot), delayToNextSecond(), nullptr);
+    m_view->controlChanged(control, before);
 }
 
 void ClockWindow::windowChanged()
@@ -272,12 +196,12 @@ void ClockWindow::windowChanged()
     ::SetWindowTextW(m_handle, os::wideText::fromUtf8(m_window.caption()).c_str());
     applyGeometry();
     applyVisibility();
-    repaintAll();
+    m_view->repaintAll();
 }
 
 void ClockWindow::stackingChanged()
 {
-    repaintAll();
+    m_view->repaintAll();
 }
 
 void ClockWindow::shown()
@@ -311,21 +235,4 @@ void ClockWindow::applyVisibility()
     const bool visible = m_window.visible();
     if (visible != (::IsWindowVisible(m_handle) != FALSE))
         ::ShowWindow(m_handle, visible ? SW_SHOW : SW_HIDE);
-}
-
-void ClockWindow::repaint(const scene::Area& area)
-{
-    if (area.isEmpty())
-        return;
-    m_dirty += area;
-    for (const tk::PixelRect& rect : area.rects()) {
-        const RECT part{rect.left, rect.top, rect.right(), rect.bottom()};
-        ::InvalidateRect(m_handle, &part, FALSE);
-    }
-}
-
-void ClockWindow::repaintAll()
-{
-    m_dirty = tk::PixelRect({0, 0}, m_buffer->size());
-    ::InvalidateRect(m_handle, nullptr, FALSE);
 }

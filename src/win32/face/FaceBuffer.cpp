@@ -40,10 +40,20 @@ void FaceBuffer::paint(const scene::Area& area)
     ::GdiFlush();
 }
 
-void FaceBuffer::copyTo(HDC dc, const RECT& rect) const
+void FaceBuffer::showIn(HDC dc, const RECT& rect, const RECT& face) const
 {
     if (!m_oldBitmap)
         return;
-    ::BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, m_dc,
-             rect.left, rect.top, SRCCOPY);
+    const tk::PixelSize own = size();
+    const int width = face.right - face.left;
+    const int height = face.bottom - face.top;
+    if (width == own.width && height == own.height) {
+        ::BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, m_dc,
+                 rect.left - face.left, rect.top - face.top, SRCCOPY);
+        return;
+    }
+    ::SetStretchBltMode(dc, HALFTONE);
+    ::SetBrushOrgEx(dc, 0, 0, nullptr);
+    ::StretchBlt(dc, face.left, face.top, width, height, m_dc, 0, 0, own.width, own.height,
+                 SRCCOPY);
 }

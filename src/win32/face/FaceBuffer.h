@@ -28,8 +28,10 @@ public:
     void setTextBoxesShown(bool shown) { m_walk.setTextBoxesShown(shown); }
     // Paints the part of the face inside `area`, and nothing outside it.
     void paint(const scene::Area& area);
-    // Copies the face's `rect` (pixels) to the same place on `dc`.
-    void copyTo(HDC dc, const RECT& rect) const;
+    // Shows the face on a window's `dc` filling `face`, as far as the window's `rect` needs it:
+    // copied pixel for pixel at its own size, else drawn whole and smoothed, the window's
+    // clipping keeping the rest.
+    void showIn(HDC dc, const RECT& rect, const RECT& face) const;
     tk::PixelSize size() const { return m_picture.size(); }
 
 private:

@@ -8,6 +8,7 @@
 #include "NativeControls.h"
 #include "PictureBox.h"
 #include "ThreadWindows.h"
+#include "TickLoop.h"
 #include "WideText.h"
 
 #include <algorithm>
@@ -237,7 +238,7 @@ void FormWindow::raiseShown()
     ::SetForegroundWindow(last);
 }
 
-void FormWindow::execModal()
+void FormWindow::execModal(TickLoop& ticks)
 {
     const HWND active = ::GetActiveWindow();
     std::vector<HWND> disabled = ThreadWindows::shownAndEnabled();
@@ -245,20 +246,9 @@ void FormWindow::execModal()
     for (HWND window : disabled)
         ::EnableWindow(window, FALSE);
     m_window.show();
-    MSG message;
-    while (m_window.visible()) {
-        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
-        if (got <= 0) {
-            // The end of the program's messages is left for its own loop to see.
-            if (got == 0)
-                ::PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
-        if (!takeDialogMessage(message)) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
-        }
-    }
+    // The clock behind the dialog goes on ticking on time.
+    ticks.runWhile([this] { return m_window.visible(); },
+                   [this](MSG& message) { return takeDialogMessage(message); });
     for (HWND window : disabled)
         ::EnableWindow(window, TRUE);
     if (active && ::IsWindowVisible(active))

@@ -13,6 +13,8 @@
 #include <optional>
 #include <vector>
 
+class TickLoop;
+
 // A dialog-like toolkit window (the settings dialog, the picture chooser) as a top-level
 // window of native controls, placed at the toolkit window's twip positions for the monitor's
 // dots per inch. The two are kept in step both ways: the toolkit's changes reach the controls
@@ -27,8 +29,9 @@ public:
     HWND handle() const { return m_handle; }
     tk::Window& toolkitWindow() const { return m_window; }
     // Shows the window and returns once the toolkit window has hidden itself. Meanwhile the
-    // program's other windows take no input, and their timers keep running.
-    void execModal();
+    // program's other windows take no input, and their timers and the run's ticks keep
+    // running.
+    void execModal(TickLoop& ticks);
     // Gives the window's keyboard rules (Tab, Enter, Escape) the first look at a message for
     // it or its controls; true when they took it.
     bool takeDialogMessage(MSG& message);
