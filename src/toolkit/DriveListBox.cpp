@@ -11,6 +11,11 @@ const std::vector<std::string>& DriveListBox::drives() const
     return m_drives;
 }
 
+std::string DriveListBox::caption(const std::string& drive) const
+{
+    return m_platform.driveCaption(drive);
+}
+
 const std::string& DriveListBox::drive() const
 {
     listOnce();

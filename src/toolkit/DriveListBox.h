@@ -22,6 +22,8 @@ public:
     }
 
     const std::vector<std::string>& drives() const;
+    // The text of a drive's row.
+    std::string caption(const std::string& drive) const;
     // The current drive; at first the one that holds the program's folder.
     const std::string& drive() const;
     // A change of the current drive runs the change handler.

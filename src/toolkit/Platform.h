@@ -121,6 +121,8 @@ public:
     // The volumes a user picks folders from: on Linux their mount points, "/" and the home
     // folder first, pseudo file systems left out.
     virtual std::vector<std::string> drives() = 0;
+    // How a drive list shows a drive of drives(): as the system's own drive lists do.
+    virtual std::string driveCaption(const std::string& drive) { return drive; }
     // The names of the visible subfolders of a folder, sorted without regard to case.
     virtual std::vector<std::string> listFolders(const std::string& folder) = 0;
     virtual DriveFolder openDrive(const std::string& drive) = 0;

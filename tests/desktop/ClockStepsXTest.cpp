@@ -10,25 +10,19 @@
 
 namespace {
 
-struct ClockStep {
-    const char* name;
-    const char* zone;
-    // The time of day at the start, and the time after it: the time of day is set to it once the
-    // face stands, or, for a step that is not made, the clock runs on to it.
-    const char* start;
-    const char* after;
-    bool stepped;
-    // Where the hours circle then stands: the hour, and the minutes figure of the current time,
-    // which gives the hour's fraction ("Time from start" shows 0 minutes).
-    int hour;
-    int minutesFigure;
-};
-
+// The time of day at the start, and the time after it: the time of day is set to it once the face
+// stands, or, for a step that is not made, the clock runs on to it. Then where the hours circle
+// stands: the hour, and the minutes figure of the current time, which gives the hour's fraction
+// ("Time from start" shows 0 minutes).
+// clang-format off
+struct ClockStep { const char* name; const char* zone; const char* start; const char* after; bool stepped;
+    int hour; int minutesFigure; };
 const ClockStep kSteps[] = {
     {"BackAnHour", "UTC", "@2026-12-06 10:20:30", "@2026-12-06 09:20:30", true, 9, 20},
     {"ADayOn", "UTC", "@2026-12-06 10:20:30", "@2026-12-07 10:20:30", true, 10, 20},
     {"SpringForward", "Europe/Berlin", "@2026-03-29 01:59:58", "@2026-03-29 03:00:00", false, 3, 0},
 };
+// clang-format on
 
 // The hours circle of "Different size": 4.4 units of 380 twips from the centre.
 QRect hoursCircle(int hour, int minutesFigure)

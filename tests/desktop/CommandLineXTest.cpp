@@ -27,9 +27,7 @@ int listeningAt(const QByteArray& path)
     return fd;
 }
 
-// Ends the processes that still run with the run's temporary folder in their environment, such
-// as a bus daemon that the run started; how many there were.
-// The processes started with the run's temporary folder.
+// The processes started with the run's temporary folder, such as a bus daemon it started.
 QStringList processesOf(const ClockProcess& run)
 {
     const QByteArray mark =
@@ -67,15 +65,19 @@ using CommandLineX = XTest;
 TEST_F(CommandLineX, AnswersAndFailuresAreSaidAndRunsAreQuiet)
 {
     // DISPLAY is none when null and the test's own when empty; a window is named as the user
-    // wrote its id. Which switch means what is tested headless; each row here is a real run.
+    // wrote its id, or as XScreenSaver's variable names it. Which switch means what is tested
+    // headless; each row here is a real run.
     // clang-format off
     struct Row { const char* name; QStringList switches; const char* display = nullptr;
-                 const char* platform = nullptr; const char* bus = nullptr; int status = 0; std::string said = {}; };
+                 const char* platform = nullptr; const char* bus = nullptr; int status = 0; std::string said = {};
+                 const char* screenSaverWindow = nullptr; };
     const QString program = clock->path("tikora-clock");
     const Row rows[] = {
         {"no display", {"/s"}, nullptr, nullptr, nullptr, 1, "display"},
         {"a display no server serves", {"/p"}, kDeadDisplay, nullptr, nullptr, 1, "display"},
         {"a window that is not there", {"--window-id", "0x7ffffff0"}, "", nullptr, nullptr, 1, "no window 0x7ffffff0"},
+        {"XScreenSaver's window that is none", {"--root"}, "", nullptr, nullptr, 1, "tikora-clock: no window 0xFFFFFFFF to draw in", "0xFFFFFFFF"},
+        {"XScreenSaver's window that is no number", {"--root"}, "", nullptr, nullptr, 1, "tikora-clock: no window garbage to draw in", "garbage"},
         {"Wayland without a compositor", {"/s"}, nullptr, "wayland", nullptr, 1, "Wayland display"},
         {"help", {"--help"}, nullptr, nullptr, nullptr, 0, "--window-id ID"},
         {"the version", {"--version"}, nullptr, nullptr, nullptr, 0, "tikora-clock 0."},
@@ -89,13 +91,14 @@ TEST_F(CommandLineX, AnswersAndFailuresAreSaidAndRunsAreQuiet)
     ASSERT_TRUE(QFile::copy(TIKORA_CLOCK_PROGRAM, program));
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const auto& [name, switches, display, platform, bus, status, said] = row;
+        const auto& [name, switches, display, platform, bus, status, said, window] = row;
         const std::optional<QString> none;
         const QString named = display && *display ? display : x->display();
         clock->setEnvironment("DISPLAY", display ? named : none);
         clock->setEnvironment("QT_QPA_PLATFORM", platform ? platform : none);
         clock->setEnvironment("XDG_RUNTIME_DIR", none);
         clock->setEnvironment("DBUS_SESSION_BUS_ADDRESS", bus ? bus : none);
+        clock->setEnvironment("XSCREENSAVER_WINDOW", window ? window : none);
         clock->setProgram(switches.first() == "--fsize=0" ? "prlimit" : "");
         ASSERT_TRUE(clock->start(switches));
         // A run on the root window goes on until it is asked to end. One that has ended already

@@ -46,17 +46,20 @@ protected:
 
 TEST_F(InstallX, StagedInstallPutsEveryFileInPlaceAndKeepsSettingsInTheUsersFolder)
 {
-    ClockProcess install(x->display());
-    install.setProgram("cmake");
-    install.setEnvironment("DESTDIR", install.path("stage"));
-    ASSERT_TRUE(install.start({"--install", TIKORA_BUILD_DIR, "--prefix", "/usr/local"}));
-    ASSERT_TRUE(install.endsWithin(kInstallMs));
-    ASSERT_EQ(install.exitCode(), 0) << install.output();
-    const QString stage = install.path("stage/usr/local/");
+    // Whether cmake, run with the staging folder as DESTDIR, succeeds.
+    ClockProcess cmake(x->display());
+    cmake.setProgram("cmake");
+    cmake.setEnvironment("DESTDIR", cmake.path("stage"));
+    const auto succeeds = [&cmake](const QStringList& arguments) {
+        return cmake.start(arguments) && cmake.endsWithin(kInstallMs) && cmake.exitCode() == 0;
+    };
+    ASSERT_TRUE(succeeds({"--install", TIKORA_BUILD_DIR, "--prefix", "/usr/local"}))
+        << cmake.output();
+    const QString stage = cmake.path("stage/usr/local/");
     for (const QString& file : kInstalledFiles)
         EXPECT_TRUE(QFileInfo(stage + file).isFile()) << file.toStdString();
     // Readable to the user, and the program's folder, like an installed one, not writable.
-    QProcess::execute("chmod", {"-R", "a+rX", install.path("")});
+    QProcess::execute("chmod", {"-R", "a+rX", cmake.path("")});
     QProcess::execute("chmod", {"a-w", stage + "bin"});
     clock->setProgram(stage + "bin/tikora-clock");
     ASSERT_TRUE(clock->start({"/p"}));
@@ -72,12 +75,7 @@ TEST_F(InstallX, StagedInstallPutsEveryFileInPlaceAndKeepsSettingsInTheUsersFold
     QTemporaryDir packageFolder;
     ASSERT_FALSE(makePackage(packageFolder.path()).isEmpty());
     EXPECT_EQ(readAll(manifest), listed);
-    ClockProcess uninstall(x->display());
-    uninstall.setProgram("cmake");
-    uninstall.setEnvironment("DESTDIR", install.path("stage"));
-    ASSERT_TRUE(uninstall.start({"--build", TIKORA_BUILD_DIR, "--target", "uninstall"}));
-    ASSERT_TRUE(uninstall.endsWithin(kInstallMs));
-    EXPECT_EQ(uninstall.exitCode(), 0) << uninstall.output();
+    EXPECT_TRUE(succeeds({"--build", TIKORA_BUILD_DIR, "--target", "uninstall"})) << cmake.output();
     QStringList left;
     const auto kinds = QDir::Files | QDir::System | QDir::Hidden;
     for (QDirIterator it(stage, kinds, QDirIterator::Subdirectories); it.hasNext();)

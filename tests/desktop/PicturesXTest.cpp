@@ -4,41 +4,23 @@
 
 namespace {
 
-// A GIF of one colour; Qt writes no GIF, so ImageMagick makes it.
-QByteArray gif(const QColor& colour, QSize size = {49, 49})
-{
-    QProcess convert;
-    convert.start("convert", {"-size", QString("%1x%2").arg(size.width()).arg(size.height()),
-                              "xc:" + colour.name(), "GIF:-"});
-    EXPECT_TRUE(convert.waitForFinished()) << "convert (ImageMagick) is needed";
-    return convert.readAllStandardOutput();
-}
-
 // Writes a GIF cut short and a JPEG that Qt cannot decode in the run's folder, named `stem`
 // with the kind. The guards on a file's kind, header and size are tested headless.
 bool writeDamaged(const ClockProcess& run, const QString& stem)
 {
-    QByteArray half = gif(Qt::red);
+    QByteArray half = XTest::gif(Qt::red);
     half.chop(half.size() / 2);
     const QByteArray jpeg = QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF garbage", 18);
     return run.writeFile(stem + "-truncated.gif", half.endsWith(';') ? half.chopped(1) : half) &&
            run.writeFile(stem + "-broken.jpg", jpeg + QByteArray(200, '\x5A'));
 }
 
-const QPoint kCentre{512, 384};
 // The chooser stands right of the dialog, whose client area is 2655 twips wide and stands 50
 // twips from the screen's corner.
 constexpr QRect kChooserArea{180, 3, 340, 176};
 const QColor kEmblem{worked::kEmblemHub.red, worked::kEmblemHub.green, worked::kEmblemHub.blue};
 // Two rounds of a show of six slides at one a second, and a little more.
 constexpr int kShowCycleMs = 13000;
-
-const QPoint kChoose = XTest::inDialog({120 + 120, 2520 + 510});
-// Places in the chooser, which stands right of the dialog's 2655 twips.
-const QPoint kFirstFile = XTest::inDialog({2655 + 2100, 120});
-// The middle of the preview, a box of 53 pixels.
-const QPoint kPreview = XTest::pixel(2705 + 4200, 50 + 120) + QPoint(26, 26);
-const QPoint kChooserOk = XTest::inDialog({2655 + 3840, 2220});
 
 using PicturesX = XTest;
 

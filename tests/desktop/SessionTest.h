@@ -93,12 +93,12 @@ protected:
         ASSERT_TRUE(waitForColour(kCentreRim, kSeconds)) << clock->output();
     }
 
-    // Whether `done` holds, asked again and again until it does or time runs out.
-    static bool waitFor(const std::function<bool()>& done)
+    // Whether `done` holds, asked again and again until it does or `timeoutMs` have passed.
+    static bool waitFor(const std::function<bool()>& done, int timeoutMs = kWaitMs)
     {
         QElapsedTimer time;
         for (time.start(); !done(); QThread::msleep(kPollPauseMs)) {
-            if (time.elapsed() >= kWaitMs)
+            if (time.elapsed() >= timeoutMs)
                 return false;
         }
         return true;

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -41,27 +42,13 @@ const fuse_lowlevel_ops& SlowMirror::operations()
         ops.init = [](void*, fuse_conn_info* connection) {
             connection->want &= ~(FUSE_CAP_READDIRPLUS | FUSE_CAP_READDIRPLUS_AUTO);
         };
-        ops.lookup = [](fuse_req_t request, fuse_ino_t parent, const char* name) {
-            of(request).lookup(request, parent, name);
-        };
-        ops.getattr = [](fuse_req_t request, fuse_ino_t node, fuse_file_info*) {
-            of(request).getattr(request, node);
-        };
-        ops.open = [](fuse_req_t request, fuse_ino_t node, fuse_file_info* info) {
-            of(request).open(request, node, *info);
-        };
-        ops.read = [](fuse_req_t request, fuse_ino_t node, size_t size, off_t offset,
-                      fuse_file_info* info) {
-            of(request).read(request, node, size, offset, info->fh);
-        };
-        ops.release = [](fuse_req_t request, fuse_ino_t, fuse_file_info* info) {
-            release(request, info->fh);
-        };
-        ops.opendir = [](fuse_req_t request, fuse_ino_t node, fuse_file_info* info) {
-            of(request).opendir(request, node, *info);
-        };
-        ops.readdir = [](fuse_req_t request, fuse_ino_t node, size_t size, off_t offset,
-                         fuse_file_info*) { of(request).readdir(request, node, size, offset); };
+        ops.lookup = lookup;
+        ops.getattr = getattr;
+        ops.open = open;
+        ops.read = read;
+        ops.release = release;
+        ops.opendir = opendir;
+        ops.readdir = readdir;
         ops.releasedir = [](fuse_req_t request, fuse_ino_t, fuse_file_info*) {
             fuse_reply_err(request, 0);
         };
@@ -97,7 +84,11 @@ void SlowMirror::answer(const std::string& path, std::function<void()> reply, bo
         reply();
         break;
     case Pace::Slow:
-        m_late.add(m_delay, std::move(reply));
+        // The server's end ends the threads of the answers still due.
+        std::thread([delay = m_delay, reply = std::move(reply)] {
+            std::this_thread::sleep_for(delay);
+            reply();
+        }).detach();
         break;
     case Pace::Never:
     case Pace::Stuck:
@@ -126,26 +117,28 @@ fuse_ino_t SlowMirror::nodeOf(const std::string& path)
 
 void SlowMirror::lookup(fuse_req_t request, fuse_ino_t parent, const char* name)
 {
-    const std::string folder = pathOf(parent);
+    SlowMirror& mirror = of(request);
+    const std::string folder = mirror.pathOf(parent);
     const std::string path = folder.empty() ? name : folder + "/" + name;
-    answer(path, [this, request, path] {
+    mirror.answer(path, [&mirror, request, path] {
         fuse_entry_param entry{};
-        if (::lstat(sourceOf(path).c_str(), &entry.attr) != 0) {
+        if (::lstat(mirror.sourceOf(path).c_str(), &entry.attr) != 0) {
             fuse_reply_err(request, errno);
             return;
         }
-        entry.ino = entry.attr.st_ino = nodeOf(path);
+        entry.ino = entry.attr.st_ino = mirror.nodeOf(path);
         entry.attr_timeout = entry.entry_timeout = kCacheSeconds;
         fuse_reply_entry(request, &entry);
     });
 }
 
-void SlowMirror::getattr(fuse_req_t request, fuse_ino_t node)
+void SlowMirror::getattr(fuse_req_t request, fuse_ino_t node, fuse_file_info*)
 {
-    const std::string path = pathOf(node);
-    answer(path, [this, request, path, node] {
+    SlowMirror& mirror = of(request);
+    const std::string path = mirror.pathOf(node);
+    mirror.answer(path, [&mirror, request, path, node] {
         struct stat attributes {};
-        if (::lstat(sourceOf(path).c_str(), &attributes) != 0) {
+        if (::lstat(mirror.sourceOf(path).c_str(), &attributes) != 0) {
             fuse_reply_err(request, errno);
             return;
         }
@@ -154,17 +147,15 @@ void SlowMirror::getattr(fuse_req_t request, fuse_ino_t node)
     });
 }
 
-void SlowMirror::open(fuse_req_t request, fuse_ino_t node, const fuse_file_info& info)
+// The mount is read-only, so the kernel refuses every other opening itself.
+void SlowMirror::open(fuse_req_t request, fuse_ino_t node, fuse_file_info* info)
 {
-    const std::string path = pathOf(node);
-    answer(
+    SlowMirror& mirror = of(request);
+    const std::string path = mirror.pathOf(node);
+    mirror.answer(
         path,
-        [this, request, path, info] {
-            if ((info.flags & O_ACCMODE) != O_RDONLY) {
-                fuse_reply_err(request, EROFS);
-                return;
-            }
-            const int file = ::open(sourceOf(path).c_str(), O_RDONLY | O_CLOEXEC);
+        [&mirror, request, path, info = *info] {
+            const int file = ::open(mirror.sourceOf(path).c_str(), O_RDONLY | O_CLOEXEC);
             if (file < 0) {
                 fuse_reply_err(request, errno);
                 return;
@@ -178,11 +169,13 @@ void SlowMirror::open(fuse_req_t request, fuse_ino_t node, const fuse_file_info&
         true);
 }
 
-void SlowMirror::read(fuse_req_t request, fuse_ino_t node, size_t size, off_t offset, uint64_t file)
+void SlowMirror::read(fuse_req_t request, fuse_ino_t node, size_t size, off_t offset,
+                      fuse_file_info* info)
 {
-    answer(
-        pathOf(node),
-        [request, size, offset, file] {
+    SlowMirror& mirror = of(request);
+    mirror.answer(
+        mirror.pathOf(node),
+        [request, size, offset, file = info->fh] {
             std::vector<char> bytes(size);
             const ssize_t count = ::pread(static_cast<int>(file), bytes.data(), size, offset);
             if (count < 0)
@@ -193,27 +186,30 @@ void SlowMirror::read(fuse_req_t request, fuse_ino_t node, size_t size, off_t of
         true);
 }
 
-void SlowMirror::release(fuse_req_t request, uint64_t file)
+void SlowMirror::release(fuse_req_t request, fuse_ino_t, fuse_file_info* info)
 {
-    ::close(static_cast<int>(file));
+    ::close(static_cast<int>(info->fh));
     fuse_reply_err(request, 0);
 }
 
-void SlowMirror::opendir(fuse_req_t request, fuse_ino_t node, const fuse_file_info& info)
+void SlowMirror::opendir(fuse_req_t request, fuse_ino_t node, fuse_file_info* info)
 {
-    answer(
-        pathOf(node), [request, info] { fuse_reply_open(request, &info); }, true);
+    SlowMirror& mirror = of(request);
+    mirror.answer(
+        mirror.pathOf(node), [request, info = *info] { fuse_reply_open(request, &info); }, true);
 }
 
 // The folder is read anew for each part of the listing, and `offset` counts its entries.
-void SlowMirror::readdir(fuse_req_t request, fuse_ino_t node, size_t size, off_t offset)
+void SlowMirror::readdir(fuse_req_t request, fuse_ino_t node, size_t size, off_t offset,
+                         fuse_file_info*)
 {
-    const std::string path = pathOf(node);
-    answer(
+    SlowMirror& mirror = of(request);
+    const std::string path = mirror.pathOf(node);
+    mirror.answer(
         path,
-        [this, request, path, size, offset] {
-            const std::unique_ptr<DIR, int (*)(DIR*)> folder(::opendir(sourceOf(path).c_str()),
-                                                             ::closedir);
+        [&mirror, request, path, size, offset] {
+            const std::unique_ptr<DIR, int (*)(DIR*)> folder(
+                ::opendir(mirror.sourceOf(path).c_str()), ::closedir);
             if (!folder) {
                 fuse_reply_err(request, errno);
                 return;

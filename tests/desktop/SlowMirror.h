@@ -3,9 +3,10 @@
 #define FUSE_USE_VERSION 314
 #include <fuse_lowlevel.h>
 
-#include "LateAnswers.h"
-
+#include <chrono>
+#include <functional>
 #include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,8 @@
 // path with a part whose name starts with "never" is read and never answered, as by a server
 // whose network has gone; a path with a part starting with "stuck" is looked up at once, but
 // never opened or read; every other request is answered at once. Requests are answered
-// from the session's one loop or from the late answers' thread, so none waits on another.
+// from the session's one loop or from a thread of each late answer's own, so none waits on
+// another.
 class SlowMirror {
 public:
     SlowMirror(std::string source, std::chrono::milliseconds delay);
@@ -34,13 +36,16 @@ private:
     fuse_ino_t nodeOf(const std::string& path);
     std::string sourceOf(const std::string& path) const { return m_source + "/" + path; }
 
-    void lookup(fuse_req_t request, fuse_ino_t parent, const char* name);
-    void getattr(fuse_req_t request, fuse_ino_t node);
-    void open(fuse_req_t request, fuse_ino_t node, const fuse_file_info& info);
-    void read(fuse_req_t request, fuse_ino_t node, size_t size, off_t offset, uint64_t file);
-    void opendir(fuse_req_t request, fuse_ino_t node, const fuse_file_info& info);
-    void readdir(fuse_req_t request, fuse_ino_t node, size_t size, off_t offset);
-    static void release(fuse_req_t request, uint64_t file);
+    // The operations, as the session calls them.
+    static void lookup(fuse_req_t request, fuse_ino_t parent, const char* name);
+    static void getattr(fuse_req_t request, fuse_ino_t node, fuse_file_info*);
+    static void open(fuse_req_t request, fuse_ino_t node, fuse_file_info* info);
+    static void read(fuse_req_t request, fuse_ino_t node, size_t size, off_t offset,
+                     fuse_file_info* info);
+    static void release(fuse_req_t request, fuse_ino_t, fuse_file_info* info);
+    static void opendir(fuse_req_t request, fuse_ino_t node, fuse_file_info* info);
+    static void readdir(fuse_req_t request, fuse_ino_t node, size_t size, off_t offset,
+                        fuse_file_info*);
 
     std::string m_source;
     std::chrono::milliseconds m_delay;
@@ -48,5 +53,4 @@ private:
     std::mutex m_mutex;
     std::vector<std::string> m_paths;
     std::map<std::string, fuse_ino_t> m_nodes;
-    LateAnswers m_late;
 };

@@ -11,8 +11,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <optional>
 #include <thread>
 
 // Runs a program in a mount namespace of its own where MOUNTPOINT shows the folder SOURCE
@@ -20,37 +18,20 @@
 // a path with a part whose name starts with "slow" is answered after MS milliseconds, one with
 // a part whose name starts with "never" is read and never answered, so that whatever asks it
 // waits uninterruptibly. Usage:
-//     tikora_slow_mount [--delay MS] SOURCE MOUNTPOINT PROGRAM [ARGUMENTS...]
+//     tikora_slow_mount MS SOURCE MOUNTPOINT PROGRAM [ARGUMENTS...]
 // The program keeps this process's id. Status 77 says that no FUSE mount could be made here.
 
 namespace {
 
 constexpr int kUsage = 2;
 constexpr int kNoMount = 77;
-constexpr std::chrono::milliseconds kDefaultDelay{3000};
 
 struct Request {
-    std::chrono::milliseconds delay = kDefaultDelay;
-    const char* source = nullptr;
-    const char* mountPoint = nullptr;
-    char** program = nullptr;
+    std::chrono::milliseconds delay;
+    const char* source;
+    const char* mountPoint;
+    char** program;
 };
-
-std::optional<Request> parse(int argc, char** argv)
-{
-    Request request;
-    int next = 1;
-    if (next + 1 < argc && std::strcmp(argv[next], "--delay") == 0) {
-        request.delay = std::chrono::milliseconds(std::atol(argv[next + 1]));
-        next += 2;
-    }
-    if (argc - next < 3)
-        return std::nullopt;
-    request.source = argv[next];
-    request.mountPoint = argv[next + 1];
-    request.program = argv + next + 2;
-    return request;
-}
 
 // Waits until one of two processes has ended: a process that has ended but has a thread left
 // waiting on the mount has not ended yet.
@@ -96,12 +77,12 @@ void waitForEither(pid_t first, pid_t second)
 
 int main(int argc, char** argv)
 {
-    const std::optional<Request> request = parse(argc, argv);
-    if (!request) {
-        std::fputs("usage: tikora_slow_mount [--delay MS] SOURCE MOUNTPOINT PROGRAM [ARGS...]\n",
-                   stderr);
+    if (argc < 5) {
+        std::fputs("usage: tikora_slow_mount MS SOURCE MOUNTPOINT PROGRAM [ARGS...]\n", stderr);
         return kUsage;
     }
+    const Request request{std::chrono::milliseconds(std::atol(argv[1])), argv[2], argv[3],
+                          argv + 4};
     if (::unshare(CLONE_NEWNS) != 0 ||
         ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
         std::perror("tikora_slow_mount: a mount namespace");
@@ -113,11 +94,11 @@ int main(int argc, char** argv)
     const pid_t program = ::getpid();
     const pid_t starter = ::getppid();
     if (::fork() == 0)
-        serve(*request, program, starter, ready[1]);
+        serve(request, program, starter, ready[1]);
     char answer = 'n';
     if (::read(ready[0], &answer, 1) != 1 || answer != 'y')
         return kNoMount;
-    ::execv(request->program[0], request->program);
+    ::execv(request.program[0], request.program);
     std::perror("tikora_slow_mount: the program");
     return kUsage;
 }

@@ -23,28 +23,13 @@ constexpr int kAnswerMs = 1500 * TIKORA_SLOWDOWN;
 // Whatever the mount cannot show makes tikora_slow_mount end with this status.
 constexpr int kNoMount = 77;
 
-const QPoint kCentre{512, 384};
 // The face where neither the settings dialog nor the chooser stands over it.
 constexpr QRect kFaceArea{190, 190, 834, 578};
 // The Cancel button of the settings dialog, in twips of its client area.
 constexpr QPoint kCancel{1560, 5880};
-// Places in the chooser, which stands right of the dialog's 2655 twips: the first file, the
-// middle of the preview (a box of 53 pixels) and the OK button.
-const QPoint kChoose = XTest::inDialog({120 + 120, 2520 + 510});
-const QPoint kFirstFile = XTest::inDialog({2655 + 2100, 120});
-const QPoint kPreview = XTest::pixel(2705 + 4200, 50 + 120) + QPoint(26, 26);
-const QPoint kChooserOk = XTest::inDialog({2655 + 3840, 2220});
+// The chooser's Cancel button.
 const QPoint kChooserCancel = XTest::inDialog({2655 + 4200, 1785});
 constexpr QPoint kMessageOkFromCorner{45, 25};
-
-// A GIF of one colour, 49 pixels square; Qt writes no GIF, so ImageMagick makes it.
-QByteArray gif(const QColor& colour)
-{
-    QProcess convert;
-    convert.start("convert", {"-size", "49x49", "xc:" + colour.name(), "GIF:-"});
-    EXPECT_TRUE(convert.waitForFinished()) << "convert (ImageMagick) is needed";
-    return convert.readAllStandardOutput();
-}
 
 // Each run gets the folder "files" of its own, shown at "nas" beside the program.
 class SlowMountX : public XTest {
@@ -55,8 +40,8 @@ protected:
         if (::geteuid() != 0 || !QFile::exists("/dev/fuse"))
             GTEST_SKIP() << "a FUSE mount in a namespace of the test's own needs root";
         ASSERT_TRUE(QDir().mkpath(clock->path("files")) && QDir().mkpath(mount()));
-        if (QProcess::execute(TIKORA_SLOW_MOUNT, {clock->path("files"), mount(), "/bin/true"}) ==
-            kNoMount)
+        if (QProcess::execute(TIKORA_SLOW_MOUNT,
+                              {"0", clock->path("files"), mount(), "/bin/true"}) == kNoMount)
             GTEST_SKIP() << "no FUSE mount can be made here";
     }
     void TearDown() override
@@ -80,7 +65,7 @@ protected:
             !(QFile::exists(program) || QFile::copy(TIKORA_CLOCK_PROGRAM, program)))
             return false;
         clock->setProgram(TIKORA_SLOW_MOUNT);
-        QStringList command = {"--delay", QString::number(delayMs), clock->path("files")};
+        QStringList command = {QString::number(delayMs), clock->path("files")};
         command << mount() << program << mode;
         const bool started = clock->start(command, "@" + kFrozenTime);
         m_pid = clock->processId();
@@ -104,31 +89,21 @@ protected:
         }
     }
 
-    // Whether `done` holds within `timeoutMs`, asked again and again.
-    static bool holdsWithin(int timeoutMs, const std::function<bool()>& done)
-    {
-        QElapsedTimer time;
-        for (time.start(); !done(); QThread::msleep(kPollPauseMs)) {
-            if (time.elapsed() >= timeoutMs)
-                return false;
-        }
-        return true;
-    }
     // Whether the face beside the dialogs moves on within `timeoutMs`: the program's thread
     // answers.
     bool faceTurnsWithin(int timeoutMs) const
     {
         const QImage before = x->screenshot().copy(kFaceArea);
-        return holdsWithin(timeoutMs, [&] { return x->screenshot().copy(kFaceArea) != before; });
+        return waitFor([&] { return x->screenshot().copy(kFaceArea) != before; }, timeoutMs);
     }
     // Once told to end, the run's windows go within a second, its process ends, and a new run
     // finds the single-instance lock free and shows its face.
     void expectEndsWholly()
     {
         const QStringList windows = {"search", "--pid", QString::number(m_pid)};
-        EXPECT_TRUE(holdsWithin(kWindowGoneMs, [&] {
-            return x->run("xdotool", windows).trimmed().isEmpty();
-        })) << "a window of the run stays";
+        EXPECT_TRUE(
+            waitFor([&] { return x->run("xdotool", windows).trimmed().isEmpty(); }, kWindowGoneMs))
+            << "a window of the run stays";
         EXPECT_TRUE(clock->endsWithin(kPromptEndMs)) << "the process stays";
         ClockProcess next(x->display());
         ASSERT_TRUE(next.start({"/s"}, {}, clock->path("tmp")));
@@ -142,47 +117,46 @@ private:
     qint64 m_pid = 0;
 };
 
-struct Ending {
-    const char* name;
-    const char* mode;
-    // A key's name, or "moves", "TERM" or "Cancel".
-    const char* end;
-    // Whether the centre is a slide show of pictures that never answer.
-    bool slides;
-};
-
+// The end is a key's name, or "moves", "TERM", "Cancel" or "Save"; the show the folder of a stored
+// slide show, of pictures that never answer or one that never answers itself, or none for a
+// stored centre picture.
 // clang-format off
+struct Ending { const char* name; const char* mode; const char* end; const char* show; };
 const Ending kEndings[] = {
-    {"a key", "/s", "a", false},
-    {"ten pointer moves", "/s", "moves", false},
-    {"SIGTERM to a window of its own", "--window", "TERM", false},
-    {"SIGTERM to the root window", "--root", "TERM", false},
-    {"Cancel", "/c", "Cancel", false},
-    {"Escape", "/c", "Escape", false},
-    {"a key to a slide show", "/s", "a", true},
+    {"a key", "/s", "a", nullptr},
+    {"ten pointer moves", "/s", "moves", nullptr},
+    {"SIGTERM to a window of its own", "--window", "TERM", nullptr},
+    {"SIGTERM to the root window", "--root", "TERM", nullptr},
+    {"Cancel", "/c", "Cancel", nullptr},
+    {"Escape", "/c", "Escape", nullptr},
+    {"Save", "/c", "Save", nullptr},
+    {"a key to a slide show", "/s", "a", "slides/"},
+    {"Save with a show folder that never answers", "/c", "Save", "never/"},
 };
 // clang-format on
 
 // A stored centre picture, or a show of slides, that never answers leaves the face to show and
-// turn, and every way of ending the run ends it wholly.
+// turn, every way of ending the run ends it wholly, and the stored path stays as it stands: Save
+// says that it is not found.
 TEST_F(SlowMountX, EveryEndEndsARunWhosePicturesNeverAnswer)
 {
-    for (const auto& [name, mode, end, slides] : kEndings) {
+    for (const auto& [name, mode, end, show] : kEndings) {
         SCOPED_TRACE(name);
         nextRun();
         ASSERT_TRUE(share("never/centre.gif", gif(Qt::red)));
         ASSERT_TRUE(share("slides/never1.gif", gif(Qt::green)));
         ASSERT_TRUE(share("slides/never2.gif", gif(Qt::blue)));
-        const QString stored = slides ? "PicCenter=" + mount() + "/slides/\nSlideShowTime=1"
-                                      : "PicCenter=" + mount() + "/never/centre.gif";
-        ASSERT_TRUE(clock->writeFile(kSettingsName, settingsWith(stored)));
+        const QString stored = show ? "PicCenter=" + mount() + "/" + show + "\nSlideShowTime=1"
+                                    : "PicCenter=" + mount() + "/never/centre.gif";
+        const QByteArray settings = settingsWith(stored);
+        ASSERT_TRUE(clock->writeFile(kSettingsName, settings));
         ASSERT_TRUE(startMounted(mode));
         const bool own = QString(mode) == "--window";
         ASSERT_TRUE(!own || waitForWindow("tikora-clock")) << clock->output();
         const QRect area =
             own ? x->shownWindow("tikora-clock").value_or(QRect()) : QRect(0, 0, 1024, 768);
         ASSERT_TRUE(waitFor([&] { return faceIn(x->screenshot(), area, 1); })) << clock->output();
-        for (int second = 0; slides && second < 3; ++second)
+        for (int second = 0; show && second < 3; ++second)
             EXPECT_TRUE(faceTurnsWithin(kAnswerMs)) << "the face stood still";
         if (QString(end) == "moves")
             moveOverClock(10);
@@ -190,9 +164,15 @@ TEST_F(SlowMountX, EveryEndEndsARunWhosePicturesNeverAnswer)
             clock->terminate();
         else if (QString(end) == "Cancel")
             x->click(inDialog(kCancel));
-        else
+        else if (QString(end) != "Save")
             x->key(end);
+        else {
+            x->click(inDialog(kSave));
+            EXPECT_TRUE(waitForWindow("Attention")) << "the path is not found";
+            x->key("Return");
+        }
         ASSERT_NO_FATAL_FAILURE(expectEndsWholly());
+        EXPECT_EQ(clock->readFile(kSettingsName), settings);
     }
 }
 
@@ -218,29 +198,29 @@ TEST_F(SlowMountX, ChooserAnswersBesideFilesThatAnswerLateOrNever)
     ASSERT_TRUE(waitForColour(kPreview, Qt::green));
     x->key("Down");
     EXPECT_TRUE(faceTurnsWithin(kAnswerMs)) << "slow.gif holds up the program";
-    EXPECT_TRUE(holdsWithin(kLateAnswersToRead * kDelayMs, [&] {
-        return PixelProbe::near(x->screenshot(), kPreview, Qt::blue, 0);
-    })) << "slow.gif never shows";
+    EXPECT_TRUE(waitFor([&] { return PixelProbe::near(x->screenshot(), kPreview, Qt::blue, 0); },
+                        kLateAnswersToRead * kDelayMs))
+        << "slow.gif never shows";
     x->key("Down");
     EXPECT_TRUE(faceTurnsWithin(kAnswerMs)) << "stuck.gif holds up the program";
     x->key("Up");
     x->key("Up");
-    EXPECT_TRUE(holdsWithin(kAnswerMs, [&] {
-        return PixelProbe::near(x->screenshot(), kPreview, Qt::green, 0);
-    })) << "stuck.gif holds up the chooser";
+    EXPECT_TRUE(waitFor([&] { return PixelProbe::near(x->screenshot(), kPreview, Qt::green, 0); },
+                        kAnswerMs))
+        << "stuck.gif holds up the chooser";
     x->key("Down");
     x->key("Down");
     x->click(kChooserOk);
     std::optional<QRect> message;
-    EXPECT_TRUE(holdsWithin(kAnswerMs, [&] {
-        return (message = x->shownWindow("Attention")).has_value();
-    })) << "OK on stuck.gif holds up the chooser";
+    EXPECT_TRUE(
+        waitFor([&] { return (message = x->shownWindow("Attention")).has_value(); }, kAnswerMs))
+        << "OK on stuck.gif holds up the chooser";
     // The message's OK button stands in its bottom right corner.
     if (message)
         x->click(message->bottomRight() - kMessageOkFromCorner);
     EXPECT_TRUE(faceTurnsWithin(kAnswerMs)) << "stuck.gif holds up the program";
     x->click(kChooserCancel);
-    EXPECT_TRUE(holdsWithin(kAnswerMs, [&] { return !x->shownWindow("File manager"); }));
+    EXPECT_TRUE(waitFor([&] { return !x->shownWindow("File manager"); }, kAnswerMs));
     x->click(inDialog(kCancel));
     ASSERT_NO_FATAL_FAILURE(expectEndsWholly());
 }

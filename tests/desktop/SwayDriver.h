@@ -12,17 +12,14 @@
 // screenshots, wtype for keys, swaymsg for outputs. The compositor goes with the object.
 class SwayDriver : public SessionDriver {
 public:
-    // Sway with its first output at `resolution` ("1024x768") and `scale`.
-    SwayDriver(const OrdinaryUser& user, const QString& resolution, int scale = 1)
+    // Sway with its first output at 1024 x 768.
+    explicit SwayDriver(const OrdinaryUser& user)
         : m_user(user)
     {
         QFile config(m_folder.filePath("config"));
         if (!config.open(QIODevice::WriteOnly))
             return;
-        config.write(QString("xwayland disable\noutput HEADLESS-1 resolution %1 scale %2\n")
-                         .arg(resolution)
-                         .arg(scale)
-                         .toUtf8());
+        config.write("xwayland disable\noutput HEADLESS-1 resolution 1024x768\n");
         config.close();
         QDir().mkpath(runtime());
         QFile::setPermissions(runtime(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

@@ -11,12 +11,29 @@ public:
     // corner, in twips of that area, as a screen pixel a little inside the widget that starts
     // there.
     static QPoint inDialog(QPointF at) { return pixel(50 + at.x() + 150, 50 + at.y() + 120); }
+    // A GIF of one colour; Qt writes no GIF, so ImageMagick makes it.
+    static QByteArray gif(const QColor& colour, QSize size = {49, 49})
+    {
+        QProcess convert;
+        convert.start("convert", {"-size", QString("%1x%2").arg(size.width()).arg(size.height()),
+                                  "xc:" + colour.name(), "GIF:-"});
+        EXPECT_TRUE(convert.waitForFinished()) << "convert (ImageMagick) is needed";
+        return convert.readAllStandardOutput();
+    }
 
 protected:
     // Places of the settings dialog's buttons in its client area, in twips: the frame's place
     // in the dialog plus the widget's place in the frame.
     static constexpr QPoint kEqualSize = QPoint{120, 1440} + QPoint{120, 510};
     static constexpr QPoint kSave{120, 5880};
+    // The middle of the screen, where the centre picture stands.
+    static constexpr QPoint kCentre{512, 384};
+    // "Choose" in the dialog, then places of the chooser, which stands right of the dialog's 2655
+    // twips: the first file, the middle of the preview (a box of 53 pixels) and the OK button.
+    static inline const QPoint kChoose = inDialog({120 + 120, 2520 + 510});
+    static inline const QPoint kFirstFile = inDialog({2655 + 2100, 120});
+    static inline const QPoint kPreview = pixel(2705 + 4200, 50 + 120) + QPoint(26, 26);
+    static inline const QPoint kChooserOk = inDialog({2655 + 3840, 2220});
 
     void SetUp() override { ASSERT_NO_FATAL_FAILURE(useScreens({"1024x768x24"})); }
     // A display of screens of the given sizes, for a fresh copy of the program; white roots show

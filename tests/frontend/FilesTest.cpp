@@ -5,6 +5,7 @@
 #include "PictureLimits.h"
 #include "Platform.h"
 #include "SettingsFolder.h"
+#include "TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,6 @@
 #include <fstream>
 #include <future>
 #include <optional>
-#include <random>
 #include <vector>
 
 // The file rules every front end shares: wildcards, the names' order, the picture limits,
@@ -314,36 +314,58 @@ std::filesystem::path utf8Path(const std::string& text)
 }
 
 // Listings of a real folder whose names are UTF-8 on every system: hidden entries and
-// others' kinds left out, wildcards without regard to case, the names' order.
+// others' kinds left out, wildcards without regard to case, the names' order. Where POSIX has
+// them, a link to a file counts as the file, one to nothing as nothing, and names that are no
+// UTF-8 are listed as they stand.
 TEST(FileRules, ListingsOfAFolder)
 {
     namespace fs = std::filesystem;
-    fs::path folder =
-        fs::temp_directory_path() / ("tikora-files-test-" + std::to_string(std::random_device()()));
-    fs::create_directory(folder);
-    // A name in Cyrillic letters.
+    const TestFolder folder;
+    const auto in = [&folder](const std::string& name) { return folder.root() / utf8Path(name); };
+    // A name in Cyrillic letters, and a file's and a folder's in Latin-1.
     const std::string yablon = "\xd0\xaf\xd0\xb1\xd0\xbb\xd0\xbe\xd0\xba\xd0\xbe.gif";
-    for (const std::string& name : {std::string("b.GIF"), std::string("a.gif"), yablon,
-                                    std::string(".hidden.gif"), std::string("note.txt")})
-        std::ofstream(folder / utf8Path(name)) << "x";
+    const std::string cafe = "caf\xe9.gif", deja = "d\xe9j\xe0";
+    for (const std::string name :
+         {"b.GIF", "a.gif", yablon.c_str(), ".hidden.gif", "note.txt", "noext"})
+        std::ofstream(in(name)) << "x";
     for (const std::string name :
          {"Sub", "\xd0\xb0\xd0\xbb\xd1\x8c\xd1\x84\xd0\xb0", ".secret", "dir.gif"})
-        fs::create_directory(folder / utf8Path(name));
-    const std::u8string text = folder.u8string();
-    const std::string base = std::string(text.begin(), text.end()) + tk::kPathSeparator;
+        fs::create_directory(in(name));
+    const bool posix = !tk::kWindowsPaths;
+    if (posix) {
+        std::ofstream(in(cafe)) << "x";
+        fs::create_directory(in(deja));
+        fs::create_symlink(in("a.gif"), in("link.gif"));
+        fs::create_symlink(in("gone"), in("dangling.gif"));
+    }
+    using Names = FolderListing::Names;
+    // The names listed, the POSIX ones in their place after "b.GIF".
+    const auto listed = [&](Names names, const Names& after) {
+        if (posix)
+            names.insert(names.end(), {cafe, "link.gif"});
+        names.insert(names.end(), after.begin(), after.end());
+        return names;
+    };
+    const std::string base = folder.path() + "/";
     // clang-format off
-    struct Row { const char* name; std::string pattern; FolderListing::Names names; };
-    const Row rows[] = {{"every file", base, {"a.gif", "b.GIF", "note.txt", yablon}},
-                        {"a wildcard", base + "*.Gif", {"a.gif", "b.GIF", yablon}},
+    struct Row { const char* name; std::string pattern; Names names; };
+    const Row rows[] = {{"every file", base, listed({"a.gif", "b.GIF"}, {"noext", "note.txt", yablon})},
+                        {"every file, with an extension or not", base + "*.*", listed({"a.gif", "b.GIF"}, {"noext", "note.txt", yablon})},
+                        {"a wildcard", base + "*.Gif", listed({"a.gif", "b.GIF"}, {yablon})},
                         {"a file by its name", base + yablon, {yablon}},
+                        {"a name that is no UTF-8", base + (posix ? cafe : yablon), {posix ? cafe : yablon}},
+                        {"a link by its name", base + "link.gif", posix ? Names{"link.gif"} : Names{}},
+                        {"a link to nothing by its name", base + "dangling.gif", {}},
+                        {"a missing file", base + "missing.gif", {}},
                         {"a hidden file by its name", base + ".hidden.gif", {}},
                         {"a folder by its name", base + "dir.gif", {}}};
     // clang-format on
     for (const Row& row : rows)
         EXPECT_EQ(FolderListing::files(row.pattern), row.names) << row.name;
-    EXPECT_EQ(FolderListing::folders(base),
-              (FolderListing::Names{"dir.gif", "Sub", "\xd0\xb0\xd0\xbb\xd1\x8c\xd1\x84\xd0\xb0"}));
-    fs::remove_all(folder);
+    Names folders = {"dir.gif", "Sub", "\xd0\xb0\xd0\xbb\xd1\x8c\xd1\x84\xd0\xb0"};
+    if (posix)
+        folders.insert(folders.begin() + 1, deja);
+    EXPECT_EQ(FolderListing::folders(base), folders);
 }
 
 // Work has its follow-up run once on the program's thread: by the call itself, or posted by

@@ -135,45 +135,41 @@ struct Face : tk::Window::Observer {
 
 TEST(FaceWalk, PaintsInOrderWhatReachesTheAreaAndDrawsASpriteAnewOnlyForANewLook)
 {
-    struct Row {
-        const char* name;
-        bool paintedBefore; // the whole face, once before the change
-        void (*change)(Face&);
-        Rect area;
-        const char* calls; // after the back
-    };
+    // Whether the whole face was painted once before the change, and the calls after the back.
+    // clang-format off
+    struct Row { const char* name; bool paintedBefore; void (*change)(Face&); Rect area; const char* calls; };
+    // clang-format on
     const auto same = +[](Face&) {};
+    const auto middle =
+        +[](Face& f) { f.window.setPicture(f.window.picture(), tk::PicturePlace::Middle); };
     const Rect all{0, 0, 800, 600};
     const Rect atDot{610, 110, 5, 5};
+    // clang-format off
     const Row rows[] = {
         {"the whole face: back, window picture, light-weight controls from the back, picture "
          "boxes, text boxes; the dot's sprite 2 pixels round its square, on whole pixels",
          false, same, all, "wpic +dot dot@603,98 line:hand twelve centre cpic hint"},
-        {"a control brought to the front", false, [](Face& f) { f.window.zOrder(f.dot, 0); }, all,
-         "wpic line:hand twelve +dot dot@603,98 centre cpic hint"},
-        {"hidden controls are left out", false,
-         [](Face& f) {
-             f.dot.setVisible(false), f.centre.setVisible(false), f.hint.setVisible(false);
-         },
-         all, "wpic line:hand twelve"},
-        {"text boxes not shown", false, [](Face& f) { f.walk.setTextBoxesShown(false); }, all,
-         "wpic +dot dot@603,98 line:hand twelve centre cpic"},
+        {"a control brought to the front", false, [](Face& f) { f.window.zOrder(f.dot, 0); }, all, "wpic line:hand twelve +dot dot@603,98 centre cpic hint"},
+        {"hidden controls are left out", false, [](Face& f) { f.dot.setVisible(false), f.centre.setVisible(false), f.hint.setVisible(false); }, all, "wpic line:hand twelve"},
+        {"text boxes not shown", false, [](Face& f) { f.walk.setTextBoxesShown(false); }, all, "wpic +dot dot@603,98 line:hand twelve centre cpic"},
         {"the window picture where the area meets it", false, same, Rect(90, 40, 20, 20), "wpic"},
         {"a slanting line's box away from its stroke", false, same, Rect(560, 320, 20, 20), ""},
         {"a slanting line's stroke", false, same, Rect(495, 395, 10, 10), "line:hand"},
         {"a picture box's edge", false, same, Rect(418, 318, 5, 5), "line:hand centre cpic"},
         {"a move: old sprite", true, [](Face& f) { f.dot.setLeft(px(605)); }, atDot, "dot@608,98"},
-        {"a new border colour", true, [](Face& f) { f.dot.setBorderColor(9); }, atDot,
-         "+dot dot@603,98"},
-        {"a new fill", true, [](Face& f) { f.dot.setBackStyle(tk::BackStyle::Opaque); }, atDot,
-         "+dot dot@603,98"},
+        {"a new border colour", true, [](Face& f) { f.dot.setBorderColor(9); }, atDot, "+dot dot@603,98"},
+        {"a new fill", true, [](Face& f) { f.dot.setBackStyle(tk::BackStyle::Opaque); }, atDot, "+dot dot@603,98"},
         {"a new size", true, [](Face& f) { f.dot.setHeight(px(20)); }, atDot, "+dot dot@608,98"},
-        {"a width beyond the circle's side leaves its size", true,
-         [](Face& f) { f.dot.setWidth(px(50)); }, atDot, "dot@608,98"},
-        {"a new kind of the same box", true, [](Face& f) { f.dot.setShape(tk::ShapeKind::Square); },
-         atDot, "+dot dot@603,98"},
+        {"a width beyond the circle's side leaves its size", true, [](Face& f) { f.dot.setWidth(px(50)); }, atDot, "dot@608,98"},
+        {"a new kind of the same box", true, [](Face& f) { f.dot.setShape(tk::ShapeKind::Square); }, atDot, "+dot dot@603,98"},
         {"more device pixels", true, [](Face& f) { f.canvas.ratio = 2; }, atDot, "+dot dot@603,98"},
-    };
+        // The second style's dial stands with its middle at the face's middle, whatever their
+        // sizes: 100 x 50 pixels in the middle of 800 x 600 cover (350, 275) to (449, 324).
+        {"beside the middle picture's top left corner", false, middle, Rect(349, 274, 1, 1), ""},
+        {"the middle picture's top left pixel", false, middle, Rect(350, 275, 1, 1), "wpic"},
+        {"the middle picture's bottom right pixel", false, middle, Rect(449, 324, 1, 1), "wpic"},
+        {"the face's corner beside the middle picture", false, middle, Rect(0, 0, 1, 1), ""}};
+    // clang-format on
     for (const Row& row : rows) {
         Face face;
         if (row.paintedBefore)
@@ -184,27 +180,11 @@ TEST(FaceWalk, PaintsInOrderWhatReachesTheAreaAndDrawsASpriteAnewOnlyForANewLook
     }
 }
 
-// The second style's dial stands with its middle at the face's middle, whatever their sizes.
-TEST(FaceWalk, PutsTheWindowsPictureInTheMiddleWhenAsked)
-{
-    Face face;
-    face.window.setPicture(face.window.picture(), tk::PicturePlace::Middle);
-    // 100 x 50 pixels in the middle of 800 x 600 cover (350, 275) to (449, 324).
-    EXPECT_EQ(face.paint(Rect(349, 274, 1, 1)), "back") << "beside its top left corner";
-    EXPECT_EQ(face.paint(Rect(350, 275, 1, 1)), "back wpic") << "its top left pixel";
-    EXPECT_EQ(face.paint(Rect(449, 324, 1, 1)), "back wpic") << "its bottom right pixel";
-    EXPECT_EQ(face.paint(Rect(0, 0, 1, 1)), "back") << "the face's corner";
-}
-
 TEST(RepaintAreas, RepaintWhatAChangeTouchedAndNothingHidden)
 {
-    struct Row {
-        const char* name;
-        bool handSeenBefore;
-        void (*change)(Face&);
-        tk::PixelPoint point;
-        bool repainted;
-    };
+    // clang-format off
+    struct Row { const char* name; bool handSeenBefore; void (*change)(Face&); tk::PixelPoint point; bool repainted; };
+    // clang-format on
     const auto turnHand = +[](Face& f) { f.hand.setEnds(px(400), px(300), px(200), px(500)); };
     const auto moveDot = +[](Face& f) { f.dot.setTop(px(200)); };
     const auto moveBox = +[](Face& f) { f.centre.setLeft(px(100)); };
@@ -242,21 +222,15 @@ int pixelsOf(const scene::Area& area)
 
 TEST(Area, UnitesSubtractsAndMeetsRectangles)
 {
-    struct Row {
-        const char* name;
-        Rect first, second, cut; // the first two united, then the cut taken away
-        int pixels;
-        Rect bounding;
-    };
+    // The first two rectangles united, then the cut taken away.
+    // clang-format off
+    struct Row { const char* name; Rect first, second, cut; int pixels; Rect bounding; };
     const Row rows[] = {
-        {"overlapping rectangles make one area, their overlap counted once", Rect(0, 0, 10, 10),
-         Rect(5, 5, 10, 10), Rect(), 175, Rect(0, 0, 15, 15)},
-        {"a cut leaves a frame around it", Rect(0, 0, 10, 10), Rect(), Rect(3, 3, 4, 4), 84,
-         Rect(0, 0, 10, 10)},
-        {"a cut through overlapping rectangles takes the pixels from both", Rect(0, 0, 10, 10),
-         Rect(5, 0, 10, 10), Rect(4, 0, 3, 10), 120, Rect(0, 0, 15, 10)},
-        {"an empty area", Rect(), Rect(), Rect(), 0, Rect()},
-    };
+        {"overlapping rectangles make one area, their overlap counted once", Rect(0, 0, 10, 10), Rect(5, 5, 10, 10), Rect(), 175, Rect(0, 0, 15, 15)},
+        {"a cut leaves a frame around it", Rect(0, 0, 10, 10), Rect(), Rect(3, 3, 4, 4), 84, Rect(0, 0, 10, 10)},
+        {"a cut through overlapping rectangles takes the pixels from both", Rect(0, 0, 10, 10), Rect(5, 0, 10, 10), Rect(4, 0, 3, 10), 120, Rect(0, 0, 15, 10)},
+        {"an empty area", Rect(), Rect(), Rect(), 0, Rect()}};
+    // clang-format on
     for (const Row& row : rows) {
         const scene::Area area = (scene::Area(row.first) += row.second) -= row.cut;
         EXPECT_EQ(pixelsOf(area), row.pixels) << row.name;
@@ -266,10 +240,10 @@ TEST(Area, UnitesSubtractsAndMeetsRectangles)
     // covers the pixels before its left edge; one of no width meets the area when it lies
     // across it; one of no width and no height meets nothing.
     const scene::Area area(Rect(10, 10, 10, 10));
-    const std::pair<Rect, bool> meets[] = {{{19, 19, 5, 5}, true},   {{20, 10, 5, 5}, false},
-                                           {{0, 0, 10, 10}, false},  {{22, 10, -5, 5}, true},
-                                           {{10, 10, -5, 5}, false}, {{15, 12, 0, 3}, true},
-                                           {{20, 12, 0, 3}, false},  {{15, 15, 0, 0}, false}};
+    // clang-format off
+    const std::pair<Rect, bool> meets[] = {{{19, 19, 5, 5}, true}, {{20, 10, 5, 5}, false}, {{0, 0, 10, 10}, false}, {{22, 10, -5, 5}, true},
+                                           {{10, 10, -5, 5}, false}, {{15, 12, 0, 3}, true}, {{20, 12, 0, 3}, false}, {{15, 15, 0, 0}, false}};
+    // clang-format on
     for (const auto& [rect, meet] : meets)
         EXPECT_EQ(area.intersects(rect), meet)
             << rect.left << "," << rect.top << " " << rect.width << "x" << rect.height;
@@ -277,20 +251,15 @@ TEST(Area, UnitesSubtractsAndMeetsRectangles)
 
 TEST(PictureFit, ShowsWholeOrScaledDownAndCentred)
 {
-    struct Row {
-        const char* name;
-        tk::PixelSize picture;
-        Rect box;
-        tk::PixelSize shown;
-        tk::PixelPoint at;
-    };
+    // clang-format off
+    struct Row { const char* name; tk::PixelSize picture; Rect box; tk::PixelSize shown; tk::PixelPoint at; };
     const Row rows[] = {
         {"smaller: whole, never enlarged", {20, 10}, {0, 0, 100, 50}, {20, 10}, {40, 20}},
         {"wide: scaled down to the width", {400, 100}, {0, 0, 100, 100}, {100, 25}, {0, 37}},
         {"tall: scaled down to the height", {100, 400}, {0, 0, 100, 100}, {25, 100}, {37, 0}},
         {"thin: at least a pixel", {1, 1000}, {0, 0, 50, 50}, {1, 50}, {24, 0}},
-        {"a box of no size: whole", {30, 30}, {10, 10, 0, 0}, {30, 30}, {-5, -5}},
-    };
+        {"a box of no size: whole", {30, 30}, {10, 10, 0, 0}, {30, 30}, {-5, -5}}};
+    // clang-format on
     for (const Row& row : rows) {
         const tk::PixelSize shown = scene::PictureFit::shownSize(row.picture, row.box.size());
         EXPECT_EQ(shown, row.shown) << row.name;
@@ -300,13 +269,10 @@ TEST(PictureFit, ShowsWholeOrScaledDownAndCentred)
 
 TEST(BuiltInDrawing, SizesAndDiscs)
 {
-    struct Row {
-        const char* name;
-        tk::BuiltInPicture which;
-        int width, height;
-        std::size_t calls;
-        const char* middleDisc; // the last drawn, over the others
-    };
+    // The disc in the middle is the last drawn, over the others.
+    // clang-format off
+    struct Row { const char* name; tk::BuiltInPicture which; int width, height; std::size_t calls; const char* middleDisc; };
+    // clang-format on
     // The emblem: a face, 12 marks, 2 hands and a hub; a dial: 3 rings of 12 marks and 3 discs.
     using enum tk::BuiltInPicture;
     const Row rows[] = {

@@ -23,11 +23,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool root()
-{
-    return ::geteuid() == 0;
-}
-
 // Why a write failed, from the system's own failing calls: a missing folder, a folder in the
 // file's place, and a write past the file-size limit.
 TEST(PosixWriteFailure, TheSystemsReasonIsNamed)
@@ -60,27 +55,34 @@ TEST(PosixWriteFailure, TheSystemsReasonIsNamed)
     EXPECT_EQ(why, tk::WriteFailure::TooLarge);
 }
 
-// A lock file that is a link, or another user's, is not used: taking it would let others
-// keep the clock from ever starting. It counts as free, and nothing holds it after.
+// A lock file that is a link, to a file, a held one or none, or another user's file, is not
+// used: taking it would let others keep the clock from ever starting, or have it make a file
+// where they choose. It counts as free, and nothing holds it after.
 TEST(PosixInstanceLock, ALinkOrAnotherUsersFileIsNotUsed)
 {
     // clang-format off
-    struct Row { const char* name; bool link; };
-    for (const Row row : {Row{"a link to a file", true}, Row{"another user's file", false}}) {
-        // clang-format on
+    struct Row { const char* name; bool link; bool target; bool held; };
+    const Row rows[] = {{"a link to a file", true, true, false}, {"a link to a held file", true, true, true},
+                        {"a link to no file", true, false, false}, {"another user's file", false, false, false}};
+    // clang-format on
+    for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        if (!row.link && !root())
+        if (!row.link && ::geteuid() != 0)
             continue;
         const TestFolder folder;
         const std::string place = folder.path("tikora-clock.lock");
+        const std::string target = row.target ? folder.write("target", "") : folder.path("target");
         if (row.link)
-            fs::create_symlink(folder.write("target", ""), place);
+            fs::create_symlink(target, place);
         else
             ASSERT_EQ(::chown(folder.write("tikora-clock.lock", "").c_str(), 65534, 65534), 0);
+        os::InstanceLock holder(row.held ? target : "");
+        EXPECT_FALSE(holder.heldElsewhere());
         os::InstanceLock refused(place);
         EXPECT_FALSE(refused.heldElsewhere());
         EXPECT_FALSE(os::InstanceLock(place).heldElsewhere()) << "the refused copy took it";
-        EXPECT_FALSE(os::InstanceLock(folder.path("target")).heldElsewhere());
+        EXPECT_EQ(fs::exists(target), row.target) << "the link's target was made";
+        EXPECT_EQ(os::InstanceLock(target).heldElsewhere(), row.held);
     }
 }
 
@@ -107,6 +109,11 @@ TEST(PosixInstanceLock, TheLockLivesInTheRuntimeFolderOrAPrivateOne)
     EXPECT_EQ(status.st_mode & 0777, 0700u) << "the private folder is the user's alone";
     ASSERT_EQ(::chmod(own.c_str(), 0777), 0);
     EXPECT_EQ(os::InstanceLock::defaultPlace(), "") << "a private folder open to others";
+    ASSERT_EQ(::chmod(own.c_str(), 0700), 0);
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(own.c_str(), 65534, 65534), 0);
+        EXPECT_EQ(os::InstanceLock::defaultPlace(), "") << "a private folder another user made";
+    }
 }
 
 TEST(PosixBoundedFile, LinksToRegularFilesAreReadAndNothingElse)
@@ -161,7 +168,7 @@ TEST(PosixFolderAccess, AFolderTheUserMayNotEnterIsDenied)
     fs::create_directory(folder.path("closed"));
     fs::permissions(folder.path("closed"), fs::perms::none);
     // The saved user stays root, so that the test can become root again.
-    const bool asNobody = root() && ::setresuid(65534, 65534, 0) == 0;
+    const bool asNobody = ::geteuid() == 0 && ::setresuid(65534, 65534, 0) == 0;
     const tk::DriveFailure failure = os::folderAccess(folder.path("closed"));
     if (asNobody) {
         ASSERT_EQ(::setresuid(0, 0, 0), 0);

@@ -7,13 +7,11 @@
 #include "TestFolder.h"
 #include "Window.h"
 
-#include <algorithm>
 #include <deque>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
-#include <string_view>
 #include <utility>
 
 namespace fake {

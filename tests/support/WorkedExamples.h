@@ -25,9 +25,7 @@ inline std::string settingsWith(const std::vector<std::string>& lines)
     return file.substr(1);
 }
 
-// The screen of the examples, 1024 x 768 pixels, in twips, and the centre of the face.
-inline constexpr int kScreenWidth = 15360;
-inline constexpr int kScreenHeight = 11520;
+// The centre of the face on the screen of the examples, 1024 x 768 pixels, in twips.
 inline constexpr int kCentreX = 7680;
 inline constexpr int kCentreY = 5760;
 // The time of the examples, 10:20:30, in seconds since midnight.

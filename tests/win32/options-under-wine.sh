@@ -16,39 +16,6 @@ end_wait=10
 . "$(dirname "$0")/wine-session.sh"
 wineserver -p
 
-# Waits for a visible window whose title matches the pattern.
-window() {
-    for _ in $(seq "$show_wait"); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return 0
-        sleep 1
-    done
-    fail "no window titled $1"
-}
-# Waits until no window whose title matches the pattern is on the screen.
-closed() {
-    for _ in $(seq "$end_wait"); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-        sleep 1
-    done
-    fail "the window titled $1 stays"
-}
-# Clicks the control with the caption in the window with the title, where it stands on screen.
-click() {
-    at=$(wine "$probe" point "$1" "$2" | tr -d '\r') || fail "$at"
-    # shellcheck disable=SC2086
-    xdotool mousemove $at click 1
-}
-# Waits for the emblem in the middle of the face.
-face() {
-    shot="$work/screen.bmp"
-    for _ in $(seq "$show_wait"); do
-        sleep 1
-        import -window root "BMP3:$shot" 2>/dev/null || continue
-        [ "$(convert "$shot" -format '%[pixel:p{500,384}]' info:)" != "srgb(0,0,0)" ] && return 0
-    done
-    fail "no face"
-}
-
 # "1" opens the dialog over the clock; Save writes the choice and ends the run.
 xdotool mousemove 10 10
 wine "$work/clock/tikora-clock.scr" /s >"$work/clock.log" 2>&1 &

@@ -2,8 +2,10 @@
 # $work afresh with a portable copy of the screen saver in $work/clock, a Wine prefix of its
 # own with Wine's fonts in it, and an Xvfb display at 1024 x 768, and ends the wineserver and
 # the X server when the script ends, whatever happens. Gives fail(), gone() and x_server(),
-# which puts another X server in place of the display, and with $check (FaceCheck), $face_wait
-# and $end_wait set, start_frozen(), face_at() and end_by_key().
+# which puts another X server in place of the display; for the scripts that drive the dialogs
+# with $probe, $show_wait and $end_wait set: window(), closed(), click() and face(); and for
+# those that check the face with $check (FaceCheck), $face_wait and $end_wait set:
+# start_frozen(), face_at() and end_by_key().
 
 rm -rf "$work"
 mkdir -p "$work/clock"
@@ -30,6 +32,45 @@ gone() {
         kill -0 "$1" 2>/dev/null || return 0
     done
     return 1
+}
+
+# Waits for a visible window whose title matches the pattern.
+window() {
+    for _ in $(seq "$show_wait"); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return 0
+        sleep 1
+    done
+    fail "no window titled $1"
+}
+# Waits until no window whose title matches the pattern is on the screen.
+closed() {
+    for _ in $(seq "$end_wait"); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        sleep 1
+    done
+    fail "the window titled $1 stays"
+}
+# Prints what the probe prints, without Wine's line ends.
+probe() {
+    if wine "$probe" "$@" </dev/null >"$work/probe.out" 2>&1; then status=0; else status=$?; fi
+    tr -d '\r' <"$work/probe.out"
+    return "$status"
+}
+# Clicks the control with the caption in the window with the title, where it stands on screen.
+click() {
+    at=$(probe point "$1" "$2") || fail "$at"
+    # shellcheck disable=SC2086
+    xdotool mousemove $at click 1
+}
+# Waits for the emblem in the middle of the face.
+face() {
+    shot="$work/screen.bmp"
+    for _ in $(seq "$show_wait"); do
+        sleep 1
+        import -window root "BMP3:$shot" 2>/dev/null || continue
+        [ "$(convert "$shot" -format '%[pixel:p{500,384}]' info:)" != "srgb(0,0,0)" ] && return 0
+    done
+    fail "no face"
 }
 
 # The prefix is made without a display; Debian's Wine leaves its own fonts out of it.

@@ -17,6 +17,8 @@
 #include "Window.h"
 #include "WriteFailure.h"
 
+#include <cctype>
+
 namespace {
 
 constexpr wchar_t kMessageClass[] = L"TikoraClockMessages";
@@ -283,9 +285,25 @@ std::optional<tk::FontChoice> Win32Platform::pickFont(const tk::FontChoice& pres
 std::vector<std::string> Win32Platform::drives()
 {
     std::vector<std::string> roots;
-    for (os::Drive& drive : os::drives())
+    m_driveLabels.clear();
+    for (os::Drive& drive : os::drives()) {
+        m_driveLabels[drive.root] = std::move(drive.label);
         roots.push_back(std::move(drive.root));
+    }
     return roots;
+}
+
+// "c: [System]", as Windows' drive lists show a drive with a label; "c:" without one.
+std::string Win32Platform::driveCaption(const std::string& drive)
+{
+    const bool letter = drive.size() == 3 && drive[1] == ':' && drive[2] == '\\';
+    if (!letter)
+        return drive;
+    std::string caption{static_cast<char>(std::tolower(static_cast<unsigned char>(drive[0]))), ':'};
+    const auto label = m_driveLabels.find(drive);
+    if (label != m_driveLabels.end() && !label->second.empty())
+        caption += " [" + label->second + "]";
+    return caption;
 }
 
 std::vector<std::string> Win32Platform::listFolders(const std::string& folder)

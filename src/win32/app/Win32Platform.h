@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -53,6 +54,7 @@ public:
     std::optional<tk::FontChoice> pickFont(const tk::FontChoice& preset, int flags) override;
 
     std::vector<std::string> drives() override;
+    std::string driveCaption(const std::string& drive) override;
     std::vector<std::string> listFolders(const std::string& folder) override;
     tk::DriveFolder openDrive(const std::string& drive) override;
     std::vector<std::string> listDirectory(const std::string& pattern) override;
@@ -110,4 +112,6 @@ private:
     std::vector<std::unique_ptr<FormWindow>> m_forms;
     // Every question to the file system goes through here.
     FileQuestions m_files;
+    // The volume labels that the last listing of the drives found, by root.
+    std::map<std::string, std::string> m_driveLabels;
 };

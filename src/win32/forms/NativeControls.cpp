@@ -137,16 +137,27 @@ int rowOf(const std::vector<std::string>& entries, const std::string& entry)
     return found == entries.end() ? -1 : static_cast<int>(found - entries.begin());
 }
 
+// The drives a drive list shows, one a row: the machine's, and the current one after them
+// when it has gone from the machine's.
+std::vector<std::string> driveRows(const tk::DriveListBox& drives)
+{
+    std::vector<std::string> rows = drives.drives();
+    const std::string& current = drives.drive();
+    if (!current.empty() && rowOf(rows, current) < 0)
+        rows.push_back(current);
+    return rows;
+}
+
 void updateLists(const tk::Control& control, HWND handle)
 {
     switch (control.kind()) {
     case tk::ControlKind::DriveListBox: {
         const auto& drives = static_cast<const tk::DriveListBox&>(control);
-        std::vector<std::string> entries = drives.drives();
-        const std::string& current = drives.drive();
-        if (!current.empty() && rowOf(entries, current) < 0)
-            entries.push_back(current);
-        showEntries(handle, kComboBox, entries, rowOf(entries, current));
+        const std::vector<std::string> rows = driveRows(drives);
+        std::vector<std::string> captions;
+        for (const std::string& drive : rows)
+            captions.push_back(drives.caption(drive));
+        showEntries(handle, kComboBox, captions, rowOf(rows, drives.drive()));
         break;
     }
     case tk::ControlKind::DirListBox:
@@ -174,9 +185,10 @@ void notifyList(tk::Control& control, HWND handle, WORD code)
     switch (control.kind()) {
     case tk::ControlKind::DriveListBox: {
         auto& drives = static_cast<tk::DriveListBox&>(control);
-        const std::string drive = selectedEntry(handle, kComboBox, CB_GETCURSEL);
-        if (code == CBN_SELCHANGE && !drive.empty())
-            drives.setDrive(drive);
+        const std::vector<std::string> rows = driveRows(drives);
+        const auto row = static_cast<int>(::SendMessageW(handle, CB_GETCURSEL, 0, 0));
+        if (code == CBN_SELCHANGE && row >= 0 && row < static_cast<int>(rows.size()))
+            drives.setDrive(rows[static_cast<std::size_t>(row)]);
         break;
     }
     case tk::ControlKind::DirListBox: {

@@ -1,8 +1,10 @@
 #include "PictureDecoder.h"
 
+#include "ComOnThread.h"
 #include "GdiPicture.h"
 #include "PictureFit.h"
 #include "PictureLimits.h"
+#include "WicSourceTransform.h"
 
 #include <wincodec.h>
 #include <wrl/client.h>
@@ -39,16 +41,67 @@ std::optional<Frame> firstFrame(IWICImagingFactory& factory, IWICStream& stream)
     return frame;
 }
 
-// The frame at `shown` pixels, through WIC's scaler when that differs from its own size.
+// The smallest size not under `shown` at which the frame's decoder decodes it, where the
+// decoder offers any smaller than the whole: Windows' JPEG decoder does, at a half, a quarter
+// and an eighth.
+std::optional<tk::PixelSize> reducedSize(IWICBitmapSourceTransform& transform, const Frame& frame,
+                                         tk::PixelSize shown)
+{
+    auto width = static_cast<UINT>(shown.width);
+    auto height = static_cast<UINT>(shown.height);
+    if (FAILED(transform.GetClosestSize(&width, &height)))
+        return std::nullopt;
+    const tk::PixelSize size{static_cast<int>(std::min<UINT>(width, INT_MAX)),
+                             static_cast<int>(std::min<UINT>(height, INT_MAX))};
+    if (size.width < shown.width || size.height < shown.height ||
+        (size.width >= frame.size.width && size.height >= frame.size.height))
+        return std::nullopt;
+    return size;
+}
+
+// The frame decoded at a fraction of its size, which spares decoding and holding every pixel of
+// a large photograph; null where its decoder offers no fraction that serves, as under Wine,
+// whose decoders offer none.
+ComPtr<IWICBitmapSource> reduced(IWICImagingFactory& factory, const Frame& frame,
+                                 tk::PixelSize shown)
+{
+    ComPtr<IWICBitmapSourceTransform> transform;
+    if (shown == frame.size || FAILED(frame.source.As(&transform)))
+        return nullptr;
+    const std::optional<tk::PixelSize> size = reducedSize(*transform.Get(), frame, shown);
+    WICPixelFormatGUID format = GUID_WICPixelFormat32bppBGRA;
+    if (!size || FAILED(transform->GetClosestPixelFormat(&format)))
+        return nullptr;
+    const auto width = static_cast<UINT>(size->width);
+    const auto height = static_cast<UINT>(size->height);
+    const WICRect whole{0, 0, size->width, size->height};
+    ComPtr<IWICBitmap> bitmap;
+    ComPtr<IWICBitmapLock> lock;
+    UINT stride = 0;
+    UINT bytes = 0;
+    BYTE* data = nullptr;
+    if (FAILED(factory.CreateBitmap(width, height, format, WICBitmapCacheOnLoad, &bitmap)) ||
+        FAILED(bitmap->Lock(&whole, WICBitmapLockWrite, &lock)) ||
+        FAILED(lock->GetStride(&stride)) || FAILED(lock->GetDataPointer(&bytes, &data)) ||
+        FAILED(transform->CopyPixels(nullptr, width, height, &format, WICBitmapTransformRotate0,
+                                     stride, bytes, data)))
+        return nullptr;
+    return bitmap;
+}
+
+// The frame at `shown` pixels: decoded at a fraction of its size where its decoder can, and
+// brought the rest of the way by WIC's scaler.
 ComPtr<IWICBitmapSource> scaled(IWICImagingFactory& factory, const Frame& frame,
                                 tk::PixelSize shown)
 {
-    ComPtr<IWICBitmapSource> source = frame.source;
+    ComPtr<IWICBitmapSource> source = reduced(factory, frame, shown);
+    if (!source)
+        source = frame.source;
     if (shown == frame.size)
         return source;
     ComPtr<IWICBitmapScaler> scaler;
     if (FAILED(factory.CreateBitmapScaler(&scaler)) ||
-        FAILED(scaler->Initialize(frame.source.Get(), static_cast<UINT>(shown.width),
+        FAILED(scaler->Initialize(source.Get(), static_cast<UINT>(shown.width),
                                   static_cast<UINT>(shown.height), WICBitmapInterpolationModeFant)))
         return nullptr;
     return scaler;
@@ -83,6 +136,7 @@ tk::PictureRef PictureDecoder::decode(std::string_view wholeFile, tk::PixelSize 
     const std::optional<PictureLimits::Allowance> allowance = PictureLimits::allowance(wholeFile);
     if (!allowance)
         return nullptr;
+    const ComOnThread com;
     ComPtr<IWICImagingFactory> factory;
     ComPtr<IWICStream> stream;
     if (FAILED(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
