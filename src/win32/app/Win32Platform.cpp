@@ -381,15 +381,23 @@ std::string Win32Platform::pictureBytes(const std::string& path)
 // corner, so no more of it than the screen can be seen.
 tk::PictureRef Win32Platform::loadPicture(const std::string& path)
 {
-    return PictureDecoder::decode(pictureBytes(path), {}, faceSize());
+    return PictureDecoder::decode(pictureBytes(path), {}, faceSize(), pictureScale());
 }
 
 tk::PictureRef Win32Platform::loadPictureFor(const std::string& path, const tk::Bounds& box)
 {
-    return PictureDecoder::decode(pictureBytes(path), units().toWholePixels(box).size());
+    return PictureDecoder::decode(pictureBytes(path), units().toWholePixels(box).size(), {},
+                                  pictureScale());
 }
 
 tk::PictureRef Win32Platform::builtInPicture(tk::BuiltInPicture which)
 {
-    return BuiltInPictures::make(which);
+    return BuiltInPictures::make(which, pictureScale());
+}
+
+// A picture's pixel keeps its size in inches, that of a pixel at 96 dots per inch, as the
+// circles around it keep theirs.
+double Win32Platform::pictureScale()
+{
+    return tk::Units().twipsPerPixel() / units().twipsPerPixel();
 }
