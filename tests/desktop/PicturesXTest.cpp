@@ -18,8 +18,7 @@ bool writeDamaged(const ClockProcess& run, const QString& stem)
 // The chooser stands right of the dialog, whose client area is 2655 twips wide and stands 50
 // twips from the screen's corner.
 constexpr QRect kChooserArea{180, 3, 340, 176};
-// The built-in emblem's colour at the middle of the screen.
-const QColor kEmblem{200, 160, 60};
+const QColor kEmblem{worked::kEmblemHub.red, worked::kEmblemHub.green, worked::kEmblemHub.blue};
 // Two rounds of a show of six slides at one a second, and a little more.
 constexpr int kShowCycleMs = 13000;
 

@@ -10,10 +10,6 @@ constexpr QPoint kBackBox = QPoint{120, 2520} + QPoint{1470, 280};
 constexpr QPoint kClock2Box = QPoint{120, 2520} + QPoint{1470, 540};
 
 const QColor kBackground{0, 192, 0};
-// The dial's inner and middle bands, 110 and 180 pixels up right from the screen's centre,
-// half-way between its marks at 1 and 2 o'clock, where no circle stands at 10:20:30.
-const std::pair<QPoint, QColor> kInnerBand{{590, 306}, {90, 74, 62}};
-const std::pair<QPoint, QColor> kMiddleBand{{639, 257}, {105, 82, 71}};
 // At 10:20:30 in "Equal size" the seconds circle is 1080 twips wide at (7140, 9000).
 const QPoint kEqualSecondsLeft = XTest::pixel(7140 + 15, 9000 + 540);
 const QPoint kEqualSecondsRight = XTest::pixel(7140 + 1080 - 15, 9000 + 540);
@@ -51,8 +47,9 @@ TEST_F(SettingsDialogX, OptionsShowAtOnceAndOnlySaveWritesThem)
             EXPECT_TRUE(waitForColour({300, 50}, kBackground));
             EXPECT_TRUE(PixelProbe::matches(x->screenshot().pixel(300, 150), Qt::black));
             x->click(inDialog(kClock2Box));
-            EXPECT_TRUE(waitForColour(kInnerBand.first, kInnerBand.second));
-            EXPECT_TRUE(waitForColour(kMiddleBand.first, kMiddleBand.second));
+            for (const worked::Mark& band : worked::kDialBands) {
+                EXPECT_TRUE(waitForColour({band.x, band.y}, {band.red, band.green, band.blue}));
+            }
             EXPECT_TRUE(waitForColour({300, 50}, Qt::black));
             x->key("Escape");
         }

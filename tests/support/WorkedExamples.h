@@ -73,4 +73,19 @@ inline constexpr Face kEqual{"Equal", 1, false, 540, {1080, 1080, 1080}, kEqualG
 inline constexpr Face kClock2{"Clock2", 1, true, 540, {980, 980, 980}, kClock2Groups};
 inline constexpr std::array<Face, 4> kFaces{kDifferentFirst, kDifferentLater, kEqual, kClock2};
 
+// A pixel of the 1024 x 768 screen and its colour.
+struct Mark {
+    int x, y, red, green, blue;
+};
+
+// The dial's inner and middle bands, 110 and 180 pixels up right from the screen's centre,
+// half-way between its marks at 1 and 2 o'clock, where no circle stands at 10:20:30.
+inline constexpr Mark kDialInnerBand{590, 306, 90, 74, 62};
+inline constexpr Mark kDialMiddleBand{639, 257, 105, 82, 71};
+inline constexpr std::array<Mark, 2> kDialBands{kDialInnerBand, kDialMiddleBand};
+// The built-in emblem in the middle of the screen: its hub, and its rim left of the hub.
+inline constexpr Mark kEmblemHub{512, 384, 200, 160, 60};
+inline constexpr Mark kEmblemRim{491, 384, 200, 160, 60};
+inline constexpr std::array<Mark, 2> kEmblem{kEmblemHub, kEmblemRim};
+
 } // namespace worked

@@ -1,9 +1,11 @@
 # Sourced by the scripts that run the screen saver under Wine, with $scr and $work set: makes
 # $work afresh with a portable copy of the screen saver in $work/clock, a Wine prefix of its
 # own with Wine's fonts in it, and an Xvfb display at 1024 x 768, and ends the wineserver and
-# the X server when the script ends, whatever happens. Gives fail() and gone(), and for the
-# scripts that drive the dialogs with $probe, $show_wait and $end_wait set: window(), closed(),
-# click() and face().
+# the X server when the script ends, whatever happens. Gives fail(), gone() and x_server(),
+# which puts another X server in place of the display; for the scripts that drive the dialogs
+# with $probe, $show_wait and $end_wait set: window(), closed(), click() and face(); and for
+# those that check the face with $check (FaceCheck), $face_wait and $end_wait set:
+# start_frozen(), face_at() and end_by_key().
 
 rm -rf "$work"
 mkdir -p "$work/clock"
@@ -19,7 +21,7 @@ fail() {
 }
 cleanup() {
     wineserver -k 2>/dev/null || true
-    [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
+    [ -n "${x_server_pid:-}" ] && kill "$x_server_pid" 2>/dev/null || true
 }
 trap cleanup EXIT INT TERM
 
@@ -79,9 +81,47 @@ cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 wineserver -w
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-DISPLAY=:$(cat "$work/display")
-export DISPLAY
+# Runs the X server given with its arguments on a display of its own, in place of the one
+# before and of the wineserver whose windows stood on it, and waits until it answers.
+x_server() {
+    wineserver -k 2>/dev/null || true
+    if [ -n "${x_server_pid:-}" ]; then
+        kill "$x_server_pid" 2>/dev/null || true
+        wait "$x_server_pid" 2>/dev/null || true
+    fi
+    rm -f "$work/display"
+    "$@" -displayfd 3 -nolisten tcp 3>"$work/display" >>"$work/x-server.log" 2>&1 &
+    x_server_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$work/display" ] && break
+        sleep 0.1
+    done
+    [ -s "$work/display" ] || fail "the X server $1 did not start: $(tail -5 "$work/x-server.log")"
+    DISPLAY=:$(cat "$work/display")
+    export DISPLAY
+}
+x_server Xvfb -screen 0 1024x768x24
+
+shot="$work/screen.bmp"
+# Starts a run whose clock is frozen at 10:20:30 and sets $clock; the wineserver, started
+# before, runs on the true time, so that its timers run.
+start_frozen() {
+    LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 NO_FAKE_STAT=1 \
+        FAKETIME="2026-12-06 10:20:30" \
+        wine "$work/clock/tikora-clock.scr" /s >"$work/clock.log" 2>&1 &
+    clock=$!
+}
+# Waits until the screen shows the worked example's face at the scale given.
+face_at() {
+    for _ in $(seq "$face_wait"); do
+        sleep 1
+        import -window root "BMP3:$shot" 2>/dev/null || continue
+        wine "$check" "$1" "$2" "$shot" >"$work/check.log" 2>&1 && return 0
+    done
+    fail "the face $1 at 10:20:30, $2 times the pixels: $(cat "$work/check.log")"
+}
+# A key ends the run.
+end_by_key() {
+    xdotool key x
+    gone "$clock" "$end_wait" || fail "a key did not end the run"
+}

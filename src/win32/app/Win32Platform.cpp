@@ -11,6 +11,7 @@
 #include "PendingFormView.h"
 #include "PictureDecoder.h"
 #include "PreviewWindow.h"
+#include "PrimaryMonitor.h"
 #include "SettingsPlace.h"
 #include "TickLoop.h"
 #include "WideText.h"
@@ -163,7 +164,7 @@ tk::PixelSize Win32Platform::faceSize() const
 {
     if (m_face)
         return m_face->layoutSize();
-    const RECT area = ClockWindow::primaryMonitor();
+    const RECT area = PrimaryMonitor::area();
     return {area.right - area.left, area.bottom - area.top};
 }
 
@@ -185,13 +186,13 @@ void Win32Platform::setCursorPos(int x, int y)
 {
     if (!m_policy.movesPointer)
         return;
-    const RECT area = ClockWindow::primaryMonitor();
+    const RECT area = PrimaryMonitor::area();
     ::SetCursorPos(area.left + x, area.top + y);
 }
 
 tk::Units Win32Platform::units()
 {
-    return m_face ? m_face->units() : ClockWindow::primaryUnits();
+    return m_face ? m_face->units() : PrimaryMonitor::units();
 }
 
 void Win32Platform::windowCreated(tk::Window& window)
@@ -380,15 +381,23 @@ std::string Win32Platform::pictureBytes(const std::string& path)
 // corner, so no more of it than the screen can be seen.
 tk::PictureRef Win32Platform::loadPicture(const std::string& path)
 {
-    return PictureDecoder::decode(pictureBytes(path), {}, faceSize());
+    return PictureDecoder::decode(pictureBytes(path), {}, faceSize(), pictureScale());
 }
 
 tk::PictureRef Win32Platform::loadPictureFor(const std::string& path, const tk::Bounds& box)
 {
-    return PictureDecoder::decode(pictureBytes(path), units().toWholePixels(box).size());
+    return PictureDecoder::decode(pictureBytes(path), units().toWholePixels(box).size(), {},
+                                  pictureScale());
 }
 
 tk::PictureRef Win32Platform::builtInPicture(tk::BuiltInPicture which)
 {
-    return BuiltInPictures::make(which);
+    return BuiltInPictures::make(which, pictureScale());
+}
+
+// A picture's pixel keeps its size in inches, that of a pixel at 96 dots per inch, as the
+// circles around it keep theirs.
+double Win32Platform::pictureScale()
+{
+    return tk::Units().twipsPerPixel() / units().twipsPerPixel();
 }

@@ -77,6 +77,8 @@ private:
     // A picture file's bytes as a look-up helper reads them; empty when it is not there or does
     // not answer in time.
     std::string pictureBytes(const std::string& path);
+    // The screen's pixels to each of a picture's own pixels.
+    double pictureScale();
     // The window a message box or picker opens over.
     HWND dialogOwner() const;
     // The window that owns a dialog's window: the dialog the user is in, else the window that

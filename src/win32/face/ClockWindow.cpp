@@ -1,16 +1,15 @@
 #include "ClockWindow.h"
 
-#include "FormWindow.h"
-
 #include "Control.h"
+#include "PrimaryMonitor.h"
+#include "ThreadWindows.h"
+#include "WindowClasses.h"
 
 #include "WideText.h"
 
-#include <shellscalingapi.h>
-
 namespace {
 
-constexpr wchar_t kClassName[] = L"TikoraClockFace";
+constexpr const wchar_t* kClassName = WindowClasses::kFace;
 // The character Delete types, which is no character a user meant.
 constexpr WPARAM kDelete = 0x7F;
 
@@ -21,7 +20,7 @@ ClockWindow::ClockWindow(HINSTANCE instance, tk::Window& window, const RunPolicy
     : m_instance(instance)
     , m_window(window)
     , m_policy(policy)
-    , m_units(primaryUnits())
+    , m_units(PrimaryMonitor::units())
 {
     WNDCLASSEXW type = {};
     type.cbSize = sizeof(type);
@@ -29,7 +28,7 @@ ClockWindow::ClockWindow(HINSTANCE instance, tk::Window& window, const RunPolicy
     type.hInstance = instance;
     type.lpszClassName = kClassName;
     ::RegisterClassExW(&type);
-    const RECT area = primaryMonitor();
+    const RECT area = PrimaryMonitor::area();
     m_handle = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_APPWINDOW, kClassName,
                                  os::wideText::fromUtf8(m_window.caption()).c_str(), WS_POPUP,
                                  area.left, area.top, area.right - area.left,
@@ -55,27 +54,9 @@ ClockWindow::~ClockWindow()
     }
 }
 
-RECT ClockWindow::primaryMonitor()
-{
-    MONITORINFO info = {};
-    info.cbSize = sizeof(info);
-    ::GetMonitorInfoW(::MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &info);
-    return info.rcMonitor;
-}
-
-tk::Units ClockWindow::primaryUnits()
-{
-    UINT x = 0;
-    UINT y = 0;
-    const HMONITOR primary = ::MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
-    if (FAILED(::GetDpiForMonitor(primary, MDT_EFFECTIVE_DPI, &x, &y)) || x == 0)
-        return tk::Units();
-    return tk::Units::forDotsPerInch(x);
-}
-
 tk::PixelSize ClockWindow::layoutSize() const
 {
-    const RECT area = primaryMonitor();
+    const RECT area = PrimaryMonitor::area();
     return {area.right - area.left, area.bottom - area.top};
 }
 
@@ -211,12 +192,15 @@ void ClockWindow::shown()
     ::SetForegroundWindow(m_handle);
     ::SetFocus(m_handle);
     // A dialog shown while the clock came up, as with "/c", stays in front of it.
-    FormWindow::raiseShown();
+    if (const HWND dialog = ThreadWindows::lastShownOfClass(WindowClasses::kForm)) {
+        ::SetWindowPos(dialog, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        ::SetForegroundWindow(dialog);
+    }
 }
 
 void ClockWindow::applyGeometry()
 {
-    RECT target = primaryMonitor();
+    RECT target = PrimaryMonitor::area();
     if (m_window.windowState() != tk::WindowState::Maximised) {
         const tk::PixelRect own = m_units.toWholePixels(m_window.bounds());
         if (own.isEmpty())

@@ -27,11 +27,6 @@ public:
     tk::Units units() const override { return m_units; }
     tk::PixelSize layoutSize() const override;
 
-    // The primary monitor's area, in pixels of the screen.
-    static RECT primaryMonitor();
-    // The units of the primary monitor, for a run whose window is not made yet.
-    static tk::Units primaryUnits();
-
     void controlChanged(tk::Control& control, const tk::Bounds& before) override;
     void windowChanged() override;
     void stackingChanged() override;

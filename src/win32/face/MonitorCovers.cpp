@@ -1,8 +1,10 @@
 #include "MonitorCovers.h"
 
+#include "WindowClasses.h"
+
 namespace {
 
-constexpr wchar_t kClassName[] = L"TikoraClockCover";
+constexpr const wchar_t* kClassName = WindowClasses::kCover;
 
 } // namespace
 

@@ -1,13 +1,14 @@
 #include "PreviewWindow.h"
 
-#include "ClockWindow.h"
 #include "Control.h"
+#include "PrimaryMonitor.h"
+#include "WindowClasses.h"
 
 #include <cstdlib>
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"TikoraClockPreview";
+constexpr const wchar_t* kClassName = WindowClasses::kPreview;
 
 tk::PixelSize clientSize(HWND window)
 {
@@ -22,7 +23,7 @@ PreviewWindow::PreviewWindow(HINSTANCE instance, tk::Window& window, const RunPo
                              TickLoop& ticks, HWND parent)
     : m_window(window)
     , m_parent(parent)
-    , m_units(ClockWindow::primaryUnits())
+    , m_units(PrimaryMonitor::units())
 {
     WNDCLASSEXW type = {};
     type.cbSize = sizeof(type);
@@ -40,7 +41,7 @@ PreviewWindow::PreviewWindow(HINSTANCE instance, tk::Window& window, const RunPo
     else
         ::PostQuitMessage(EXIT_SUCCESS);
     m_view = std::make_unique<FaceView>(m_window, m_handle, ticks, [this] { checkParent(); });
-    const RECT primary = ClockWindow::primaryMonitor();
+    const RECT primary = PrimaryMonitor::area();
     const tk::PixelSize largest{primary.right - primary.left, primary.bottom - primary.top};
     m_view->layOut(m_units, FaceFit::layoutFor(size, largest), policy.showsHint);
     m_view->fitInto(size);

@@ -1,21 +1,22 @@
 #include "FormWindow.h"
 
-#include "ClockWindow.h"
 #include "CommandButton.h"
 #include "Control.h"
 #include "FormPainter.h"
 #include "Line.h"
 #include "NativeControls.h"
 #include "PictureBox.h"
+#include "PrimaryMonitor.h"
 #include "ThreadWindows.h"
 #include "TickLoop.h"
 #include "WideText.h"
+#include "WindowClasses.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"TikoraClockForm";
+constexpr const wchar_t* kClassName = WindowClasses::kForm;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExtendedStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
 // The command identifiers of the controls start above those of the dialog keys (IDOK, ...).
@@ -187,7 +188,7 @@ void FormWindow::applyWindow()
     const tk::PixelRect client = m_units.toWholePixels(m_window.bounds());
     RECT outer{0, 0, client.width, client.height};
     ::AdjustWindowRectExForDpi(&outer, kStyle, FALSE, kExtendedStyle, ::GetDpiForWindow(m_handle));
-    const RECT primary = ClockWindow::primaryMonitor();
+    const RECT primary = PrimaryMonitor::area();
     const POINT position{primary.left + client.left, primary.top + client.top};
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     if (m_followingUserMove || (m_appliedPosition && m_appliedPosition->x == position.x &&
@@ -227,15 +228,6 @@ void FormWindow::shown()
     ::ShowWindow(m_handle, SW_SHOW);
     ::SetWindowPos(m_handle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     ::SetForegroundWindow(m_handle);
-}
-
-void FormWindow::raiseShown()
-{
-    const HWND last = ThreadWindows::lastShownOfClass(kClassName);
-    if (!last)
-        return;
-    ::SetWindowPos(last, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    ::SetForegroundWindow(last);
 }
 
 void FormWindow::execModal(TickLoop& ticks)
@@ -356,7 +348,7 @@ void FormWindow::userMoved()
 {
     RECT outer;
     ::GetWindowRect(m_handle, &outer);
-    const RECT primary = ClockWindow::primaryMonitor();
+    const RECT primary = PrimaryMonitor::area();
     m_appliedPosition = POINT{outer.left, outer.top};
     m_followingUserMove = true;
     m_window.setLeft(static_cast<float>(m_units.toTwips(outer.left - primary.left)));

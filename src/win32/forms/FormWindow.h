@@ -36,10 +36,6 @@ public:
     // it or its controls; true when they took it.
     bool takeDialogMessage(MSG& message);
 
-    // Brings the dialogs on the screen in front again, and makes the last of them active, after
-    // the full-screen clock came up over them.
-    static void raiseShown();
-
     void controlChanged(tk::Control& control, const tk::Bounds& before) override;
     void windowChanged() override;
     void stackingChanged() override;

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <memory>
 #include <optional>
 
@@ -130,7 +131,7 @@ tk::PictureRef copied(IWICImagingFactory& factory, IWICBitmapSource& source, tk:
 } // namespace
 
 tk::PictureRef PictureDecoder::decode(std::string_view wholeFile, tk::PixelSize fit,
-                                      tk::PixelSize clip)
+                                      tk::PixelSize clip, double scale)
 {
     const std::optional<PictureLimits::Allowance> allowance = PictureLimits::allowance(wholeFile);
     if (!allowance)
@@ -156,7 +157,9 @@ tk::PictureRef PictureDecoder::decode(std::string_view wholeFile, tk::PixelSize 
     }
     if (!PictureLimits::mayDecode(decoded, *allowance))
         return nullptr;
-    const tk::PixelSize shown = scene::PictureFit::shownSize(frame->size, fit);
+    const tk::PixelSize natural{static_cast<int>(std::lround(frame->size.width * scale)),
+                                static_cast<int>(std::lround(frame->size.height * scale))};
+    const tk::PixelSize shown = scene::PictureFit::shownSize(natural, fit);
     const ComPtr<IWICBitmapSource> source = scaled(*factory.Get(), *frame, shown);
     if (!source)
         return nullptr;

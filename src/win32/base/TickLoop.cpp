@@ -1,12 +1,13 @@
 #include "TickLoop.h"
 
 #include "TickSchedule.h"
+#include "WindowClasses.h"
 
 #include <cstdint>
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"TikoraClockTicks";
+constexpr const wchar_t* kClassName = WindowClasses::kTicks;
 constexpr UINT_PTR kStandInTimer = 1;
 // How long after the tick's moment the stand-in fires: late enough that the waitable timer
 // always comes first where the program's own loop runs.
