@@ -2,13 +2,12 @@
 // screen of 1024 x 768 pixels times a scale: each group's circle rim and its figure in the
 // group's colour, the centre circle's rim and the lines where the style draws them, the
 // circles' black fill, the emblem's hub and rim, and the dial's bands under the second style.
-// Reads a 24- or 32-bit BMP; prints what is missing and ends with 1, or ends with 0. Also
+// Reads a binary PPM; prints what is missing and ends with 1, or ends with 0. Also
 // writes the settings file that gives an example's style.
 #include "WorkedExamples.h"
 
 #include <array>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -38,46 +37,30 @@ constexpr int kTolerance = 16;
 constexpr double kCoverage = 0.6;
 constexpr double kMostCoverage = 1.1;
 
+// A screenshot in binary PPM, as ImageMagick's import writes it: three bytes a pixel, top down.
 class Screenshot {
 public:
     bool read(const std::string& path)
     {
         std::ifstream file(path, std::ios::binary);
+        std::string magic;
+        int maximum = 0;
+        file >> magic >> m_width >> m_height >> maximum;
+        file.get();
         m_bytes.assign(std::istreambuf_iterator<char>(file), {});
-        if (m_bytes.size() < 54 || m_bytes[0] != 'B' || m_bytes[1] != 'M')
-            return false;
-        m_offset = word(10);
-        m_width = static_cast<int>(word(18));
-        const auto height = static_cast<std::int32_t>(word(22));
-        m_topDown = height < 0;
-        m_height = std::abs(height);
-        m_bytesPerPixel = (m_bytes[28] | m_bytes[29] << 8) / 8;
-        m_stride = (m_width * m_bytesPerPixel + 3) / 4 * 4;
-        return (m_bytesPerPixel == 3 || m_bytesPerPixel == 4) &&
-               m_offset + std::size_t(m_stride) * m_height <= m_bytes.size();
+        return magic == "P6" && maximum == 255 && m_width > 0 &&
+               m_bytes.size() >= std::size_t(m_width) * m_height * 3;
     }
     bool valid(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
     Rgb at(int x, int y) const
     {
-        const int row = m_topDown ? y : m_height - 1 - y;
-        const std::size_t i =
-            m_offset + std::size_t(row) * m_stride + std::size_t(x) * m_bytesPerPixel;
-        return {m_bytes[i + 2], m_bytes[i + 1], m_bytes[i]};
+        const std::size_t i = (std::size_t(y) * m_width + x) * 3;
+        return {m_bytes[i], m_bytes[i + 1], m_bytes[i + 2]};
     }
-    int width() const { return m_width; }
-    int height() const { return m_height; }
 
 private:
-    std::uint32_t word(std::size_t at) const
-    {
-        return m_bytes[at] | m_bytes[at + 1] << 8 | m_bytes[at + 2] << 16 |
-               std::uint32_t(m_bytes[at + 3]) << 24;
-    }
-
     std::vector<unsigned char> m_bytes;
-    std::size_t m_offset = 0;
-    int m_width = 0, m_height = 0, m_bytesPerPixel = 0, m_stride = 0;
-    bool m_topDown = false;
+    int m_width = 0, m_height = 0;
 };
 
 // Whether the pixel is the colour over black, covered at least kCoverage; black: almost black.
@@ -202,8 +185,8 @@ int main(int argc, char* argv[])
     const int scale = argc == 4 ? std::atoi(argv[2]) : 0;
     Screenshot shot;
     if (!face || scale < 1 || !shot.read(argv[3])) {
-        std::fprintf(stderr, "usage: FaceCheck FACE SCALE SCREENSHOT.bmp (24 or 32 bits a "
-                             "pixel)\n       FaceCheck settings FACE SETTINGS_FILE\n");
+        std::fprintf(stderr, "usage: FaceCheck FACE SCALE SCREENSHOT.ppm\n"
+                             "       FaceCheck settings FACE SETTINGS_FILE\n");
         return 2;
     }
     const std::string missing = missingParts(shot, *face, scale);

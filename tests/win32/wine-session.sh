@@ -64,10 +64,10 @@ click() {
 }
 # Waits for the emblem in the middle of the face.
 face() {
-    shot="$work/screen.bmp"
+    shot="$work/screen.ppm"
     for _ in $(seq "$show_wait"); do
         sleep 1
-        import -window root "BMP3:$shot" 2>/dev/null || continue
+        import -window root "PPM:$shot" 2>/dev/null || continue
         [ "$(convert "$shot" -format '%[pixel:p{500,384}]' info:)" != "srgb(0,0,0)" ] && return 0
     done
     fail "no face"
@@ -102,7 +102,7 @@ x_server() {
 }
 x_server Xvfb -screen 0 1024x768x24
 
-shot="$work/screen.bmp"
+shot="$work/screen.ppm"
 # Starts a run whose clock is frozen at 10:20:30 and sets $clock; the wineserver, started
 # before, runs on the true time, so that its timers run.
 start_frozen() {
@@ -115,7 +115,7 @@ start_frozen() {
 face_at() {
     for _ in $(seq "$face_wait"); do
         sleep 1
-        import -window root "BMP3:$shot" 2>/dev/null || continue
+        import -window root "PPM:$shot" 2>/dev/null || continue
         wine "$check" "$1" "$2" "$shot" >"$work/check.log" 2>&1 && return 0
     done
     fail "the face $1 at 10:20:30, $2 times the pixels: $(cat "$work/check.log")"
