@@ -30,7 +30,7 @@ wineserver -p
 # The centre picture, 49 x 49 pixels about the middle of the screen, read at three points.
 centre() {
     shot="$work/centre.ppm"
-    import -window root "PPM:$shot" 2>/dev/null || return 0
+    import -window root -depth 8 "PPM:$shot" 2>/dev/null || return 0
     convert "$shot" -format '%[pixel:p{490,362}] %[pixel:p{512,384}] %[pixel:p{534,406}]' info: |
         awk -v error="$jpeg_error" '{
             gsub(/srgb\(|\)/, ""); split($1, a, ","); split($2, b, ","); split($3, c, ",")

@@ -35,7 +35,7 @@ wine "$work/clock/tikora-clock.scr" /s >/dev/null 2>&1 &
 clock=$!
 for _ in $(seq "$face_wait"); do
     sleep 1
-    import -window root "PPM:$shot" 2>/dev/null || continue
+    import -window root -depth 8 "PPM:$shot" 2>/dev/null || continue
     # The seconds change now; the emblem in the middle stands whatever the time.
     [ "$(convert "$shot" -format '%[pixel:p{500,384}]' info:)" != "srgb(0,0,0)" ] && break
 done

@@ -67,6 +67,6 @@ face_at DifferentLater 1
 [ "$(range "$second")" = "0 0" ] || fail "the second monitor is not black: $(range "$second")"
 [ "$(range "$nowhere")" = "1 1" ] || fail "a window stands where no monitor is"
 end_by_key
-import -window root "PPM:$shot"
+import -window root -depth 8 "PPM:$shot"
 [ "$(range "$second")" = "1 1" ] || fail "the second monitor's cover stays after the end"
 echo "face on the primary monitor, the other covered, a key ends both: passed"

@@ -67,7 +67,7 @@ face() {
     shot="$work/screen.ppm"
     for _ in $(seq "$show_wait"); do
         sleep 1
-        import -window root "PPM:$shot" 2>/dev/null || continue
+        import -window root -depth 8 "PPM:$shot" 2>/dev/null || continue
         [ "$(convert "$shot" -format '%[pixel:p{500,384}]' info:)" != "srgb(0,0,0)" ] && return 0
     done
     fail "no face"
@@ -115,7 +115,7 @@ start_frozen() {
 face_at() {
     for _ in $(seq "$face_wait"); do
         sleep 1
-        import -window root "PPM:$shot" 2>/dev/null || continue
+        import -window root -depth 8 "PPM:$shot" 2>/dev/null || continue
         wine "$check" "$1" "$2" "$shot" >"$work/check.log" 2>&1 && return 0
     done
     fail "the face $1 at 10:20:30, $2 times the pixels: $(cat "$work/check.log")"
