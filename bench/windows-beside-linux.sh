@@ -62,8 +62,8 @@ wineserver -w
 mkdir -p "$work/windows/clock" "$work/linux"
 write_settings "$work/windows/clock"
 write_settings "$work/linux"
-start_x "$work/windows" 1920x1080
-start_x "$work/linux" 1920x1080
+WINEPREFIX= start_x "$work/windows" 1920x1080
+WINEPREFIX= start_x "$work/linux" 1920x1080
 cp "$scr" "$work/windows/clock/tikora-clock.scr"
 (cd "$work/windows/clock" && DISPLAY=:$(head -n1 ../display) exec wine ./tikora-clock.scr /s) \
     >/dev/null 2>&1 &
