@@ -4,8 +4,12 @@
 //   tikora-minimal-window          runs until it is killed
 //   tikora-minimal-window --quit   makes the window and ends, as the clock's "/p" does, to time
 //                                  a start-up
+//   tikora-minimal-window --tick   repaints only a square of 10 pixels, just after each
+//                                  wall-clock second: the least a Qt window can do to show a
+//                                  change each second, beside bench/floor.c's Xlib
 
 #include <QApplication>
+#include <QDateTime>
 #include <QPainter>
 #include <QScreen>
 #include <QTime>
@@ -18,13 +22,27 @@ namespace {
 
 constexpr int kRepaintPeriodMs = 1000;
 constexpr int kTextPixels = 40;
+constexpr QRect kTickSquare(10, 10, 10, 10);
+// How long after the wall-clock second the square is repainted, as the clock ticks.
+constexpr int kTickAfterMs = 5;
 
 class MinimalWindow : public QWidget {
 public:
-    MinimalWindow()
+    explicit MinimalWindow(bool tick)
         : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+        , m_tick(tick)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
+        if (m_tick) {
+            m_timer.setSingleShot(true);
+            m_timer.setTimerType(Qt::PreciseTimer);
+            connect(&m_timer, &QTimer::timeout, this, [this] {
+                update(kTickSquare);
+                startTick();
+            });
+            startTick();
+            return;
+        }
         connect(&m_timer, &QTimer::timeout, this, [this] { update(); });
         m_timer.start(kRepaintPeriodMs);
     }
@@ -33,6 +51,10 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
+        if (m_tick) {
+            painter.fillRect(kTickSquare, m_shown++ % 2 ? Qt::white : Qt::black);
+            return;
+        }
         painter.fillRect(rect(), Qt::black);
         QFont font = painter.font();
         font.setPixelSize(kTextPixels);
@@ -42,7 +64,15 @@ protected:
     }
 
 private:
+    void startTick()
+    {
+        const qint64 ms = QDateTime::currentMSecsSinceEpoch() % kRepaintPeriodMs;
+        m_timer.start(static_cast<int>(kRepaintPeriodMs - ms + kTickAfterMs));
+    }
+
     QTimer m_timer;
+    bool m_tick;
+    int m_shown = 0;
 };
 
 } // namespace
@@ -50,7 +80,7 @@ private:
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    MinimalWindow window;
+    MinimalWindow window(argc > 1 && std::strcmp(argv[1], "--tick") == 0);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window.setGeometry(screen->geometry());
     if (argc > 1 && std::strcmp(argv[1], "--quit") == 0)

@@ -8,10 +8,14 @@
 # default settings, a background picture, the second clock style and a slide show at 1 s.
 #
 #   bench/tick.sh BUILD_DIR [--rounds N] [--seconds S] [--warm-up S] [--cases "default ..."]
+#                 [--against EARLIER_BUILD_DIR]
 #
 # BUILD_DIR holds a built tikora-clock (best a release build). The floor is built with the
 # system's C compiler. Each round measures every case once, clock then floor; the table has a
-# row per case and round, with the clock's CPU over the floor's.
+# row per case and round, with the clock's CPU over the floor's. --against measures another
+# build of the clock too, right after this one in each case (rows marked "earlier"). Where
+# BUILD_DIR holds tikora-minimal-window, each round ends with "Qt's least": that window
+# repainting a square of 10 pixels each second, the least a Qt window does to show a change.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -21,12 +25,15 @@ rounds=3
 seconds=20
 warm_up=3
 cases="default background clock2 slides"
+against=
+minimal=$(dirname "$clock")/tikora-minimal-window
 while (($#)); do
     case $1 in
     --rounds) rounds=$2 && shift ;;
     --seconds) seconds=$2 && shift ;;
     --warm-up) warm_up=$2 && shift ;;
     --cases) cases=$2 && shift ;;
+    --against) against=$(realpath "$2/tikora-clock") && shift ;;
     *) echo "unknown option $1" >&2 && exit 2 ;;
     esac
     shift
@@ -100,14 +107,24 @@ echo "CPU over $seconds s after $warm_up s, at $screen; µs a second; clock and 
 echo
 echo "| case | round | clock own | floor own | own ratio | clock X | floor X | X ratio | clock main wake-ups/s | floor main wake-ups/s |"
 echo "| --- | --- | --- | --- | --- | --- | --- | --- | --- | --- |"
+# row CASE LABEL ROUND PROGRAM ARGS...: one row of the table, the program with the case's
+# settings then the floor.
+row() {
+    local setup=$1 name=$2 round=$3 && shift 3
+    local c_own c_x c_w f_own f_x f_w
+    echo "[$(date +%H:%M:%S)] $name, round $round" >&2
+    read -r c_own c_x c_w <<<"$(run "$setup" "$@")"
+    read -r f_own f_x f_w <<<"$(run default "$work/floor")"
+    awk -v n="$name" -v r="$round" -v co="$c_own" -v fo="$f_own" -v cx="$c_x" -v fx="$f_x" \
+        -v cw="$c_w" -v fw="$f_w" 'BEGIN {
+            printf "| %s | %d | %s | %s | %.2f | %s | %s | %.2f | %s | %s |\n", n, r, co, fo,
+                (fo > 0 ? co / fo : 0), cx, fx, (fx > 0 ? cx / fx : 0), cw, fw }'
+}
+
 for ((round = 1; round <= rounds; round++)); do
     for name in $cases; do
-        echo "[$(date +%H:%M:%S)] $name, round $round" >&2
-        read -r c_own c_x c_w <<<"$(run "$name" "$clock" /s)"
-        read -r f_own f_x f_w <<<"$(run default "$work/floor")"
-        awk -v n="$name" -v r="$round" -v co="$c_own" -v fo="$f_own" -v cx="$c_x" -v fx="$f_x" \
-            -v cw="$c_w" -v fw="$f_w" 'BEGIN {
-                printf "| %s | %d | %s | %s | %.2f | %s | %s | %.2f | %s | %s |\n", n, r, co, fo,
-                    (fo > 0 ? co / fo : 0), cx, fx, (fx > 0 ? cx / fx : 0), cw, fw }'
+        row "$name" "$name" "$round" "$clock" /s
+        [[ -z $against ]] || row "$name" "$name (earlier)" "$round" "$against" /s
     done
+    [[ ! -x $minimal ]] || row default "Qt's least" "$round" "$minimal" --tick
 done

@@ -17,8 +17,10 @@ using QtSceneGeometry::toQt;
 
 namespace {
 
-// Rows of a sprite copied at a time.
-constexpr int kSpriteSliceRows = 16;
+// Rows of device pixels that an image is copied onto at a time, at most.
+constexpr int kSliceRows = 16;
+// Pixels around a line's ends that its antialiased edge may reach, beyond half its pen.
+constexpr double kLineEdge = 2.0;
 
 QPen qtPen(const scene::Pen& pen)
 {
@@ -88,10 +90,46 @@ void QtCanvas::fillRect(const tk::PixelRect& rect, tk::Colour colour)
     m_painter.fillRect(toQt(rect), qtColour(colour));
 }
 
+// Qt strokes an antialiased line a pixel or two at a time, and under a clip of many rectangles,
+// as a tick's repaint region is, it cuts each of those small batches against the clip on its
+// own: that was most of a tick's cost. So the line is stroked on a scratch image of its own box,
+// where nothing is clipped, and the box is laid over the face in one copy, row by row. The
+// pixels are the same: the pen blended over a transparent pixel, and that over the face, gives
+// what the pen blended over the face gives. Wider pens, which Qt fills as shapes, and a face
+// drawn scaled are stroked on the face itself.
 void QtCanvas::drawLine(const tk::PixelLineF& line, const scene::Pen& pen)
 {
-    m_painter.setPen(qtPen(pen));
-    m_painter.drawLine(toQt(line));
+    const QLineF qtLine = toQt(line);
+    if (!m_cache || pen.width > 1 || !m_painter.worldTransform().isIdentity()) {
+        m_painter.setPen(qtPen(pen));
+        m_painter.drawLine(qtLine);
+        return;
+    }
+    // The box is on whole device pixels, so that the line lies on the image's pixels as it
+    // would on the face's.
+    const double ratio = devicePixelRatio();
+    const double margin = (pen.width / 2 + kLineEdge) * ratio;
+    const QRect box = QRectF(qtLine.p1() * ratio, qtLine.p2() * ratio)
+                          .normalized()
+                          .adjusted(-margin, -margin, margin, margin)
+                          .toAlignedRect();
+    const QPointF origin = QPointF(box.topLeft()) / ratio;
+    const QRect part(QPoint(), box.size());
+    QImage& layer = m_cache->lineLayer(part.size(), ratio);
+    {
+        // Under a rectangle clip of its own, Qt writes the line's pixels straight to the image.
+        const QRectF all(QPointF(), QSizeF(part.size()) / ratio);
+        QPainter painter(&layer);
+        painter.setClipRect(all);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(all, Qt::transparent);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter.setRenderHints(m_painter.renderHints());
+        painter.translate(-origin);
+        painter.setPen(qtPen(pen));
+        painter.drawLine(qtLine);
+    }
+    drawInSlices(origin, layer, part);
 }
 
 void QtCanvas::setOutlineAndFill(const std::optional<scene::Pen>& pen,
@@ -181,18 +219,30 @@ void QtCanvas::makeSprite(scene::SpriteId id, const scene::ShapeLook& look)
     scene::ShapeSprite::draw(canvas, look);
 }
 
-// Qt hands a copy of many spans under a complex clip to a pool of threads, which would wake
-// them every second; a few rows at a time it copies on this thread.
 void QtCanvas::drawSprite(scene::SpriteId id, tk::PixelPoint at)
 {
     if (!m_cache)
         return;
     const QImage& image = m_cache->sprite(id);
-    const QPoint origin(at.x, at.y);
+    drawInSlices(QPointF(at.x, at.y), image, image.rect());
+}
+
+// Qt hands a copy of many spans under a complex clip to a pool of threads, which would wake
+// them every second; a few rows at a time it copies on this thread. At a ratio of device pixels
+// that is no whole number a slice would start between pixels of the face, so the part is
+// copied whole there.
+void QtCanvas::drawInSlices(QPointF origin, const QImage& image, const QRect& part)
+{
     const double ratio = image.devicePixelRatio();
-    for (int top = 0; top < image.height(); top += kSpriteSliceRows) {
-        const QRect slice(0, top, image.width(), std::min(kSpriteSliceRows, image.height() - top));
-        const QRectF target(origin + QPointF(0, top / ratio), QSizeF(slice.size()) / ratio);
+    const int wholeRatio = static_cast<int>(ratio);
+    const int sliceRows = ratio == wholeRatio
+                              ? std::max(wholeRatio, kSliceRows / wholeRatio * wholeRatio)
+                              : part.height();
+    for (int top = part.top(); top <= part.bottom(); top += sliceRows) {
+        const QRect slice(part.left(), top, part.width(),
+                          std::min(sliceRows, part.bottom() + 1 - top));
+        const QRectF target(origin + QPointF(0, (top - part.top()) / ratio),
+                            QSizeF(slice.size()) / ratio);
         m_painter.drawImage(target, image, slice);
     }
 }

@@ -2,6 +2,10 @@
 
 #include "Canvas.h"
 
+#include <QPointF>
+#include <QRect>
+
+class QImage;
 class QPainter;
 class QtCanvasCache;
 
@@ -37,6 +41,8 @@ public:
 
 private:
     void setOutlineAndFill(const std::optional<scene::Pen>& pen, std::optional<tk::Colour> fill);
+    // Copies `part` of `image` (its own pixels) with the part's top left corner at `origin`.
+    void drawInSlices(QPointF origin, const QImage& image, const QRect& part);
 
     QPainter& m_painter;
     QtCanvasCache* m_cache;
