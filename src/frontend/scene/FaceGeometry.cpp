@@ -15,7 +15,7 @@ constexpr int kAntialiasMargin = 2;
 // A line from pixel a to pixel b runs through the centres of those pixels.
 constexpr double kPixelCentre = 0.5;
 // The length of each piece of a line whose surrounding square joins the line's area.
-constexpr double kLinePieceLength = 32.0;
+constexpr double kLinePieceLength = 64.0;
 
 int penWidthOf(const tk::Control& control)
 {
