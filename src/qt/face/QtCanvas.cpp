@@ -20,8 +20,9 @@ namespace {
 
 // Rows of device pixels that an image is copied onto at a time, at most.
 constexpr int kSliceRows = 16;
-// The same where only the columns near a line are copied, which leave Qt fewer spans a row.
-constexpr int kNarrowSliceRows = 64;
+// The same where only the columns near a line are copied, which leave Qt fewer spans a row;
+// twice as many rows kept Qt on this thread for the default face but not over a background.
+constexpr int kNarrowSliceRows = 32;
 // Pixels around a line's ends that its antialiased edge may reach, beyond half its pen.
 constexpr double kLineEdge = 2.0;
 
