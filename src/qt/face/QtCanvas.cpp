@@ -12,52 +12,18 @@
 #include <QString>
 
 #include <algorithm>
-#include <cmath>
 
 using QtSceneGeometry::toQt;
 
 namespace {
 
-// Rows of device pixels that an image is copied onto at a time, at most.
-constexpr int kSliceRows = 16;
-// The same where only the columns near a line are copied, which leave Qt fewer spans a row;
-// twice as many rows kept Qt on this thread for the default face but not over a background.
-constexpr int kNarrowSliceRows = 32;
-// Pixels around a line's ends that its antialiased edge may reach, beyond half its pen.
-constexpr double kLineEdge = 2.0;
+// Rows of a sprite copied at a time.
+constexpr int kSpriteSliceRows = 16;
 
 QPen qtPen(const scene::Pen& pen)
 {
     return QPen(qtColour(pen.colour), pen.width, Qt::SolidLine,
                 pen.cap == scene::PenCap::Round ? Qt::RoundCap : Qt::SquareCap);
-}
-
-// The columns of `slice` within `margin` of `line`, on the same rows.
-QRect columnsNear(const QLineF& line, double margin, const QRect& slice)
-{
-    double from = line.x1();
-    double to = line.x2();
-    if (line.dy() != 0) {
-        const auto xAt = [&line](double y) {
-            return line.x1() + std::clamp((y - line.y1()) / line.dy(), 0.0, 1.0) * line.dx();
-        };
-        from = xAt(slice.top() - margin);
-        to = xAt(slice.bottom() + 1 + margin);
-    }
-    const int left = static_cast<int>(std::floor(std::min(from, to) - margin));
-    const int right = static_cast<int>(std::ceil(std::max(from, to) + margin));
-    return QRect(left, slice.top(), right - left, slice.height());
-}
-
-// Qt hands a copy of many spans under a complex clip to a pool of threads, which would wake
-// them every second; a few rows at a time it copies on this thread. At a ratio of device pixels
-// that is no whole number a slice would start between pixels of the face, so an image is
-// copied whole there.
-int sliceRows(double ratio, int height, bool narrow)
-{
-    const int most = narrow ? kNarrowSliceRows : kSliceRows;
-    const int whole = static_cast<int>(ratio);
-    return ratio == whole ? std::max(whole, most / whole * whole) : std::max(1, height);
 }
 
 int qtAlignment(int flags)
@@ -122,47 +88,10 @@ void QtCanvas::fillRect(const tk::PixelRect& rect, tk::Colour colour)
     m_painter.fillRect(toQt(rect), qtColour(colour));
 }
 
-// Qt strokes an antialiased line a pixel or two at a time, and under a clip of many rectangles,
-// as a tick's repaint region is, it cuts each of those small batches against the clip on its
-// own: that was most of a tick's cost. So the line is stroked on a scratch image of its own box,
-// where nothing is clipped, and the box is laid over the face in one copy, row by row. The
-// pixels are the same: the pen blended over a transparent pixel, and that over the face, gives
-// what the pen blended over the face gives. Wider pens, which Qt fills as shapes, and a face
-// drawn scaled are stroked on the face itself.
 void QtCanvas::drawLine(const tk::PixelLineF& line, const scene::Pen& pen)
 {
-    const QLineF qtLine = toQt(line);
-    if (!m_cache || pen.width > 1 || !m_painter.worldTransform().isIdentity()) {
-        m_painter.setPen(qtPen(pen));
-        m_painter.drawLine(qtLine);
-        return;
-    }
-    // The box is on whole device pixels, so that the line lies on the image's pixels as it
-    // would on the face's.
-    const double ratio = devicePixelRatio();
-    const double margin = (pen.width / 2 + kLineEdge) * ratio;
-    const QRect box = QRectF(qtLine.p1() * ratio, qtLine.p2() * ratio)
-                          .normalized()
-                          .adjusted(-margin, -margin, margin, margin)
-                          .toAlignedRect();
-    const QPointF origin = QPointF(box.topLeft()) / ratio;
-    const QRect part(QPoint(), box.size());
-    QImage& layer = m_cache->lineLayer(part.size(), ratio);
-    // Only the columns near the line are cleared and copied: a tick then touches few of the
-    // image's pixels, and memory a second asleep has let go of costs more than the work.
-    const QLineF onLayer(qtLine.p1() * ratio - box.topLeft(), qtLine.p2() * ratio - box.topLeft());
-    const auto near = [&](const QRect& slice) { return columnsNear(onLayer, margin, slice); };
-    clearInSlices(layer, part, near);
-    {
-        // Under a rectangle clip of its own, Qt writes the line's pixels straight to the image.
-        QPainter painter(&layer);
-        painter.setClipRect(QRectF(QPointF(), QSizeF(part.size()) / ratio));
-        painter.setRenderHints(m_painter.renderHints());
-        painter.translate(-origin);
-        painter.setPen(qtPen(pen));
-        painter.drawLine(qtLine);
-    }
-    drawInSlices(origin, layer, part, near);
+    m_painter.setPen(qtPen(pen));
+    m_painter.drawLine(toQt(line));
 }
 
 void QtCanvas::setOutlineAndFill(const std::optional<scene::Pen>& pen,
@@ -252,45 +181,18 @@ void QtCanvas::makeSprite(scene::SpriteId id, const scene::ShapeLook& look)
     scene::ShapeSprite::draw(canvas, look);
 }
 
+// Qt hands a copy of many spans under a complex clip to a pool of threads, which would wake
+// them every second; a few rows at a time it copies on this thread.
 void QtCanvas::drawSprite(scene::SpriteId id, tk::PixelPoint at)
 {
     if (!m_cache)
         return;
     const QImage& image = m_cache->sprite(id);
-    drawInSlices(QPointF(at.x, at.y), image, image.rect());
-}
-
-// Where only some columns of a slice hold anything, `narrow` says which, and only those are
-// copied.
-void QtCanvas::drawInSlices(QPointF origin, const QImage& image, const QRect& part,
-                            const std::function<QRect(const QRect&)>& narrow)
-{
+    const QPoint origin(at.x, at.y);
     const double ratio = image.devicePixelRatio();
-    const int rows = sliceRows(ratio, part.height(), static_cast<bool>(narrow));
-    for (int top = part.top(); top <= part.bottom(); top += rows) {
-        QRect slice(part.left(), top, part.width(), std::min(rows, part.bottom() + 1 - top));
-        if (narrow && rows < part.height())
-            slice &= narrow(slice);
-        if (slice.isEmpty())
-            continue;
-        const QRectF target(origin + QPointF(slice.topLeft() - part.topLeft()) / ratio,
-                            QSizeF(slice.size()) / ratio);
+    for (int top = 0; top < image.height(); top += kSpriteSliceRows) {
+        const QRect slice(0, top, image.width(), std::min(kSpriteSliceRows, image.height() - top));
+        const QRectF target(origin + QPointF(0, top / ratio), QSizeF(slice.size()) / ratio);
         m_painter.drawImage(target, image, slice);
-    }
-}
-
-// Makes transparent the pixels of `part` that drawInSlices copies with the same `narrow`.
-void QtCanvas::clearInSlices(QImage& image, const QRect& part,
-                             const std::function<QRect(const QRect&)>& narrow)
-{
-    const int rows = sliceRows(image.devicePixelRatio(), part.height(), true);
-    for (int top = part.top(); top <= part.bottom(); top += rows) {
-        QRect slice(part.left(), top, part.width(), std::min(rows, part.bottom() + 1 - top));
-        if (rows < part.height())
-            slice &= narrow(slice);
-        for (int y = slice.top(); y <= slice.bottom(); ++y) {
-            auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-            std::fill(row + slice.left(), row + slice.left() + slice.width(), 0);
-        }
     }
 }

@@ -2,12 +2,6 @@
 
 #include "Canvas.h"
 
-#include <QPointF>
-#include <QRect>
-
-#include <functional>
-
-class QImage;
 class QPainter;
 class QtCanvasCache;
 
@@ -43,11 +37,6 @@ public:
 
 private:
     void setOutlineAndFill(const std::optional<scene::Pen>& pen, std::optional<tk::Colour> fill);
-    // Copies `part` of `image` (its own pixels) with the part's top left corner at `origin`.
-    void drawInSlices(QPointF origin, const QImage& image, const QRect& part,
-                      const std::function<QRect(const QRect&)>& narrow = {});
-    static void clearInSlices(QImage& image, const QRect& part,
-                              const std::function<QRect(const QRect&)>& narrow);
 
     QPainter& m_painter;
     QtCanvasCache* m_cache;

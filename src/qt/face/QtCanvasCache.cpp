@@ -22,15 +22,3 @@ const QFont& QtCanvasCache::font(const tk::Font& font)
         m_fonts.erase(m_fonts.begin());
     return m_fonts.emplace_back(font, ScreenFont::fromFont(font, m_units)).second;
 }
-
-// The image only grows, so that a tick strokes its lines without making one.
-QImage& QtCanvasCache::lineLayer(QSize size, double ratio)
-{
-    const QSize have = m_lineLayer.size();
-    if (have.width() < size.width() || have.height() < size.height() ||
-        m_lineLayer.devicePixelRatio() != ratio) {
-        m_lineLayer = QImage(size.expandedTo(have), QImage::Format_ARGB32_Premultiplied);
-        m_lineLayer.setDevicePixelRatio(ratio);
-    }
-    return m_lineLayer;
-}

@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-// What the face's canvas keeps from one paint to the next: each shape's sprite image, the Qt
-// fonts made for the toolkit's fonts, and a scratch image that lines are stroked on.
+// What the face's canvas keeps from one paint to the next: each shape's sprite image, and the
+// Qt fonts made for the toolkit's fonts.
 class QtCanvasCache {
 public:
     explicit QtCanvasCache(const ScreenUnits& units)
@@ -23,13 +23,9 @@ public:
     QImage& sprite(scene::SpriteId id) { return m_sprites[id]; }
     // The Qt font for `font` on this screen, made once.
     const QFont& font(const tk::Font& font);
-    // A scratch image of at least `size` device pixels at `ratio` of them to a face pixel; what
-    // it holds is left from its last use.
-    QImage& lineLayer(QSize size, double ratio);
 
 private:
     const ScreenUnits& m_units;
     std::unordered_map<scene::SpriteId, QImage> m_sprites;
     std::vector<std::pair<tk::Font, QFont>> m_fonts;
-    QImage m_lineLayer;
 };
