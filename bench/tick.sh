@@ -77,7 +77,8 @@ setup_slides() { write_settings "$1" "PicCenter=$work/slides/" SlideShowTime=1; 
 # switches PID: the main thread's context switches.
 switches() { awk '/^(non)?voluntary_ctxt_switches/ { n += $2 } END { print n }' "/proc/$1/status"; }
 
-# run CASE PROGRAM ARGS...: "own_us_per_s x_us_per_s main_wakeups_per_s".
+# run CASE PROGRAM ARGS...: "own_us_per_s x_us_per_s main_wakeups_per_s threads", the threads
+# being the program's at the end (Qt's pool keeps a thread it woke for 30 s).
 run() {
     local name=$1 program=$2 && shift 2
     local folder
@@ -92,11 +93,11 @@ run() {
     own0=$(cpu_ns "$pid") x0=$(cpu_ns "$xpid") w0=$(switches "$pid")
     sleep "$seconds"
     if ! kill -0 "$pid" 2>/dev/null; then
-        echo "ended ended ended"
+        echo "ended ended ended ended"
     else
         own1=$(cpu_ns "$pid") x1=$(cpu_ns "$xpid") w1=$(switches "$pid")
-        awk -v s="$seconds" "BEGIN { printf \"%.0f %.0f %.2f\n\", ($own1 - $own0) / 1e3 / s, \
-            ($x1 - $x0) / 1e3 / s, ($w1 - $w0) / s }"
+        awk -v s="$seconds" -v t="$(ls "/proc/$pid/task" | wc -l)" "BEGIN { printf \"%.0f %.0f %.2f \
+            %d\n\", ($own1 - $own0) / 1e3 / s, ($x1 - $x0) / 1e3 / s, ($w1 - $w0) / s, t }"
     fi
     kill "$pid" "$xpid" 2>/dev/null || true
     wait "$pid" "$xpid" 2>/dev/null || true
@@ -105,20 +106,20 @@ run() {
 
 echo "CPU over $seconds s after $warm_up s, at $screen; µs a second; clock and floor alternately."
 echo
-echo "| case | round | clock own | floor own | own ratio | clock X | floor X | X ratio | clock main wake-ups/s | floor main wake-ups/s |"
-echo "| --- | --- | --- | --- | --- | --- | --- | --- | --- | --- |"
+echo "| case | round | clock own | floor own | own ratio | clock X | floor X | X ratio | clock main wake-ups/s | floor main wake-ups/s | clock threads |"
+echo "| --- | --- | --- | --- | --- | --- | --- | --- | --- | --- | --- |"
 # row CASE LABEL ROUND PROGRAM ARGS...: one row of the table, the program with the case's
 # settings then the floor.
 row() {
     local setup=$1 name=$2 round=$3 && shift 3
-    local c_own c_x c_w f_own f_x f_w
+    local c_own c_x c_w c_t f_own f_x f_w f_t
     echo "[$(date +%H:%M:%S)] $name, round $round" >&2
-    read -r c_own c_x c_w <<<"$(run "$setup" "$@")"
-    read -r f_own f_x f_w <<<"$(run default "$work/floor")"
+    read -r c_own c_x c_w c_t <<<"$(run "$setup" "$@")"
+    read -r f_own f_x f_w f_t <<<"$(run default "$work/floor")"
     awk -v n="$name" -v r="$round" -v co="$c_own" -v fo="$f_own" -v cx="$c_x" -v fx="$f_x" \
-        -v cw="$c_w" -v fw="$f_w" 'BEGIN {
-            printf "| %s | %d | %s | %s | %.2f | %s | %s | %.2f | %s | %s |\n", n, r, co, fo,
-                (fo > 0 ? co / fo : 0), cx, fx, (fx > 0 ? cx / fx : 0), cw, fw }'
+        -v cw="$c_w" -v fw="$f_w" -v ct="$c_t" 'BEGIN {
+            printf "| %s | %d | %s | %s | %.2f | %s | %s | %.2f | %s | %s | %s |\n", n, r, co, fo,
+                (fo > 0 ? co / fo : 0), cx, fx, (fx > 0 ? cx / fx : 0), cw, fw, ct }'
 }
 
 for ((round = 1; round <= rounds; round++)); do
