@@ -57,15 +57,8 @@ for program in "$clock" "$loader"; do
 done
 
 work=$(mktemp -d)
-cleanup() {
-    local file
-    for file in "$work"/*/*.pid; do
-        if [[ -e $file ]]; then kill "$(cat "$file")" 2>/dev/null || true; fi
-    done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$here/session.sh"
+trap 'end_session "$work"' EXIT
 
 # write_settings FOLDER KEY=VALUE...
 source "$here/settings.sh"

@@ -37,3 +37,14 @@ cpu_ns() {
     done
     echo "$total"
 }
+
+# end_session FOLDER: ends every process whose pid file lies in the folder or a folder within
+# it, waits for them, and removes the folder.
+end_session() {
+    local file
+    for file in "$1"/*.pid "$1"/*/*.pid; do
+        if [[ -e $file ]]; then kill "$(cat "$file")" 2>/dev/null || true; fi
+    done
+    wait 2>/dev/null || true
+    rm -rf "$1"
+}

@@ -33,17 +33,9 @@ for tool in Xvfb faketime valgrind callgrind_control callgrind_annotate; do
 done
 
 work=$(mktemp -d)
-cleanup() {
-    local file
-    for file in "$work"/*.pid; do
-        if [[ -e $file ]]; then kill "$(cat "$file")" 2>/dev/null || true; fi
-    done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-source "$here/settings.sh"
 source "$here/session.sh"
+trap 'end_session "$work"' EXIT
+source "$here/settings.sh"
 
 write_settings "$work" "${settings[@]}"
 start_x "$work" 1920x1080

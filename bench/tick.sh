@@ -45,19 +45,11 @@ for tool in Xvfb convert cc; do
 done
 
 work=$(mktemp -d)
-cleanup() {
-    local file
-    for file in "$work"/*/*.pid; do
-        if [[ -e $file ]]; then kill "$(cat "$file")" 2>/dev/null || true; fi
-    done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$here/session.sh"
+trap 'end_session "$work"' EXIT
 
 cc -O2 -o "$work/floor" "$here/floor.c" -lX11 -lm
 source "$here/settings.sh"
-source "$here/session.sh"
 
 # A slide show of small GIFs, each a different gradient.
 mkdir -p "$work/slides"

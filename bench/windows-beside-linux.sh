@@ -36,19 +36,14 @@ done
 
 work=$(mktemp -d)
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source "$here/session.sh"
 cleanup() {
-    local file
     wineserver -k 2>/dev/null || true
-    for file in "$work"/*/*.pid; do
-        if [[ -e $file ]]; then kill "$(cat "$file")" 2>/dev/null || true; fi
-    done
-    wait 2>/dev/null || true
-    rm -rf "$work"
+    end_session "$work"
 }
 trap cleanup EXIT
 
 source "$here/settings.sh"
-source "$here/session.sh"
 cc -O2 -o "$work/tick-arrival" "$here/tick-arrival.c" -lX11 -lXdamage
 
 # The prefix is made without a display, with Wine's own fonts, and unmanaged windows, as the

@@ -24,15 +24,8 @@ faketime_lib=$(find /usr/lib -name libfaketime.so.1 | head -n1)
 [[ -n $faketime_lib ]] || { echo "faketime is needed (apt-get install faketime)" >&2; exit 1; }
 
 work=$(mktemp -d)
-cleanup() {
-    local file
-    for file in "$work"/*.pid; do
-        if [[ -e $file ]]; then kill "$(cat "$file")" 2>/dev/null || true; fi
-    done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$here/../bench/session.sh"
+trap 'end_session "$work"' EXIT
 
 # write_settings FOLDER KEY=VALUE...
 source "$here/../bench/settings.sh"
