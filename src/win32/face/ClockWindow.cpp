@@ -4,6 +4,7 @@
 #include "PrimaryMonitor.h"
 #include "ThreadWindows.h"
 #include "WindowClasses.h"
+#include "WindowOwner.h"
 
 #include "WideText.h"
 
@@ -70,12 +71,7 @@ void ClockWindow::layOut()
 
 LRESULT CALLBACK ClockWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        ::SetWindowLongPtrW(window, GWLP_USERDATA,
-                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<ClockWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = windowOwner<ClockWindow>(window, message, lParam);
     if (!self || !self->m_handle || !self->m_view)
         return ::DefWindowProcW(window, message, wParam, lParam);
     return self->handle(message, wParam, lParam);
@@ -83,16 +79,9 @@ LRESULT CALLBACK ClockWindow::procedure(HWND window, UINT message, WPARAM wParam
 
 LRESULT ClockWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (LRESULT result = 0; m_view->answers(message, wParam, result))
+        return result;
     switch (message) {
-    case WM_PAINT:
-        m_view->paint();
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_TIMER:
-        if (m_view->fireTimer(wParam))
-            return 0;
-        break;
     case WM_CHAR:
         if (m_policy.takesInput && wParam != kDelete)
             m_window.Form_KeyPress(static_cast<int>(wParam));

@@ -53,6 +53,24 @@ void FaceView::repaintAll()
     ::InvalidateRect(m_handle, nullptr, FALSE);
 }
 
+bool FaceView::answers(UINT message, WPARAM wParam, LRESULT& result)
+{
+    result = 0;
+    switch (message) {
+    case WM_PAINT:
+        paint();
+        return true;
+    // The face paints every pixel of the window, so nothing is erased first.
+    case WM_ERASEBKGND:
+        result = 1;
+        return true;
+    case WM_TIMER:
+        return m_timers.fire(wParam);
+    default:
+        return false;
+    }
+}
+
 void FaceView::paint()
 {
     if (!m_dirty.isEmpty()) {

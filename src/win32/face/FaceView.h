@@ -37,12 +37,13 @@ public:
     // Repaints what a change of a control touched, or delivers a timer's new state.
     void controlChanged(tk::Control& control, const tk::Bounds& before);
     void repaintAll();
-    // Runs the tick of the window's system timer `id`; false when it is no timer of the face.
-    bool fireTimer(UINT_PTR id) { return m_timers.fire(id); }
-    // Answers the window's WM_PAINT.
-    void paint();
+    // Answers the window's messages that paint the face or run its timers, leaving the answer in
+    // `result`; false for any other message, and for a timer that is none of the face's.
+    bool answers(UINT message, WPARAM wParam, LRESULT& result);
 
 private:
+    // Answers the window's WM_PAINT.
+    void paint();
     void repaint(const scene::Area& area);
     // The window's pixels that the whole face fills.
     RECT placedFace() const;

@@ -3,6 +3,7 @@
 #include "Control.h"
 #include "PrimaryMonitor.h"
 #include "WindowClasses.h"
+#include "WindowOwner.h"
 
 #include <cstdlib>
 
@@ -62,12 +63,7 @@ PreviewWindow::~PreviewWindow()
 
 LRESULT CALLBACK PreviewWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        ::SetWindowLongPtrW(window, GWLP_USERDATA,
-                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<PreviewWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = windowOwner<PreviewWindow>(window, message, lParam);
     if (!self || !self->m_handle || !self->m_view)
         return ::DefWindowProcW(window, message, wParam, lParam);
     return self->handle(message, wParam, lParam);
@@ -75,16 +71,9 @@ LRESULT CALLBACK PreviewWindow::procedure(HWND window, UINT message, WPARAM wPar
 
 LRESULT PreviewWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (LRESULT result = 0; m_view->answers(message, wParam, result))
+        return result;
     switch (message) {
-    case WM_PAINT:
-        m_view->paint();
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_TIMER:
-        if (m_view->fireTimer(wParam))
-            return 0;
-        break;
     case WM_SIZE:
         m_view->fitInto({LOWORD(lParam), HIWORD(lParam)});
         return 0;
