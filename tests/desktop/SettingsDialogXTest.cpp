@@ -89,6 +89,28 @@ TEST_F(SettingsDialogX, LanguageAndColoursAreReachedWithKeys)
     EXPECT_EQ(clock->readFile(kSettingsName), settingsWith("PicCenter=Встроенная\nLocalisation=0"));
 }
 
+// The clock window keeps no copy of its pixels that the X server could show again: what a window
+// over it uncovers is painted anew. The dialog, moved over the centre and back, leaves the face
+// as it was.
+TEST_F(SettingsDialogX, FaceThatTheDialogUncoversIsPaintedAgain)
+{
+    ASSERT_TRUE(clock->writeFile(kSettingsName, kDefaultSettings));
+    ASSERT_NO_FATAL_FAILURE(startConfiguring());
+    const std::optional<QRect> dialog = x->shownWindow("Options");
+    ASSERT_TRUE(dialog);
+    const QRect face(kCentre - QPoint(150, 150), QSize(300, 300));
+    const QImage before = x->screenshot().copy(face);
+    const auto moveDialog = [&](QPoint to) {
+        x->run("xdotool", {"search", "--name", "^Options$", "windowmove", QString::number(to.x()),
+                           QString::number(to.y())});
+    };
+    moveDialog(face.topLeft());
+    ASSERT_TRUE(waitFor([&] { return x->screenshot().copy(face) != before; }))
+        << "the dialog did not move over the face";
+    moveDialog(dialog->topLeft());
+    EXPECT_TRUE(waitFor([&] { return x->screenshot().copy(face) == before; }));
+}
+
 TEST_F(SettingsDialogX, ASaveThatCannotBeWrittenWholeLeavesTheOldFileWhole)
 {
     // A long font name makes the new file as long as the old one, so that the limit cuts it

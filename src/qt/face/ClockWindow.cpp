@@ -13,11 +13,13 @@ ClockWindow::ClockWindow(tk::Window& window, const ScreenUnits& units, Presenter
     : m_window(window)
     , m_painter(window, units, presenter.layoutSize())
     , m_presenter(presenter)
+    , m_surface(WindowSurface::forWindow(*this))
     , m_repaintAreas(window, units.units())
 {
     // The face paints every pixel itself, so Qt need not clear anything first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
+    setAttribute(Qt::WA_PaintOnScreen, m_surface->paintsOnScreen());
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
@@ -86,10 +88,17 @@ void ClockWindow::shown()
     m_presenter.shown();
 }
 
+// A window that paints on the screen itself has no paint engine of Qt's.
+QPaintEngine* ClockWindow::paintEngine() const
+{
+    return m_surface->paintsOnScreen() ? nullptr : QWidget::paintEngine();
+}
+
 void ClockWindow::paintEvent(QPaintEvent* event)
 {
-    QPainter painter(this);
-    m_presenter.paint(painter, event->region(), m_painter);
+    m_surface->paint(event->region(), [this](QPainter& painter, const QRegion& area) {
+        m_presenter.paint(painter, area, m_painter);
+    });
 }
 
 // The run ends only by the clock's own rules, each of which ends the process at once.

@@ -3,10 +3,12 @@
 #include "FacePainter.h"
 #include "RepaintAreas.h"
 #include "Window.h"
+#include "WindowSurface.h"
 
 #include <QWidget>
 
 #include <map>
+#include <memory>
 
 class ScreenUnits;
 class TimerBinding;
@@ -58,6 +60,8 @@ public:
     void stackingChanged() override;
     void shown() override;
 
+    QPaintEngine* paintEngine() const override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -68,6 +72,7 @@ private:
     tk::Window& m_window;
     FacePainter m_painter;
     Presenter& m_presenter;
+    std::unique_ptr<WindowSurface> m_surface;
     std::map<const tk::Timer*, TimerBinding*> m_timers;
     scene::RepaintAreas m_repaintAreas;
 };
