@@ -75,6 +75,8 @@ functions=(
     "QtCanvas::drawText|- the figures' text"
     "QtCanvas::drawSprite|- the circles' sprites"
     "QtCanvas::setAntialiasing|- the antialiasing hint"
+    "X11Surface::paint|the window's own surface on X11: paint and send"
+    "X11Surface::send|- the changed pixels sent (PutImage)"
     "QBackingStore::flush|backing store flush"
     "QXcbBackingStore::beginPaint|backing store's wait for the X server"
 )
