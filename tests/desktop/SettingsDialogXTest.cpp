@@ -98,6 +98,12 @@ TEST_F(SettingsDialogX, FaceThatTheDialogUncoversIsPaintedAgain)
     ASSERT_NO_FATAL_FAILURE(startConfiguring());
     const std::optional<QRect> dialog = x->shownWindow("Options");
     ASSERT_TRUE(dialog);
+    // The time of day stands still, so the face stays as it is once the first tick has turned
+    // the groups away from 3 o'clock.
+    const worked::Face& later = worked::kDifferentLater;
+    const worked::Group& seconds = later.groups[0];
+    ASSERT_TRUE(waitForColour(
+        pixel(seconds.circleLeft + 15, seconds.circleTop + later.circleWidths[0] / 2), kSeconds));
     const QRect face(kCentre - QPoint(150, 150), QSize(300, 300));
     const QImage before = x->screenshot().copy(face);
     const auto moveDialog = [&](QPoint to) {
