@@ -11,6 +11,7 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -84,6 +85,18 @@ QRegion toDevice(const QRegion& area, double ratio)
     return device;
 }
 
+// What is painted for a repaint of `area`: the whole rectangle around it, under a clip of that
+// rectangle alone. Qt's raster engine sends every span of a line, a fill or a picture through a
+// clip of many rectangles one by one, and takes its fast paths under a single one. Outside the
+// area nothing changed, so there the face comes out as it was, and only the area is sent. At a
+// ratio of a fraction of a device pixel, though, Qt blends the rows of a picture that it lays
+// between device pixels by another rule under one rectangle than under many, and the circles'
+// edges would come out a shade apart from before; there the area alone is painted.
+QRegion paintedArea(const QRegion& area, double ratio)
+{
+    return ratio == std::floor(ratio) ? QRegion(area.boundingRect()) : area;
+}
+
 } // namespace
 
 std::unique_ptr<X11Surface> X11Surface::create(QWidget& window)
@@ -122,12 +135,13 @@ void X11Surface::paint(const QRegion& area, const Painting& painting)
         m_image = QImage(size, QImage::Format_RGB32);
     m_image.setDevicePixelRatio(ratio);
     const QRegion device = toDevice(area, ratio).intersected(m_image.rect());
+    const QRegion painted = paintedArea(area, ratio);
     // As the window's own clip does in a paint event, the system clip keeps every pixel outside
-    // the area as it is, whatever the painting sets as its own clip.
-    m_image.paintEngine()->setSystemClip(device);
+    // what is painted as it is, whatever the painting sets as its own clip.
+    m_image.paintEngine()->setSystemClip(toDevice(painted, ratio).intersected(m_image.rect()));
     {
         QPainter painter(&m_image);
-        painting(painter, area);
+        painting(painter, painted);
     }
     for (const QRect& rect : device)
         send(rect);
