@@ -131,7 +131,12 @@ void QtCanvas::drawText(const tk::PixelRectF& box, const std::string& text, cons
     m_painter.setClipRect(rect, Qt::IntersectClip);
     m_painter.setFont(m_cache->font(font));
     m_painter.setPen(qtColour(colour));
-    m_painter.drawText(rect, qtAlignment(flags) | Qt::TextSingleLine, toQt(text));
+    if (LaidOutText::canLayOut(text)) {
+        m_cache->laidOut(text, font, m_painter.font(), m_painter.device()->logicalDpiY())
+            .draw(m_painter, rect, qtAlignment(flags));
+    } else {
+        m_painter.drawText(rect, qtAlignment(flags) | Qt::TextSingleLine, toQt(text));
+    }
     m_painter.restore();
 }
 
