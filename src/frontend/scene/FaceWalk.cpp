@@ -18,8 +18,16 @@ namespace {
 
 // A text box keeps its text this far from its left edge.
 constexpr double kTextBoxInset = 2.0;
-// Rows in each band of the background's fill.
-constexpr int kFillBandRows = 16;
+
+// Rows in each band of the back's fill and picture.
+constexpr int kBandRows = 16;
+
+// Calls `paint` for each band of a few rows of `rect`, from its top.
+template <typename Paint> void forEachBand(const tk::PixelRect& rect, const Paint& paint)
+{
+    for (int top = rect.top; top < rect.bottom(); top += kBandRows)
+        paint(tk::PixelRect(rect.left, top, rect.width, std::min(kBandRows, rect.bottom() - top)));
+}
 
 int alignmentFlags(tk::Alignment alignment)
 {
@@ -70,18 +78,25 @@ void FaceWalk::paint(Canvas& canvas, const Area& area)
     canvas.restore();
 }
 
-// A fill under the clip costs less than one for each of the area's many rectangles. It is
-// done in bands of a few rows, since a toolkit may hand a fill of many spans to a pool of
-// threads, which would wake them every second.
+// The back colour goes where the area is, a rectangle at a time, each widened by a pixel within
+// the rectangle around the area: on a screen of a fraction of a device pixel to a pixel, the
+// widened rectangles cover every device pixel of the area, as one fill around it would. The
+// many pixels around the area that a canvas may let through are left alone, which a tick would
+// otherwise write in their thousands. The window's picture, when there is one, is laid across
+// that whole rectangle, in the same bands as ever, so that each of its pixels lands where it
+// always did. Both go in bands of a few rows, since a toolkit may hand a fill of many spans to
+// a pool of threads, which would wake them every second.
 void FaceWalk::paintBack(Canvas& canvas, const Area& area)
 {
     const tk::PixelRect bounding = area.boundingRect();
-    for (int top = bounding.top; top < bounding.bottom(); top += kFillBandRows) {
-        const tk::PixelRect band(bounding.left, top, bounding.width,
-                                 std::min(kFillBandRows, bounding.bottom() - top));
-        canvas.fillRect(band, m_window.backColor());
-        paintWindowPicture(canvas, band);
+    for (const tk::PixelRect& rect : area.rects()) {
+        const tk::PixelRect widened(rect.left - 1, rect.top - 1, rect.width + 2, rect.height + 2);
+        forEachBand(widened.intersected(bounding), [&](const tk::PixelRect& band) {
+            canvas.fillRect(band, m_window.backColor());
+        });
     }
+    if (m_window.picture())
+        forEachBand(bounding, [&](const tk::PixelRect& band) { paintWindowPicture(canvas, band); });
 }
 
 // The window's picture stands at its own size at the top left corner, or with its middle at

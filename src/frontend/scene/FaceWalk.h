@@ -32,8 +32,10 @@ public:
     {
     }
 
-    // Paints the part of the window inside `area` (pixels). The canvas comes clipped to the
-    // area by its owner, who has it in the toolkit's own form already: a paint event's region.
+    // Paints every pixel of the window inside `area` (pixels) afresh. A control that reaches
+    // the area is drawn whole: the canvas comes clipped by its owner, who keeps every pixel that
+    // must not change, with a paint event's region or a rectangle whose pixels beyond the area
+    // are never shown.
     void paint(Canvas& canvas, const Area& area);
     // Whether the text boxes, such as the clock's setup hint, are painted.
     void setTextBoxesShown(bool shown) { m_textBoxesShown = shown; }

@@ -37,7 +37,10 @@ ClockWindow::~ClockWindow() = default;
 
 void ClockWindow::paintFace(QPainter& painter, const QRegion& area)
 {
+    painter.save();
+    painter.setClipRegion(area, Qt::IntersectClip);
     m_painter.paint(painter, area);
+    painter.restore();
 }
 
 TimerBinding* ClockWindow::timerBinding(const tk::Timer& timer) const

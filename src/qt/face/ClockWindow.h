@@ -47,7 +47,8 @@ public:
 
     tk::Window& toolkitWindow() const { return m_window; }
     FacePainter& facePainter() { return m_painter; }
-    // Paints the part of the face inside `area` (pixels of the face), also into an image.
+    // Paints the part of the face inside `area` (pixels of the face), also into an image, clipped
+    // to the area as a paint event is.
     void paintFace(QPainter& painter, const QRegion& area);
     // The pixels of the face that a change of a control leaves to repaint: what it covered
     // before and what it covers now, where nothing in front hides them.

@@ -20,7 +20,9 @@ public:
     // `faceSize` is the screen the window is laid out for, in pixels.
     FacePainter(const tk::Window& window, const ScreenUnits& units, QSize faceSize);
 
-    // Paints the part of the window inside `area` (pixels); nothing outside it is touched.
+    // Paints every pixel of the window inside `area` (pixels). A control that reaches the area
+    // is drawn whole: the painter comes clipped to what may change, a paint event's region or
+    // a rectangle around the area whose pixels beyond it are never shown.
     void paint(QPainter& painter, const QRegion& area);
     // Whether the text boxes, such as the clock's setup hint, are painted.
     void setTextBoxesShown(bool shown) { m_walk.setTextBoxesShown(shown); }

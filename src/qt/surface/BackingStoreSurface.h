@@ -18,6 +18,7 @@ public:
     void paint(const QRegion& area, const Painting& painting) override
     {
         QPainter painter(&m_window);
+        painter.setClipRegion(area);
         painting(painter, area);
     }
 

@@ -12,8 +12,9 @@ class QWidget;
 // to the X server. Chosen once for the window, so that the face's painting never asks which.
 class WindowSurface {
 public:
-    // Paints `area` of the window (its device-independent pixels) with the painter it is given,
-    // whose coordinates are the window's; the painter is clipped to the pixels of `area`.
+    // Paints every pixel of `area` of the window (its device-independent pixels) afresh with the
+    // painter it is given, whose coordinates are the window's. The painter is clipped to the
+    // area, or to a rectangle around it of which only the area reaches the screen.
     using Painting = std::function<void(QPainter& painter, const QRegion& area)>;
 
     virtual ~WindowSurface() = default;

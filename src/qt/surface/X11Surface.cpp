@@ -85,14 +85,16 @@ QRegion toDevice(const QRegion& area, double ratio)
     return device;
 }
 
-// What is painted for a repaint of `area`: the whole rectangle around it, under a clip of that
-// rectangle alone. Qt's raster engine sends every span of a line, a fill or a picture through a
-// clip of many rectangles one by one, and takes its fast paths under a single one. Outside the
-// area nothing changed, so there the face comes out as it was, and only the area is sent. At a
-// ratio of a fraction of a device pixel, though, Qt blends the rows of a picture that it lays
-// between device pixels by another rule under one rectangle than under many, and the circles'
-// edges would come out a shade apart from before; there the area alone is painted.
-QRegion paintedArea(const QRegion& area, double ratio)
+// The clip a repaint of `area` is painted under: the rectangle around the area alone. Qt's raster
+// engine sends every span of a line, a fill or a picture through a clip of many rectangles one
+// by one, and takes its fast paths under a single one. The painting paints every pixel of the
+// area afresh, and draws a line or a circle that reaches the area whole, so that the pixels
+// around the area may come out other than the screen shows them; only the area is sent, and
+// every pixel sent is painted in the same repaint, so those are never shown. At a ratio of a
+// fraction of a device pixel, though, Qt blends the rows of a picture that it lays between
+// device pixels by another rule under one rectangle than under many, and the circles' edges
+// would come out a shade apart from before; there the area itself is the clip.
+QRegion clipFor(const QRegion& area, double ratio)
 {
     return ratio == std::floor(ratio) ? QRegion(area.boundingRect()) : area;
 }
@@ -135,13 +137,15 @@ void X11Surface::paint(const QRegion& area, const Painting& painting)
         m_image = QImage(size, QImage::Format_RGB32);
     m_image.setDevicePixelRatio(ratio);
     const QRegion device = toDevice(area, ratio).intersected(m_image.rect());
-    const QRegion painted = paintedArea(area, ratio);
     // As the window's own clip does in a paint event, the system clip keeps every pixel outside
-    // what is painted as it is, whatever the painting sets as its own clip.
-    m_image.paintEngine()->setSystemClip(toDevice(painted, ratio).intersected(m_image.rect()));
+    // it as it is, whatever the painting sets as its own clip. The painter's own clip is the same,
+    // for Qt's strokes and fills look at that one when they choose their fast paths.
+    const QRegion clip = clipFor(area, ratio);
+    m_image.paintEngine()->setSystemClip(toDevice(clip, ratio).intersected(m_image.rect()));
     {
         QPainter painter(&m_image);
-        painting(painter, painted);
+        painter.setClipRegion(clip);
+        painting(painter, area);
     }
     for (const QRect& rect : device)
         send(rect);
