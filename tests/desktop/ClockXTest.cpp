@@ -1,6 +1,7 @@
 #include "XTest.h"
 
-// The clock window of the real program: its face and the hint at 192 dots per inch.
+// The clock window of the real program: its face and the hint at 192 dots per inch, and what its
+// repaints of only what moved leave on the screen.
 
 namespace {
 
@@ -15,6 +16,8 @@ constexpr QRect kHoursRim{390, 276, 16, 72};
 constexpr double kMostBlended = 0.45;
 constexpr double kAnyCoverage = 0.05;
 constexpr double kWholeCoverage = 0.9;
+// Longer than a tick: a face that has not changed for this long stands still.
+constexpr int kStillMs = 1500;
 
 // The clock at 192 dots per inch (Xft.dpi, a desktop's 200 %) on a screen of twice the pixels:
 // the same layout as at 96 with every pixel doubled, drawn sharp.
@@ -89,6 +92,49 @@ TEST_F(ScaledClockX, FaceAtTenTwentyThirtyStandsWhereTheLayoutPutsItWithItsFigur
     const int lit = PixelProbe::count(screen, at(kHoursRim), kHours, kAnyCoverage);
     const int whole = PixelProbe::count(screen, at(kHoursRim), kHours, kWholeCoverage);
     EXPECT_LT(lit - whole, lit * kMostBlended) << "the hours circle is blurred";
+}
+
+using RepaintX = XTest;
+
+// After seconds of repainting only the places the groups left and took, the screen shows what a
+// paint of the whole face at the same time of day shows: the repaints leave nothing behind, and
+// nothing they draw beyond their areas reaches the screen. The time of day runs from 10:20:30,
+// then stands still; xrefresh then lays a red window over the screen and takes it away.
+TEST_F(RepaintX, RepaintsShowWhatAWholePaintShows)
+{
+    clock->setEnvironment("LD_PRELOAD", "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1");
+    clock->setEnvironment("FAKETIME_TIMESTAMP_FILE", clock->path("faketime"));
+    clock->setEnvironment("FAKETIME_NO_CACHE", "1");
+    clock->setEnvironment("FAKETIME_DONT_FAKE_MONOTONIC", "1");
+    ASSERT_TRUE(clock->writeFile("faketime", "@2026-12-06 10:20:30"));
+    ASSERT_NO_FATAL_FAILURE(startClock());
+    QImage last = x->screenshot();
+    int changes = 0;
+    ASSERT_TRUE(waitFor(
+        [&] {
+            const QImage now = x->screenshot();
+            changes += now != last;
+            last = now;
+            return changes >= 3;
+        },
+        4 * kWaitMs))
+        << "the face did not move";
+    ASSERT_TRUE(clock->writeFile("faketime", "2026-12-06 10:21:00"));
+    QElapsedTimer still;
+    still.start();
+    ASSERT_TRUE(waitFor(
+        [&] {
+            const QImage now = x->screenshot();
+            if (now != last)
+                still.restart();
+            last = now;
+            return still.elapsed() > kStillMs;
+        },
+        4 * kWaitMs))
+        << "the face did not stand still";
+    x->run("xrefresh", {"-solid", "red"});
+    EXPECT_TRUE(waitFor([&] { return x->screenshot() == last; }))
+        << "the face painted whole differs from the repainted one";
 }
 
 } // namespace
