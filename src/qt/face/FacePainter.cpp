@@ -14,8 +14,6 @@ FacePainter::FacePainter(const tk::Window& window, const ScreenUnits& units, QSi
 
 void FacePainter::paint(QPainter& painter, const QRegion& area)
 {
-    painter.save();
     QtCanvas canvas(painter, &m_cache);
     m_walk.paint(canvas, QtSceneGeometry::toScene(area));
-    painter.restore();
 }
