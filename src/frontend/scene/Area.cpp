@@ -23,6 +23,31 @@ bool meets(Span a, Span b)
     return a.last >= b.first && a.first <= b.last;
 }
 
+// The columns from `left` up to `right` that a band of an area covers.
+struct Columns {
+    int left;
+    int right;
+    bool operator==(const Columns&) const = default;
+};
+
+// The columns that the rectangles cover, sorted and joined where they overlap or touch.
+void joinColumns(const std::vector<const tk::PixelRect*>& rects, std::vector<Columns>& columns)
+{
+    columns.clear();
+    for (const tk::PixelRect* rect : rects)
+        columns.push_back({rect->left, rect->right()});
+    std::sort(columns.begin(), columns.end(),
+              [](const Columns& a, const Columns& b) { return a.left < b.left; });
+    std::size_t kept = 0;
+    for (std::size_t i = 1; i < columns.size(); ++i) {
+        if (columns[i].left <= columns[kept].right)
+            columns[kept].right = std::max(columns[kept].right, columns[i].right);
+        else
+            columns[++kept] = columns[i];
+    }
+    columns.resize(columns.empty() ? 0 : kept + 1);
+}
+
 } // namespace
 
 tk::PixelRect Area::boundingRect() const
@@ -62,6 +87,57 @@ bool Area::intersects(const tk::PixelRect& rect) const
 {
     return std::any_of(m_rects.begin(), m_rects.end(),
                        [&rect](const tk::PixelRect& part) { return rectsMeet(part, rect); });
+}
+
+// A sweep from the top: between two neighbouring edges of the rectangles, the band's columns
+// are those of the rectangles that span it; a band whose columns are those of the band just
+// above it lengthens that band's rectangles instead.
+std::vector<tk::PixelRect> Area::bands() const
+{
+    std::vector<int> edges;
+    edges.reserve(m_rects.size() * 2);
+    for (const tk::PixelRect& rect : m_rects) {
+        edges.push_back(rect.top);
+        edges.push_back(rect.bottom());
+    }
+    std::sort(edges.begin(), edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+    std::vector<const tk::PixelRect*> byTop;
+    byTop.reserve(m_rects.size());
+    for (const tk::PixelRect& rect : m_rects)
+        byTop.push_back(&rect);
+    std::sort(byTop.begin(), byTop.end(),
+              [](const tk::PixelRect* a, const tk::PixelRect* b) { return a->top < b->top; });
+
+    std::vector<tk::PixelRect> bands;
+    std::vector<const tk::PixelRect*> spanning;
+    spanning.reserve(m_rects.size());
+    std::vector<Columns> columns;
+    std::vector<Columns> above;
+    columns.reserve(m_rects.size());
+    above.reserve(m_rects.size());
+    std::size_t aboveFrom = 0;
+    auto next = byTop.begin();
+    for (std::size_t i = 0; i + 1 < edges.size(); ++i) {
+        const int top = edges[i];
+        const int height = edges[i + 1] - top;
+        std::erase_if(spanning, [top](const tk::PixelRect* rect) { return rect->bottom() <= top; });
+        for (; next != byTop.end() && (*next)->top == top; ++next)
+            spanning.push_back(*next);
+        joinColumns(spanning, columns);
+        const bool lengthens = !columns.empty() && columns == above && aboveFrom < bands.size() &&
+                               bands[aboveFrom].bottom() == top;
+        if (lengthens) {
+            for (std::size_t b = aboveFrom; b < bands.size(); ++b)
+                bands[b].height += height;
+            continue;
+        }
+        aboveFrom = bands.size();
+        for (const Columns& c : columns)
+            bands.push_back({c.left, top, c.right - c.left, height});
+        std::swap(above, columns);
+    }
+    return bands;
 }
 
 void Area::unite(const tk::PixelRect& rect)

@@ -26,6 +26,11 @@ public:
     bool contains(tk::PixelPoint point) const;
     // Whether the area holds a pixel of `rect`, by rectsMeet.
     bool intersects(const tk::PixelRect& rect) const;
+    // The area's pixels as rectangles that do not overlap, in bands from the top: the rectangles
+    // of a band share its top and height and stand left to right with a gap between each two,
+    // and two bands that touch differ in their columns. It is the form in which Qt keeps a
+    // region, so a toolkit takes it as it is instead of uniting the rectangles one by one.
+    std::vector<tk::PixelRect> bands() const;
 
     void unite(const tk::PixelRect& rect);
     void unite(const Area& other);

@@ -41,21 +41,17 @@ inline QPoint toQt(tk::PixelPoint point)
     return {point.x, point.y};
 }
 
-// The region of rects[from, to). Each union costs the rectangles of both sides, so joining
-// halves costs the list's length a level, where adding one rectangle at a time would cost the
-// square of it: a moved line's area is a few dozen overlapping squares.
-inline QRegion unitedRegion(const std::vector<tk::PixelRect>& rects, std::size_t from,
-                            std::size_t to)
-{
-    if (to - from == 1)
-        return QRegion(toQt(rects[from]));
-    const std::size_t middle = from + (to - from) / 2;
-    return unitedRegion(rects, from, middle).united(unitedRegion(rects, middle, to));
-}
-
+// The area as a Qt region, handed over in the form Qt keeps one in.
 inline QRegion toQt(const scene::Area& area)
 {
-    return area.isEmpty() ? QRegion() : unitedRegion(area.rects(), 0, area.rects().size());
+    const std::vector<tk::PixelRect> bands = area.bands();
+    std::vector<QRect> rects;
+    rects.reserve(bands.size());
+    for (const tk::PixelRect& band : bands)
+        rects.push_back(toQt(band));
+    QRegion region;
+    region.setRects(rects.data(), int(rects.size()));
+    return region;
 }
 
 inline scene::Area toScene(const QRegion& region)
