@@ -125,9 +125,8 @@ std::vector<tk::PixelRect> Area::bands() const
         for (; next != byTop.end() && (*next)->top == top; ++next)
             spanning.push_back(*next);
         joinColumns(spanning, columns);
-        const bool lengthens = !columns.empty() && columns == above && aboveFrom < bands.size() &&
-                               bands[aboveFrom].bottom() == top;
-        if (lengthens) {
+        // A band without columns leaves `above` empty, so the band above always ends here.
+        if (!columns.empty() && columns == above) {
             for (std::size_t b = aboveFrom; b < bands.size(); ++b)
                 bands[b].height += height;
             continue;
